@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The few operating-system services that portable code needs. The Windows
+// implementation makes the Win32 calls the product relies on; the POSIX one
+// exists so that the portable core can be built and tested natively.
+namespace s::platform {
+
+// A recursive mutual-exclusion lock: a CRITICAL_SECTION on Windows.
+class CriticalSection {
+public:
+    CriticalSection();
+    ~CriticalSection();
+    CriticalSection(const CriticalSection&) = delete;
+    CriticalSection& operator=(const CriticalSection&) = delete;
+
+    void enter();
+    void leave();
+
+private:
+    alignas(8) unsigned char storage_[64];
+};
+
+// Enters a critical section for the lifetime of the guard.
+class CriticalSectionGuard {
+public:
+    explicit CriticalSectionGuard(CriticalSection& section) : section_(section) { section_.enter(); }
+    ~CriticalSectionGuard() { section_.leave(); }
+    CriticalSectionGuard(const CriticalSectionGuard&) = delete;
+    CriticalSectionGuard& operator=(const CriticalSectionGuard&) = delete;
+
+private:
+    CriticalSection& section_;
+};
+
+// The current system time (UTC) in 100-ns units since 1601-01-01, as
+// GetSystemTimeAsFileTime gives it, unless a test has installed a clock.
+std::uint64_t systemFileTime();
+
+// The real system time, never the test clock.
+std::uint64_t realSystemFileTime();
+
+// FileTimeToLocalFileTime / LocalFileTimeToFileTime: both apply the time-zone
+// offset in force now, not the one in force at the converted instant.
+std::uint64_t utcFileTimeToLocal(std::uint64_t fileTime);
+std::uint64_t localFileTimeToUtc(std::uint64_t fileTime);
+
+void sleepMillis(std::uint32_t ms);
+
+// The C library's process clock in milliseconds.
+std::int64_t processClockMillis();
+
+// Writes text to the process's standard output when it has one (a GUI
+// program started from a terminal under Wine does).
+void writeStandardOutput(const char* text, std::size_t length);
+
+} // namespace s::platform

@@ -1,0 +1,80 @@
+#include "foundation/Platform.h"
+#include "foundation/Seams.h"
+
+#include <windows.h>
+
+#include <ctime>
+#include <new>
+
+namespace s::platform {
+
+static_assert(sizeof(CRITICAL_SECTION) <= 64);
+
+namespace {
+CRITICAL_SECTION* section(unsigned char* storage) {
+    return std::launder(reinterpret_cast<CRITICAL_SECTION*>(storage));
+}
+
+std::uint64_t fromFileTime(const FILETIME& ft) {
+    return (static_cast<std::uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+}
+
+FILETIME toFileTime(std::uint64_t value) {
+    FILETIME ft;
+    ft.dwLowDateTime = static_cast<DWORD>(value);
+    ft.dwHighDateTime = static_cast<DWORD>(value >> 32);
+    return ft;
+}
+} // namespace
+
+CriticalSection::CriticalSection() {
+    InitializeCriticalSection(new (storage_) CRITICAL_SECTION);
+}
+
+CriticalSection::~CriticalSection() { DeleteCriticalSection(section(storage_)); }
+
+void CriticalSection::enter() { EnterCriticalSection(section(storage_)); }
+
+void CriticalSection::leave() { LeaveCriticalSection(section(storage_)); }
+
+std::uint64_t realSystemFileTime() {
+    FILETIME ft;
+    GetSystemTimeAsFileTime(&ft);
+    return fromFileTime(ft);
+}
+
+std::uint64_t systemFileTime() {
+    if (auto clock = seams::clock())
+        return clock();
+    return realSystemFileTime();
+}
+
+std::uint64_t utcFileTimeToLocal(std::uint64_t fileTime) {
+    FILETIME utc = toFileTime(fileTime), local;
+    if (!FileTimeToLocalFileTime(&utc, &local))
+        return fileTime;
+    return fromFileTime(local);
+}
+
+std::uint64_t localFileTimeToUtc(std::uint64_t fileTime) {
+    FILETIME local = toFileTime(fileTime), utc;
+    if (!LocalFileTimeToFileTime(&local, &utc))
+        return fileTime;
+    return fromFileTime(utc);
+}
+
+void sleepMillis(std::uint32_t ms) { Sleep(ms); }
+
+std::int64_t processClockMillis() {
+    return static_cast<std::int64_t>(std::clock()) * 1000 / CLOCKS_PER_SEC;
+}
+
+void writeStandardOutput(const char* text, std::size_t length) {
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (out == nullptr || out == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    WriteFile(out, text, static_cast<DWORD>(length), &written, nullptr);
+}
+
+} // namespace s::platform

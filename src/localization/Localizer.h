@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace s::lang {
+
+// Turns language identifiers into texts of the current language. Until the
+// language pack is embedded it knows the English texts that the timer and
+// the start-up use.
+class Localizer {
+public:
+    // The text for id, or the empty string when the identifier is unknown.
+    const std::u16string& getText(std::int32_t id) const;
+};
+
+} // namespace s::lang

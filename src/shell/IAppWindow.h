@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+namespace s::map {
+class IMappedData;
+}
+namespace s::lang {
+class Localizer;
+}
+namespace s::gui::drawer {
+class Skinner;
+}
+
+namespace s::app {
+
+// The stored identity of a top-level window: its settings sections, the
+// application's store, language and skin set.
+class IAppWindow {
+public:
+    virtual ~IAppWindow() = default;
+
+    // The window name, "\" and section: the path of one settings section.
+    virtual std::u16string getSectionPath(const std::u16string& section) const = 0;
+    virtual map::IMappedData* getStore() = 0;
+    virtual lang::Localizer* getLocalizer() = 0;
+    virtual gui::drawer::Skinner* getSkinSet() = 0;
+};
+
+} // namespace s::app

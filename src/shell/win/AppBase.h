@@ -1,0 +1,37 @@
+#pragma once
+
+#include "localization/Localizer.h"
+#include "storage/MemoryStore.h"
+
+#include <cstdint>
+
+namespace s::app::win {
+
+// The application's identity, settings store and language. This first cut
+// keeps the settings in memory, knows the English texts only and finds no
+// other running copy; the command line is the process's own.
+class AppBase {
+public:
+    AppBase();
+
+    const char* getClassName() const { return "s_app_win_AppBase"; }
+
+    // Arguments after the program name.
+    std::int32_t argumentCount() const { return argumentCount_; }
+
+    // The first start after installation; runs when there are no arguments.
+    void runFirstStart();
+
+    // True when another copy of this executable runs; notify wakes its window.
+    bool findOtherInstance(bool notify);
+
+    map::IMappedData* getStore() { return &store_; }
+    lang::Localizer* getLocalizer() { return &localizer_; }
+
+private:
+    std::int32_t argumentCount_ = 0;
+    map::MemoryStore store_;
+    lang::Localizer localizer_;
+};
+
+} // namespace s::app::win

@@ -1,0 +1,93 @@
+#include "shell/win/TarnwickApp.h"
+
+#include "foundation/DiagnosticLog.h"
+#include "foundation/OsVersion.h"
+#include "shell/win/AppBase.h"
+#include "shell/win/AppWindow.h"
+#include "skins/Skinner.h"
+#include "timer/win/Dialog.h"
+#include "toolkit/win/MessageBox.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+using s::sound::gui::dialogs::plinkett::Dialog;
+
+CTarnwickApp::CTarnwickApp() = default;
+
+CTarnwickApp::~CTarnwickApp() { tearDown(); }
+
+bool CTarnwickApp::initInstance() {
+    namespace log = s::log;
+
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof controls;
+    controls.dwICC = 0xFF;
+    InitCommonControlsEx(&controls);
+    log::write("start-up 1: common controls registered");
+
+    log::write("start-up 2: framework initialised");
+
+    appBase_ = std::make_unique<s::app::win::AppBase>();
+    log::write("start-up 3: application base created");
+
+    skinSet_ = std::make_unique<s::gui::drawer::Skinner>();
+    skinSet_->setName(u"ThinWindow");
+    log::write("start-up 4: window skin set created");
+
+    appWindow_ = std::make_unique<s::app::win::AppWindow>();
+    appWindow_->create(appBase_.get(), u"MainWindow", s::app::win::AppWindowDefaults{},
+                       skinSet_.get());
+    log::write("start-up 5: main application window created");
+
+    if (!s::system::OsVersion::get().isSupported()) {
+        log::write("start-up 6: operating system not supported");
+        s::gui::win::MessageBox().showInformation(kUnsupportedSystemText);
+        tearDown();
+        return false;
+    }
+    log::write("start-up 6: operating system supported");
+
+    if (appBase_->argumentCount() == 0) {
+        appBase_->runFirstStart();
+        log::write("start-up 7: first-start step run");
+    } else {
+        log::write("start-up 7: arguments given, first-start step skipped");
+    }
+
+    if (appBase_->findOtherInstance(true)) {
+        log::write("start-up 8: another instance runs; handed over");
+        tearDown();
+        return false;
+    }
+    log::write("start-up 8: no other instance");
+
+    dialog_ = std::make_unique<Dialog>();
+    dialog_->bind(appWindow_.get());
+    log::write("start-up 9: timer dialog bound");
+
+    log::write("start-up 10: timer main routine");
+    Dialog::runMain(dialog_.get());
+
+    tearDown();
+    return false;
+}
+
+void CTarnwickApp::tearDown() {
+    namespace log = s::log;
+    if (dialog_) {
+        dialog_.reset();
+        log::write("tear-down 1: timer dialog released");
+    }
+    if (appWindow_) {
+        appWindow_.reset();
+        skinSet_.reset();
+        log::write("tear-down 2: main application window released");
+    }
+    if (appBase_) {
+        appBase_.reset();
+        log::write("tear-down 3: application base released");
+        log::write("tear-down 4: initialisation answers false");
+    }
+}

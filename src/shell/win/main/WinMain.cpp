@@ -1,0 +1,20 @@
+#include "foundation/DiagnosticLog.h"
+#include "foundation/Platform.h"
+#include "shell/win/TarnwickApp.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    {
+        CTarnwickApp app;
+        // The hook answers false in every case: there is no application message loop.
+        app.initInstance();
+    }
+    // Started from a terminal (as under Wine), the program leaves its
+    // diagnostic log there; a normal Windows start has no standard output.
+    for (const std::string& line : s::log::lines()) {
+        std::string text = line + "\n";
+        s::platform::writeStandardOutput(text.data(), text.size());
+    }
+    return 0;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace s::map {
+
+// A hierarchical key/value store: a section path of names joined with "\",
+// a key inside the section, typed getters with defaults and typed setters.
+// Names compare ignoring case.
+class IMappedData {
+public:
+    virtual ~IMappedData() = default;
+
+    virtual bool hasKey(const std::u16string& path, const std::u16string& key) = 0;
+    virtual bool getBool(const std::u16string& path, const std::u16string& key, bool def) = 0;
+    virtual std::int64_t getInt64(const std::u16string& path, const std::u16string& key,
+                                  std::int64_t def) = 0;
+    virtual void setBool(const std::u16string& path, const std::u16string& key, bool value) = 0;
+    virtual void setInt64(const std::u16string& path, const std::u16string& key,
+                          std::int64_t value) = 0;
+};
+
+} // namespace s::map

@@ -1,0 +1,320 @@
+#include "timer/win/Dialog.h"
+
+#include "foundation/DiagnosticLog.h"
+#include "foundation/Platform.h"
+#include "foundation/TimeFunctions.h"
+#include "localization/Localizer.h"
+#include "shell/IAppWindow.h"
+#include "storage/IMappedData.h"
+
+namespace s::sound::gui::dialogs::plinkett {
+
+namespace {
+constexpr std::int32_t kHighestPriority = 2;
+constexpr std::uint32_t kResetWaitMs = 5000;
+constexpr std::uint32_t kCountDownStepMs = 50;
+constexpr std::uint32_t kPauseStepMs = 20;
+
+// The whole second of a remaining time, offset so that truncation rounds
+// alike on both sides of zero.
+std::int64_t wholeSecond(std::int64_t remainingMs) { return (remainingMs + 1000000) / 1000; }
+} // namespace
+
+Dialog::Dialog() {
+    timerThread_.setPriority(kHighestPriority);
+    clear();
+}
+
+Dialog::~Dialog() { clear(); }
+
+void Dialog::bind(app::IAppWindow* appWindow) {
+    appWindow_ = appWindow;
+    store_ = appWindow != nullptr ? appWindow->getStore() : nullptr;
+    localizer_ = appWindow != nullptr ? appWindow->getLocalizer() : nullptr;
+    skinSet_ = appWindow != nullptr ? appWindow->getSkinSet() : nullptr;
+}
+
+void Dialog::runMain(Dialog* dialog) {
+    if (!dialog->openWindow()) {
+        log::write("timer: the window could not be created");
+        return;
+    }
+    // The timer window is not built yet: with nothing for the user to close,
+    // the routine returns at once and the process ends normally.
+    log::write("timer: no window to show yet; headless run ends");
+}
+
+bool Dialog::openWindow() {
+    if (!window_.open())
+        return false;
+    window_.addListener(this);
+    if (localizer_ != nullptr) {
+        units_.day = localizer_->getText(3810010);
+        units_.hour = localizer_->getText(3810020);
+        units_.minute = localizer_->getText(3810030);
+        units_.second = localizer_->getText(3810040);
+    }
+    return true;
+}
+
+void Dialog::clear() {
+    stopRequested_ = true;
+    timerThread_.waitIdle(kResetWaitMs);
+    stopRequested_ = false;
+    window_.close();
+    appWindow_ = nullptr;
+    store_ = nullptr;
+    localizer_ = nullptr;
+    skinSet_ = nullptr;
+    resetFields();
+}
+
+void Dialog::resetFields() {
+    entry_ = TimeEntry{};
+    view_ = TimerView{};
+    units_ = UnitTexts{};
+    targetMs_ = 0;
+    startGapMs_ = kMinimumStartGapMs;
+    runKind_ = kCountDown;
+    running_ = false;
+    stopRequested_ = false;
+    paused_ = false;
+    pausedShown_ = false;
+    savedAfterHour_.clear();
+    savedAfterMin_.clear();
+    savedAfterSec_.clear();
+}
+
+const std::u16string& Dialog::text(std::int32_t id) const {
+    static const std::u16string empty;
+    return localizer_ != nullptr ? localizer_->getText(id) : empty;
+}
+
+void Dialog::send(const char16_t* name) { window_.sendRequest(name, 0, 0, 0); }
+
+void Dialog::runAction() {
+    // The actions (sound, file, program, web page, shutdown) are not built
+    // yet; the action point itself is reached and reported.
+}
+
+void Dialog::run() {
+    if (runKind_ == kTest) {
+        send(kProcessStatusStartAction);
+        runAction();
+        send(kProcessStatusEndAction);
+        return;
+    }
+    send(kProcessStatusStart);
+    std::int64_t last = 0;
+    while (!stopRequested_) {
+        std::int64_t remaining = targetMs_ - time::nowMillis();
+        if (wholeSecond(remaining) != wholeSecond(last)) {
+            send(kProcessStatusUpdate);
+            last = remaining;
+        }
+        if (remaining < 0) {
+            send(kProcessStatusAction);
+            runAction();
+            break;
+        }
+        if (paused_) {
+            send(kProcessStatusPause);
+            while (paused_ && !stopRequested_)
+                platform::sleepMillis(kPauseStepMs);
+            send(kProcessStatusResume);
+        } else {
+            platform::sleepMillis(kCountDownStepMs);
+        }
+    }
+    send(kProcessStatusEnd);
+}
+
+void Dialog::handleEvent(void* source, int eventId) {
+    if (source != &window_ || eventId != s::gui::win::RequestChannel::kRequestEvent)
+        return;
+    const void* name = window_.getRequestValue1();
+    if (name == kProcessStatusStart)
+        onStart();
+    else if (name == kProcessStatusUpdate)
+        showRemaining();
+    else if (name == kProcessStatusPause)
+        onPause();
+    else if (name == kProcessStatusResume)
+        onResume();
+    else if (name == kProcessStatusAction)
+        onAction();
+    else if (name == kProcessStatusEnd)
+        onEnd();
+    else if (name == kProcessStatusStartAction)
+        onStartAction();
+    else if (name == kProcessStatusEndAction)
+        onEndAction();
+}
+
+void Dialog::requestStartStop() {
+    if (!running_) {
+        startRun(kCountDown);
+        return;
+    }
+    stopRequested_ = true;
+    storeTimerOn(false);
+}
+
+void Dialog::requestPause() {
+    // Counting or Paused: a count-down whose action point is not reached yet.
+    if (running_ && runKind_ == kCountDown && view_.pauseButtonEnabled)
+        paused_ = !paused_;
+}
+
+void Dialog::requestEnterInField() {
+    if (paused_)
+        paused_ = false;
+    else
+        requestStartStop();
+}
+
+void Dialog::requestTest() {
+    if (running_) {
+        stopRequested_ = true;
+        return;
+    }
+    // Only the Play action exists so far, and it is tested on the worker.
+    startRun(kTest);
+}
+
+void Dialog::startRun(std::int32_t kind) {
+    // A worker still busy has a run that has not reported its start yet (or
+    // has just reported its end); a second start would run it twice.
+    if (running_ || !timerThread_.isIdle())
+        return;
+    runKind_ = kind;
+    timerThread_.start(this);
+}
+
+void Dialog::computeTarget() {
+    targetMs_ = plinkett::computeTarget(entry_, time::nowMillis());
+    startGapMs_ = raisedStartGap(startGapMs_, targetMs_, time::nowMillis());
+}
+
+void Dialog::showRemaining() {
+    std::int64_t remaining = targetMs_ - time::nowMillis();
+    view_.progress = progressPermille(remaining, startGapMs_);
+    view_.remainingLabel = formatRemaining(shownRemaining(remaining));
+}
+
+std::u16string Dialog::formatRemaining(std::int64_t ms) const {
+    return plinkett::formatRemaining(ms, units_);
+}
+
+void Dialog::fillPauseEntry() { plinkett::fillPauseEntry(entry_, targetMs_ - time::nowMillis()); }
+
+void Dialog::stepAt(int dHour, int dMin, int dSec) { plinkett::stepAt(entry_, dHour, dMin, dSec); }
+
+void Dialog::stepAfter(int dHour, int dMin, int dSec) {
+    plinkett::stepAfter(entry_, dHour, dMin, dSec);
+}
+
+void Dialog::storeTimerOn(bool on) {
+    if (store_ != nullptr && appWindow_ != nullptr)
+        store_->setBool(appWindow_->getSectionPath(u"View"), u"TimerOn", on);
+}
+
+void Dialog::storeInt64(const char16_t* key, std::int64_t value) {
+    if (store_ != nullptr && appWindow_ != nullptr)
+        store_->setInt64(appWindow_->getSectionPath(u"View"), key, value);
+}
+
+void Dialog::onStart() {
+    view_.testButtonEnabled = false;
+    view_.actionLabel = u"(" + text(3901000) + u")";
+    running_ = true;
+    paused_ = false;
+    stopRequested_ = false;
+    if (runKind_ == kCountDown) {
+        startGapMs_ = kMinimumStartGapMs;
+        computeTarget();
+    }
+    showRemaining();
+    view_.entryShown = false;
+    view_.countdownShown = true;
+    if (entry_.mode == EntryMode::After)
+        view_.pauseButtonShown = true;
+    view_.pauseButtonEnabled = true;
+    view_.radiosEnabled = false;
+    view_.startButtonTextId = 3010500;
+    storeInt64(u"TargetMilliSec", targetMs_);
+    storeInt64(u"TargetMilliSec_OriginalGap", startGapMs_);
+    storeTimerOn(true);
+}
+
+void Dialog::onPause() {
+    pausedShown_ = true;
+    view_.pauseButtonIcon = u"#Play";
+    savedAfterHour_ = entry_.afterHour;
+    savedAfterMin_ = entry_.afterMin;
+    savedAfterSec_ = entry_.afterSec;
+    fillPauseEntry();
+    view_.countdownShown = false;
+    view_.entryShown = true;
+    storeTimerOn(false);
+}
+
+void Dialog::onResume() {
+    // In After mode the target comes from the remaining time now in the After
+    // fields, so the pause does not count; in At mode from the clock time.
+    computeTarget();
+    showRemaining();
+    view_.entryShown = false;
+    view_.countdownShown = true;
+    entry_.afterHour = savedAfterHour_;
+    entry_.afterMin = savedAfterMin_;
+    entry_.afterSec = savedAfterSec_;
+    pausedShown_ = false;
+    view_.pauseButtonIcon = u"#Pause";
+    view_.startButtonEnabled = true;
+    storeInt64(u"TargetMilliSec", targetMs_);
+    // A stop during the pause also ends the wait with a resume; the run is
+    // over then, and the record must not claim it goes on.
+    storeTimerOn(!stopRequested_);
+}
+
+void Dialog::onAction() {
+    view_.pauseButtonShown = false;
+    view_.pauseButtonEnabled = false;
+    view_.remainingLabel = text(3010550);
+    storeTimerOn(false);
+}
+
+void Dialog::onEnd() {
+    running_ = false;
+    paused_ = false;
+    stopRequested_ = false;
+    view_.countdownShown = false;
+    view_.entryShown = true;
+    view_.pauseButtonShown = false;
+    view_.progress = 0;
+    view_.pauseButtonEnabled = false;
+    view_.radiosEnabled = true;
+    view_.startButtonTextId = 3010000;
+    view_.testButtonEnabled = true;
+}
+
+void Dialog::onStartAction() {
+    view_.startButtonEnabled = false;
+    running_ = true;
+    paused_ = false;
+    stopRequested_ = false;
+    view_.testButtonTextId = 3010501;
+    storeTimerOn(false);
+}
+
+void Dialog::onEndAction() {
+    running_ = false;
+    paused_ = false;
+    stopRequested_ = false;
+    view_.testButtonTextId = 3010600;
+    view_.startButtonEnabled = true;
+    storeTimerOn(false);
+}
+
+} // namespace s::sound::gui::dialogs::plinkett

@@ -1,0 +1,148 @@
+#pragma once
+
+#include "foundation/ITask.h"
+#include "foundation/win/Thread.h"
+#include "timer/TimeEntry.h"
+#include "timer/TimerMath.h"
+#include "toolkit/IEventListener.h"
+#include "toolkit/win/RequestChannel.h"
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+namespace s::app {
+class IAppWindow;
+}
+namespace s::map {
+class IMappedData;
+}
+namespace s::lang {
+class Localizer;
+}
+namespace s::gui::drawer {
+class Skinner;
+}
+
+namespace s::sound::gui::dialogs::plinkett {
+
+// Names of the status events; recognised by identity, not by content.
+inline constexpr char16_t kProcessStatusStart[] = u"ProcessStatusStart";
+inline constexpr char16_t kProcessStatusUpdate[] = u"ProcessStatusUpdate";
+inline constexpr char16_t kProcessStatusPause[] = u"ProcessStatusPause";
+inline constexpr char16_t kProcessStatusResume[] = u"ProcessStatusResume";
+inline constexpr char16_t kProcessStatusAction[] = u"ProcessStatusAction";
+inline constexpr char16_t kProcessStatusEnd[] = u"ProcessStatusEnd";
+inline constexpr char16_t kProcessStatusStartAction[] = u"ProcessStatusStart_Action";
+inline constexpr char16_t kProcessStatusEndAction[] = u"ProcessStatusEnd_Action";
+inline constexpr char16_t kProcessUpdateClock[] = u"ProcessUpdateClock";
+
+// What the timer window shows of the run. Until the window is built of
+// components, the dialog keeps these values itself.
+struct TimerView {
+    std::u16string remainingLabel;
+    std::u16string actionLabel;
+    std::int32_t progress = 0; // of 1000
+    std::int32_t startButtonTextId = 3010000;
+    std::int32_t testButtonTextId = 3010600;
+    const char16_t* pauseButtonIcon = u"#Pause";
+    bool startButtonEnabled = true;
+    bool testButtonEnabled = true;
+    bool pauseButtonEnabled = false;
+    bool pauseButtonShown = false;
+    bool radiosEnabled = true;
+    bool entryShown = true;     // the time entry rows
+    bool countdownShown = false; // the remaining time over the progress meter
+};
+
+// The timer: the user's time entry, the target instant, the count-down run
+// on a worker thread of its own, and what the worker's status events change.
+class Dialog : public s::gui::events::IEventListener, public s::thread::ITask {
+public:
+    enum RunKind : std::int32_t { kCountDown = 1, kTest = 2 };
+
+    Dialog();
+    ~Dialog() override;
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    const char* getClassName() const { return "s_sound_gui_dialogs_plinkett_Dialog"; }
+
+    // Keeps the main application window with its store, localizer and skin set.
+    void bind(app::IAppWindow* appWindow);
+
+    // The main routine: builds the timer window, shows it and returns when it
+    // has closed.
+    static void runMain(Dialog* dialog);
+
+    // Creates the window side: the user-interface thread that receives the
+    // status events. False when it could not be created.
+    bool openWindow();
+    s::gui::win::RequestChannel& window() { return window_; }
+
+    void handleEvent(void* source, int eventId) override;
+    void run() override;
+    void clear();
+
+    // User requests, on the window's thread.
+    void requestStartStop();
+    void requestPause();
+    void requestEnterInField();
+    void requestTest();
+
+    // Model operations, on the window's thread.
+    void computeTarget();
+    void startRun(std::int32_t kind);
+    void showRemaining();
+    void fillPauseEntry();
+    void stepAt(int dHour, int dMin, int dSec);
+    void stepAfter(int dHour, int dMin, int dSec);
+    std::u16string formatRemaining(std::int64_t ms) const;
+
+    TimeEntry& timeEntry() { return entry_; }
+    const TimerView& view() const { return view_; }
+    std::int64_t targetMs() const { return targetMs_; }
+    std::int64_t startGapMs() const { return startGapMs_; }
+    bool isRunning() const { return running_; }
+    bool isPaused() const { return paused_; }
+
+private:
+    void send(const char16_t* name);
+    void runAction();
+    void storeTimerOn(bool on);
+    void storeInt64(const char16_t* key, std::int64_t value);
+    const std::u16string& text(std::int32_t id) const;
+    void resetFields();
+
+    void onStart();
+    void onPause();
+    void onResume();
+    void onAction();
+    void onEnd();
+    void onStartAction();
+    void onEndAction();
+
+    app::IAppWindow* appWindow_ = nullptr;
+    map::IMappedData* store_ = nullptr;
+    lang::Localizer* localizer_ = nullptr;
+    s::gui::drawer::Skinner* skinSet_ = nullptr;
+    s::gui::win::RequestChannel window_;
+
+    TimeEntry entry_;
+    TimerView view_;
+    UnitTexts units_;
+
+    std::int64_t targetMs_ = 0;
+    std::int64_t startGapMs_ = kMinimumStartGapMs;
+    std::int32_t runKind_ = kCountDown;
+    // Written by the window's thread, polled by the worker.
+    std::atomic<bool> running_{false};
+    std::atomic<bool> stopRequested_{false};
+    std::atomic<bool> paused_{false};
+    bool pausedShown_ = false;
+    std::u16string savedAfterHour_, savedAfterMin_, savedAfterSec_;
+
+    s::thread::win::Thread timerThread_;
+};
+
+} // namespace s::sound::gui::dialogs::plinkett

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+// <windows.h> maps MessageBox to MessageBoxW; this class keeps its own name.
+#undef MessageBox
+
+namespace s::gui::win {
+
+// A modal platform message box owned by the thread's active window, with the
+// application's title as its caption. Take one, call one operation, let go.
+class MessageBox {
+public:
+    const char* getClassName() const { return "s_gui_win_MessageBox"; }
+
+    void showInformation(const std::u16string& text);
+    void showWarning(const std::u16string& text);
+    void showError(const std::u16string& text);
+    // True only when the user chose Yes.
+    bool askYesNo(const std::u16string& text);
+    // False when the user cancelled (answer false); otherwise true, with
+    // answer true for Yes and false for No.
+    bool askYesNoCancel(const std::u16string& text, bool& answer);
+
+    // The caption of every box: the application's title.
+    static void setTitle(const std::u16string& title);
+    static std::u16string title();
+};
+
+} // namespace s::gui::win

@@ -1,0 +1,197 @@
+#include "timer/TimerMath.h"
+
+#include "TestClock.h"
+#include "foundation/TimeFunctions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace s::sound::gui::dialogs::plinkett;
+using s::test::localInstant;
+using s::time::kMillisPerDay;
+
+namespace {
+
+TimeEntry atEntry(ClockSystem system, std::u16string h, std::u16string m, std::u16string s) {
+    TimeEntry entry;
+    entry.mode = EntryMode::At;
+    entry.clockSystem = system;
+    entry.atHour = std::move(h);
+    entry.atMin = std::move(m);
+    entry.atSec = std::move(s);
+    return entry;
+}
+
+TimeEntry afterEntry(std::u16string h, std::u16string m, std::u16string s) {
+    TimeEntry entry;
+    entry.afterHour = std::move(h);
+    entry.afterMin = std::move(m);
+    entry.afterSec = std::move(s);
+    return entry;
+}
+
+std::string narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
+
+std::string clockOf(const TimeEntry& e, bool at) {
+    std::u16string t = at ? e.atHour + u":" + e.atMin + u":" + e.atSec
+                          : e.afterHour + u":" + e.afterMin + u":" + e.afterSec;
+    if (at && e.clockSystem != ClockSystem::TwentyFour)
+        t += e.clockSystem == ClockSystem::Am ? u" AM" : u" PM";
+    return narrow(t);
+}
+
+} // namespace
+
+TEST(AtTarget, FiresLaterTodayOrTomorrowAroundTheEnteredSecond) {
+    TimeEntry entry = atEntry(ClockSystem::Am, u"7", u"30", u"0");
+    std::int64_t before = localInstant(2026, 12, 9, 7, 29, 59);
+    EXPECT_EQ(atTarget(entry, before) - before, 1000);
+
+    std::int64_t exactly = localInstant(2026, 12, 9, 7, 30, 0);
+    EXPECT_EQ(atTarget(entry, exactly), exactly);
+
+    std::int64_t after = localInstant(2026, 12, 9, 7, 30, 1);
+    EXPECT_EQ(atTarget(entry, after), exactly + kMillisPerDay);
+}
+
+TEST(AtTarget, ClockSystemsMapHoursFromLocalMidnight) {
+    std::int64_t now = localInstant(2026, 12, 9, 8, 0, 0);
+    EXPECT_EQ(atTarget(atEntry(ClockSystem::TwentyFour, u"25", u"0", u"0"), now),
+              localInstant(2026, 12, 10, 1, 0, 0));
+    EXPECT_EQ(atTarget(atEntry(ClockSystem::Pm, u"12", u"0", u"0"), now),
+              localInstant(2026, 12, 9, 12, 0, 0));
+    EXPECT_EQ(atTarget(atEntry(ClockSystem::Am, u"12", u"0", u"0"), now),
+              localInstant(2026, 12, 10, 0, 0, 0));
+    EXPECT_EQ(atTarget(atEntry(ClockSystem::Pm, u"3", u"15", u"20"), now),
+              localInstant(2026, 12, 9, 15, 15, 20));
+    // Minutes and seconds above 59 simply add to the span.
+    EXPECT_EQ(atTarget(atEntry(ClockSystem::TwentyFour, u"8", u"90", u"0"), now),
+              localInstant(2026, 12, 9, 9, 30, 0));
+}
+
+TEST(AtTarget, ReadsAsTheEnteredWallClockTimeAcrossADaylightSavingNight) {
+    // The evening before the spring change in Europe/Berlin.
+    std::int64_t now = localInstant(2027, 3, 27, 23, 0, 0);
+    std::int64_t target = atTarget(atEntry(ClockSystem::Am, u"7", u"30", u"0"), now);
+    EXPECT_EQ(s::time::utcMillisToLocal(target), s::time::utcMillisToLocal(
+                                                     localInstant(2027, 3, 28, 7, 30, 0)));
+    EXPECT_EQ(target - now, (8 * 60 + 30) * 60 * 1000);
+}
+
+TEST(AfterTarget, AddsTheSpanInSixtyFourBits) {
+    std::int64_t now = localInstant(2026, 12, 9, 10, 0, 0);
+    EXPECT_EQ(afterTarget(afterEntry(u"0", u"3", u"0"), now), now + 180000);
+    EXPECT_EQ(afterTarget(afterEntry(u"0", u"0", u"0"), now), now);
+    // A span this large wraps a 32-bit second count and would fire at once.
+    EXPECT_EQ(afterTarget(afterEntry(u"600000", u"0", u"0"), now),
+              now + 600000LL * 3600 * 1000);
+    EXPECT_EQ(afterTarget(afterEntry(u"0", u"0", u"2147483647"), now),
+              now + 2147483647LL * 1000);
+}
+
+TEST(AfterTarget, FieldsThatAreNotIntegersCountAsZero) {
+    std::int64_t now = 1'000'000'000'000;
+    EXPECT_EQ(afterTarget(afterEntry(u"", u"x", u" 5"), now), now);
+    EXPECT_EQ(afterTarget(afterEntry(u"1h", u"2", u"+3"), now), now + 120000);
+    EXPECT_EQ(afterTarget(afterEntry(u"0", u"-1", u"30"), now), now - 30000);
+}
+
+TEST(StartGap, NeverShrinksAndNeverFallsBelowOneSecond) {
+    std::int64_t now = 5'000'000;
+    EXPECT_EQ(raisedStartGap(1000, now + 180000, now), 180000);
+    EXPECT_EQ(raisedStartGap(180000, now + 5000, now), 180000);
+    EXPECT_EQ(raisedStartGap(1000, now, now), 1000);
+    EXPECT_EQ(raisedStartGap(1000, now - 50, now), 1000);
+    EXPECT_EQ(raisedStartGap(0, now + 400, now), 1000);
+}
+
+TEST(Progress, IsTheElapsedShareOfTheStartGapClamped) {
+    EXPECT_EQ(progressPermille(180000, 180000), 0);
+    EXPECT_EQ(progressPermille(90000, 180000), 500);
+    EXPECT_EQ(progressPermille(0, 1000), 1000);
+    EXPECT_EQ(progressPermille(-300, 1000), 1000);
+    EXPECT_EQ(progressPermille(5000, 1000), 0);
+}
+
+TEST(FormatRemaining, LeavesOutLeadingZeroUnitsAndRoundsUpShownSeconds) {
+    UnitTexts units;
+    struct Case {
+        std::int64_t remainingMs;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {61000, "1m 1s"},         {60500, "1m 1s"},  {3600000, "1h 0m 0s"},
+        {86405000, "1d 0h 0m 5s"}, {180000, "3m 0s"}, {42000, "42s"},
+        {0, "0s"},                {-500, "0s"},
+        {3 * kMillisPerDay + 3599000, "3d 0h 59m 59s"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(narrow(formatRemaining(shownRemaining(c.remainingMs), units)), c.shown)
+            << c.remainingMs << " ms";
+    // Exact values, without the rounding of the display.
+    EXPECT_EQ(narrow(formatRemaining(60500, units)), "1m 0s");
+    UnitTexts german{u"T", u"Std", u"Min", u"Sek"};
+    EXPECT_EQ(narrow(formatRemaining(90061000, german)), "1T 1Std 1Min 1Sek");
+}
+
+TEST(PauseEntry, WritesWholeRemainingSecondsIntoTheAfterFields) {
+    TimeEntry entry;
+    fillPauseEntry(entry, 3725999);
+    EXPECT_EQ(clockOf(entry, false), "1:2:5");
+    fillPauseEntry(entry, -20);
+    EXPECT_EQ(clockOf(entry, false), "0:0:0");
+    fillPauseEntry(entry, 600000LL * 3600 * 1000 + 999);
+    EXPECT_EQ(clockOf(entry, false), "600000:0:0");
+}
+
+TEST(Steps, AtEntryWrapsTwelveHourClockAndSwitchesAmPm) {
+    struct Case {
+        ClockSystem system;
+        const char16_t *h, *m, *s;
+        int dh, dm, ds;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {ClockSystem::Am, u"12", u"0", u"0", 0, -1, 0, "11:59:0 PM"},
+        {ClockSystem::Pm, u"11", u"30", u"0", 1, 0, 0, "12:30:0 AM"},
+        {ClockSystem::Am, u"11", u"59", u"0", 0, 1, 0, "12:0:0 PM"},
+        {ClockSystem::Pm, u"12", u"59", u"59", 0, 0, 1, "1:0:0 PM"},
+        {ClockSystem::Am, u"1", u"0", u"0", -1, 0, 0, "12:0:0 AM"},
+        {ClockSystem::Pm, u"12", u"0", u"0", -1, 0, 0, "11:0:0 AM"},
+        {ClockSystem::Am, u"7", u"30", u"0", 1, 0, 0, "8:30:0 AM"},
+        {ClockSystem::TwentyFour, u"0", u"0", u"0", 0, 0, -1, "0:0:0"},
+        {ClockSystem::TwentyFour, u"23", u"59", u"59", 0, 0, 1, "24:0:0"},
+        {ClockSystem::TwentyFour, u"x", u"5", u"", 1, 0, 0, "1:5:0"},
+    };
+    for (const Case& c : cases) {
+        TimeEntry entry = atEntry(c.system, c.h, c.m, c.s);
+        std::string from = clockOf(entry, true);
+        stepAt(entry, c.dh, c.dm, c.ds);
+        EXPECT_EQ(clockOf(entry, true), c.expected)
+            << from << " stepped " << c.dh << "/" << c.dm << "/" << c.ds;
+    }
+}
+
+TEST(Steps, AfterEntryStopsAtZeroAndHasNoUpperBound) {
+    struct Case {
+        const char16_t *h, *m, *s;
+        int dh, dm, ds;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {u"0", u"0", u"0", 0, 0, -1, "0:0:0"},
+        {u"0", u"59", u"30", 0, 1, 0, "1:0:30"},
+        {u"0", u"0", u"59", 0, 0, 1, "0:1:0"},
+        {u"1", u"0", u"0", 0, 0, -1, "0:59:59"},
+        {u"0", u"75", u"0", 0, 0, 0, "1:15:0"},
+        {u"600000", u"0", u"0", 1, 0, 0, "600001:0:0"},
+    };
+    for (const Case& c : cases) {
+        TimeEntry entry = afterEntry(c.h, c.m, c.s);
+        std::string from = clockOf(entry, false);
+        stepAfter(entry, c.dh, c.dm, c.ds);
+        EXPECT_EQ(clockOf(entry, false), c.expected)
+            << from << " stepped " << c.dh << "/" << c.dm << "/" << c.ds;
+    }
+}

@@ -1,0 +1,255 @@
+#include "timer/win/Dialog.h"
+
+#include "TestClock.h"
+#include "localization/Localizer.h"
+#include "shell/IAppWindow.h"
+#include "storage/MemoryStore.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+using namespace s::sound::gui::dialogs::plinkett;
+
+namespace {
+
+// The application window as the dialog sees it: a store and English texts.
+class FakeAppWindow : public s::app::IAppWindow {
+public:
+    std::u16string getSectionPath(const std::u16string& section) const override {
+        return u"MainWindow\\" + section;
+    }
+    s::map::IMappedData* getStore() override { return &store; }
+    s::lang::Localizer* getLocalizer() override { return &localizer; }
+    s::gui::drawer::Skinner* getSkinSet() override { return nullptr; }
+
+    bool timerOn() { return store.getBool(u"MainWindow\\View", u"TimerOn", false); }
+    std::int64_t stored(const char16_t* key) {
+        return store.getInt64(u"MainWindow\\View", key, -1);
+    }
+
+    s::map::MemoryStore store;
+    s::lang::Localizer localizer;
+};
+
+// Listens after the dialog and notes every status event, with what the
+// dialog made of it, on the window's thread.
+class Recorder : public s::gui::events::IEventListener {
+public:
+    explicit Recorder(Dialog& dialog) : dialog_(dialog) {
+        changed_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    }
+    ~Recorder() override { CloseHandle(changed_); }
+
+    void handleEvent(void*, int) override {
+        auto name = static_cast<const char16_t*>(dialog_.window().getRequestValue1());
+        std::lock_guard<std::mutex> lock(mutex_);
+        events_.push_back(std::u16string(name));
+        if (std::u16string(name) == kProcessStatusPause)
+            pausedAfterFields_ = dialog_.timeEntry().afterHour + u":" +
+                                 dialog_.timeEntry().afterMin + u":" +
+                                 dialog_.timeEntry().afterSec;
+        SetEvent(changed_);
+    }
+
+    // Waits until an event of this name has been seen count times.
+    bool waitFor(const char16_t* name, int count = 1, DWORD timeoutMs = 10000) {
+        DWORD deadline = GetTickCount() + timeoutMs;
+        for (;;) {
+            {
+                std::lock_guard<std::mutex> lock(mutex_);
+                int seen = 0;
+                for (const auto& e : events_)
+                    seen += e == name;
+                if (seen >= count)
+                    return true;
+            }
+            DWORD now = GetTickCount();
+            if (static_cast<int>(deadline - now) <= 0)
+                return false;
+            WaitForSingleObject(changed_, deadline - now);
+        }
+    }
+
+    // The events so far, runs of updates folded into one "Update*".
+    std::string sequence() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        std::string out;
+        for (const auto& e : events_) {
+            std::string n(e.begin() + 13, e.end()); // drop "ProcessStatus"
+            if (n == "Update" && out.size() >= 7 && out.compare(out.size() - 7, 7, "Update*") == 0)
+                continue;
+            if (!out.empty())
+                out += ",";
+            out += n == "Update" ? "Update*" : n;
+        }
+        return out;
+    }
+
+    std::u16string pausedAfterFields() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return pausedAfterFields_;
+    }
+
+private:
+    Dialog& dialog_;
+    HANDLE changed_;
+    std::mutex mutex_;
+    std::vector<std::u16string> events_;
+    std::u16string pausedAfterFields_;
+};
+
+class DialogRun : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dialog.bind(&appWindow);
+        ASSERT_TRUE(dialog.openWindow());
+        dialog.window().addListener(&recorder);
+    }
+
+    // User requests run on the window's thread, as the window's events do.
+    template <void (Dialog::*request)()> void press() {
+        dialog.window().invoke([](void* d) { (static_cast<Dialog*>(d)->*request)(); }, &dialog);
+    }
+    template <typename F> void onWindowThread(F f) {
+        dialog.window().invoke([](void* p) { (*static_cast<F*>(p))(); }, &f);
+    }
+
+    void setAfter(const char16_t* h, const char16_t* m, const char16_t* s) {
+        onWindowThread([&] {
+            dialog.timeEntry().afterHour = h;
+            dialog.timeEntry().afterMin = m;
+            dialog.timeEntry().afterSec = s;
+        });
+    }
+
+    s::test::TestClock clock{s::test::localInstant(2026, 12, 9, 10, 0, 0)};
+    FakeAppWindow appWindow;
+    // Declared before the dialog so that it outlives the dialog's last event.
+    Recorder recorder{dialog};
+    Dialog dialog;
+};
+
+} // namespace
+
+TEST_F(DialogRun, CountDownThatRunsOutReportsStartUpdatesActionEnd) {
+    setAfter(u"0", u"0", u"5");
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusUpdate));
+    EXPECT_TRUE(appWindow.timerOn());
+    std::int64_t target = dialog.targetMs();
+    EXPECT_EQ(appWindow.stored(u"TargetMilliSec"), target);
+    EXPECT_EQ(appWindow.stored(u"TargetMilliSec_OriginalGap"), dialog.startGapMs());
+    EXPECT_NEAR(static_cast<double>(dialog.startGapMs()), 5000, 100);
+    EXPECT_TRUE(dialog.view().countdownShown);
+    EXPECT_EQ(dialog.view().startButtonTextId, 3010500);
+
+    clock.advance(5000);
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd));
+    EXPECT_EQ(recorder.sequence(), "Start,Update*,Action,End");
+    EXPECT_FALSE(appWindow.timerOn());
+    EXPECT_FALSE(dialog.isRunning());
+    EXPECT_EQ(dialog.view().remainingLabel, u"It's Time!");
+    EXPECT_EQ(dialog.view().startButtonTextId, 3010000);
+    EXPECT_TRUE(dialog.view().entryShown);
+}
+
+TEST_F(DialogRun, ZeroSpanFiresAtOnceOnAOneSecondGap) {
+    setAfter(u"0", u"0", u"0");
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd));
+    EXPECT_EQ(recorder.sequence(), "Start,Update*,Action,End");
+    EXPECT_EQ(dialog.startGapMs(), 1000);
+}
+
+TEST_F(DialogRun, StoppedCountDownEndsWithoutAction) {
+    setAfter(u"0", u"3", u"0");
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusUpdate));
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd));
+    EXPECT_EQ(recorder.sequence(), "Start,Update*,End");
+    EXPECT_FALSE(appWindow.timerOn());
+    EXPECT_TRUE(dialog.view().testButtonEnabled);
+}
+
+TEST_F(DialogRun, PauseDoesNotCountInAfterMode) {
+    setAfter(u"0", u"10", u"0");
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusUpdate));
+    clock.advance(1500);
+    press<&Dialog::requestPause>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusPause));
+    // The remaining time, truncated to whole seconds, shows in the After fields.
+    EXPECT_EQ(recorder.pausedAfterFields(), u"0:9:58");
+    EXPECT_FALSE(appWindow.timerOn());
+
+    clock.advance(3600 * 1000);
+    press<&Dialog::requestEnterInField>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusResume));
+    std::int64_t remaining = dialog.targetMs() - s::time::nowMillis();
+    EXPECT_NEAR(static_cast<double>(remaining), 598000, 200);
+    EXPECT_TRUE(appWindow.timerOn());
+    EXPECT_EQ(appWindow.stored(u"TargetMilliSec"), dialog.targetMs());
+    EXPECT_EQ(dialog.timeEntry().afterMin, u"10") << "the entry is restored after the pause";
+
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd));
+    std::string sequence = recorder.sequence();
+    EXPECT_EQ(sequence.rfind("Start,Update*,Pause,Resume,", 0), 0u) << sequence;
+    EXPECT_EQ(sequence.find("Action"), std::string::npos) << sequence;
+}
+
+TEST_F(DialogRun, StopDuringAPauseSendsResumeBeforeEnd) {
+    setAfter(u"1", u"0", u"0");
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusUpdate));
+    press<&Dialog::requestPause>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusPause));
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd));
+    std::string sequence = recorder.sequence();
+    const std::string tail = "Pause,Resume,End";
+    ASSERT_GE(sequence.size(), tail.size());
+    EXPECT_EQ(sequence.substr(sequence.size() - tail.size()), tail) << sequence;
+    EXPECT_FALSE(appWindow.timerOn());
+}
+
+TEST_F(DialogRun, AtTargetFiresAtTheClockTime) {
+    onWindowThread([&] {
+        dialog.timeEntry().mode = EntryMode::At;
+        dialog.timeEntry().clockSystem = ClockSystem::Am;
+        dialog.timeEntry().atHour = u"10";
+        dialog.timeEntry().atMin = u"0";
+        dialog.timeEntry().atSec = u"3";
+    });
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusUpdate));
+    EXPECT_EQ(dialog.targetMs(), s::test::localInstant(2026, 12, 9, 10, 0, 3));
+    EXPECT_FALSE(dialog.view().pauseButtonShown) << "pause is offered in After mode only";
+    clock.advance(3000);
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd));
+    EXPECT_EQ(recorder.sequence(), "Start,Update*,Action,End");
+}
+
+TEST_F(DialogRun, TestRunReportsItsOwnStartAndEnd) {
+    press<&Dialog::requestTest>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction));
+    EXPECT_EQ(recorder.sequence(), "Start_Action,End_Action");
+    EXPECT_TRUE(dialog.view().startButtonEnabled);
+    EXPECT_EQ(dialog.view().testButtonTextId, 3010600);
+}
+
+TEST_F(DialogRun, ReleasingTheDialogStopsARunningCountDown) {
+    setAfter(u"5", u"0", u"0");
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusUpdate));
+    dialog.clear();
+    EXPECT_EQ(recorder.sequence(), "Start,Update*,End");
+    EXPECT_FALSE(dialog.isRunning());
+    EXPECT_EQ(dialog.timeEntry().afterMin, u"3") << "fields return to their defaults";
+}

@@ -1,0 +1,63 @@
+# Shared by test.sh, run.sh and the CTest wrapper: an isolated Wine prefix,
+# a virtual display and the audio capture configuration. Source it.
+
+TARNWICK_TOOLS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# Quiet Wine; no Mono or Gecko installer prompts in a fresh prefix.
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# Wave-out output lands in a file instead of a sound card.
+export ALSA_CONFIG_PATH="$TARNWICK_TOOLS/alsa-capture.conf"
+export TARNWICK_AUDIO_CAPTURE="${TARNWICK_AUDIO_CAPTURE:-/dev/null}"
+
+# Creates the prefix once; concurrent callers wait for the first.
+tarnwick_prefix_init() {
+    local prefix=$1
+    mkdir -p "$prefix"
+    (
+        flock 9
+        if [ ! -f "$prefix/system.reg" ]; then
+            WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1
+            WINEPREFIX="$prefix" wineserver -w
+        fi
+    ) 9>"$prefix.lock"
+}
+
+# A persistent wineserver keeps later Wine starts fast. Its standard streams
+# are redirected so that it holds no pipe of the caller open.
+tarnwick_wineserver_start() {
+    WINEPREFIX="$1" wineserver -p </dev/null >/dev/null 2>&1
+}
+
+tarnwick_wineserver_stop() {
+    WINEPREFIX="$1" wineserver -k </dev/null >/dev/null 2>&1 || true
+}
+
+# Starts Xvfb on a free display when there is none; sets DISPLAY and
+# TARNWICK_XVFB_PID.
+tarnwick_display_start() {
+    TARNWICK_XVFB_PID=
+    if [ -n "${DISPLAY:-}" ]; then
+        return 0
+    fi
+    local n=90
+    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
+        n=$((n + 1))
+    done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    TARNWICK_XVFB_PID=$!
+    local i
+    for i in $(seq 100); do
+        [ -e "/tmp/.X11-unix/X$n" ] && break
+        sleep 0.05
+    done
+    export DISPLAY=":$n"
+}
+
+tarnwick_display_stop() {
+    if [ -n "${TARNWICK_XVFB_PID:-}" ]; then
+        kill "$TARNWICK_XVFB_PID" 2>/dev/null || true
+        wait "$TARNWICK_XVFB_PID" 2>/dev/null || true
+        TARNWICK_XVFB_PID=
+    fi
+}
