@@ -16,6 +16,7 @@ exe=$PWD/build/windows/src/Tarnwick.exe
 source tools/wine-env.sh
 export WINEPREFIX=${WINEPREFIX:-$HOME/.wine}
 tarnwick_prefix_init "$WINEPREFIX"
+tarnwick_wineserver_start "$WINEPREFIX"
 
 if [ -n "${DISPLAY:-}" ]; then
     exec wine "$exe" "$@"

@@ -23,10 +23,13 @@ tarnwick_prefix_init() {
     ) 9>"$prefix.lock"
 }
 
-# A persistent wineserver keeps later Wine starts fast. Its standard streams
-# are redirected so that it holds no pipe of the caller open.
+# A persistent wineserver keeps later Wine starts fast, and Wine's own
+# services (services.exe, winedevice.exe) are started here with their
+# standard streams redirected: started by a test instead, they would inherit
+# its output pipe and CTest would wait for them to close it.
 tarnwick_wineserver_start() {
     WINEPREFIX="$1" wineserver -p </dev/null >/dev/null 2>&1
+    WINEPREFIX="$1" wine wineboot </dev/null >/dev/null 2>&1
 }
 
 tarnwick_wineserver_stop() {

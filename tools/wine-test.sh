@@ -13,6 +13,7 @@ prefix=$2
 shift 2
 export WINEPREFIX=$prefix
 tarnwick_prefix_init "$prefix"
+tarnwick_wineserver_start "$prefix"
 tarnwick_display_start
 trap tarnwick_display_stop EXIT
 wine "$@"

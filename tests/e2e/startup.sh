@@ -8,6 +8,7 @@ exe=$1
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
 export WINEPREFIX=$2
 tarnwick_prefix_init "$WINEPREFIX"
+tarnwick_wineserver_start "$WINEPREFIX"
 tarnwick_display_start
 trap tarnwick_display_stop EXIT
 
