@@ -3,7 +3,7 @@
 # prints the command to run.
 
 TARNWICK_PACKAGES=(
-    cmake make g++ googletest
+    cmake make g++ googletest libbenchmark-dev python3
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 libasound2 xvfb xauth imagemagick xdotool
 )

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/IObject.h"
+#include "foundation/IPoolable.h"
 #include "foundation/ITask.h"
 
 #include <cstdint>
@@ -8,7 +10,7 @@ namespace s::thread {
 
 // A reusable worker: one operating-system thread that runs tasks once, a
 // number of times or without end, and sleeps suspended between jobs.
-class IThread : public ITask {
+class IThread : public base::IObject, public IPoolable, public ITask {
 public:
     using RunFunction = void (*)(IThread* self);
 

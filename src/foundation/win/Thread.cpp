@@ -1,5 +1,7 @@
 #include "foundation/win/Thread.h"
 
+#include "foundation/Pools.h"
+
 namespace s::thread::win {
 
 namespace {
@@ -225,6 +227,10 @@ void Thread::setPriority(std::int32_t priority) {
     if (handle_ != nullptr)
         SetThreadPriority(handle_, priority);
 }
+
+base::IObject* Thread::newInstance() const { return take<Thread>(); }
+
+void Thread::release() { giveBack(this); }
 
 void Thread::setRunFunction(RunFunction function) { runFunction_ = function; }
 

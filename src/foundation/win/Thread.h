@@ -20,7 +20,10 @@ public:
     Thread(const Thread&) = delete;
     Thread& operator=(const Thread&) = delete;
 
-    const char* getClassName() const { return "s_thread_win_Thread"; }
+    const char16_t* getClassName() const override { return u"s_thread_win_Thread"; }
+    base::IObject* newInstance() const override;
+    // Back to the worker pool, which stops a busy worker first.
+    void release() override;
 
     std::uint32_t threadId() override { return threadId_; }
     void start(ITask* task) override;
@@ -49,7 +52,7 @@ public:
     void run() override;
 
     // Back to the state of a fresh worker: stopped, normal priority, idle.
-    void clear();
+    void clear() override;
 
     enum Spacing : std::uint32_t { kNoSpacing = 0, kPause = 1, kPeriod = 2 };
 

@@ -14,7 +14,7 @@ class AppBase {
 public:
     AppBase();
 
-    const char* getClassName() const { return "s_app_win_AppBase"; }
+    const char16_t* getClassName() const { return u"s_app_win_AppBase"; }
 
     // Arguments after the program name.
     std::int32_t argumentCount() const { return argumentCount_; }

@@ -24,7 +24,7 @@ struct AppWindowDefaults {
 // sections and skin set.
 class AppWindow : public IAppWindow {
 public:
-    const char* getClassName() const { return "s_app_win_AppWindow"; }
+    const char16_t* getClassName() const { return u"s_app_win_AppWindow"; }
 
     void create(AppBase* appBase, const std::u16string& name, const AppWindowDefaults& defaults,
                 gui::drawer::Skinner* skinSet);

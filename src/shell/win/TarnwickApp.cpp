@@ -2,6 +2,7 @@
 
 #include "foundation/DiagnosticLog.h"
 #include "foundation/OsVersion.h"
+#include "foundation/Pools.h"
 #include "shell/win/AppBase.h"
 #include "shell/win/AppWindow.h"
 #include "skins/Skinner.h"
@@ -43,7 +44,9 @@ bool CTarnwickApp::initInstance() {
 
     if (!s::system::OsVersion::get().isSupported()) {
         log::write("start-up 6: operating system not supported");
-        s::gui::win::MessageBox().showInformation(kUnsupportedSystemText);
+        auto* box = s::thread::take<s::gui::win::MessageBox>();
+        box->showInformation(kUnsupportedSystemText);
+        box->release();
         tearDown();
         return false;
     }
@@ -63,12 +66,12 @@ bool CTarnwickApp::initInstance() {
     }
     log::write("start-up 8: no other instance");
 
-    dialog_ = std::make_unique<Dialog>();
+    dialog_ = s::thread::take<Dialog>();
     dialog_->bind(appWindow_.get());
     log::write("start-up 9: timer dialog bound");
 
     log::write("start-up 10: timer main routine");
-    Dialog::runMain(dialog_.get());
+    Dialog::runMain(dialog_);
 
     tearDown();
     return false;
@@ -76,8 +79,10 @@ bool CTarnwickApp::initInstance() {
 
 void CTarnwickApp::tearDown() {
     namespace log = s::log;
-    if (dialog_) {
-        dialog_.reset();
+    if (dialog_ != nullptr) {
+        // Giving the dialog back resets it: its run is stopped and waited for.
+        dialog_->release();
+        dialog_ = nullptr;
         log::write("tear-down 1: timer dialog released");
     }
     if (appWindow_) {

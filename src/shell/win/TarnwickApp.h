@@ -35,5 +35,5 @@ private:
     std::unique_ptr<s::app::win::AppBase> appBase_;
     std::unique_ptr<s::gui::drawer::Skinner> skinSet_;
     std::unique_ptr<s::app::win::AppWindow> appWindow_;
-    std::unique_ptr<s::sound::gui::dialogs::plinkett::Dialog> dialog_;
+    s::sound::gui::dialogs::plinkett::Dialog* dialog_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "foundation/DiagnosticLog.h"
 #include "foundation/Platform.h"
+#include "foundation/Pools.h"
 #include "foundation/TimeFunctions.h"
 #include "localization/Localizer.h"
 #include "shell/IAppWindow.h"
@@ -20,12 +21,21 @@ constexpr std::uint32_t kPauseStepMs = 20;
 std::int64_t wholeSecond(std::int64_t remainingMs) { return (remainingMs + 1000000) / 1000; }
 } // namespace
 
-Dialog::Dialog() {
-    timerThread_.setPriority(kHighestPriority);
+Dialog::Dialog() : timerThread_(s::thread::take<s::thread::win::Thread>()) {
+    timerThread_->setPriority(kHighestPriority);
     clear();
 }
 
-Dialog::~Dialog() { clear(); }
+Dialog::~Dialog() {
+    clear();
+    timerThread_->release();
+}
+
+s::base::IObject* Dialog::newInstance() const { return s::thread::take<Dialog>(); }
+
+void Dialog::release() { s::thread::giveBack(this); }
+
+void Dialog::createDependentPools() { s::thread::poolOf<s::thread::win::Thread>(); }
 
 void Dialog::bind(app::IAppWindow* appWindow) {
     appWindow_ = appWindow;
@@ -59,7 +69,7 @@ bool Dialog::openWindow() {
 
 void Dialog::clear() {
     stopRequested_ = true;
-    timerThread_.waitIdle(kResetWaitMs);
+    timerThread_->waitIdle(kResetWaitMs);
     stopRequested_ = false;
     window_.close();
     appWindow_ = nullptr;
@@ -185,10 +195,10 @@ void Dialog::requestTest() {
 void Dialog::startRun(std::int32_t kind) {
     // A worker still busy has a run that has not reported its start yet (or
     // has just reported its end); a second start would run it twice.
-    if (running_ || !timerThread_.isIdle())
+    if (running_ || !timerThread_->isIdle())
         return;
     runKind_ = kind;
-    timerThread_.start(this);
+    timerThread_->start(this);
 }
 
 void Dialog::computeTarget() {

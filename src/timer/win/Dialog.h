@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/IObject.h"
+#include "foundation/IPoolable.h"
 #include "foundation/ITask.h"
 #include "foundation/win/Thread.h"
 #include "timer/TimeEntry.h"
@@ -57,7 +59,10 @@ struct TimerView {
 
 // The timer: the user's time entry, the target instant, the count-down run
 // on a worker thread of its own, and what the worker's status events change.
-class Dialog : public s::gui::events::IEventListener, public s::thread::ITask {
+class Dialog : public s::gui::events::IEventListener,
+               public s::base::IObject,
+               public s::thread::IPoolable,
+               public s::thread::ITask {
 public:
     enum RunKind : std::int32_t { kCountDown = 1, kTest = 2 };
 
@@ -66,7 +71,14 @@ public:
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
-    const char* getClassName() const { return "s_sound_gui_dialogs_plinkett_Dialog"; }
+    const char16_t* getClassName() const override {
+        return u"s_sound_gui_dialogs_plinkett_Dialog";
+    }
+    s::base::IObject* newInstance() const override;
+    void release() override;
+    // The dialog gives its worker back when it is destroyed, so the worker
+    // pool must outlive the dialog pool.
+    static void createDependentPools();
 
     // Keeps the main application window with its store, localizer and skin set.
     void bind(app::IAppWindow* appWindow);
@@ -82,7 +94,9 @@ public:
 
     void handleEvent(void* source, int eventId) override;
     void run() override;
-    void clear();
+    // The reset: stops the run (ending the worker by force after 5 s), closes
+    // the window and returns every field to its default.
+    void clear() override;
 
     // User requests, on the window's thread.
     void requestStartStop();
@@ -142,7 +156,7 @@ private:
     bool pausedShown_ = false;
     std::u16string savedAfterHour_, savedAfterMin_, savedAfterSec_;
 
-    s::thread::win::Thread timerThread_;
+    s::thread::win::Thread* timerThread_;
 };
 
 } // namespace s::sound::gui::dialogs::plinkett

@@ -1,6 +1,7 @@
 #include "toolkit/win/MessageBox.h"
 
 #include "foundation/Platform.h"
+#include "foundation/Pools.h"
 
 #include <windows.h>
 
@@ -25,6 +26,10 @@ int show(const std::u16string& text, UINT flags) {
                        reinterpret_cast<const wchar_t*>(caption.c_str()), flags);
 }
 } // namespace
+
+base::IObject* MessageBox::newInstance() const { return thread::take<MessageBox>(); }
+
+void MessageBox::release() { thread::giveBack(this); }
 
 void MessageBox::setTitle(const std::u16string& title) {
     Title& shared = sharedTitle();

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "foundation/IObject.h"
+#include "foundation/IPoolable.h"
+
 #include <string>
 
 // <windows.h> maps MessageBox to MessageBoxW; this class keeps its own name.
@@ -9,9 +12,12 @@ namespace s::gui::win {
 
 // A modal platform message box owned by the thread's active window, with the
 // application's title as its caption. Take one, call one operation, let go.
-class MessageBox {
+class MessageBox : public base::IObject, public thread::IPoolable {
 public:
-    const char* getClassName() const { return "s_gui_win_MessageBox"; }
+    const char16_t* getClassName() const override { return u"s_gui_win_MessageBox"; }
+    base::IObject* newInstance() const override;
+    void release() override;
+    void clear() override {}
 
     void showInformation(const std::u16string& text);
     void showWarning(const std::u16string& text);
