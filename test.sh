@@ -9,11 +9,28 @@ tarnwick_ensure_packages
 
 jobs=$(nproc)
 status=0
+TARNWICK_FUZZ_SECONDS=${TARNWICK_FUZZ_SECONDS:-30}
 
 echo "== host build (portable core, AddressSanitizer + UndefinedBehaviorSanitizer)"
 cmake --preset host >/dev/null
 cmake --build --preset host -j "$jobs"
 ctest --preset host || status=1
+
+echo "== fuzzing (libFuzzer, $TARNWICK_FUZZ_SECONDS s per target)"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j "$jobs"
+mkdir -p build/fuzz/corpus
+for target in Utf8Fuzz TextOpsFuzz; do
+    mkdir -p "build/fuzz/corpus/$target"
+    if ! build/fuzz/tests/fuzz/$target -max_total_time="$TARNWICK_FUZZ_SECONDS" \
+            -print_final_stats=0 "build/fuzz/corpus/$target" >"build/fuzz/$target.log" 2>&1; then
+        echo "$target found a fault; its report:"
+        tail -n 40 "build/fuzz/$target.log"
+        status=1
+    else
+        echo "$target: no finding"
+    fi
+done
 
 echo "== Windows build (mingw-w64), tests under Wine"
 cmake --preset windows >/dev/null

@@ -57,8 +57,8 @@ int main(int argc, char** argv) {
     }
     ActionProbe probe(dialog);
     dialog.window().addListener(&probe);
-    dialog.timeEntry().afterMin = u"0";
-    dialog.timeEntry().afterSec = u"2";
+    dialog.timeEntry().afterMin.set(u"0");
+    dialog.timeEntry().afterSec.set(u"2");
 
     std::vector<std::int64_t> late;
     for (int i = 0; i < runs; ++i) {

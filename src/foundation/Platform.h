@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 // The few operating-system services that portable code needs. The Windows
 // implementation makes the Win32 calls the product relies on; the POSIX one
@@ -55,5 +56,16 @@ std::int64_t processClockMillis();
 // Writes text to the process's standard output when it has one (a GUI
 // program started from a terminal under Wine does).
 void writeStandardOutput(const char* text, std::size_t length);
+
+// Code pages other than UTF-8 and UTF-16, through the platform's conversions
+// (WideCharToMultiByte / MultiByteToWideChar); the host build has none and
+// converts nothing. Each returns the number of units or bytes produced, 0 on
+// failure.
+std::vector<std::uint32_t> systemCodePages();
+std::uint32_t oemCodePage();
+std::size_t wideToMultiByte(std::uint32_t codePage, const char16_t* units, std::size_t count,
+                            char* out, std::size_t capacity);
+std::size_t multiByteToWide(std::uint32_t codePage, const char* bytes, std::size_t count,
+                            char16_t* out, std::size_t capacity);
 
 } // namespace s::platform

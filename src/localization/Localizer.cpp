@@ -2,13 +2,14 @@
 
 #include <algorithm>
 #include <iterator>
+#include <vector>
 
 namespace s::lang {
 
 namespace {
 struct Entry {
     std::int32_t id;
-    std::u16string text;
+    const char16_t* text;
 };
 
 // Sorted by identifier.
@@ -32,11 +33,20 @@ const Entry kEnglish[] = {
 };
 } // namespace
 
-const std::u16string& Localizer::getText(std::int32_t id) const {
-    static const std::u16string empty;
+const str::StrBuffer& Localizer::getText(std::int32_t id) const {
+    // Texts are made once and live as long as the process, as the pack's do.
+    static const std::vector<str::StrBuffer> texts = [] {
+        std::vector<str::StrBuffer> list;
+        for (const Entry& e : kEnglish)
+            list.emplace_back(e.text);
+        return list;
+    }();
+    static const str::StrBuffer empty;
     auto it = std::lower_bound(std::begin(kEnglish), std::end(kEnglish), id,
                                [](const Entry& e, std::int32_t key) { return e.id < key; });
-    return it != std::end(kEnglish) && it->id == id ? it->text : empty;
+    if (it == std::end(kEnglish) || it->id != id)
+        return empty;
+    return texts[static_cast<std::size_t>(it - std::begin(kEnglish))];
 }
 
 } // namespace s::lang

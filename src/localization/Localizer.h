@@ -1,7 +1,8 @@
 #pragma once
 
+#include "foundation/StrBuffer.h"
+
 #include <cstdint>
-#include <string>
 
 namespace s::lang {
 
@@ -11,7 +12,7 @@ namespace s::lang {
 class Localizer {
 public:
     // The text for id, or the empty string when the identifier is unknown.
-    const std::u16string& getText(std::int32_t id) const;
+    const str::StrBuffer& getText(std::int32_t id) const;
 };
 
 } // namespace s::lang

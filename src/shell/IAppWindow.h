@@ -1,6 +1,5 @@
 #pragma once
 
-#include <string>
 
 namespace s::map {
 class IMappedData;
@@ -20,8 +19,9 @@ class IAppWindow {
 public:
     virtual ~IAppWindow() = default;
 
-    // The window name, "\" and section: the path of one settings section.
-    virtual std::u16string getSectionPath(const std::u16string& section) const = 0;
+    // The window name, "\" and section: the path of one settings section,
+    // valid until the next call on this object.
+    virtual const char16_t* getSectionPath(const char16_t* section) = 0;
     virtual map::IMappedData* getStore() = 0;
     virtual lang::Localizer* getLocalizer() = 0;
     virtual gui::drawer::Skinner* getSkinSet() = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "foundation/StrBuffer.h"
 
 namespace s::gui::drawer {
 
@@ -8,11 +8,11 @@ namespace s::gui::drawer {
 // it carries only its name.
 class Skinner {
 public:
-    void setName(const std::u16string& name) { name_ = name; }
-    const std::u16string& getName() const { return name_; }
+    void setName(const char16_t* name) { name_.set(name); }
+    const str::StrBuffer& getName() const { return name_; }
 
 private:
-    std::u16string name_;
+    str::StrBuffer name_;
 };
 
 } // namespace s::gui::drawer

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 namespace s::map {
 
@@ -12,12 +11,12 @@ class IMappedData {
 public:
     virtual ~IMappedData() = default;
 
-    virtual bool hasKey(const std::u16string& path, const std::u16string& key) = 0;
-    virtual bool getBool(const std::u16string& path, const std::u16string& key, bool def) = 0;
-    virtual std::int64_t getInt64(const std::u16string& path, const std::u16string& key,
+    virtual bool hasKey(const char16_t* path, const char16_t* key) = 0;
+    virtual bool getBool(const char16_t* path, const char16_t* key, bool def) = 0;
+    virtual std::int64_t getInt64(const char16_t* path, const char16_t* key,
                                   std::int64_t def) = 0;
-    virtual void setBool(const std::u16string& path, const std::u16string& key, bool value) = 0;
-    virtual void setInt64(const std::u16string& path, const std::u16string& key,
+    virtual void setBool(const char16_t* path, const char16_t* key, bool value) = 0;
+    virtual void setInt64(const char16_t* path, const char16_t* key,
                           std::int64_t value) = 0;
 };
 

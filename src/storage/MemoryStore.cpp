@@ -2,21 +2,21 @@
 
 namespace s::map {
 
-std::u16string MemoryStore::slot(const std::u16string& path, const std::u16string& key) {
-    std::u16string name = path;
+std::u16string MemoryStore::slot(const char16_t* path, const char16_t* key) {
+    std::u16string name = path != nullptr ? path : u"";
     name += u'\n';
-    name += key;
+    name += key != nullptr ? key : u"";
     for (char16_t& c : name)
         if (c >= u'A' && c <= u'Z')
             c = static_cast<char16_t>(c - u'A' + u'a');
     return name;
 }
 
-bool MemoryStore::hasKey(const std::u16string& path, const std::u16string& key) {
+bool MemoryStore::hasKey(const char16_t* path, const char16_t* key) {
     return values_.count(slot(path, key)) != 0;
 }
 
-bool MemoryStore::getBool(const std::u16string& path, const std::u16string& key, bool def) {
+bool MemoryStore::getBool(const char16_t* path, const char16_t* key, bool def) {
     auto it = values_.find(slot(path, key));
     if (it == values_.end())
         return def;
@@ -25,7 +25,7 @@ bool MemoryStore::getBool(const std::u16string& path, const std::u16string& key,
     return std::get<std::int64_t>(it->second) != 0;
 }
 
-std::int64_t MemoryStore::getInt64(const std::u16string& path, const std::u16string& key,
+std::int64_t MemoryStore::getInt64(const char16_t* path, const char16_t* key,
                                    std::int64_t def) {
     auto it = values_.find(slot(path, key));
     if (it == values_.end())
@@ -35,11 +35,11 @@ std::int64_t MemoryStore::getInt64(const std::u16string& path, const std::u16str
     return std::get<bool>(it->second) ? 1 : 0;
 }
 
-void MemoryStore::setBool(const std::u16string& path, const std::u16string& key, bool value) {
+void MemoryStore::setBool(const char16_t* path, const char16_t* key, bool value) {
     values_[slot(path, key)] = value;
 }
 
-void MemoryStore::setInt64(const std::u16string& path, const std::u16string& key,
+void MemoryStore::setInt64(const char16_t* path, const char16_t* key,
                            std::int64_t value) {
     values_[slot(path, key)] = value;
 }

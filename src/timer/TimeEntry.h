@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include "foundation/StrBuffer.h"
 
 namespace s::sound::gui::dialogs::plinkett {
 
@@ -14,12 +14,12 @@ enum class ClockSystem { Am, Pm, TwentyFour };
 struct TimeEntry {
     EntryMode mode = EntryMode::After;
     ClockSystem clockSystem = ClockSystem::Am;
-    std::u16string atHour = u"7";
-    std::u16string atMin = u"30";
-    std::u16string atSec = u"0";
-    std::u16string afterHour = u"0";
-    std::u16string afterMin = u"3";
-    std::u16string afterSec = u"0";
+    str::StrBuffer atHour{u"7"};
+    str::StrBuffer atMin{u"30"};
+    str::StrBuffer atSec{u"0"};
+    str::StrBuffer afterHour{u"0"};
+    str::StrBuffer afterMin{u"3"};
+    str::StrBuffer afterSec{u"0"};
 };
 
 } // namespace s::sound::gui::dialogs::plinkett

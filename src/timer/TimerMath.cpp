@@ -1,6 +1,5 @@
 #include "timer/TimerMath.h"
 
-#include "foundation/Decimal.h"
 #include "foundation/TimeFunctions.h"
 
 namespace s::sound::gui::dialogs::plinkett {
@@ -11,10 +10,10 @@ std::int64_t spanSeconds(std::int64_t h, std::int64_t m, std::int64_t s) {
     return (h * 60 + m) * 60 + s;
 }
 
-void writeClock(std::int64_t t, std::u16string& hour, std::u16string& min, std::u16string& sec) {
-    hour = str::decimal(t / 3600);
-    min = str::decimal((t % 3600) / 60);
-    sec = str::decimal(t % 60);
+void writeClock(std::int64_t t, str::StrBuffer& hour, str::StrBuffer& min, str::StrBuffer& sec) {
+    hour.set(t / 3600);
+    min.set((t % 3600) / 60);
+    sec.set(t % 60);
 }
 
 // Remainder with the sign of the divisor, for the wrap of negative spans.
@@ -25,8 +24,8 @@ std::int64_t floorMod(std::int64_t a, std::int64_t b) {
 
 } // namespace
 
-std::int32_t fieldValue(const std::u16string& text) {
-    return str::isInteger(text) ? str::toInt(text) : 0;
+std::int32_t fieldValue(const str::StrBuffer& text) {
+    return text.isInteger() ? text.toInt() : 0;
 }
 
 std::int64_t atTarget(const TimeEntry& entry, std::int64_t nowMs) {
@@ -64,7 +63,8 @@ std::int64_t raisedStartGap(std::int64_t startGapMs, std::int64_t targetMs, std:
 }
 
 std::int32_t progressPermille(std::int64_t remainingMs, std::int64_t startGapMs) {
-    double fraction = static_cast<double>(startGapMs - remainingMs) / static_cast<double>(startGapMs);
+    double fraction =
+        static_cast<double>(startGapMs - remainingMs) / static_cast<double>(startGapMs);
     if (fraction < 0)
         fraction = 0;
     if (fraction > 1)
@@ -76,21 +76,30 @@ std::int64_t shownRemaining(std::int64_t remainingMs) {
     return remainingMs >= 0 ? remainingMs + 999 : remainingMs;
 }
 
-std::u16string formatRemaining(std::int64_t ms, const UnitTexts& units) {
+void formatRemaining(std::int64_t ms, const UnitTexts& units, str::StrBuffer& text) {
     std::int64_t secs = ms / 1000;
     std::int64_t seconds = secs % 60;
     std::int64_t minutes = (secs / 60) % 60;
     std::int64_t hours = (secs / 3600) % 24;
     std::int64_t days = secs / 86400;
-    std::u16string text;
-    if (days > 0)
-        text += str::decimal(days) + units.day + u' ';
-    if (!text.empty() || hours > 0)
-        text += str::decimal(hours) + units.hour + u' ';
-    if (!text.empty() || minutes > 0)
-        text += str::decimal(minutes) + units.minute + u' ';
-    text += str::decimal(seconds) + units.second;
-    return text;
+    text.reset();
+    auto unit = [&text](std::int64_t value, const str::StrBuffer& name) {
+        text.append(value);
+        text.append(name);
+    };
+    if (days > 0) {
+        unit(days, units.day);
+        text.append(u' ');
+    }
+    if (text.length() != 0 || hours > 0) {
+        unit(hours, units.hour);
+        text.append(u' ');
+    }
+    if (text.length() != 0 || minutes > 0) {
+        unit(minutes, units.minute);
+        text.append(u' ');
+    }
+    unit(seconds, units.second);
 }
 
 void fillPauseEntry(TimeEntry& entry, std::int64_t remainingMs) {

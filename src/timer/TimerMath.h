@@ -2,8 +2,9 @@
 
 #include "timer/TimeEntry.h"
 
+#include "foundation/StrBuffer.h"
+
 #include <cstdint>
-#include <string>
 
 // The arithmetic of the timer: targets, the start gap, the remaining-time
 // text and the up and down steps of the time entry. Spans are computed in
@@ -14,7 +15,7 @@ namespace s::sound::gui::dialogs::plinkett {
 inline constexpr std::int64_t kMinimumStartGapMs = 1000;
 
 // A field's integer value, or 0 when the text is empty or not an integer.
-std::int32_t fieldValue(const std::u16string& text);
+std::int32_t fieldValue(const str::StrBuffer& text);
 
 // The instant at which an "At" entry fires, seen from nowMs: the clock time
 // counted from local midnight of today, or of tomorrow when it has passed.
@@ -37,14 +38,15 @@ std::int64_t shownRemaining(std::int64_t remainingMs);
 
 // Units "d", "h", "m", "s" in the current language.
 struct UnitTexts {
-    std::u16string day = u"d";
-    std::u16string hour = u"h";
-    std::u16string minute = u"m";
-    std::u16string second = u"s";
+    str::StrBuffer day{u"d"};
+    str::StrBuffer hour{u"h"};
+    str::StrBuffer minute{u"m"};
+    str::StrBuffer second{u"s"};
 };
 
 // "1d 0h 0m 5s", "1h 0m 0s", "42s": leading zero units are left out.
-std::u16string formatRemaining(std::int64_t ms, const UnitTexts& units);
+// Replaces the content of text.
+void formatRemaining(std::int64_t ms, const UnitTexts& units, str::StrBuffer& text);
 
 // Writes the remaining time (whole seconds, 0 when past) into the After fields.
 void fillPauseEntry(TimeEntry& entry, std::int64_t remainingMs);

@@ -7,38 +7,53 @@
 
 #include <string>
 
+#include "foundation/StrBuffer.h"
+
 using namespace s::sound::gui::dialogs::plinkett;
 using s::test::localInstant;
 using s::time::kMillisPerDay;
 
 namespace {
 
-TimeEntry atEntry(ClockSystem system, std::u16string h, std::u16string m, std::u16string s) {
+using s::str::StrBuffer;
+
+TimeEntry atEntry(ClockSystem system, const char16_t* h, const char16_t* m, const char16_t* s) {
     TimeEntry entry;
     entry.mode = EntryMode::At;
     entry.clockSystem = system;
-    entry.atHour = std::move(h);
-    entry.atMin = std::move(m);
-    entry.atSec = std::move(s);
+    entry.atHour.set(h);
+    entry.atMin.set(m);
+    entry.atSec.set(s);
     return entry;
 }
 
-TimeEntry afterEntry(std::u16string h, std::u16string m, std::u16string s) {
+TimeEntry afterEntry(const char16_t* h, const char16_t* m, const char16_t* s) {
     TimeEntry entry;
-    entry.afterHour = std::move(h);
-    entry.afterMin = std::move(m);
-    entry.afterSec = std::move(s);
+    entry.afterHour.set(h);
+    entry.afterMin.set(m);
+    entry.afterSec.set(s);
     return entry;
 }
 
-std::string narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
+std::string narrow(const StrBuffer& text) {
+    std::string out;
+    for (std::uint32_t i = 0; i < text.length(); ++i)
+        out += static_cast<char>(text.charAt(i));
+    return out;
+}
 
 std::string clockOf(const TimeEntry& e, bool at) {
-    std::u16string t = at ? e.atHour + u":" + e.atMin + u":" + e.atSec
-                          : e.afterHour + u":" + e.afterMin + u":" + e.afterSec;
+    std::string t = at ? narrow(e.atHour) + ":" + narrow(e.atMin) + ":" + narrow(e.atSec)
+                       : narrow(e.afterHour) + ":" + narrow(e.afterMin) + ":" + narrow(e.afterSec);
     if (at && e.clockSystem != ClockSystem::TwentyFour)
-        t += e.clockSystem == ClockSystem::Am ? u" AM" : u" PM";
-    return narrow(t);
+        t += e.clockSystem == ClockSystem::Am ? " AM" : " PM";
+    return t;
+}
+
+std::string formatted(std::int64_t ms, const UnitTexts& units) {
+    StrBuffer text;
+    formatRemaining(ms, units, text);
+    return narrow(text);
 }
 
 } // namespace
@@ -74,8 +89,8 @@ TEST(AtTarget, ReadsAsTheEnteredWallClockTimeAcrossADaylightSavingNight) {
     // The evening before the spring change in Europe/Berlin.
     std::int64_t now = localInstant(2027, 3, 27, 23, 0, 0);
     std::int64_t target = atTarget(atEntry(ClockSystem::Am, u"7", u"30", u"0"), now);
-    EXPECT_EQ(s::time::utcMillisToLocal(target), s::time::utcMillisToLocal(
-                                                     localInstant(2027, 3, 28, 7, 30, 0)));
+    EXPECT_EQ(s::time::utcMillisToLocal(target),
+              s::time::utcMillisToLocal(localInstant(2027, 3, 28, 7, 30, 0)));
     EXPECT_EQ(target - now, (8 * 60 + 30) * 60 * 1000);
 }
 
@@ -84,10 +99,8 @@ TEST(AfterTarget, AddsTheSpanInSixtyFourBits) {
     EXPECT_EQ(afterTarget(afterEntry(u"0", u"3", u"0"), now), now + 180000);
     EXPECT_EQ(afterTarget(afterEntry(u"0", u"0", u"0"), now), now);
     // A span this large wraps a 32-bit second count and would fire at once.
-    EXPECT_EQ(afterTarget(afterEntry(u"600000", u"0", u"0"), now),
-              now + 600000LL * 3600 * 1000);
-    EXPECT_EQ(afterTarget(afterEntry(u"0", u"0", u"2147483647"), now),
-              now + 2147483647LL * 1000);
+    EXPECT_EQ(afterTarget(afterEntry(u"600000", u"0", u"0"), now), now + 600000LL * 3600 * 1000);
+    EXPECT_EQ(afterTarget(afterEntry(u"0", u"0", u"2147483647"), now), now + 2147483647LL * 1000);
 }
 
 TEST(AfterTarget, FieldsThatAreNotIntegersCountAsZero) {
@@ -121,18 +134,23 @@ TEST(FormatRemaining, LeavesOutLeadingZeroUnitsAndRoundsUpShownSeconds) {
         const char* shown;
     };
     const Case cases[] = {
-        {61000, "1m 1s"},         {60500, "1m 1s"},  {3600000, "1h 0m 0s"},
-        {86405000, "1d 0h 0m 5s"}, {180000, "3m 0s"}, {42000, "42s"},
-        {0, "0s"},                {-500, "0s"},
+        {61000, "1m 1s"},
+        {60500, "1m 1s"},
+        {3600000, "1h 0m 0s"},
+        {86405000, "1d 0h 0m 5s"},
+        {180000, "3m 0s"},
+        {42000, "42s"},
+        {0, "0s"},
+        {-500, "0s"},
         {3 * kMillisPerDay + 3599000, "3d 0h 59m 59s"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(narrow(formatRemaining(shownRemaining(c.remainingMs), units)), c.shown)
+        EXPECT_EQ(formatted(shownRemaining(c.remainingMs), units), c.shown)
             << c.remainingMs << " ms";
     // Exact values, without the rounding of the display.
-    EXPECT_EQ(narrow(formatRemaining(60500, units)), "1m 0s");
-    UnitTexts german{u"T", u"Std", u"Min", u"Sek"};
-    EXPECT_EQ(narrow(formatRemaining(90061000, german)), "1T 1Std 1Min 1Sek");
+    EXPECT_EQ(formatted(60500, units), "1m 0s");
+    UnitTexts german{StrBuffer(u"T"), StrBuffer(u"Std"), StrBuffer(u"Min"), StrBuffer(u"Sek")};
+    EXPECT_EQ(formatted(90061000, german), "1T 1Std 1Min 1Sek");
 }
 
 TEST(PauseEntry, WritesWholeRemainingSecondsIntoTheAfterFields) {
@@ -180,12 +198,9 @@ TEST(Steps, AfterEntryStopsAtZeroAndHasNoUpperBound) {
         const char* expected;
     };
     const Case cases[] = {
-        {u"0", u"0", u"0", 0, 0, -1, "0:0:0"},
-        {u"0", u"59", u"30", 0, 1, 0, "1:0:30"},
-        {u"0", u"0", u"59", 0, 0, 1, "0:1:0"},
-        {u"1", u"0", u"0", 0, 0, -1, "0:59:59"},
-        {u"0", u"75", u"0", 0, 0, 0, "1:15:0"},
-        {u"600000", u"0", u"0", 1, 0, 0, "600001:0:0"},
+        {u"0", u"0", u"0", 0, 0, -1, "0:0:0"},  {u"0", u"59", u"30", 0, 1, 0, "1:0:30"},
+        {u"0", u"0", u"59", 0, 0, 1, "0:1:0"},  {u"1", u"0", u"0", 0, 0, -1, "0:59:59"},
+        {u"0", u"75", u"0", 0, 0, 0, "1:15:0"}, {u"600000", u"0", u"0", 1, 0, 0, "600001:0:0"},
     };
     for (const Case& c : cases) {
         TimeEntry entry = afterEntry(c.h, c.m, c.s);

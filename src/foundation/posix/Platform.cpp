@@ -77,4 +77,16 @@ void writeStandardOutput(const char* text, std::size_t length) {
     }
 }
 
+std::vector<std::uint32_t> systemCodePages() { return {}; }
+
+std::uint32_t oemCodePage() { return 437; }
+
+std::size_t wideToMultiByte(std::uint32_t, const char16_t*, std::size_t, char*, std::size_t) {
+    return 0;
+}
+
+std::size_t multiByteToWide(std::uint32_t, const char*, std::size_t, char16_t*, std::size_t) {
+    return 0;
+}
+
 } // namespace s::platform

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <ctime>
+#include <cwchar>
 #include <new>
 
 namespace s::platform {
@@ -75,6 +76,46 @@ void writeStandardOutput(const char* text, std::size_t length) {
         return;
     DWORD written = 0;
     WriteFile(out, text, static_cast<DWORD>(length), &written, nullptr);
+}
+
+namespace {
+std::vector<std::uint32_t>* enumeratedPages = nullptr;
+
+BOOL CALLBACK collectCodePage(LPWSTR name) {
+    enumeratedPages->push_back(static_cast<std::uint32_t>(wcstoul(name, nullptr, 10)));
+    return TRUE;
+}
+} // namespace
+
+std::vector<std::uint32_t> systemCodePages() {
+    // EnumSystemCodePagesW has no context argument; callers are serialised
+    // by the code-page table's one-time build.
+    std::vector<std::uint32_t> pages;
+    enumeratedPages = &pages;
+    EnumSystemCodePagesW(collectCodePage, CP_INSTALLED);
+    enumeratedPages = nullptr;
+    return pages;
+}
+
+std::uint32_t oemCodePage() { return GetOEMCP(); }
+
+std::size_t wideToMultiByte(std::uint32_t codePage, const char16_t* units, std::size_t count,
+                            char* out, std::size_t capacity) {
+    if (count == 0)
+        return 0;
+    int n = WideCharToMultiByte(codePage, 0, reinterpret_cast<const wchar_t*>(units),
+                                static_cast<int>(count), out, static_cast<int>(capacity), nullptr,
+                                nullptr);
+    return n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+std::size_t multiByteToWide(std::uint32_t codePage, const char* bytes, std::size_t count,
+                            char16_t* out, std::size_t capacity) {
+    if (count == 0)
+        return 0;
+    int n = MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(count),
+                                reinterpret_cast<wchar_t*>(out), static_cast<int>(capacity));
+    return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
 } // namespace s::platform

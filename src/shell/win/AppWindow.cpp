@@ -4,16 +4,19 @@
 
 namespace s::app::win {
 
-void AppWindow::create(AppBase* appBase, const std::u16string& name,
+void AppWindow::create(AppBase* appBase, const char16_t* name,
                        const AppWindowDefaults& defaults, gui::drawer::Skinner* skinSet) {
     appBase_ = appBase;
-    name_ = name;
+    name_.set(name);
     defaults_ = defaults;
     skinSet_ = skinSet;
 }
 
-std::u16string AppWindow::getSectionPath(const std::u16string& section) const {
-    return name_ + u"\\" + section;
+const char16_t* AppWindow::getSectionPath(const char16_t* section) {
+    pathBuffer_.set(name_);
+    pathBuffer_.append(u'\\');
+    pathBuffer_.append(section);
+    return pathBuffer_.cStr();
 }
 
 map::IMappedData* AppWindow::getStore() {

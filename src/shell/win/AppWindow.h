@@ -2,8 +2,9 @@
 
 #include "shell/IAppWindow.h"
 
+#include "foundation/StrBuffer.h"
+
 #include <cstdint>
-#include <string>
 
 namespace s::app::win {
 
@@ -14,9 +15,9 @@ struct AppWindowDefaults {
     std::int32_t width = 200;
     std::int32_t height = 100;
     bool keepOnTop = true;
-    std::u16string onMClick = u"Iconize";
-    std::u16string defaultSkin = u"Gray WG";
-    std::u16string skinResourceType = u"IDR_XML";
+    const char16_t* onMClick = u"Iconize";
+    const char16_t* defaultSkin = u"Gray WG";
+    const char16_t* skinResourceType = u"IDR_XML";
     std::int32_t skinResourceId = 150;
 };
 
@@ -26,21 +27,22 @@ class AppWindow : public IAppWindow {
 public:
     const char16_t* getClassName() const { return u"s_app_win_AppWindow"; }
 
-    void create(AppBase* appBase, const std::u16string& name, const AppWindowDefaults& defaults,
+    void create(AppBase* appBase, const char16_t* name, const AppWindowDefaults& defaults,
                 gui::drawer::Skinner* skinSet);
 
     AppBase* getAppBase() { return appBase_; }
-    const std::u16string& getName() const { return name_; }
+    const str::StrBuffer& getName() const { return name_; }
     const AppWindowDefaults& getDefaults() const { return defaults_; }
 
-    std::u16string getSectionPath(const std::u16string& section) const override;
+    const char16_t* getSectionPath(const char16_t* section) override;
     map::IMappedData* getStore() override;
     lang::Localizer* getLocalizer() override;
     gui::drawer::Skinner* getSkinSet() override { return skinSet_; }
 
 private:
     AppBase* appBase_ = nullptr;
-    std::u16string name_;
+    str::StrBuffer name_;
+    str::StrBuffer pathBuffer_;
     AppWindowDefaults defaults_;
     gui::drawer::Skinner* skinSet_ = nullptr;
 };

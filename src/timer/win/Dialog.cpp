@@ -18,7 +18,9 @@ constexpr std::uint32_t kPauseStepMs = 20;
 
 // The whole second of a remaining time, offset so that truncation rounds
 // alike on both sides of zero.
-std::int64_t wholeSecond(std::int64_t remainingMs) { return (remainingMs + 1000000) / 1000; }
+std::int64_t wholeSecond(std::int64_t remainingMs) {
+    return (remainingMs + 1000000) / 1000;
+}
 } // namespace
 
 Dialog::Dialog() : timerThread_(s::thread::take<s::thread::win::Thread>()) {
@@ -31,11 +33,17 @@ Dialog::~Dialog() {
     timerThread_->release();
 }
 
-s::base::IObject* Dialog::newInstance() const { return s::thread::take<Dialog>(); }
+s::base::IObject* Dialog::newInstance() const {
+    return s::thread::take<Dialog>();
+}
 
-void Dialog::release() { s::thread::giveBack(this); }
+void Dialog::release() {
+    s::thread::giveBack(this);
+}
 
-void Dialog::createDependentPools() { s::thread::poolOf<s::thread::win::Thread>(); }
+void Dialog::createDependentPools() {
+    s::thread::poolOf<s::thread::win::Thread>();
+}
 
 void Dialog::bind(app::IAppWindow* appWindow) {
     appWindow_ = appWindow;
@@ -59,10 +67,10 @@ bool Dialog::openWindow() {
         return false;
     window_.addListener(this);
     if (localizer_ != nullptr) {
-        units_.day = localizer_->getText(3810010);
-        units_.hour = localizer_->getText(3810020);
-        units_.minute = localizer_->getText(3810030);
-        units_.second = localizer_->getText(3810040);
+        units_.day.set(localizer_->getText(3810010));
+        units_.hour.set(localizer_->getText(3810020));
+        units_.minute.set(localizer_->getText(3810030));
+        units_.second.set(localizer_->getText(3810040));
     }
     return true;
 }
@@ -90,17 +98,19 @@ void Dialog::resetFields() {
     stopRequested_ = false;
     paused_ = false;
     pausedShown_ = false;
-    savedAfterHour_.clear();
-    savedAfterMin_.clear();
-    savedAfterSec_.clear();
+    savedAfterHour_.freeMemory();
+    savedAfterMin_.freeMemory();
+    savedAfterSec_.freeMemory();
 }
 
-const std::u16string& Dialog::text(std::int32_t id) const {
-    static const std::u16string empty;
+const str::StrBuffer& Dialog::text(std::int32_t id) const {
+    static const str::StrBuffer empty;
     return localizer_ != nullptr ? localizer_->getText(id) : empty;
 }
 
-void Dialog::send(const char16_t* name) { window_.sendRequest(name, 0, 0, 0); }
+void Dialog::send(const char16_t* name) {
+    window_.sendRequest(name, 0, 0, 0);
+}
 
 void Dialog::runAction() {
     // The actions (sound, file, program, web page, shutdown) are not built
@@ -209,16 +219,20 @@ void Dialog::computeTarget() {
 void Dialog::showRemaining() {
     std::int64_t remaining = targetMs_ - time::nowMillis();
     view_.progress = progressPermille(remaining, startGapMs_);
-    view_.remainingLabel = formatRemaining(shownRemaining(remaining));
+    formatRemaining(shownRemaining(remaining), view_.remainingLabel);
 }
 
-std::u16string Dialog::formatRemaining(std::int64_t ms) const {
-    return plinkett::formatRemaining(ms, units_);
+void Dialog::formatRemaining(std::int64_t ms, str::StrBuffer& text) const {
+    plinkett::formatRemaining(ms, units_, text);
 }
 
-void Dialog::fillPauseEntry() { plinkett::fillPauseEntry(entry_, targetMs_ - time::nowMillis()); }
+void Dialog::fillPauseEntry() {
+    plinkett::fillPauseEntry(entry_, targetMs_ - time::nowMillis());
+}
 
-void Dialog::stepAt(int dHour, int dMin, int dSec) { plinkett::stepAt(entry_, dHour, dMin, dSec); }
+void Dialog::stepAt(int dHour, int dMin, int dSec) {
+    plinkett::stepAt(entry_, dHour, dMin, dSec);
+}
 
 void Dialog::stepAfter(int dHour, int dMin, int dSec) {
     plinkett::stepAfter(entry_, dHour, dMin, dSec);
@@ -236,7 +250,9 @@ void Dialog::storeInt64(const char16_t* key, std::int64_t value) {
 
 void Dialog::onStart() {
     view_.testButtonEnabled = false;
-    view_.actionLabel = u"(" + text(3901000) + u")";
+    view_.actionLabel.set(u"(");
+    view_.actionLabel.append(text(3901000));
+    view_.actionLabel.append(u')');
     running_ = true;
     paused_ = false;
     stopRequested_ = false;
@@ -291,7 +307,7 @@ void Dialog::onResume() {
 void Dialog::onAction() {
     view_.pauseButtonShown = false;
     view_.pauseButtonEnabled = false;
-    view_.remainingLabel = text(3010550);
+    view_.remainingLabel.set(text(3010550));
     storeTimerOn(false);
 }
 

@@ -11,7 +11,6 @@
 
 #include <atomic>
 #include <cstdint>
-#include <string>
 
 namespace s::app {
 class IAppWindow;
@@ -42,8 +41,8 @@ inline constexpr char16_t kProcessUpdateClock[] = u"ProcessUpdateClock";
 // What the timer window shows of the run. Until the window is built of
 // components, the dialog keeps these values itself.
 struct TimerView {
-    std::u16string remainingLabel;
-    std::u16string actionLabel;
+    str::StrBuffer remainingLabel;
+    str::StrBuffer actionLabel;
     std::int32_t progress = 0; // of 1000
     std::int32_t startButtonTextId = 3010000;
     std::int32_t testButtonTextId = 3010600;
@@ -53,7 +52,7 @@ struct TimerView {
     bool pauseButtonEnabled = false;
     bool pauseButtonShown = false;
     bool radiosEnabled = true;
-    bool entryShown = true;     // the time entry rows
+    bool entryShown = true;      // the time entry rows
     bool countdownShown = false; // the remaining time over the progress meter
 };
 
@@ -71,9 +70,7 @@ public:
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
-    const char16_t* getClassName() const override {
-        return u"s_sound_gui_dialogs_plinkett_Dialog";
-    }
+    const char16_t* getClassName() const override { return u"s_sound_gui_dialogs_plinkett_Dialog"; }
     s::base::IObject* newInstance() const override;
     void release() override;
     // The dialog gives its worker back when it is destroyed, so the worker
@@ -111,7 +108,7 @@ public:
     void fillPauseEntry();
     void stepAt(int dHour, int dMin, int dSec);
     void stepAfter(int dHour, int dMin, int dSec);
-    std::u16string formatRemaining(std::int64_t ms) const;
+    void formatRemaining(std::int64_t ms, str::StrBuffer& text) const;
 
     TimeEntry& timeEntry() { return entry_; }
     const TimerView& view() const { return view_; }
@@ -125,7 +122,7 @@ private:
     void runAction();
     void storeTimerOn(bool on);
     void storeInt64(const char16_t* key, std::int64_t value);
-    const std::u16string& text(std::int32_t id) const;
+    const str::StrBuffer& text(std::int32_t id) const;
     void resetFields();
 
     void onStart();
@@ -154,7 +151,7 @@ private:
     std::atomic<bool> stopRequested_{false};
     std::atomic<bool> paused_{false};
     bool pausedShown_ = false;
-    std::u16string savedAfterHour_, savedAfterMin_, savedAfterSec_;
+    str::StrBuffer savedAfterHour_, savedAfterMin_, savedAfterSec_;
 
     s::thread::win::Thread* timerThread_;
 };

@@ -2,6 +2,7 @@
 
 #include "foundation/Platform.h"
 #include "foundation/Pools.h"
+#include "foundation/StrBuffer.h"
 
 #include <windows.h>
 
@@ -12,7 +13,7 @@ namespace s::gui::win {
 namespace {
 struct Title {
     platform::CriticalSection lock;
-    std::u16string text = u"Vexa Tarnwick";
+    str::StrBuffer text{u"Vexa Tarnwick"};
 };
 
 Title& sharedTitle() {
@@ -20,10 +21,15 @@ Title& sharedTitle() {
     return title;
 }
 
-int show(const std::u16string& text, UINT flags) {
-    std::u16string caption = MessageBox::title();
-    return ::MessageBoxW(GetActiveWindow(), reinterpret_cast<const wchar_t*>(text.c_str()),
-                       reinterpret_cast<const wchar_t*>(caption.c_str()), flags);
+int show(const char16_t* text, UINT flags) {
+    str::StrBuffer caption;
+    {
+        Title& shared = sharedTitle();
+        platform::CriticalSectionGuard guard(shared.lock);
+        caption.set(shared.text);
+    }
+    return ::MessageBoxW(GetActiveWindow(), reinterpret_cast<const wchar_t*>(text),
+                         reinterpret_cast<const wchar_t*>(caption.cStr()), flags);
 }
 } // namespace
 
@@ -31,27 +37,21 @@ base::IObject* MessageBox::newInstance() const { return thread::take<MessageBox>
 
 void MessageBox::release() { thread::giveBack(this); }
 
-void MessageBox::setTitle(const std::u16string& title) {
+void MessageBox::setTitle(const char16_t* title) {
     Title& shared = sharedTitle();
     platform::CriticalSectionGuard guard(shared.lock);
-    shared.text = title;
+    shared.text.set(title);
 }
 
-std::u16string MessageBox::title() {
-    Title& shared = sharedTitle();
-    platform::CriticalSectionGuard guard(shared.lock);
-    return shared.text;
-}
+void MessageBox::showInformation(const char16_t* text) { show(text, MB_OK | 0x40); }
 
-void MessageBox::showInformation(const std::u16string& text) { show(text, MB_OK | 0x40); }
+void MessageBox::showWarning(const char16_t* text) { show(text, MB_OK | 0x30); }
 
-void MessageBox::showWarning(const std::u16string& text) { show(text, MB_OK | 0x30); }
+void MessageBox::showError(const char16_t* text) { show(text, MB_OK | 0x10); }
 
-void MessageBox::showError(const std::u16string& text) { show(text, MB_OK | 0x10); }
+bool MessageBox::askYesNo(const char16_t* text) { return show(text, 0x24) == IDYES; }
 
-bool MessageBox::askYesNo(const std::u16string& text) { return show(text, 0x24) == IDYES; }
-
-bool MessageBox::askYesNoCancel(const std::u16string& text, bool& answer) {
+bool MessageBox::askYesNoCancel(const char16_t* text, bool& answer) {
     int result = show(text, 0x23);
     if (result == IDCANCEL) {
         answer = false;

@@ -3,7 +3,6 @@
 #include "foundation/IObject.h"
 #include "foundation/IPoolable.h"
 
-#include <string>
 
 // <windows.h> maps MessageBox to MessageBoxW; this class keeps its own name.
 #undef MessageBox
@@ -19,18 +18,17 @@ public:
     void release() override;
     void clear() override {}
 
-    void showInformation(const std::u16string& text);
-    void showWarning(const std::u16string& text);
-    void showError(const std::u16string& text);
+    void showInformation(const char16_t* text);
+    void showWarning(const char16_t* text);
+    void showError(const char16_t* text);
     // True only when the user chose Yes.
-    bool askYesNo(const std::u16string& text);
+    bool askYesNo(const char16_t* text);
     // False when the user cancelled (answer false); otherwise true, with
     // answer true for Yes and false for No.
-    bool askYesNoCancel(const std::u16string& text, bool& answer);
+    bool askYesNoCancel(const char16_t* text, bool& answer);
 
     // The caption of every box: the application's title.
-    static void setTitle(const std::u16string& title);
-    static std::u16string title();
+    static void setTitle(const char16_t* title);
 };
 
 } // namespace s::gui::win

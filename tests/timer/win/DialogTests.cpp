@@ -20,8 +20,10 @@ namespace {
 // The application window as the dialog sees it: a store and English texts.
 class FakeAppWindow : public s::app::IAppWindow {
 public:
-    std::u16string getSectionPath(const std::u16string& section) const override {
-        return u"MainWindow\\" + section;
+    const char16_t* getSectionPath(const char16_t* section) override {
+        path_.set(u"MainWindow\\");
+        path_.append(section);
+        return path_.cStr();
     }
     s::map::IMappedData* getStore() override { return &store; }
     s::lang::Localizer* getLocalizer() override { return &localizer; }
@@ -34,6 +36,9 @@ public:
 
     s::map::MemoryStore store;
     s::lang::Localizer localizer;
+
+private:
+    s::str::StrBuffer path_;
 };
 
 // Listens after the dialog and notes every status event, with what the
@@ -49,10 +54,11 @@ public:
         auto name = static_cast<const char16_t*>(dialog_.window().getRequestValue1());
         std::lock_guard<std::mutex> lock(mutex_);
         events_.push_back(std::u16string(name));
-        if (std::u16string(name) == kProcessStatusPause)
-            pausedAfterFields_ = dialog_.timeEntry().afterHour + u":" +
-                                 dialog_.timeEntry().afterMin + u":" +
-                                 dialog_.timeEntry().afterSec;
+        if (std::u16string(name) == kProcessStatusPause) {
+            const TimeEntry& entry = dialog_.timeEntry();
+            pausedAfterFields_ = std::u16string(entry.afterHour.cStr()) + u":" +
+                                 entry.afterMin.cStr() + u":" + entry.afterSec.cStr();
+        }
         SetEvent(changed_);
     }
 
@@ -121,9 +127,9 @@ protected:
 
     void setAfter(const char16_t* h, const char16_t* m, const char16_t* s) {
         onWindowThread([&] {
-            dialog.timeEntry().afterHour = h;
-            dialog.timeEntry().afterMin = m;
-            dialog.timeEntry().afterSec = s;
+            dialog.timeEntry().afterHour.set(h);
+            dialog.timeEntry().afterMin.set(m);
+            dialog.timeEntry().afterSec.set(s);
         });
     }
 
@@ -153,7 +159,7 @@ TEST_F(DialogRun, CountDownThatRunsOutReportsStartUpdatesActionEnd) {
     EXPECT_EQ(recorder.sequence(), "Start,Update*,Action,End");
     EXPECT_FALSE(appWindow.timerOn());
     EXPECT_FALSE(dialog.isRunning());
-    EXPECT_EQ(dialog.view().remainingLabel, u"It's Time!");
+    EXPECT_TRUE(dialog.view().remainingLabel.equals(u"It's Time!"));
     EXPECT_EQ(dialog.view().startButtonTextId, 3010000);
     EXPECT_TRUE(dialog.view().entryShown);
 }
@@ -195,7 +201,8 @@ TEST_F(DialogRun, PauseDoesNotCountInAfterMode) {
     EXPECT_NEAR(static_cast<double>(remaining), 598000, 200);
     EXPECT_TRUE(appWindow.timerOn());
     EXPECT_EQ(appWindow.stored(u"TargetMilliSec"), dialog.targetMs());
-    EXPECT_EQ(dialog.timeEntry().afterMin, u"10") << "the entry is restored after the pause";
+    EXPECT_TRUE(dialog.timeEntry().afterMin.equals(u"10"))
+        << "the entry is restored after the pause";
 
     press<&Dialog::requestStartStop>();
     ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd));
@@ -223,9 +230,9 @@ TEST_F(DialogRun, AtTargetFiresAtTheClockTime) {
     onWindowThread([&] {
         dialog.timeEntry().mode = EntryMode::At;
         dialog.timeEntry().clockSystem = ClockSystem::Am;
-        dialog.timeEntry().atHour = u"10";
-        dialog.timeEntry().atMin = u"0";
-        dialog.timeEntry().atSec = u"3";
+        dialog.timeEntry().atHour.set(u"10");
+        dialog.timeEntry().atMin.set(u"0");
+        dialog.timeEntry().atSec.set(u"3");
     });
     press<&Dialog::requestStartStop>();
     ASSERT_TRUE(recorder.waitFor(kProcessStatusUpdate));
@@ -251,5 +258,5 @@ TEST_F(DialogRun, ReleasingTheDialogStopsARunningCountDown) {
     dialog.clear();
     EXPECT_EQ(recorder.sequence(), "Start,Update*,End");
     EXPECT_FALSE(dialog.isRunning());
-    EXPECT_EQ(dialog.timeEntry().afterMin, u"3") << "fields return to their defaults";
+    EXPECT_TRUE(dialog.timeEntry().afterMin.equals(u"3")) << "fields return to their defaults";
 }
