@@ -16,13 +16,12 @@ std::int64_t localMillisToUtc(std::int64_t ms) {
     return fileTimeToMillis(platform::localFileTimeToUtc(millisToFileTime(ms)));
 }
 
-std::int64_t localMidnightMillis(std::int64_t ms) {
-    // FILETIME counts from a midnight, so the local date's midnight is the
-    // local FILETIME rounded down to whole days.
-    constexpr std::uint64_t kFileTimePerDay = 864000000000ULL;
-    std::uint64_t local = platform::utcFileTimeToLocal(millisToFileTime(ms));
-    std::uint64_t midnight = local - local % kFileTimePerDay;
-    return fileTimeToMillis(platform::localFileTimeToUtc(midnight));
+std::int64_t utcSecondsToLocal(std::int64_t seconds) {
+    return fileTimeToSeconds(platform::utcFileTimeToLocal(secondsToFileTime(seconds)));
+}
+
+std::int64_t localSecondsToUtc(std::int64_t seconds) {
+    return fileTimeToSeconds(platform::localFileTimeToUtc(secondsToFileTime(seconds)));
 }
 
 } // namespace s::time

@@ -29,12 +29,12 @@ inline std::uint64_t secondsToFileTime(std::int64_t seconds) {
 std::int64_t nowMillis();
 std::int64_t nowSeconds();
 
-// UTC and local wall-clock milliseconds, converted with the offset in force now.
+// UTC and local wall-clock instants, converted with the time-zone offset in
+// force now (not the one in force at the converted instant), as Windows'
+// FileTimeToLocalFileTime and LocalFileTimeToFileTime do.
 std::int64_t utcMillisToLocal(std::int64_t ms);
 std::int64_t localMillisToUtc(std::int64_t ms);
-
-// Local midnight (00:00:00.000) of the local calendar date of the UTC instant
-// ms, as a UTC instant.
-std::int64_t localMidnightMillis(std::int64_t ms);
+std::int64_t utcSecondsToLocal(std::int64_t seconds);
+std::int64_t localSecondsToUtc(std::int64_t seconds);
 
 } // namespace s::time

@@ -1,5 +1,6 @@
 #include "timer/TimerMath.h"
 
+#include "foundation/Time.h"
 #include "foundation/TimeFunctions.h"
 
 namespace s::sound::gui::dialogs::plinkett {

@@ -3,6 +3,7 @@
 #include "foundation/DiagnosticLog.h"
 #include "foundation/Platform.h"
 #include "foundation/Pools.h"
+#include "foundation/Time.h"
 #include "foundation/TimeFunctions.h"
 #include "localization/Localizer.h"
 #include "shell/IAppWindow.h"
@@ -43,6 +44,7 @@ void Dialog::release() {
 
 void Dialog::createDependentPools() {
     s::thread::poolOf<s::thread::win::Thread>();
+    s::thread::poolOf<s::time::Time>();
 }
 
 void Dialog::bind(app::IAppWindow* appWindow) {
@@ -66,19 +68,55 @@ bool Dialog::openWindow() {
     if (!window_.open())
         return false;
     window_.addListener(this);
+    loadClockNames();
     if (localizer_ != nullptr) {
         units_.day.set(localizer_->getText(3810010));
         units_.hour.set(localizer_->getText(3810020));
         units_.minute.set(localizer_->getText(3810030));
         units_.second.set(localizer_->getText(3810040));
     }
+    // The last step of building the window: the Clock View starts ticking.
+    clockThread_.start(&window_);
     return true;
+}
+
+void Dialog::loadClockNames() {
+    for (int i = 0; i < 2; ++i)
+        amPmNames_[i].set(text(3801000 + 1000 * i));
+    for (int i = 0; i < 12; ++i)
+        monthNames_[i].set(text(5000100 + 100 * i));
+    for (int i = 0; i < 7; ++i)
+        weekdayNames_[i].set(text(5100100 + 100 * i));
+}
+
+namespace {
+void appendTwoDigits(str::StrBuffer& text, int value) {
+    text.append(static_cast<char16_t>(u'0' + value / 10));
+    text.append(static_cast<char16_t>(u'0' + value % 10));
+}
+} // namespace
+
+void Dialog::showClock() {
+    s::time::Time* now = s::time::timeFromUtcMillis(time::nowMillis());
+    view_.dateLabel.set(monthNames_[now->month - 1]);
+    view_.dateLabel.append(u' ');
+    view_.dateLabel.append(static_cast<std::uint32_t>(now->day));
+    view_.weekdayLabel.set(weekdayNames_[now->dayOfWeek]);
+    int h12 = now->hour % 12 == 0 ? 12 : now->hour % 12;
+    view_.hourMinuteLabel.set(static_cast<std::int32_t>(h12));
+    view_.hourMinuteLabel.append(u':');
+    appendTwoDigits(view_.hourMinuteLabel, now->minute);
+    view_.amPmLabel.set(amPmNames_[now->hour > 11 ? 1 : 0]);
+    view_.secondsLabel.reset();
+    appendTwoDigits(view_.secondsLabel, now->second);
+    now->release();
 }
 
 void Dialog::clear() {
     stopRequested_ = true;
     timerThread_->waitIdle(kResetWaitMs);
     stopRequested_ = false;
+    clockThread_.clear();
     window_.close();
     appWindow_ = nullptr;
     store_ = nullptr;
@@ -91,6 +129,12 @@ void Dialog::resetFields() {
     entry_ = TimeEntry{};
     view_ = TimerView{};
     units_ = UnitTexts{};
+    for (auto& name : amPmNames_)
+        name.freeMemory();
+    for (auto& name : monthNames_)
+        name.freeMemory();
+    for (auto& name : weekdayNames_)
+        name.freeMemory();
     targetMs_ = 0;
     startGapMs_ = kMinimumStartGapMs;
     runKind_ = kCountDown;
@@ -169,6 +213,8 @@ void Dialog::handleEvent(void* source, int eventId) {
         onStartAction();
     else if (name == kProcessStatusEndAction)
         onEndAction();
+    else if (name == kProcessUpdateClock)
+        showClock();
 }
 
 void Dialog::requestStartStop() {

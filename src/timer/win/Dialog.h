@@ -6,6 +6,7 @@
 #include "foundation/win/Thread.h"
 #include "timer/TimeEntry.h"
 #include "timer/TimerMath.h"
+#include "timer/win/ClockThread.h"
 #include "toolkit/IEventListener.h"
 #include "toolkit/win/RequestChannel.h"
 
@@ -36,7 +37,6 @@ inline constexpr char16_t kProcessStatusAction[] = u"ProcessStatusAction";
 inline constexpr char16_t kProcessStatusEnd[] = u"ProcessStatusEnd";
 inline constexpr char16_t kProcessStatusStartAction[] = u"ProcessStatusStart_Action";
 inline constexpr char16_t kProcessStatusEndAction[] = u"ProcessStatusEnd_Action";
-inline constexpr char16_t kProcessUpdateClock[] = u"ProcessUpdateClock";
 
 // What the timer window shows of the run. Until the window is built of
 // components, the dialog keeps these values itself.
@@ -54,6 +54,12 @@ struct TimerView {
     bool radiosEnabled = true;
     bool entryShown = true;      // the time entry rows
     bool countdownShown = false; // the remaining time over the progress meter
+    // The Clock View.
+    str::StrBuffer dateLabel;
+    str::StrBuffer weekdayLabel;
+    str::StrBuffer hourMinuteLabel;
+    str::StrBuffer amPmLabel;
+    str::StrBuffer secondsLabel;
 };
 
 // The timer: the user's time entry, the target instant, the count-down run
@@ -108,6 +114,8 @@ public:
     void fillPauseEntry();
     void stepAt(int dHour, int dMin, int dSec);
     void stepAfter(int dHour, int dMin, int dSec);
+    // Writes the local date and time into the Clock View.
+    void showClock();
     void formatRemaining(std::int64_t ms, str::StrBuffer& text) const;
 
     TimeEntry& timeEntry() { return entry_; }
@@ -124,6 +132,7 @@ private:
     void storeInt64(const char16_t* key, std::int64_t value);
     const str::StrBuffer& text(std::int32_t id) const;
     void resetFields();
+    void loadClockNames();
 
     void onStart();
     void onPause();
@@ -142,6 +151,9 @@ private:
     TimeEntry entry_;
     TimerView view_;
     UnitTexts units_;
+    str::StrBuffer amPmNames_[2];
+    str::StrBuffer monthNames_[12];
+    str::StrBuffer weekdayNames_[7];
 
     std::int64_t targetMs_ = 0;
     std::int64_t startGapMs_ = kMinimumStartGapMs;
@@ -154,6 +166,7 @@ private:
     str::StrBuffer savedAfterHour_, savedAfterMin_, savedAfterSec_;
 
     s::thread::win::Thread* timerThread_;
+    ClockThread clockThread_;
 };
 
 } // namespace s::sound::gui::dialogs::plinkett

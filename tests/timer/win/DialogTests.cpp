@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -52,6 +53,8 @@ public:
 
     void handleEvent(void*, int) override {
         auto name = static_cast<const char16_t*>(dialog_.window().getRequestValue1());
+        if (name == kProcessUpdateClock)
+            return; // the Clock View ticks on its own worker
         std::lock_guard<std::mutex> lock(mutex_);
         events_.push_back(std::u16string(name));
         if (std::u16string(name) == kProcessStatusPause) {
@@ -108,6 +111,8 @@ private:
     std::vector<std::u16string> events_;
     std::u16string pausedAfterFields_;
 };
+
+std::u16string widen(const char* text) { return std::u16string(text, text + std::strlen(text)); }
 
 class DialogRun : public ::testing::Test {
 protected:
@@ -259,4 +264,23 @@ TEST_F(DialogRun, ReleasingTheDialogStopsARunningCountDown) {
     EXPECT_EQ(recorder.sequence(), "Start,Update*,End");
     EXPECT_FALSE(dialog.isRunning());
     EXPECT_TRUE(dialog.timeEntry().afterMin.equals(u"3")) << "fields return to their defaults";
+}
+
+TEST_F(DialogRun, ClockViewShowsTwelveHourTimeWithNamesOfTheDay) {
+    struct Case {
+        int hour, minute;
+        const char *hourMinute, *amPm;
+    };
+    const Case cases[] = {{0, 5, "12:05", "AM"}, {12, 0, "12:00", "PM"}, {13, 7, "1:07", "PM"}};
+    for (const Case& c : cases) {
+        s::test::TestClock at(s::test::localInstant(2013, 8, 12, c.hour, c.minute, 9),
+                              s::test::TestClock::kFrozen);
+        onWindowThread([&] { dialog.showClock(); });
+        const TimerView& view = dialog.view();
+        EXPECT_TRUE(view.hourMinuteLabel.equals(widen(c.hourMinute).c_str())) << c.hourMinute;
+        EXPECT_TRUE(view.amPmLabel.equals(widen(c.amPm).c_str())) << c.amPm;
+        EXPECT_TRUE(view.secondsLabel.equals(u"09"));
+        EXPECT_TRUE(view.dateLabel.equals(u"Aug 12"));
+        EXPECT_TRUE(view.weekdayLabel.equals(u"Mon"));
+    }
 }

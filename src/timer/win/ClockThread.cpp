@@ -1,0 +1,72 @@
+#include "timer/win/ClockThread.h"
+
+#include "foundation/Platform.h"
+#include "foundation/Pools.h"
+#include "foundation/TimeFunctions.h"
+#include "foundation/win/Thread.h"
+#include "toolkit/win/RequestChannel.h"
+
+namespace s::sound::gui::dialogs::plinkett {
+
+namespace {
+constexpr std::int32_t kHighestPriority = 2;
+constexpr std::uint32_t kTickStepMs = 50;
+constexpr std::uint32_t kResetWaitMs = 5000;
+} // namespace
+
+ClockThread::ClockThread() : worker_(s::thread::take<s::thread::win::Thread>()) {
+    worker_->setPriority(kHighestPriority);
+    clear();
+}
+
+ClockThread::~ClockThread() {
+    clear();
+    worker_->release();
+}
+
+s::base::IObject* ClockThread::newInstance() const {
+    return s::thread::take<ClockThread>();
+}
+
+void ClockThread::release() {
+    s::thread::giveBack(this);
+}
+
+void ClockThread::createDependentPools() {
+    s::thread::poolOf<s::thread::win::Thread>();
+}
+
+void ClockThread::start(s::gui::win::RequestChannel* owner) {
+    owner_ = owner;
+    worker_->start(this);
+}
+
+bool ClockThread::isTicking() const {
+    return !worker_->isIdle();
+}
+
+void ClockThread::run() {
+    if (stopRequested_)
+        return;
+    std::int64_t last = 0;
+    bool first = true;
+    do {
+        std::int64_t now = time::nowMillis();
+        // A different second, not only a later one: a clock set back shows too.
+        if (first || now / 1000 != last / 1000) {
+            owner_->sendRequest(kProcessUpdateClock, 0, 0, 0);
+            last = now;
+            first = false;
+        }
+        platform::sleepMillis(kTickStepMs);
+    } while (!stopRequested_);
+}
+
+void ClockThread::clear() {
+    stopRequested_ = true;
+    worker_->waitIdle(kResetWaitMs);
+    owner_ = nullptr;
+    stopRequested_ = false;
+}
+
+} // namespace s::sound::gui::dialogs::plinkett

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "foundation/IObject.h"
+#include "foundation/IPoolable.h"
+#include "foundation/ITask.h"
+#include "toolkit/IEventListener.h"
+
+#include <atomic>
+
+namespace s::thread::win {
+class Thread;
+}
+namespace s::gui::win {
+class RequestChannel;
+}
+
+namespace s::sound::gui::dialogs::plinkett {
+
+inline constexpr char16_t kProcessUpdateClock[] = u"ProcessUpdateClock";
+
+// Tells the timer window once per wall-clock second to refresh the Clock
+// View, on a worker of its own for the whole life of the window.
+class ClockThread : public s::gui::events::IEventListener,
+                    public s::base::IObject,
+                    public s::thread::IPoolable,
+                    public s::thread::ITask {
+public:
+    ClockThread();
+    ~ClockThread() override;
+    ClockThread(const ClockThread&) = delete;
+    ClockThread& operator=(const ClockThread&) = delete;
+
+    const char16_t* getClassName() const override {
+        return u"s_sound_gui_dialogs_plinkett_ClockThread";
+    }
+    s::base::IObject* newInstance() const override;
+    void release() override;
+    static void createDependentPools();
+
+    void handleEvent(void*, int) override {}
+
+    // Starts ticking into owner's request channel.
+    void start(s::gui::win::RequestChannel* owner);
+    // The tick loop: one "ProcessUpdateClock" per new second, checked every 50 ms.
+    void run() override;
+    // Stops the loop (ending the worker by force after 5 s) and forgets the owner.
+    void clear() override;
+
+    bool isTicking() const;
+
+private:
+    s::gui::win::RequestChannel* owner_ = nullptr;
+    s::thread::win::Thread* worker_;
+    std::atomic<bool> stopRequested_{false};
+};
+
+} // namespace s::sound::gui::dialogs::plinkett

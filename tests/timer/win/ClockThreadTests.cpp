@@ -1,0 +1,102 @@
+#include "timer/win/ClockThread.h"
+
+#include "TestClock.h"
+#include "toolkit/win/RequestChannel.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <atomic>
+
+using s::sound::gui::dialogs::plinkett::ClockThread;
+using s::sound::gui::dialogs::plinkett::kProcessUpdateClock;
+
+namespace {
+
+// Counts the ticks the window's thread receives.
+class TickCounter : public s::gui::events::IEventListener {
+public:
+    explicit TickCounter(s::gui::win::RequestChannel& channel) : channel_(channel) {}
+    void handleEvent(void*, int) override {
+        if (channel_.getRequestValue1() == kProcessUpdateClock)
+            ++ticks;
+    }
+    bool waitForTicks(int count, DWORD timeoutMs) {
+        DWORD start = GetTickCount();
+        while (ticks < count) {
+            if (GetTickCount() - start > timeoutMs)
+                return false;
+            Sleep(5);
+        }
+        return true;
+    }
+    std::atomic<int> ticks{0};
+
+private:
+    s::gui::win::RequestChannel& channel_;
+};
+
+class ClockTicks : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(channel.open());
+        channel.addListener(&counter);
+    }
+    void TearDown() override {
+        clock.clear();
+        channel.close();
+    }
+
+    s::gui::win::RequestChannel channel;
+    TickCounter counter{channel};
+    ClockThread clock;
+};
+
+double nowMs() {
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+} // namespace
+
+TEST_F(ClockTicks, FirstTickIsImmediateThenOnePerSecond) {
+    // Just after a whole second, so that three seconds hold three changes.
+    s::test::TestClock start(s::test::localInstant(2026, 12, 9, 10, 0, 0) + 100);
+    double begin = nowMs();
+    clock.start(&channel);
+    ASSERT_TRUE(counter.waitForTicks(1, 2000));
+    EXPECT_LT(nowMs() - begin, 500) << "the first pass sends at once";
+    Sleep(3000);
+    int ticks = counter.ticks;
+    EXPECT_GE(ticks, 3);
+    EXPECT_LE(ticks, 5);
+}
+
+TEST_F(ClockTicks, AClockSetBackStillTicksWithinOnePass) {
+    s::test::TestClock start(s::test::localInstant(2026, 12, 9, 10, 0, 0));
+    clock.start(&channel);
+    ASSERT_TRUE(counter.waitForTicks(1, 2000));
+    Sleep(120);
+    int before = counter.ticks;
+    start.advance(-3600 * 1000);
+    double moved = nowMs();
+    ASSERT_TRUE(counter.waitForTicks(before + 1, 2000));
+    EXPECT_LT(nowMs() - moved, 400) << "within about one 50 ms pass";
+}
+
+TEST_F(ClockTicks, ResetEndsTheLoopQuicklyAndTheClockCanStartAgain) {
+    clock.start(&channel);
+    ASSERT_TRUE(counter.waitForTicks(1, 2000));
+    double begin = nowMs();
+    clock.clear();
+    EXPECT_LT(nowMs() - begin, 500) << "the loop checks its stop flag every 50 ms";
+    EXPECT_FALSE(clock.isTicking());
+    int stopped = counter.ticks;
+    Sleep(1200);
+    EXPECT_EQ(counter.ticks, stopped);
+    clock.start(&channel);
+    EXPECT_TRUE(counter.waitForTicks(stopped + 1, 2000));
+}
