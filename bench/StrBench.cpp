@@ -47,7 +47,7 @@ void FormatNumbers_StrBuffer(benchmark::State& state) {
     for (auto _ : state) {
         StrBuffer s;
         for (int i = 0; i < kNumbers; ++i)
-            s.append(static_cast<std::int32_t>(i * 7919));
+            s.append(static_cast<std::int32_t>(static_cast<std::uint32_t>(i) * 7919u));
         benchmark::DoNotOptimize(s.buffer());
     }
 }
@@ -57,7 +57,8 @@ void FormatNumbers_U16String(benchmark::State& state) {
         std::u16string s;
         char digits[16];
         for (int i = 0; i < kNumbers; ++i) {
-            auto end = std::to_chars(digits, digits + sizeof digits, i * 7919).ptr;
+            auto value = static_cast<std::int32_t>(static_cast<std::uint32_t>(i) * 7919u);
+            auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
             for (char* p = digits; p < end; ++p)
                 s.push_back(static_cast<char16_t>(*p));
         }

@@ -4,6 +4,10 @@
 #include <cstdint>
 #include <vector>
 
+namespace s::col::_array {
+class ArrayU08;
+}
+
 // The few operating-system services that portable code needs. The Windows
 // implementation makes the Win32 calls the product relies on; the POSIX one
 // exists so that the portable core can be built and tested natively.
@@ -67,5 +71,37 @@ std::size_t wideToMultiByte(std::uint32_t codePage, const char16_t* units, std::
                             char* out, std::size_t capacity);
 std::size_t multiByteToWide(std::uint32_t codePage, const char* bytes, std::size_t count,
                             char16_t* out, std::size_t capacity);
+
+// Whole files, by UTF-16 path (backslash and "/" both separate). Each
+// answers whether it succeeded and reports nothing else.
+
+// Reads the file into bytes (replacing their content). A file that can be
+// opened but not read to its end leaves the bytes obtained so far and
+// answers false.
+bool readFile(const char16_t* path, col::_array::ArrayU08* bytes);
+
+// Creates or truncates the file, writes the bytes and has them on the disk
+// before it returns (FlushFileBuffers / fsync), so that a following
+// replaceFile cannot publish a file whose content is still in a cache.
+bool writeFile(const char16_t* path, const void* data, std::size_t size);
+
+// Puts from in the place of to in one step, replacing an existing to: either
+// the old or the new file is there afterwards, never a part of one. Both
+// must be on one volume. A test may take this step over (seams::setReplaceFile).
+bool replaceFile(const char16_t* from, const char16_t* to);
+
+bool deleteFile(const char16_t* path);
+
+// Creates the directory and any missing ancestors; true when it exists
+// afterwards.
+bool createDirectories(const char16_t* path);
+
+// The bytes of a resource compiled into a module (FindResourceW, LoadResource,
+// LockResource, SizeofResource), replacing bytes' content. module is the
+// module's handle, null for the process's executable; type is a resource type
+// name such as "IDR_XML". False, with bytes emptied, when the module has no
+// such resource; the host build has no resources and always answers false.
+bool readResource(const void* module, const char16_t* type, std::int32_t id,
+                  col::_array::ArrayU08* bytes);
 
 } // namespace s::platform

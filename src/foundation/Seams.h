@@ -2,6 +2,9 @@
 
 #include <cstdint>
 
+// The shell's request record; only the Windows build fills one.
+struct _SHELLEXECUTEINFOW;
+
 // Replaceable entry points for tests. The product never installs anything
 // here; a test installs a function and removes it again with nullptr.
 namespace s::seams {
@@ -11,5 +14,20 @@ using ClockFunction = std::uint64_t (*)();
 
 void setClock(ClockFunction clock);
 ClockFunction clock();
+
+// Takes over platform::replaceFile: a test that answers false without moving
+// anything sees what a crash between writing a new file and putting it in
+// place leaves behind.
+using ReplaceFileFunction = bool (*)(const char16_t* from, const char16_t* to);
+
+void setReplaceFile(ReplaceFileFunction replace);
+ReplaceFileFunction replaceFile();
+
+// Takes over ShellExecuteExW: a test sees the request that would have started
+// a program or opened a document, and answers for the shell.
+using ShellExecuteFunction = int (*)(_SHELLEXECUTEINFOW* request);
+
+void setShellExecute(ShellExecuteFunction execute);
+ShellExecuteFunction shellExecute();
 
 } // namespace s::seams

@@ -1,9 +1,17 @@
 #include "foundation/Platform.h"
-#include "foundation/Seams.h"
 
+#include "foundation/Arrays.h"
+#include "foundation/Seams.h"
+#include "foundation/StrBuffer.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <limits>
 #include <mutex>
 #include <new>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
@@ -87,6 +95,119 @@ std::size_t wideToMultiByte(std::uint32_t, const char16_t*, std::size_t, char*, 
 
 std::size_t multiByteToWide(std::uint32_t, const char*, std::size_t, char16_t*, std::size_t) {
     return 0;
+}
+
+namespace {
+
+// A UTF-16 path as the C library takes it: UTF-8, with "/" for every
+// backslash, so that paths written the Windows way work here too.
+class NativePath {
+public:
+    explicit NativePath(const char16_t* path) {
+        str::StrBuffer text(path != nullptr ? path : u"");
+        text.replaceAll(u"\\", u"/");
+        bytes_ = text.toUtf8(nullptr, false);
+    }
+    ~NativePath() { bytes_->release(); }
+    NativePath(const NativePath&) = delete;
+    NativePath& operator=(const NativePath&) = delete;
+
+    const char* get() const { return static_cast<const char*>(bytes_->data()); }
+
+private:
+    col::_array::ArrayU08* bytes_;
+};
+
+// Closes a descriptor when it leaves scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    int get() const { return fd_; }
+    // Closes now, answering whether the close succeeded.
+    bool close() {
+        int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+} // namespace
+
+bool readFile(const char16_t* path, col::_array::ArrayU08* bytes) {
+    bytes->setLength(0);
+    Descriptor file(::open(NativePath(path).get(), O_RDONLY | O_CLOEXEC));
+    struct stat status {};
+    if (file.get() < 0 || fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    if (static_cast<std::uint64_t>(status.st_size) > std::numeric_limits<std::int32_t>::max())
+        return false;
+    auto size = static_cast<std::uint32_t>(status.st_size);
+    bytes->reserveExact(size);
+    std::uint32_t got = 0;
+    while (got < size) {
+        ssize_t n = ::read(file.get(), static_cast<std::uint8_t*>(bytes->data()) + got, size - got);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        got += static_cast<std::uint32_t>(n);
+    }
+    bytes->setLength(got);
+    return got == size;
+}
+
+bool writeFile(const char16_t* path, const void* data, std::size_t size) {
+    Descriptor file(::open(NativePath(path).get(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (file.get() < 0)
+        return false;
+    auto* p = static_cast<const std::uint8_t*>(data);
+    while (size > 0) {
+        ssize_t n = ::write(file.get(), p, size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return fsync(file.get()) == 0 && file.close();
+}
+
+bool replaceFile(const char16_t* from, const char16_t* to) {
+    if (auto replace = seams::replaceFile())
+        return replace(from, to);
+    return ::rename(NativePath(from).get(), NativePath(to).get()) == 0;
+}
+
+bool deleteFile(const char16_t* path) { return ::unlink(NativePath(path).get()) == 0; }
+
+bool createDirectories(const char16_t* path) {
+    str::StrBuffer text(path != nullptr ? path : u"");
+    text.replaceAll(u"\\", u"/");
+    text.trimRight(u"/", -1);
+    if (text.length() == 0)
+        return false;
+    // Each ancestor in turn; those that exist already fail harmlessly.
+    for (std::uint32_t i = 1; i < text.length(); ++i) {
+        if (text.charAt(i) != u'/')
+            continue;
+        str::StrBuffer ancestor(text);
+        ancestor.setLength(i);
+        ::mkdir(NativePath(ancestor.cStr()).get(), 0777);
+    }
+    ::mkdir(NativePath(text.cStr()).get(), 0777);
+    struct stat status {};
+    return ::stat(NativePath(text.cStr()).get(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 } // namespace s::platform

@@ -1,18 +1,22 @@
 #pragma once
 
 #include "localization/Localizer.h"
-#include "storage/MemoryStore.h"
+#include "storage/XmlMappedData.h"
 
 #include <cstdint>
 
 namespace s::app::win {
 
 // The application's identity, settings store and language. This first cut
-// keeps the settings in memory, knows the English texts only and finds no
-// other running copy; the command line is the process's own.
+// keeps the settings in memory (an XML store without a file), knows the
+// English texts only and finds no other running copy; the command line is
+// the process's own.
 class AppBase {
 public:
     AppBase();
+    ~AppBase();
+    AppBase(const AppBase&) = delete;
+    AppBase& operator=(const AppBase&) = delete;
 
     const char16_t* getClassName() const { return u"s_app_win_AppBase"; }
 
@@ -25,12 +29,12 @@ public:
     // True when another copy of this executable runs; notify wakes its window.
     bool findOtherInstance(bool notify);
 
-    map::IMappedData* getStore() { return &store_; }
+    map::IMappedData* getStore() { return store_; }
     lang::Localizer* getLocalizer() { return &localizer_; }
 
 private:
     std::int32_t argumentCount_ = 0;
-    map::MemoryStore store_;
+    xml::MappedData* store_;
     lang::Localizer localizer_;
 };
 

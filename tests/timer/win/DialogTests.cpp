@@ -1,9 +1,11 @@
 #include "timer/win/Dialog.h"
 
 #include "TestClock.h"
+#include "foundation/Pools.h"
 #include "localization/Localizer.h"
 #include "shell/IAppWindow.h"
-#include "storage/MemoryStore.h"
+#include "storage/Node.h"
+#include "storage/XmlMappedData.h"
 
 #include <gtest/gtest.h>
 
@@ -21,24 +23,33 @@ namespace {
 // The application window as the dialog sees it: a store and English texts.
 class FakeAppWindow : public s::app::IAppWindow {
 public:
+    FakeAppWindow() : store(s::xml::MappedData::createOverElement(newRoot())) {}
+    ~FakeAppWindow() override { store->release(); }
+
     const char16_t* getSectionPath(const char16_t* section) override {
         path_.set(u"MainWindow\\");
         path_.append(section);
         return path_.cStr();
     }
-    s::map::IMappedData* getStore() override { return &store; }
+    s::map::IMappedData* getStore() override { return store; }
     s::lang::Localizer* getLocalizer() override { return &localizer; }
     s::gui::drawer::Skinner* getSkinSet() override { return nullptr; }
 
-    bool timerOn() { return store.getBool(u"MainWindow\\View", u"TimerOn", false); }
+    bool timerOn() { return store->getBool(u"MainWindow\\View", u"TimerOn", false); }
     std::int64_t stored(const char16_t* key) {
-        return store.getInt64(u"MainWindow\\View", key, -1);
+        return store->getInt64(u"MainWindow\\View", key, -1);
     }
 
-    s::map::MemoryStore store;
+    s::xml::MappedData* store;
     s::lang::Localizer localizer;
 
 private:
+    static s::xml::Node* newRoot() {
+        auto* root = s::thread::take<s::xml::Node>();
+        root->setName(u"savedata");
+        return root;
+    }
+
     s::str::StrBuffer path_;
 };
 

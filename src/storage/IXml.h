@@ -1,0 +1,10 @@
+#pragma once
+
+#include "foundation/IObject.h"
+
+namespace s::xml {
+
+// The common base of the XML model's objects; it adds nothing to IObject.
+class IXml : public base::IObject {};
+
+} // namespace s::xml
