@@ -110,6 +110,14 @@ public:
         return out;
     }
 
+    int count(const char16_t* name) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        int seen = 0;
+        for (const auto& e : events_)
+            seen += e == name;
+        return seen;
+    }
+
     std::u16string pausedAfterFields() {
         std::lock_guard<std::mutex> lock(mutex_);
         return pausedAfterFields_;
@@ -178,6 +186,18 @@ TEST_F(DialogRun, CountDownThatRunsOutReportsStartUpdatesActionEnd) {
     EXPECT_TRUE(dialog.view().remainingLabel.equals(u"It's Time!"));
     EXPECT_EQ(dialog.view().startButtonTextId, 3010000);
     EXPECT_TRUE(dialog.view().entryShown);
+}
+
+TEST_F(DialogRun, TwoSecondCountDownRunsOutInRealTime) {
+    setAfter(u"0", u"0", u"2");
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd, 1, 8000));
+    EXPECT_EQ(recorder.sequence(), "Start,Update*,Action,End");
+    // One update per whole second crossed: 1, 0 and past zero, plus one for
+    // the start when the first pass still sees the full two seconds.
+    int updates = recorder.count(kProcessStatusUpdate);
+    EXPECT_GE(updates, 3);
+    EXPECT_LE(updates, 4);
 }
 
 TEST_F(DialogRun, ZeroSpanFiresAtOnceOnAOneSecondGap) {
