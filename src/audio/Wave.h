@@ -1,0 +1,67 @@
+#pragma once
+
+#include "audio/IEncodedAudio.h"
+#include "foundation/ObjLocker.h"
+
+#include <cstdint>
+
+namespace s::sound::wav {
+
+// A WAV file as a PCM source: the canonical 44-byte RIFF header at the
+// point where the input was attached, and PCM from byte 44 on, as many bytes
+// as the header's data size says.
+class Wave : public IEncodedAudio {
+public:
+    static constexpr std::uint32_t kHeaderSize = 44;
+
+    Wave();
+    ~Wave() override;
+    Wave(const Wave&) = delete;
+    Wave& operator=(const Wave&) = delete;
+
+    const char16_t* getClassName() const override { return u"s_sound_wav_Wave"; }
+    base::IObject* newInstance() const override;
+    void release() override;
+    // Closes and restores the header of a new file.
+    void clear() override;
+
+    void setSampleRate(std::uint32_t hz) override;
+    std::uint32_t getSampleRate() const override;
+    void setStereo(bool on) override;
+    bool isStereo() const override;
+    void setBitsPerSample(std::uint32_t bits) override;
+    std::uint32_t getBitsPerSample() const override;
+    std::int64_t getInputSize() const override { return inputSize_; }
+    void setInputSize(std::int64_t size) override { inputSize_ = size; }
+    std::int64_t getDataLength() const override;
+    void seekPercent(double percent, std::int64_t* pcmPosition) override;
+    bool readPcm(void* buffer, std::uint32_t n, std::uint32_t* count) override;
+    void setInput(io::IInputStream* stream, bool owns) override;
+    io::IInputStream* getInput() const override { return input_; }
+    void close() override;
+    void prepare() override;
+    std::int64_t durationSeconds() const override;
+    std::int64_t durationMilliseconds() const override;
+
+    std::uint32_t channels() const;
+    bool isModified() const { return modified_; }
+
+private:
+    std::uint32_t field32(std::uint32_t offset) const;
+    std::uint16_t field16(std::uint32_t offset) const;
+    void setField32(std::uint32_t offset, std::uint32_t value);
+    void setField16(std::uint32_t offset, std::uint16_t value);
+    void recomputeRates();
+    void resetHeader();
+
+    thread::ObjLocker lock_;
+    std::uint8_t header_[kHeaderSize];
+    bool prepared_ = false;
+    bool modified_ = false;
+    io::IInputStream* input_ = nullptr;
+    bool ownsInput_ = false;
+    std::int64_t attachPosition_ = 0;
+    std::int64_t inputSize_ = -1;
+};
+
+} // namespace s::sound::wav

@@ -1,0 +1,47 @@
+// WAV and MP3 parsing of arbitrary bytes: the header reads, the frame search
+// and the PCM reads must end without a crash or a hang, and never deliver
+// more than the data the header allows.
+
+#include "audio/FrameHeader.h"
+#include "audio/Id3Tag.h"
+#include "audio/Wave.h"
+#include "foundation/Arrays.h"
+#include "foundation/Pools.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using s::col::_array::ArrayU08;
+    auto* bytes = s::thread::take<ArrayU08>();
+    bytes->append(data, static_cast<std::uint32_t>(size));
+    bytes->rewind();
+
+    auto* wave = s::thread::take<s::sound::wav::Wave>();
+    wave->setInputSize(static_cast<std::int64_t>(size));
+    wave->setInput(bytes, false);
+    std::uint8_t buffer[4096];
+    std::uint32_t count = 0;
+    std::uint64_t total = 0;
+    while (wave->readPcm(buffer, sizeof buffer, &count) && count != 0)
+        total += count;
+    if (total > size || total > static_cast<std::uint64_t>(wave->getDataLength()))
+        std::abort();
+    std::int64_t position = 0;
+    wave->seekPercent(static_cast<double>(size % 101), &position);
+    if (position < 0 || position > wave->getDataLength())
+        std::abort();
+    wave->release();
+
+    bytes->rewind();
+    s::sound::mp3::Id3Tag tag;
+    tag.detect(*bytes, 0, static_cast<std::int64_t>(size));
+    s::sound::mp3::FrameHeader header;
+    if (s::sound::mp3::findFrame(*bytes, header) &&
+        (!header.isValid() || header.headerPosition < 0 ||
+         header.headerPosition + 4 > static_cast<std::int64_t>(size)))
+        std::abort();
+    bytes->release();
+    return 0;
+}
