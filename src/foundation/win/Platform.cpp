@@ -3,12 +3,13 @@
 #include "foundation/Arrays.h"
 #include "foundation/Seams.h"
 #include "foundation/StrBuffer.h"
+#include "foundation/win/FileOutputStream.h"
+#include "foundation/win/PathWin.h"
 
 #include <windows.h>
 
 #include <ctime>
 #include <cwchar>
-#include <limits>
 #include <new>
 
 namespace s::platform {
@@ -122,106 +123,54 @@ std::size_t multiByteToWide(std::uint32_t codePage, const char* bytes, std::size
     return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
-namespace {
-
-const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
-
-// Closes a file handle when it leaves scope.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (isOpen())
-            CloseHandle(handle_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool isOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-    // Closes now, answering whether the close succeeded.
-    bool close() {
-        HANDLE handle = handle_;
-        handle_ = INVALID_HANDLE_VALUE;
-        return CloseHandle(handle) != 0;
-    }
-
-private:
-    HANDLE handle_;
-};
-
-bool isDirectory(const char16_t* path) {
-    DWORD attributes = GetFileAttributesW(wide(path));
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-} // namespace
-
 bool readFile(const char16_t* path, col::_array::ArrayU08* bytes) {
-    bytes->setLength(0);
-    FileHandle file(CreateFileW(wide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    LARGE_INTEGER size;
-    if (!file.isOpen() || !GetFileSizeEx(file.get(), &size))
-        return false;
-    if (size.QuadPart > std::numeric_limits<std::int32_t>::max())
-        return false;
-    auto total = static_cast<std::uint32_t>(size.QuadPart);
-    bytes->reserveExact(total);
-    std::uint32_t got = 0;
-    while (got < total) {
-        DWORD n = 0;
-        if (!ReadFile(file.get(), static_cast<std::uint8_t*>(bytes->data()) + got, total - got,
-                      &n, nullptr) ||
-            n == 0)
-            break;
-        got += n;
-    }
-    bytes->setLength(got);
-    return got == total;
+    file::win::PathWin* file = file::win::PathWin::of(path);
+    bool complete = file->readAll(bytes);
+    file->release();
+    return complete;
 }
 
 bool writeFile(const char16_t* path, const void* data, std::size_t size) {
-    FileHandle file(CreateFileW(wide(path), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.isOpen())
-        return false;
+    file::win::PathWin* file = file::win::PathWin::of(path);
+    file::win::FileOutputStream* out = file->openOutputStream(false);
+    file->release();
+    bool ok = out->isOpen();
     auto* p = static_cast<const std::uint8_t*>(data);
-    while (size > 0) {
-        DWORD piece = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
-        DWORD n = 0;
-        if (!WriteFile(file.get(), p, piece, &n, nullptr) || n == 0)
-            return false;
-        p += n;
-        size -= n;
+    while (ok && size > 0) {
+        auto piece = static_cast<std::uint32_t>(size > 0x40000000 ? 0x40000000 : size);
+        std::uint32_t count = 0;
+        ok = out->write(p, piece, &count);
+        p += piece;
+        size -= piece;
     }
-    return FlushFileBuffers(file.get()) && file.close();
+    // The flush reaches the disk before the caller puts this file in place.
+    ok = ok && out->flush();
+    out->dispose();
+    return ok;
 }
 
 bool replaceFile(const char16_t* from, const char16_t* to) {
     if (auto replace = seams::replaceFile())
         return replace(from, to);
-    return MoveFileExW(wide(from), wide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    file::win::PathWin* file = file::win::PathWin::of(from);
+    bool moved = file->moveTo(to, true, false);
+    file->release();
+    return moved;
 }
 
-bool deleteFile(const char16_t* path) { return DeleteFileW(wide(path)) != 0; }
+bool deleteFile(const char16_t* path) {
+    file::win::PathWin* file = file::win::PathWin::of(path);
+    // Only files: a folder's removal takes its whole content with it.
+    bool deleted = file->isFile() && file->remove(false, false);
+    file->release();
+    return deleted;
+}
 
 bool createDirectories(const char16_t* path) {
-    str::StrBuffer text(path != nullptr ? path : u"");
-    text.trimRight(u"\\/", -1);
-    if (text.length() == 0)
-        return false;
-    // Each ancestor in turn; the drive, a server or share name and those
-    // that exist already fail harmlessly.
-    for (std::uint32_t i = 1; i < text.length(); ++i) {
-        if (text.charAt(i) != u'\\' && text.charAt(i) != u'/')
-            continue;
-        str::StrBuffer ancestor(text);
-        ancestor.setLength(i);
-        CreateDirectoryW(wide(ancestor.cStr()), nullptr);
-    }
-    CreateDirectoryW(wide(text.cStr()), nullptr);
-    return isDirectory(text.cStr());
+    file::win::PathWin* directory = file::win::PathWin::of(path);
+    bool created = directory->isValid() && directory->createDirectory(false);
+    directory->release();
+    return created;
 }
 
 } // namespace s::platform
