@@ -1,74 +1,125 @@
 #include "localization/Localizer.h"
 
-#include <algorithm>
-#include <iterator>
-#include <vector>
+#include "foundation/Pools.h"
+#include "localization/LangPack.h"
+#include "localization/SystemLanguage.h"
+#include "toolkit/IEventListener.h"
 
 namespace s::lang {
 
 namespace {
-struct Entry {
-    std::int32_t id;
-    const char16_t* text;
-};
-
-// Sorted by identifier.
-const Entry kEnglish[] = {
-    {500000, u"Vexa Tarnwick"},
-    {3010000, u"Start"},
-    {3010100, u"(Paused)"},
-    {3010500, u"Stop"},
-    {3010501, u"\u00a0 Stop \u00a0"},
-    {3010550, u"It's Time!"},
-    {3010600, u"\u00a0 Test \u00a0"},
-    {3801000, u"AM"},
-    {3802000, u"PM"},
-    {3803000, u"24"},
-    {3810010, u"d"},
-    {3810020, u"h"},
-    {3810030, u"m"},
-    {3810040, u"s"},
-    {3901000, u"Play Sound"},
-    {3902000, u"Open File"},
-    {3903000, u"Execute Program"},
-    {3904000, u"Open Web Page"},
-    {3905000, u"Shutdown System"},
-    {5000100, u"Jan"},
-    {5000200, u"Feb"},
-    {5000300, u"Mar"},
-    {5000400, u"Apr"},
-    {5000500, u"May"},
-    {5000600, u"Jun"},
-    {5000700, u"Jul"},
-    {5000800, u"Aug"},
-    {5000900, u"Sep"},
-    {5001000, u"Oct"},
-    {5001100, u"Nov"},
-    {5001200, u"Dec"},
-    {5100100, u"Sun"},
-    {5100200, u"Mon"},
-    {5100300, u"Tue"},
-    {5100400, u"Wed"},
-    {5100500, u"Thu"},
-    {5100600, u"Fri"},
-    {5100700, u"Sat"},
-};
+bool sameIgnoringCase(const str::StrBuffer& a, const char16_t* b) {
+    return a.regionMatchesIgnoreCase(0, b, 0, -1);
+}
 } // namespace
 
+void Localizer::createDependentPools() { thread::poolOf<LangPack>(); }
+
+Localizer::Localizer() { languages_.setDestroyer(&thread::poolOf<LangPack>()); }
+
+Localizer::~Localizer() {
+    // Destroyed outright: the pack pool may be gone when an idle localizer
+    // is destroyed at exit.
+    for (std::uint32_t i = 0; i < languages_.length(); ++i)
+        delete static_cast<LangPack*>(languages_.at(i));
+    languages_.setDestroyer(nullptr);
+}
+
+base::IObject* Localizer::newInstance() const { return thread::take<Localizer>(); }
+
+void Localizer::release() { thread::giveBack(this); }
+
+void Localizer::clear() {
+    languages_.freeMemory();
+    languages_.setDestroyer(&thread::poolOf<LangPack>());
+    current_ = nullptr;
+    listeners_.freeMemory();
+}
+
+LangPack* Localizer::languageAt(std::int32_t index) const {
+    if (index < 0 || index >= languageCount())
+        return nullptr;
+    return static_cast<LangPack*>(languages_.at(static_cast<std::uint32_t>(index)));
+}
+
+LangPack* Localizer::findLanguage(const char16_t* name) const {
+    auto named = [this](const char16_t* engName) -> LangPack* {
+        for (std::int32_t i = 0; i < languageCount(); ++i)
+            if (sameIgnoringCase(languageAt(i)->engName(), engName))
+                return languageAt(i);
+        return nullptr;
+    };
+    if (name == nullptr)
+        return nullptr;
+    if (LangPack* exact = named(name))
+        return exact;
+    // The system names a family member the pack may lack ("Chinese",
+    // "Portuguese_portugal", "Serbian"): take the pack's nearest one.
+    struct Family {
+        const char16_t* prefix;
+        const char16_t* first;
+        const char16_t* second;
+    };
+    static const Family kFamilies[] = {
+        {u"Chinese", u"CHINESE_SIMPLIFIED", u"CHINESE_TRADITIONAL"},
+        {u"Portuguese", u"PORTUGUESE_BRAZILIAN", u"PORTUGUESE_PORTUGAL"},
+        {u"Serbian", u"SERBIAN_CYRILLIC", u"SERBIAN_LATIN"},
+    };
+    str::StrBuffer requested(name);
+    for (const Family& family : kFamilies) {
+        if (!requested.startsWithIgnoreCase(family.prefix))
+            continue;
+        if (LangPack* member = named(family.first))
+            return member;
+        return named(family.second);
+    }
+    return nullptr;
+}
+
+LangPack* Localizer::defaultLanguage() const {
+    if (LangPack* fromSystem = findLanguage(systemLanguageName()))
+        return fromSystem;
+    return languageAt(0);
+}
+
+LangPack* Localizer::currentLanguage() const {
+    if (current_ == nullptr)
+        current_ = defaultLanguage();
+    return current_;
+}
+
+void Localizer::selectLanguage(const char16_t* engName) {
+    LangPack* current = currentLanguage();
+    if (current == nullptr || engName == nullptr || sameIgnoringCase(current->engName(), engName))
+        return;
+    LangPack* chosen = findLanguage(engName);
+    if (chosen == nullptr)
+        chosen = findLanguage(u"English");
+    if (chosen == nullptr)
+        chosen = languageAt(0);
+    makeCurrent(chosen);
+}
+
+void Localizer::selectLanguageAt(std::int32_t index) {
+    if (LangPack* language = languageAt(index))
+        makeCurrent(language);
+}
+
+void Localizer::makeCurrent(LangPack* language) {
+    if (language == current_)
+        return;
+    current_ = language;
+    for (std::uint32_t i = 0; i < listeners_.length(); ++i)
+        static_cast<gui::events::IEventListener*>(listeners_.at(i))->handleEvent(this, 0);
+}
+
+void Localizer::addListener(gui::events::IEventListener* listener) { listeners_.add(listener); }
+
 const str::StrBuffer& Localizer::getText(std::int32_t id) const {
-    // Texts are made once and live as long as the process, as the pack's do.
-    static const std::vector<str::StrBuffer> texts = [] {
-        std::vector<str::StrBuffer> list;
-        for (const Entry& e : kEnglish)
-            list.emplace_back(e.text);
-        return list;
-    }();
     static const str::StrBuffer empty;
-    auto it = std::lower_bound(std::begin(kEnglish), std::end(kEnglish), id,
-                               [](const Entry& e, std::int32_t key) { return e.id < key; });
-    if (it == std::end(kEnglish) || it->id != id)
-        return empty;
-    return texts[static_cast<std::size_t>(it - std::begin(kEnglish))];
+    const LangPack* language = currentLanguage();
+    const str::StrBuffer* text = language != nullptr ? language->findText(id) : nullptr;
+    return text != nullptr ? *text : empty;
 }
 
 } // namespace s::lang

@@ -1,18 +1,96 @@
 #pragma once
 
+#include "foundation/Arrays.h"
+#include "foundation/IObject.h"
+#include "foundation/IPoolable.h"
 #include "foundation/StrBuffer.h"
 
 #include <cstdint>
 
+namespace s::xml {
+class Node;
+}
+namespace s::gui::events {
+class IEventListener;
+}
+
 namespace s::lang {
 
-// Turns language identifiers into texts of the current language. Until the
-// language pack is embedded it knows the English texts that the timer and
-// the start-up use.
-class Localizer {
+class LangPack;
+
+// The language pack: its languages, the current one, and text lookups by
+// identifier in it. Listeners hear of every change of the current language
+// through handleEvent (localizer, 0). Used from the user-interface thread
+// only. Localizers are pooled; create() takes one, release() gives it back.
+class Localizer final : public base::IObject, public thread::IPoolable {
 public:
-    // The text for id, or the empty string when the identifier is unknown.
+    // Clearing gives the languages to their pool, which must outlive this one.
+    static void createDependentPools();
+
+    // A localizer over the pack compiled into a module as resource
+    // resourceId of type resourceName ("IDR_XML", 130), with the system's
+    // language selected. archive is the module's handle, null for the
+    // executable. Without that resource the localizer has no languages and
+    // every text is empty.
+    static Localizer* create(const void* archive, const char16_t* resourceName,
+                             std::int32_t resourceId);
+    // The same over a pack given as UTF-8 bytes. The document is read an
+    // entry at a time rather than parsed into one tree first; what loads is
+    // what loadPack loads from the tree.
+    static Localizer* createFromUtf8(const col::ArrayU08* bytes);
+
+    Localizer();
+    ~Localizer() override;
+    Localizer(const Localizer&) = delete;
+    Localizer& operator=(const Localizer&) = delete;
+
+    const char16_t* getClassName() const override { return u"s_lang_Localizer"; }
+    base::IObject* newInstance() const override;
+    void release() override;
+    // Forgets the languages, the current language and the listeners.
+    void clear() override;
+
+    // Appends the languages and texts of a pack document. After loading,
+    // every language has a text for every identifier of the pack: where an
+    // entry lacks a language, that language gets the entry's first text.
+    void loadPack(const xml::Node& root);
+
+    std::int32_t languageCount() const { return static_cast<std::int32_t>(languages_.length()); }
+    // Null outside 0 .. languageCount () - 1.
+    LangPack* languageAt(std::int32_t index) const;
+    // The language whose English name is name ignoring case; for a name of
+    // the Chinese, Portuguese or Serbian family without an exact match, the
+    // pack's member of that family. Null when none fits.
+    LangPack* findLanguage(const char16_t* name) const;
+    // Chooses the default language first when none is current yet: the
+    // system's, else the first of the pack. Null only for an empty pack.
+    LangPack* currentLanguage() const;
+
+    // Makes the language with that English name current; an unknown name
+    // selects English, else the first language.
+    void selectLanguage(const char16_t* engName);
+    // Makes the language at index current (an index outside the pack
+    // changes nothing).
+    void selectLanguageAt(std::int32_t index);
+    // Not owned; no duplicate check, no removal.
+    void addListener(gui::events::IEventListener* listener);
+
+    // The current language's text for id, or the empty string for an
+    // identifier not in the pack. Valid as long as the localizer.
     const str::StrBuffer& getText(std::int32_t id) const;
+
+private:
+    LangPack* defaultLanguage() const;
+    void makeCurrent(LangPack* language);
+    void loadLanguages(const xml::Node& list);
+    void loadEntries(const xml::Node& list);
+    void loadPackText(const char16_t* text);
+    const char16_t* loadEntriesText(const char16_t* p, xml::Node& scratch);
+
+    col::ArrayP languages_;
+    // Chosen lazily by the lookups, which are const for their callers.
+    mutable LangPack* current_ = nullptr;
+    col::ArrayP listeners_;
 };
 
 } // namespace s::lang

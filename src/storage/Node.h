@@ -43,6 +43,13 @@ public:
     // Parses a whole document given as UTF-8: a byte-order mark and any
     // comments before the first element are skipped.
     void parseUtf8(const col::ArrayU08* bytes);
+    // Parses only the start of the element at the first "<" of text: its
+    // name, attributes and the text before its first child. Answers the
+    // position after that; open tells whether content follows, and then the
+    // position is at the "<" of a child or of the end tag. For reading a
+    // large document a child at a time: each child is a parse() from there,
+    // and "</" ends the element.
+    const char16_t* parseStart(const char16_t* text, bool& open);
 
     // Null until a name is set.
     const char16_t* getName() const { return name_; }
@@ -137,7 +144,6 @@ public:
     bool save(const char16_t* pathText) const;
 
 private:
-    const char16_t* parseStart(const char16_t* p, bool& open);
     const char16_t* parseAttributes(const char16_t* p);
     const char16_t* addTextUpToTag(const char16_t* p);
     void freeName();

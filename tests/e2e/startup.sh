@@ -30,6 +30,7 @@ out=$(timeout 60 wine "$exe" | tr -d '\r'); rc=$?
 check "plain start exits with 0" 0 "$rc"
 check "plain start walks every step" "s1 s2 s3 s4 s5 s6 s7 s8 s9 s10 t1 t2 t3 t4" "$(steps <<<"$out")"
 check "plain start runs the first-start step" "start-up 7: first-start step run" "$(grep '^start-up 7' <<<"$out")"
+check "the language pack is compiled in" "" "$(grep '^localizer: no language pack' <<<"$out")"
 
 out=$(timeout 60 wine "$exe" -startup | tr -d '\r'); rc=$?
 check "start with an argument exits with 0" 0 "$rc"
@@ -37,5 +38,5 @@ check "start with an argument walks every step" "s1 s2 s3 s4 s5 s6 s7 s8 s9 s10 
 check "start with an argument skips the first-start step" \
     "start-up 7: arguments given, first-start step skipped" "$(grep '^start-up 7' <<<"$out")"
 
-echo "$((6 - failures)) passed, $failures failed"
+echo "$((7 - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]

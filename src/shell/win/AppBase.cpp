@@ -2,11 +2,8 @@
 
 #include "foundation/DiagnosticLog.h"
 #include "foundation/Pools.h"
+#include "shell/win/ProcessCommandLine.h"
 #include "storage/Node.h"
-
-#include <windows.h>
-
-#include <shellapi.h>
 
 namespace s::app::win {
 
@@ -18,15 +15,17 @@ xml::MappedData* newSettingsStore() {
 }
 } // namespace
 
-AppBase::AppBase() : store_(newSettingsStore()) {
-    int count = 0;
-    if (LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count)) {
-        LocalFree(arguments);
-        argumentCount_ = count > 1 ? count - 1 : 0;
-    }
+AppBase::AppBase()
+    : commandLine_(thread::take<process::commandline::win::CommandLine>()),
+      store_(newSettingsStore()), localizer_(lang::Localizer::create(nullptr, u"IDR_XML", 130)) {
+    process::commandline::win::parseProcessCommandLine(*commandLine_);
 }
 
-AppBase::~AppBase() { store_->release(); }
+AppBase::~AppBase() {
+    localizer_->release();
+    store_->release();
+    commandLine_->release();
+}
 
 void AppBase::runFirstStart() { log::write("application base: first-start step"); }
 

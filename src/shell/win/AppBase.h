@@ -1,6 +1,7 @@
 #pragma once
 
 #include "localization/Localizer.h"
+#include "shell/CommandLine.h"
 #include "storage/XmlMappedData.h"
 
 #include <cstdint>
@@ -8,9 +9,9 @@
 namespace s::app::win {
 
 // The application's identity, settings store and language. This first cut
-// keeps the settings in memory (an XML store without a file), knows the
-// English texts only and finds no other running copy; the command line is
-// the process's own.
+// keeps the settings in memory (an XML store without a file) and finds no
+// other running copy; the language pack is the embedded one, with the
+// system's language.
 class AppBase {
 public:
     AppBase();
@@ -21,7 +22,7 @@ public:
     const char16_t* getClassName() const { return u"s_app_win_AppBase"; }
 
     // Arguments after the program name.
-    std::int32_t argumentCount() const { return argumentCount_; }
+    std::int32_t argumentCount() const { return commandLine_->count(); }
 
     // The first start after installation; runs when there are no arguments.
     void runFirstStart();
@@ -30,12 +31,12 @@ public:
     bool findOtherInstance(bool notify);
 
     map::IMappedData* getStore() { return store_; }
-    lang::Localizer* getLocalizer() { return &localizer_; }
+    lang::Localizer* getLocalizer() { return localizer_; }
 
 private:
-    std::int32_t argumentCount_ = 0;
+    process::commandline::win::CommandLine* commandLine_;
     xml::MappedData* store_;
-    lang::Localizer localizer_;
+    lang::Localizer* localizer_;
 };
 
 } // namespace s::app::win

@@ -54,7 +54,8 @@ struct BoxCloser {
 
     static DWORD WINAPI watch(void* parameter) {
         auto* self = static_cast<BoxCloser*>(parameter);
-        for (int i = 0; i < 500; ++i) {
+        // Generous: a loaded machine may take a while to bring the first box up.
+        for (int i = 0; i < 1500; ++i) {
             HWND box = FindWindowW(L"#32770", L"Vexa Tarnwick");
             if (box != nullptr) {
                 self->found = true;
@@ -97,7 +98,7 @@ TEST_F(Startup, UnsupportedSystemShowsTheMessageAndCreatesNoTimer) {
         CTarnwickApp app;
         answer = app.initInstance();
     }
-    WaitForSingleObject(watcher, 15000);
+    WaitForSingleObject(watcher, 40000);
     CloseHandle(watcher);
     EXPECT_FALSE(answer);
     ASSERT_TRUE(closer.found) << "no message box appeared";

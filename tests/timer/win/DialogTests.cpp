@@ -20,11 +20,19 @@ using namespace s::sound::gui::dialogs::plinkett;
 
 namespace {
 
-// The application window as the dialog sees it: a store and English texts.
+// The application window as the dialog sees it: a store and the embedded
+// language pack in English.
 class FakeAppWindow : public s::app::IAppWindow {
 public:
-    FakeAppWindow() : store(s::xml::MappedData::createOverElement(newRoot())) {}
-    ~FakeAppWindow() override { store->release(); }
+    FakeAppWindow()
+        : store(s::xml::MappedData::createOverElement(newRoot())),
+          localizer(s::lang::Localizer::create(nullptr, u"IDR_XML", 130)) {
+        localizer->selectLanguage(u"English");
+    }
+    ~FakeAppWindow() override {
+        localizer->release();
+        store->release();
+    }
 
     const char16_t* getSectionPath(const char16_t* section) override {
         path_.set(u"MainWindow\\");
@@ -32,7 +40,7 @@ public:
         return path_.cStr();
     }
     s::map::IMappedData* getStore() override { return store; }
-    s::lang::Localizer* getLocalizer() override { return &localizer; }
+    s::lang::Localizer* getLocalizer() override { return localizer; }
     s::gui::drawer::Skinner* getSkinSet() override { return nullptr; }
 
     bool timerOn() { return store->getBool(u"MainWindow\\View", u"TimerOn", false); }
@@ -41,7 +49,7 @@ public:
     }
 
     s::xml::MappedData* store;
-    s::lang::Localizer localizer;
+    s::lang::Localizer* localizer;
 
 private:
     static s::xml::Node* newRoot() {

@@ -1,0 +1,25 @@
+#include "shell/win/ProcessCommandLine.h"
+
+#include "shell/CommandLine.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+namespace s::process::commandline::win {
+
+bool parseProcessCommandLine(CommandLine& out, const char16_t* commandLineText) {
+    const wchar_t* text = commandLineText != nullptr
+                              ? reinterpret_cast<const wchar_t*>(commandLineText)
+                              : GetCommandLineW();
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(text, &count);
+    if (arguments == nullptr)
+        return false;
+    for (int i = 1; i < count; ++i)
+        out.addArgument(reinterpret_cast<const char16_t*>(arguments[i]));
+    LocalFree(arguments);
+    return true;
+}
+
+} // namespace s::process::commandline::win
