@@ -1,34 +1,268 @@
 #include "shell/win/AppBase.h"
 
+#include "foundation/Arrays.h"
 #include "foundation/DiagnosticLog.h"
+#include "foundation/Platform.h"
 #include "foundation/Pools.h"
+#include "foundation/win/PathWin.h"
+#include "foundation/win/Shell.h"
+#include "localization/LangPack.h"
 #include "shell/win/ProcessCommandLine.h"
-#include "storage/Node.h"
+#include "storage/XmlMappedData.h"
+#include "storage/win/RegDir.h"
+#include "storage/win/RegMappedData.h"
+
+#include <windows.h>
+
+#include <objbase.h>
+#include <psapi.h>
+#include <tlhelp32.h>
+
+#include <string>
 
 namespace s::app::win {
 
 namespace {
-xml::MappedData* newSettingsStore() {
-    xml::Node* root = thread::take<xml::Node>();
-    root->setName(u"savedata");
-    return xml::MappedData::createOverElement(root);
+
+// The product's key below HKEY_CURRENT_USER: "Software\Vexa\" and the
+// product's registry identifier, text 300000.
+void productKey(str::StrBuffer& out, lang::Localizer& localizer) {
+    out.set(u"Software\\Vexa\\");
+    out.append(localizer.getText(300000));
 }
+
+void loadPicture(std::int32_t id, gui::Image& image) {
+    col::ArrayU08 bytes;
+    if (!platform::readResource(nullptr, u"IDR_JPG", id, &bytes) ||
+        !image.decode(bytes.data(), bytes.length()))
+        log::write("application base: picture " + std::to_string(id) + " missing");
+}
+
 } // namespace
 
-AppBase::AppBase()
-    : commandLine_(thread::take<process::commandline::win::CommandLine>()),
-      store_(newSettingsStore()), localizer_(lang::Localizer::create(nullptr, u"IDR_XML", 130)) {
+AppBase::AppBase() {
+    comReady_ = SUCCEEDED(CoInitialize(nullptr));
+    // Process-wide COM security: packet-level authentication, impersonation.
+    CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_PKT,
+                         RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
+    // An alarm must not be late because other programs keep the processor busy.
+    SetPriorityClass(GetCurrentProcess(), HIGH_PRIORITY_CLASS);
+
+    commandLine_ = thread::take<process::commandline::win::CommandLine>();
     process::commandline::win::parseProcessCommandLine(*commandLine_);
+
+    wchar_t module[MAX_PATH + 1] = {};
+    DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
+    module[length <= MAX_PATH ? length : MAX_PATH] = 0;
+    executablePath_ = file::win::PathWin::of(reinterpret_cast<const char16_t*>(module));
+    executableDir_ = executablePath_->parent();
+    if (executableDir_ == nullptr)
+        executableDir_ = file::win::PathWin::of(u"");
+
+    localizer_ = lang::Localizer::create(nullptr, u"IDR_XML", 130);
+    loadPicture(131, wideImage_);
+    loadPicture(132, tallImage_);
+
+    store_ = createRegistryStore();
+    store_->setAutoFlush(false);
+    store_->setString(u"SoftwareID", u"", localizer_->getText(300000).cStr());
+    store_->setString(u"Version", u"", localizer_->getText(kProductTextBase + 10).cStr());
+
+    // The stored language, ignoring case; an unknown one falls back to
+    // English and is written back, a matching one is left as it was.
+    str::StrBuffer stored(getLanguage());
+    localizer_->selectLanguage(stored.cStr());
+    const str::StrBuffer& chosen = localizer_->currentLanguage()->engName();
+    if (!chosen.equalsIgnoreCase(&stored))
+        setLanguage(chosen.cStr());
+    store_->setAutoFlush(true);
 }
 
 AppBase::~AppBase() {
-    localizer_->release();
-    store_->release();
-    commandLine_->release();
+    if (store_ != nullptr) {
+        if (!flushed_)
+            store_->flush();
+        static_cast<reg::MappedData*>(store_)->release();
+    }
+    if (localizer_ != nullptr)
+        localizer_->release();
+    if (executableDir_ != nullptr)
+        executableDir_->release();
+    if (executablePath_ != nullptr)
+        executablePath_->release();
+    if (commandLine_ != nullptr)
+        commandLine_->release();
+    if (comReady_)
+        CoUninitialize();
 }
 
-void AppBase::runFirstStart() { log::write("application base: first-start step"); }
+process::commandline::ICommandLine* AppBase::getCommandLine() {
+    return commandLine_;
+}
 
-bool AppBase::findOtherInstance(bool) { return false; }
+void AppBase::flush() {
+    store_->flush();
+    flushed_ = true;
+}
+
+const char16_t* AppBase::getLanguage() {
+    lang::LangPack* current = localizer_->currentLanguage();
+    return store_->getString(u"Language", u"", current->engName().cStr(), nullptr, true);
+}
+
+void AppBase::setLanguage(const char16_t* engName) {
+    store_->setString(u"Language", u"", engName);
+}
+
+const char16_t* AppBase::getSkin() {
+    return store_->getString(u"Skin", u"", defaultSkinName_.cStr(), nullptr, true);
+}
+
+void AppBase::setSkin(const char16_t* name) {
+    store_->setString(u"Skin", u"", name);
+}
+
+map::IMappedData* AppBase::createRegistryStore() {
+    productKey(scratch_, *localizer_);
+    scratch_.append(u"\\SaveData");
+    return reg::MappedData::create(scratch_.cStr());
+}
+
+map::IMappedData* AppBase::createPortableStore() {
+    str::StrBuffer file(executableDir_->fullPath());
+    if (file.length() != 0 && !file.endsWith(u"\\"))
+        file.append(u'\\');
+    file.append(u"savedata\\SaveData.xml");
+    return xml::MappedData::createOverFile(file.cStr(), u"savedata");
+}
+
+void AppBase::openPageAfterInstall() {
+    productKey(scratch_, *localizer_);
+    reg::win::RegDir* product = reg::win::RegDir::opened(reg::kCurrentUser, scratch_.cStr());
+    // The installer leaves "Silent" set; it is cleared before the page opens,
+    // so that the page opens at most once per installation.
+    if (product->getValueSize(u"Silent") == 4 && product->getBool(u"Silent", false)) {
+        product->setUInt32(u"Silent", 0);
+        file::win::openWithShell(localizer_->getText(kProductTextBase + 3).cStr());
+    }
+    product->release();
+}
+
+namespace {
+
+// The executable path of a process: its first module, or the image name.
+bool processPath(DWORD processId, str::StrBuffer& out) {
+    HANDLE modules = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
+    if (modules != INVALID_HANDLE_VALUE) {
+        MODULEENTRY32W module{};
+        module.dwSize = sizeof module;
+        bool found = Module32FirstW(modules, &module) != 0;
+        CloseHandle(modules);
+        if (found) {
+            out.set(reinterpret_cast<const char16_t*>(module.szExePath));
+            return true;
+        }
+    }
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId);
+    if (process == nullptr)
+        return false;
+    wchar_t image[MAX_PATH + 1] = {};
+    DWORD length = GetProcessImageFileNameW(process, image, MAX_PATH);
+    CloseHandle(process);
+    if (length == 0)
+        return false;
+    out.set(reinterpret_cast<const char16_t*>(image));
+    return true;
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const char16_t* title; // null: any window with a title
+    HWND found;
+};
+
+BOOL CALLBACK findWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId)
+        return TRUE;
+    wchar_t text[512] = {};
+    int length = GetWindowTextW(window, text, 512);
+    str::StrBuffer windowText(reinterpret_cast<const char16_t*>(text));
+    bool accepted =
+        search->title != nullptr
+            ? length > 0 && str::StrBuffer(search->title).startsWithIgnoreCase(windowText.cStr())
+            : length > 0;
+    if (!accepted)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+void sendTo(DWORD processId, const char16_t* title, UINT message) {
+    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
+    if (process != nullptr) {
+        WaitForInputIdle(process, INFINITE);
+        CloseHandle(process);
+    }
+    WindowSearch search{processId, title, nullptr};
+    EnumWindows(findWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr)
+        return;
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(search.found, message, 0, 0,
+                        SMTO_ABORTIFHUNG | SMTO_BLOCK | SMTO_NOTIMEOUTIFNOTHUNG, 3000, &result);
+}
+
+} // namespace
+
+unsigned long AppBase::otherInstanceProcess() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return 0;
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof entry;
+    DWORD self = GetCurrentProcessId();
+    DWORD found = 0;
+    str::StrBuffer path;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more && found == 0;
+         more = Process32NextW(snapshot, &entry)) {
+        if (entry.th32ProcessID == 0 || entry.th32ProcessID == self)
+            continue;
+        str::StrBuffer own(executablePath_->fullPath());
+        if (processPath(entry.th32ProcessID, path) && path.equalsIgnoreCase(&own))
+            found = entry.th32ProcessID;
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
+void AppBase::wake(unsigned long processId, bool secondMessage, bool byTitle) {
+    auto send = [&](const char16_t* title) {
+        sendTo(processId, title, kWakeMessage);
+        if (secondMessage)
+            sendTo(processId, title, kSecondWakeMessage);
+    };
+    if (!byTitle) {
+        send(nullptr);
+        return;
+    }
+    // The running copy may show any language: try its title in each.
+    for (std::int32_t i = 0; i < localizer_->languageCount(); ++i) {
+        const str::StrBuffer* title = localizer_->languageAt(i)->findText(kProductTextBase);
+        if (title != nullptr && title->length() != 0)
+            send(title->cStr());
+    }
+}
+
+bool AppBase::findOtherInstance(bool notify, bool secondMessage, bool byTitle) {
+    unsigned long other = otherInstanceProcess();
+    if (other == 0)
+        return false;
+    if (notify)
+        wake(other, secondMessage, byTitle);
+    return true;
+}
 
 } // namespace s::app::win

@@ -1,19 +1,30 @@
 #pragma once
 
+#include "foundation/StrBuffer.h"
 #include "localization/Localizer.h"
 #include "shell/CommandLine.h"
-#include "storage/XmlMappedData.h"
+#include "storage/IMappedData.h"
+#include "toolkit/Image.h"
 
 #include <cstdint>
 
+namespace s::file::win {
+class PathWin;
+}
+
 namespace s::app::win {
 
-// The application's identity, settings store and language. This first cut
-// keeps the settings in memory (an XML store without a file) and finds no
-// other running copy; the language pack is the embedded one, with the
-// system's language.
+// The process-wide application object: where the executable lives, the
+// parsed command line, the language pack with its current language and the
+// settings store in the registry, into which it writes the product's identity
+// at every start. It also finds and wakes another running copy.
 class AppBase {
 public:
+    static constexpr std::int32_t kProductTextBase = 500000;
+    // The message a running copy receives to bring itself forward.
+    static constexpr unsigned kWakeMessage = 0x0400 + 3;
+    static constexpr unsigned kSecondWakeMessage = 0x0400 + 7;
+
     AppBase();
     ~AppBase();
     AppBase(const AppBase&) = delete;
@@ -21,22 +32,60 @@ public:
 
     const char16_t* getClassName() const { return u"s_app_win_AppBase"; }
 
+    const file::win::PathWin* getExecutablePath() const { return executablePath_; }
+    const file::win::PathWin* getExecutableDir() const { return executableDir_; }
+    process::commandline::ICommandLine* getCommandLine();
     // Arguments after the program name.
     std::int32_t argumentCount() const { return commandLine_->count(); }
-
-    // The first start after installation; runs when there are no arguments.
-    void runFirstStart();
-
-    // True when another copy of this executable runs; notify wakes its window.
-    bool findOtherInstance(bool notify);
-
-    map::IMappedData* getStore() { return store_; }
+    std::int32_t getProductTextBase() const { return kProductTextBase; }
     lang::Localizer* getLocalizer() { return localizer_; }
+    // The version window's pictures, "IDR_JPG" 131 (700 x 230) and 132
+    // (230 x 700); empty when a resource is missing.
+    const gui::Image& getWideImage() const { return wideImage_; }
+    const gui::Image& getTallImage() const { return tallImage_; }
+    map::IMappedData* getStore() { return store_; }
+
+    // Flushes the store now; tear-down then does not flush it again.
+    void flush();
+
+    // The application-wide "Language" and "Skin" settings.
+    const char16_t* getLanguage();
+    void setLanguage(const char16_t* engName);
+    const char16_t* getSkin();
+    void setSkin(const char16_t* name);
+
+    // The first start after installation: runs when there are no arguments.
+    void runFirstStart() { openPageAfterInstall(); }
+    // With the installer's "Silent" marker set, clears it and opens the
+    // product's web page once.
+    void openPageAfterInstall();
+
+    // Whether another process of this executable runs; with notify, sends its
+    // window the wake message (and the second one with secondMessage), by
+    // the product's title in every pack language when byTitle.
+    bool findOtherInstance(bool notify, bool secondMessage = false, bool byTitle = true);
+
+    // The settings stores the application can use: the registry one (the
+    // product's key below HKEY_CURRENT_USER) and a portable XML file beside
+    // the executable. The caller releases what it gets.
+    map::IMappedData* createRegistryStore();
+    map::IMappedData* createPortableStore();
 
 private:
-    process::commandline::win::CommandLine* commandLine_;
-    xml::MappedData* store_;
-    lang::Localizer* localizer_;
+    unsigned long otherInstanceProcess();
+    void wake(unsigned long processId, bool secondMessage, bool byTitle);
+
+    str::StrBuffer scratch_;
+    process::commandline::win::CommandLine* commandLine_ = nullptr;
+    file::win::PathWin* executablePath_ = nullptr;
+    file::win::PathWin* executableDir_ = nullptr;
+    lang::Localizer* localizer_ = nullptr;
+    map::IMappedData* store_ = nullptr;
+    gui::Image wideImage_;
+    gui::Image tallImage_;
+    str::StrBuffer defaultSkinName_;
+    bool flushed_ = false;
+    bool comReady_ = false;
 };
 
 } // namespace s::app::win

@@ -1,0 +1,138 @@
+#include "shell/win/AppBase.h"
+
+#include "foundation/Seams.h"
+#include "localization/LangPack.h"
+#include "storage/win/RegDir.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+using s::app::win::AppBase;
+using s::reg::win::RegDir;
+
+namespace {
+
+constexpr char16_t kProductKey[] = u"Software\\Vexa\\Vexa Tarnwick";
+
+std::u16string str(const char16_t* text) {
+    return text != nullptr ? text : u"";
+}
+
+// The product's keys start empty in every test and are removed afterwards.
+class AppBaseTest : public ::testing::Test {
+protected:
+    void SetUp() override { removeProductKey(); }
+    void TearDown() override {
+        s::seams::setShellExecute(nullptr);
+        removeProductKey();
+    }
+    static void removeProductKey() {
+        RegDir* key = RegDir::opened(s::reg::kCurrentUser, kProductKey);
+        key->remove(true);
+        key->release();
+    }
+    static std::u16string storedLanguage() {
+        RegDir* key = RegDir::opened(s::reg::kCurrentUser,
+                                     u"Software\\Vexa\\Vexa Tarnwick\\SaveData\\Language");
+        std::u16string value = str(key->getString(u"", u"(none)"));
+        key->release();
+        return value;
+    }
+    static void storeLanguage(const char16_t* engName) {
+        RegDir* key = RegDir::opened(s::reg::kCurrentUser,
+                                     u"Software\\Vexa\\Vexa Tarnwick\\SaveData\\Language");
+        key->setString(u"", engName);
+        key->release();
+    }
+};
+
+std::vector<std::wstring> opened;
+
+int recordOpen(SHELLEXECUTEINFOW* request) {
+    opened.push_back(request->lpFile != nullptr ? request->lpFile : L"");
+    return TRUE;
+}
+
+} // namespace
+
+TEST_F(AppBaseTest, FirstStartWritesTheIdentityButNoLanguage) {
+    {
+        AppBase base;
+        EXPECT_EQ(base.getProductTextBase(), 500000);
+    }
+    RegDir* id = RegDir::opened(s::reg::kCurrentUser,
+                                u"Software\\Vexa\\Vexa Tarnwick\\SaveData\\SoftwareID");
+    EXPECT_EQ(str(id->getString(u"", u"")), u"Vexa Tarnwick");
+    id->release();
+    RegDir* version =
+        RegDir::opened(s::reg::kCurrentUser, u"Software\\Vexa\\Vexa Tarnwick\\SaveData\\Version");
+    EXPECT_EQ(str(version->getString(u"", u"")), u"1.14");
+    version->release();
+    EXPECT_EQ(storedLanguage(), u"(none)");
+}
+
+TEST_F(AppBaseTest, AStoredLanguageIsChosenIgnoringCaseAndNotRewritten) {
+    storeLanguage(u"JAPANESE");
+    {
+        AppBase base;
+        EXPECT_EQ(str(base.getLocalizer()->currentLanguage()->engName().cStr()), u"Japanese");
+    }
+    EXPECT_EQ(storedLanguage(), u"JAPANESE");
+}
+
+TEST_F(AppBaseTest, AnUnknownStoredLanguageBecomesEnglishAndIsRewritten) {
+    storeLanguage(u"Klingon");
+    {
+        AppBase base;
+        EXPECT_EQ(str(base.getLocalizer()->currentLanguage()->engName().cStr()), u"English");
+        base.setSkin(u"Gray WG");
+        EXPECT_EQ(str(base.getSkin()), u"Gray WG");
+    }
+    EXPECT_EQ(storedLanguage(), u"English");
+}
+
+TEST_F(AppBaseTest, TheSilentMarkerOpensTheProductPageOnce) {
+    AppBase base;
+    RegDir* product = RegDir::opened(s::reg::kCurrentUser, kProductKey);
+    product->setUInt32(u"Silent", 1);
+    opened.clear();
+    s::seams::setShellExecute(recordOpen);
+    base.openPageAfterInstall();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].rfind(L"https://", 0), 0u) << "the product's web page";
+    EXPECT_EQ(product->getUInt32(u"Silent", 9), 0u);
+    base.openPageAfterInstall();
+    EXPECT_EQ(opened.size(), 1u) << "at most once per marker";
+    product->release();
+}
+
+TEST_F(AppBaseTest, RegistryAndPortableStoresAreTheProductsOwn) {
+    AppBase base;
+    s::map::IMappedData* store = base.getStore();
+    store->setInt32(u"MainWindow\\View", u"Width", 210);
+    RegDir* view = RegDir::opened(s::reg::kCurrentUser,
+                                  u"Software\\Vexa\\Vexa Tarnwick\\SaveData\\MainWindow\\View");
+    EXPECT_EQ(view->getInt32(u"Width", 0), 210);
+    view->release();
+    EXPECT_NE(base.getExecutablePath(), nullptr);
+    EXPECT_GE(base.argumentCount(), 1) << "the test program runs with arguments";
+}
+
+TEST_F(AppBaseTest, TheTwoPicturesAreDecodedFromTheResources) {
+    AppBase base;
+    EXPECT_EQ(base.getWideImage().width(), 700);
+    EXPECT_EQ(base.getWideImage().height(), 230);
+    EXPECT_EQ(base.getTallImage().width(), 230);
+    EXPECT_EQ(base.getTallImage().height(), 700);
+    // The top rows are the deep blue of the sky, opaque.
+    const std::uint8_t* pixel = base.getWideImage().pixels() + 4 * 650;
+    EXPECT_LT(pixel[0], 60);
+    EXPECT_GT(pixel[2], 60);
+    EXPECT_EQ(pixel[3], 255);
+}

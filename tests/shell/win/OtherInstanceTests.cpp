@@ -1,0 +1,119 @@
+#include "shell/win/AppBase.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+using s::app::win::AppBase;
+
+namespace {
+
+constexpr wchar_t kChildVariable[] = L"TARNWICK_TEST_CHILD";
+constexpr wchar_t kChildTest[] = L"OtherInstance.ChildWaitsForTheWakeMessage";
+
+LRESULT CALLBACK childWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == AppBase::kWakeMessage) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+std::wstring ownPath() {
+    wchar_t path[MAX_PATH + 1] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return path;
+}
+
+// Starts program as a waiting copy; its window appears within 20 s.
+PROCESS_INFORMATION startChild(const std::wstring& program) {
+    SetEnvironmentVariableW(kChildVariable, L"1");
+    std::wstring command = L"\"" + program + L"\" --gtest_filter=" + kChildTest;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION child{};
+    CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                   &startup, &child);
+    SetEnvironmentVariableW(kChildVariable, nullptr);
+    return child;
+}
+
+bool waitForWindowOf(DWORD processId) {
+    for (int i = 0; i < 400; ++i) {
+        HWND window = FindWindowW(nullptr, L"Vexa Tarnwick");
+        DWORD owner = 0;
+        if (window != nullptr && GetWindowThreadProcessId(window, &owner) && owner == processId)
+            return true;
+        Sleep(50);
+    }
+    return false;
+}
+
+void endChild(PROCESS_INFORMATION& child) {
+    if (WaitForSingleObject(child.hProcess, 0) == WAIT_TIMEOUT)
+        TerminateProcess(child.hProcess, 2);
+    WaitForSingleObject(child.hProcess, 5000);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+}
+
+} // namespace
+
+// Runs only in the child: a window with the product's title that waits for
+// the wake message and ends with 0 when it came.
+TEST(OtherInstance, ChildWaitsForTheWakeMessage) {
+    if (GetEnvironmentVariableW(kChildVariable, nullptr, 0) == 0)
+        GTEST_SKIP() << "runs as the child of the other tests";
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = childWindowProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TarnwickTestInstance";
+    RegisterClassW(&wc);
+    HWND window = CreateWindowW(wc.lpszClassName, L"Vexa Tarnwick", WS_OVERLAPPEDWINDOW, 0, 0, 100,
+                                100, nullptr, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    SetTimer(window, 1, 20000, nullptr);
+    MSG msg;
+    bool woken = false;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (msg.message == WM_TIMER)
+            break;
+        DispatchMessageW(&msg);
+    }
+    woken = msg.message == WM_QUIT;
+    DestroyWindow(window);
+    ExitProcess(woken ? 0 : 1);
+}
+
+TEST(OtherInstance, ACopyFromTheSamePathIsFoundAndWoken) {
+    PROCESS_INFORMATION child = startChild(ownPath());
+    ASSERT_NE(child.hProcess, nullptr);
+    ASSERT_TRUE(waitForWindowOf(child.dwProcessId));
+    {
+        AppBase base;
+        EXPECT_TRUE(base.findOtherInstance(true));
+    }
+    ASSERT_EQ(WaitForSingleObject(child.hProcess, 10000), static_cast<DWORD>(WAIT_OBJECT_0));
+    DWORD code = 9;
+    GetExitCodeProcess(child.hProcess, &code);
+    EXPECT_EQ(code, 0u) << "the running copy received the wake message";
+    endChild(child);
+}
+
+TEST(OtherInstance, ACopyFromAnotherPathIsNotAnotherInstance) {
+    wchar_t temp[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring copy = std::wstring(temp) + L"tarnwick_other_copy.exe";
+    ASSERT_TRUE(CopyFileW(ownPath().c_str(), copy.c_str(), FALSE));
+    PROCESS_INFORMATION child = startChild(copy);
+    ASSERT_NE(child.hProcess, nullptr);
+    ASSERT_TRUE(waitForWindowOf(child.dwProcessId));
+    {
+        AppBase base;
+        EXPECT_FALSE(base.findOtherInstance(false));
+    }
+    endChild(child);
+    DeleteFileW(copy.c_str());
+}
