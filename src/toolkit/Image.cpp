@@ -37,6 +37,16 @@ bool Image::decode(const void* bytes, std::uint32_t size) {
     return true;
 }
 
+void Image::assign(std::int32_t width, std::int32_t height, const std::uint8_t* rgba) {
+    clear();
+    if (width <= 0 || height <= 0 || rgba == nullptr)
+        return;
+    pixels_.append(rgba,
+                   static_cast<std::uint32_t>(width) * static_cast<std::uint32_t>(height) * 4);
+    width_ = width;
+    height_ = height;
+}
+
 void Image::clear() {
     width_ = height_ = 0;
     pixels_.freeMemory();

@@ -19,6 +19,8 @@ public:
     bool isEmpty() const { return width_ == 0 || height_ == 0; }
     const std::uint8_t* pixels() const { return static_cast<const std::uint8_t*>(pixels_.data()); }
     void clear();
+    // Takes width x height pixels of red, green, blue and alpha.
+    void assign(std::int32_t width, std::int32_t height, const std::uint8_t* rgba);
 
 private:
     std::int32_t width_ = 0;

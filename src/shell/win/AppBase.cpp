@@ -11,6 +11,7 @@
 #include "storage/XmlMappedData.h"
 #include "storage/win/RegDir.h"
 #include "storage/win/RegMappedData.h"
+#include "toolkit/win/NativeImage.h"
 
 #include <windows.h>
 
@@ -79,6 +80,12 @@ AppBase::AppBase() {
 }
 
 AppBase::~AppBase() {
+    if (wideBitmap_ != nullptr)
+        DeleteObject(wideBitmap_);
+    if (tallBitmap_ != nullptr)
+        DeleteObject(tallBitmap_);
+    if (appIcon_ != nullptr)
+        DestroyIcon(appIcon_);
     if (store_ != nullptr) {
         if (!flushed_)
             store_->flush();
@@ -98,6 +105,35 @@ AppBase::~AppBase() {
 
 process::commandline::ICommandLine* AppBase::getCommandLine() {
     return commandLine_;
+}
+
+HBITMAP AppBase::getWideImageBitmap() {
+    if (wideBitmap_ == nullptr)
+        wideBitmap_ = gui::win::bitmapOf(wideImage_);
+    return wideBitmap_;
+}
+
+HBITMAP AppBase::getTallImageBitmap() {
+    if (tallBitmap_ == nullptr)
+        tallBitmap_ = gui::win::bitmapOf(tallImage_);
+    return tallBitmap_;
+}
+
+HICON AppBase::getAppIcon() {
+    if (appIcon_ == nullptr)
+        appIcon_ = loadIcon(128);
+    return appIcon_;
+}
+
+HICON AppBase::loadIcon(int id) {
+    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
+                                         IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+}
+
+const gui::Image& AppBase::iconImage(int slot, int size) {
+    if (iconImages_[slot].isEmpty())
+        gui::win::iconImage(GetModuleHandleW(nullptr), 128, size, iconImages_[slot]);
+    return iconImages_[slot];
 }
 
 void AppBase::flush() {
@@ -254,6 +290,44 @@ void AppBase::wake(unsigned long processId, bool secondMessage, bool byTitle) {
         if (title != nullptr && title->length() != 0)
             send(title->cStr());
     }
+}
+
+namespace {
+struct DesktopSearch {
+    const str::StrBuffer* ownPath;
+    DWORD found;
+};
+
+BOOL CALLBACK findOtherWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<DesktopSearch*>(parameter);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId == 0 || processId == GetCurrentProcessId())
+        return TRUE;
+    str::StrBuffer path;
+    if (processPath(processId, path) && path.equalsIgnoreCase(search->ownPath)) {
+        search->found = processId;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+unsigned long AppBase::otherInstanceWindowProcess() {
+    str::StrBuffer own(executablePath_->fullPath());
+    DesktopSearch search{&own, 0};
+    EnumDesktopWindows(GetThreadDesktop(GetCurrentThreadId()), findOtherWindow,
+                       reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool AppBase::findOtherInstanceWindow(bool notify, bool secondMessage, bool byTitle) {
+    unsigned long other = otherInstanceWindowProcess();
+    if (other == 0)
+        return false;
+    if (notify)
+        wake(other, secondMessage, byTitle);
+    return true;
 }
 
 bool AppBase::findOtherInstance(bool notify, bool secondMessage, bool byTitle) {

@@ -6,10 +6,15 @@
 #include "storage/IMappedData.h"
 #include "toolkit/Image.h"
 
+#include <windows.h>
+
 #include <cstdint>
 
 namespace s::file::win {
 class PathWin;
+}
+namespace s::gui::drawer {
+class Skinner;
 }
 
 namespace s::app::win {
@@ -43,6 +48,22 @@ public:
     // (230 x 700); empty when a resource is missing.
     const gui::Image& getWideImage() const { return wideImage_; }
     const gui::Image& getTallImage() const { return tallImage_; }
+    // The pictures as device bitmaps, made on first request and owned here.
+    HBITMAP getWideImageBitmap();
+    HBITMAP getTallImageBitmap();
+
+    // Icon group 128, the application's icon, and its images of 16, 32 and
+    // 64 pixels, decoded on first request.
+    HICON getAppIcon();
+    const gui::Image& getAppIconImage16() { return iconImage(0, 16); }
+    const gui::Image& getAppIconImage32() { return iconImage(1, 32); }
+    const gui::Image& getAppIconImage64() { return iconImage(2, 64); }
+    // A new icon for the icon group id of the executable; the caller destroys it.
+    HICON loadIcon(int id);
+
+    // This system has no application-wide skin set: the main window owns its own.
+    bool hasAppSkinSet() const { return false; }
+    gui::drawer::Skinner* getAppSkinSet() const { return nullptr; }
     map::IMappedData* getStore() { return store_; }
 
     // Flushes the store now; tear-down then does not flush it again.
@@ -64,6 +85,8 @@ public:
     // window the wake message (and the second one with secondMessage), by
     // the product's title in every pack language when byTitle.
     bool findOtherInstance(bool notify, bool secondMessage = false, bool byTitle = true);
+    // The same search over the windows of this thread's desktop.
+    bool findOtherInstanceWindow(bool notify, bool secondMessage = false, bool byTitle = true);
 
     // The settings stores the application can use: the registry one (the
     // product's key below HKEY_CURRENT_USER) and a portable XML file beside
@@ -73,6 +96,8 @@ public:
 
 private:
     unsigned long otherInstanceProcess();
+    unsigned long otherInstanceWindowProcess();
+    const gui::Image& iconImage(int slot, int size);
     void wake(unsigned long processId, bool secondMessage, bool byTitle);
 
     str::StrBuffer scratch_;
@@ -83,6 +108,10 @@ private:
     map::IMappedData* store_ = nullptr;
     gui::Image wideImage_;
     gui::Image tallImage_;
+    HBITMAP wideBitmap_ = nullptr;
+    HBITMAP tallBitmap_ = nullptr;
+    HICON appIcon_ = nullptr;
+    gui::Image iconImages_[3];
     str::StrBuffer defaultSkinName_;
     bool flushed_ = false;
     bool comReady_ = false;

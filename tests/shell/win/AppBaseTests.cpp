@@ -136,3 +136,35 @@ TEST_F(AppBaseTest, TheTwoPicturesAreDecodedFromTheResources) {
     EXPECT_GT(pixel[2], 60);
     EXPECT_EQ(pixel[3], 255);
 }
+
+TEST_F(AppBaseTest, IconImagesAndBitmapsComeFromTheResources) {
+    AppBase base;
+    ASSERT_NE(base.getAppIcon(), nullptr);
+    struct Case {
+        const s::gui::Image& image;
+        int size;
+    };
+    const Case cases[] = {{base.getAppIconImage16(), 16},
+                          {base.getAppIconImage32(), 32},
+                          {base.getAppIconImage64(), 64}};
+    for (const Case& c : cases) {
+        ASSERT_EQ(c.image.width(), c.size);
+        ASSERT_EQ(c.image.height(), c.size);
+        // The corner lies outside the stopwatch, the centre on its white dial.
+        EXPECT_EQ(c.image.pixels()[3], 0) << c.size;
+        const std::uint8_t* centre =
+            c.image.pixels() + 4 * (c.size * (c.size * 3 / 4) + c.size / 4);
+        EXPECT_EQ(centre[3], 255) << c.size;
+    }
+    BITMAP info{};
+    ASSERT_NE(base.getWideImageBitmap(), nullptr);
+    GetObjectW(base.getWideImageBitmap(), sizeof info, &info);
+    EXPECT_EQ(info.bmWidth, 700);
+    EXPECT_EQ(info.bmHeight, 230);
+    EXPECT_EQ(base.getTallImageBitmap(), base.getTallImageBitmap()) << "made once";
+    HICON icon = base.loadIcon(128);
+    EXPECT_NE(icon, nullptr);
+    DestroyIcon(icon);
+    EXPECT_EQ(base.loadIcon(4242), nullptr);
+    EXPECT_FALSE(base.hasAppSkinSet());
+}

@@ -93,6 +93,7 @@ TEST(OtherInstance, ACopyFromTheSamePathIsFoundAndWoken) {
     ASSERT_TRUE(waitForWindowOf(child.dwProcessId));
     {
         AppBase base;
+        EXPECT_TRUE(base.findOtherInstanceWindow(false)) << "through the desktop's windows";
         EXPECT_TRUE(base.findOtherInstance(true));
     }
     ASSERT_EQ(WaitForSingleObject(child.hProcess, 10000), static_cast<DWORD>(WAIT_OBJECT_0));
@@ -113,6 +114,7 @@ TEST(OtherInstance, ACopyFromAnotherPathIsNotAnotherInstance) {
     {
         AppBase base;
         EXPECT_FALSE(base.findOtherInstance(false));
+        EXPECT_FALSE(base.findOtherInstanceWindow(false));
     }
     endChild(child);
     DeleteFileW(copy.c_str());

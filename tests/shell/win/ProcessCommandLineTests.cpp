@@ -35,14 +35,14 @@ TEST_P(ProcessCommandLine, SplitsAsTheRuntimeDoesAndDropsTheProgram) {
 
 INSTANTIATE_TEST_SUITE_P(
     CommandLine, ProcessCommandLine,
-    ::testing::Values(
-        Split{u"Tarnwick.exe", {}}, Split{u"\"C:\\Program Files\\Tarnwick.exe\"", {}},
-        Split{u"Tarnwick.exe -startup /startup startup",
-              {u"-startup", u"-startup", u"startup"}},
-        Split{u"Tarnwick.exe \"C:\\My Music\\alarm.mp3\"  \t /", {u"C:\\My Music\\alarm.mp3", u"-"}},
-        Split{u"\"C:\\Program Files\\Tarnwick.exe\" \"/start up\"", {u"-start up"}},
-        Split{u"Tarnwick.exe a\\\"b \"c\\\\\" d\\e", {u"a\"b", u"c\\", u"d\\e"}},
-        Split{u"Tarnwick.exe \"\"", {u""}}));
+    ::testing::Values(Split{u"Tarnwick.exe", {}}, Split{u"\"C:\\Program Files\\Tarnwick.exe\"", {}},
+                      Split{u"Tarnwick.exe -startup /startup startup",
+                            {u"-startup", u"-startup", u"startup"}},
+                      Split{u"Tarnwick.exe \"C:\\My Music\\alarm.mp3\"  \t /",
+                            {u"C:\\My Music\\alarm.mp3", u"-"}},
+                      Split{u"\"C:\\Program Files\\Tarnwick.exe\" \"/start up\"", {u"-start up"}},
+                      Split{u"Tarnwick.exe a\\\"b \"c\\\\\" d\\e", {u"a\"b", u"c\\", u"d\\e"}},
+                      Split{u"Tarnwick.exe \"\"", {u""}}));
 
 TEST(ProcessCommandLine, TheProcessHasTheArgumentsTheRuntimeGaveMain) {
     CommandLine commandLine;

@@ -47,7 +47,8 @@ struct BoxCloser {
             wchar_t buffer[512];
             int n = GetWindowTextW(child, buffer, 512);
             if (n > static_cast<int>(reinterpret_cast<BoxCloser*>(self)->text.size()))
-                reinterpret_cast<BoxCloser*>(self)->text.assign(buffer, static_cast<std::size_t>(n));
+                reinterpret_cast<BoxCloser*>(self)->text.assign(buffer,
+                                                                static_cast<std::size_t>(n));
         }
         return TRUE;
     }

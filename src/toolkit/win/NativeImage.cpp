@@ -1,0 +1,73 @@
+#include "toolkit/win/NativeImage.h"
+
+#include "foundation/Arrays.h"
+
+#include <cstring>
+#include <utility>
+
+namespace s::gui::win {
+
+namespace {
+
+BITMAPINFO topDownInfo(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // rows from the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+// Windows keeps blue first; the image keeps red first.
+void swapRedAndBlue(std::uint8_t* pixels, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i)
+        std::swap(pixels[4 * i], pixels[4 * i + 2]);
+}
+
+} // namespace
+
+bool iconImage(HINSTANCE module, int iconId, int size, Image& image) {
+    image.clear();
+    auto icon = static_cast<HICON>(
+        LoadImageW(module, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    if (icon == nullptr)
+        return false;
+    ICONINFO parts{};
+    bool done = false;
+    if (GetIconInfo(icon, &parts)) {
+        HDC screen = GetDC(nullptr);
+        BITMAPINFO info = topDownInfo(size, size);
+        col::ArrayU08 pixels;
+        pixels.setLength(static_cast<std::uint32_t>(size * size * 4));
+        if (GetDIBits(screen, parts.hbmColor, 0, static_cast<UINT>(size), pixels.data(), &info,
+                      DIB_RGB_COLORS) == size) {
+            swapRedAndBlue(static_cast<std::uint8_t*>(pixels.data()),
+                           static_cast<std::size_t>(size) * size);
+            image.assign(size, size, static_cast<const std::uint8_t*>(pixels.data()));
+            done = true;
+        }
+        ReleaseDC(nullptr, screen);
+        DeleteObject(parts.hbmColor);
+        DeleteObject(parts.hbmMask);
+    }
+    DestroyIcon(icon);
+    return done;
+}
+
+HBITMAP bitmapOf(const Image& image) {
+    if (image.isEmpty())
+        return nullptr;
+    BITMAPINFO info = topDownInfo(image.width(), image.height());
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr)
+        return nullptr;
+    std::size_t count = static_cast<std::size_t>(image.width()) * image.height();
+    std::memcpy(bits, image.pixels(), count * 4);
+    swapRedAndBlue(static_cast<std::uint8_t*>(bits), count);
+    return bitmap;
+}
+
+} // namespace s::gui::win
