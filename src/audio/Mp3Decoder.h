@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+// The MP3 decoder the MP3 source uses, with the calls of the mpglib decoder:
+// frames go in (all at once or in pieces), 16-bit little-endian PCM comes
+// out one frame per successful call. The host build decodes with
+// libmpg123, the product with the platform's ACM MP3 codec.
+namespace s::sound::mp3 {
+
+struct DecoderState;
+
+enum DecodeResult : int { kDecodeOk = 0, kDecodeNeedMore = 1, kDecodeError = -1 };
+
+// A new decoder; null when none can be made.
+DecoderState* InitMP3();
+
+// Adds in (may be null) to the decoder's input and decodes the next frame
+// into out: kDecodeOk with *done bytes of PCM (possibly 0 while the codec
+// fills its delay), kDecodeNeedMore when no whole frame is waiting, or
+// kDecodeError.
+int decodeMP3(DecoderState* state, const std::uint8_t* in, int inSize, std::uint8_t* out,
+              int outSize, int* done);
+
+void ExitMP3(DecoderState* state);
+
+} // namespace s::sound::mp3

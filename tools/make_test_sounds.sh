@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Makes the MP3 files the audio tests read, from a few seconds of a tone:
+#   cbr128.mp3   128 kbit/s 44.1 kHz joint stereo, no tags, no LAME frame
+#   id3v1.mp3    the same with an ID3v1 tag at the end
+#   id3v2.mp3    the same behind an ID3v2 tag holding a JPEG (many 0xFF bytes)
+#   vbr.mp3      variable bit rate with its Xing header
+#   mono.mp3     64 kbit/s single channel
+#   mpeg2.mp3    MPEG-2 at 22.05 kHz;  mpeg25.mp3  MPEG-2.5 at 8 kHz
+# Needs sox and lame.   tools/make_test_sounds.sh OUTPUT_DIR
+set -euo pipefail
+out=$1
+picture=$(cd "$(dirname "$0")/.." && pwd)/resources/pictures/wide.jpg
+mkdir -p "$out"
+tone=$out/tone.wav
+sox -n -r 44100 -c 2 -b 16 "$tone" synth 3 sine 440 sine 660 gain -n -6
+lame() { command lame --quiet "$@"; }
+lame -t -b 128 --cbr "$tone" "$out/cbr128.mp3"
+lame -t -b 128 --cbr --id3v1-only --tt "Alarm" "$tone" "$out/id3v1.mp3"
+lame -t -b 128 --cbr --id3v2-only --tt "Alarm" --ti "$picture" "$tone" "$out/id3v2.mp3"
+lame -V 4 "$tone" "$out/vbr.mp3"
+lame -t -m m -b 64 --cbr "$tone" "$out/mono.mp3"
+lame -t -b 64 --cbr --resample 22.05 "$tone" "$out/mpeg2.mp3"
+lame -t -b 16 --cbr --resample 8 "$tone" "$out/mpeg25.mp3"
+rm -f "$tone"
