@@ -106,9 +106,9 @@ PADDED_PAIR = (2010000, 2010100)
 
 def load_table(tag):
     path = os.path.join(TEXTS_DIR, tag + ".py")
-    spec = importlib.util.spec_from_file_location("langtexts_" + tag, path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    location = importlib.util.spec_from_file_location("langtexts_" + tag, path)
+    module = importlib.util.module_from_spec(location)
+    location.loader.exec_module(module)
     return module.TEXTS
 
 
