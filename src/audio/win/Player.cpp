@@ -1,0 +1,188 @@
+#include "audio/win/Player.h"
+
+#include "audio/IEncodedAudio.h"
+#include "audio/Volume.h"
+#include "audio/win/Device.h"
+#include "audio/win/PlayerBuffer.h"
+#include "audio/win/PlayerInternal.h"
+#include "foundation/DiagnosticLog.h"
+#include "foundation/Platform.h"
+#include "foundation/Pools.h"
+#include "foundation/win/Thread.h"
+
+namespace s::system::audio::win {
+
+namespace {
+constexpr std::int32_t kHighestPriority = 2;
+constexpr std::uint32_t kChunkBytes = 4096;
+constexpr std::uint32_t kDrainMs = 2000;
+constexpr std::uint32_t kStopWaitMs = 4000;
+} // namespace
+
+Player::Player() : worker_(thread::take<thread::win::Thread>()) {
+    worker_->setPriority(kHighestPriority);
+}
+
+Player::~Player() {
+    clear();
+    worker_->release();
+}
+
+base::IObject* Player::newInstance() const {
+    return thread::take<Player>();
+}
+
+void Player::release() {
+    thread::giveBack(this);
+}
+
+void Player::createDependentPools() {
+    thread::poolOf<thread::win::Thread>();
+    thread::poolOf<PlayerBuffer>();
+    thread::poolOf<PlayerInternal>();
+}
+
+void Player::clear() {
+    stopPlay();
+    stopRequest_ = true;
+    device_ = nullptr;
+    for (bool& stage : stages_)
+        stage = false;
+    volume_ = 1.0f;
+    presetIndex_ = -1;
+    octaveLevel_ = 0;
+    source_ = nullptr;
+    bitsPerSample_ = 16;
+    bytesPlayed_ = 0;
+    callback_ = nullptr;
+    context_ = nullptr;
+}
+
+void Player::setVolume(float volume) {
+    if (volume_ != volume)
+        volume_ = volume;
+}
+
+void Player::pause() {
+    if (isPlaying())
+        paused_ = true;
+}
+
+void Player::resumePlay() {
+    if (isPlaying())
+        paused_ = false;
+}
+
+void Player::play(sound::IEncodedAudio* source, ProgressCallback callback, void* context) {
+    stopPlay();
+    if (device_ == nullptr) {
+        // No output device: nothing plays and nothing waits for it.
+        log::write("player: no output device, nothing played");
+        return;
+    }
+    if (isPlaying() || source == nullptr)
+        return;
+    callback_ = callback;
+    context_ = context;
+    source_ = source;
+    bitsPerSample_ = static_cast<std::int32_t>(source->getBitsPerSample());
+    bytesPlayed_ = 0;
+    readAhead_ = thread::take<PlayerBuffer>();
+    readAhead_->start(source);
+    paused_ = false;
+    endOfSource_ = false;
+    stopRequest_ = false;
+    active_ = true;
+    PlayerInternal* output = thread::take<PlayerInternal>();
+    output->open(device_->getId(), source->isStereo(), source->getSampleRate(),
+                 static_cast<std::uint32_t>(bitsPerSample_));
+    output_ = output;
+    worker_->start(this);
+}
+
+bool Player::produceChunk() {
+    std::uint8_t chunk[kChunkBytes];
+    std::uint32_t count = 0;
+    if (!readAhead_->readChunk(chunk, kChunkBytes, &count))
+        endOfSource_ = true;
+    if (count == 0)
+        return false;
+    float gain = volumeGain();
+    if (bitsPerSample_ == 16)
+        applyGain16(reinterpret_cast<std::int16_t*>(chunk), count / 2, gain);
+    else if (bitsPerSample_ == 8)
+        applyGain8(chunk, count, gain);
+    output_.load()->write(chunk, count);
+    bytesPlayed_ += count;
+    if (callback_ != nullptr) {
+        std::int64_t total = source_->getDataLength();
+        double percent = total > 0 ? static_cast<double>(bytesPlayed_) * 100.0 / total : 0.0;
+        callback_(chunk, count, percent, context_);
+    }
+    return true;
+}
+
+void Player::run() {
+    PlayerInternal* output = output_;
+    while (!stopRequest_ && !endOfSource_) {
+        if (paused_ || !output->nextSlotFree()) {
+            platform::sleepMillis(10);
+            continue;
+        }
+        bool produced;
+        {
+            thread::ObjLockerGuard guard(lock_);
+            produced = produceChunk();
+        }
+        if (!produced)
+            platform::sleepMillis(10);
+    }
+    if (!stopRequest_) {
+        // Let what is queued play out, but not for ever.
+        for (std::uint32_t waited = 0;
+             waited < kDrainMs && !stopRequest_ && !output->allSlotsFree(); waited += 100)
+            platform::sleepMillis(100);
+    }
+    active_ = false;
+    paused_ = false;
+    if (!stopRequest_)
+        dropOutput();
+}
+
+void Player::dropOutput() {
+    if (readAhead_ != nullptr) {
+        readAhead_->release();
+        readAhead_ = nullptr;
+    }
+    if (PlayerInternal* output = output_.exchange(nullptr))
+        output->release();
+}
+
+void Player::stopPlay() {
+    if (!isPlaying())
+        return;
+    stopRequest_ = true;
+    paused_ = true;
+    worker_->waitIdle(kStopWaitMs);
+    active_ = false;
+    paused_ = false;
+    endOfSource_ = false;
+    dropOutput();
+}
+
+void Player::seek(double percent) {
+    if (!isPlaying() || readAhead_ == nullptr)
+        return;
+    thread::ObjLockerGuard player(lock_);
+    thread::ObjLockerGuard buffer(readAhead_->lock());
+    readAhead_->requestFlush();
+    bool wasPaused = paused_;
+    paused_ = true;
+    std::int64_t position = 0;
+    source_->seekPercent(percent, &position);
+    bytesPlayed_ = static_cast<std::uint64_t>(position);
+    if (!wasPaused)
+        paused_ = false;
+}
+
+} // namespace s::system::audio::win

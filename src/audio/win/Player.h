@@ -1,0 +1,98 @@
+#pragma once
+
+#include "foundation/IObject.h"
+#include "foundation/IPoolable.h"
+#include "foundation/ITask.h"
+#include "foundation/ObjLocker.h"
+
+#include <atomic>
+#include <cstdint>
+
+namespace s::sound {
+class IEncodedAudio;
+}
+namespace s::thread::win {
+class Thread;
+}
+
+namespace s::system::audio::win {
+
+class Device;
+class PlayerBuffer;
+class PlayerInternal;
+
+// Plays one PCM source on a wave-out device: a worker feeds 4096-byte chunks
+// from the read-ahead through the volume step into the device's ring of
+// headers until the source ends, then waits up to 2 s for the device to
+// drain. The five effect stages exist only as switches and stay off.
+class Player : public base::IObject, public thread::IPoolable, public thread::ITask {
+public:
+    using ProgressCallback = void (*)(const void* chunk, std::uint32_t bytes, double percent,
+                                      void* context);
+
+    Player();
+    ~Player() override;
+    Player(const Player&) = delete;
+    Player& operator=(const Player&) = delete;
+
+    const char16_t* getClassName() const override { return u"s_system_audio_win_Player"; }
+    base::IObject* newInstance() const override;
+    void release() override;
+    // Stops and restores every default.
+    void clear() override;
+    static void createDependentPools();
+
+    void setDevice(Device* device) { device_ = device; }
+    // Stops what plays, then plays source from its current position.
+    void play(sound::IEncodedAudio* source, ProgressCallback callback = nullptr,
+              void* context = nullptr);
+    void pause();
+    void resumePlay();
+    // Stops within about 4 s at the most, whatever the device does.
+    void stopPlay();
+    void seek(double percent);
+    float getVolume() const { return volume_; }
+    void setVolume(float volume);
+    float volumeGain() const { return volume_ * volume_; }
+    bool isPlaying() const { return output_.load() != nullptr; }
+
+    void setEqualizerExEnabled(bool on) { stages_[0] = on; }
+    bool isEqualizerExEnabled() const { return stages_[0]; }
+    void setEqualizerEnabled(bool on) { stages_[1] = on; }
+    bool isEqualizerEnabled() const { return stages_[1]; }
+    void setStereoEnhancerEnabled(bool on) { stages_[2] = on; }
+    bool isStereoEnhancerEnabled() const { return stages_[2]; }
+    void setVocalInstrumentEnabled(bool on) { stages_[3] = on; }
+    bool isVocalInstrumentEnabled() const { return stages_[3]; }
+    void setPreset(std::int32_t index) { presetIndex_ = index; }
+    void setOctaveLevel(float level) { octaveLevel_ = level; }
+
+    // The feeding loop, on the player's worker.
+    void run() override;
+
+private:
+    // Reads, scales and queues one chunk; false when no bytes came.
+    bool produceChunk();
+    void dropOutput();
+
+    thread::ObjLocker lock_;
+    thread::win::Thread* worker_;
+    std::atomic<bool> active_{false};
+    std::atomic<bool> stopRequest_{true};
+    std::atomic<PlayerInternal*> output_{nullptr};
+    PlayerBuffer* readAhead_ = nullptr;
+    Device* device_ = nullptr;
+    bool stages_[4] = {};
+    std::atomic<bool> paused_{false};
+    std::atomic<bool> endOfSource_{false};
+    std::atomic<float> volume_{1.0f};
+    std::int32_t presetIndex_ = -1;
+    float octaveLevel_ = 0;
+    sound::IEncodedAudio* source_ = nullptr;
+    std::int32_t bitsPerSample_ = 16;
+    std::uint64_t bytesPlayed_ = 0;
+    ProgressCallback callback_ = nullptr;
+    void* context_ = nullptr;
+};
+
+} // namespace s::system::audio::win

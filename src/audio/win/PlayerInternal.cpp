@@ -1,0 +1,151 @@
+#include "audio/win/PlayerInternal.h"
+
+#include "foundation/Platform.h"
+#include "foundation/Pools.h"
+#include "foundation/win/Thread.h"
+
+#include <cstring>
+
+namespace s::system::audio::win {
+
+namespace {
+constexpr std::int32_t kHighestPriority = 2;
+}
+
+PlayerInternal::PlayerInternal() : worker_(thread::take<thread::win::Thread>()) {
+    worker_->setPriority(kHighestPriority);
+    for (Slot& slot : slots_) {
+        slot.header.lpData = slot.data;
+        slot.header.dwUser = reinterpret_cast<DWORD_PTR>(this);
+    }
+}
+
+PlayerInternal::~PlayerInternal() {
+    clear();
+    worker_->release();
+}
+
+base::IObject* PlayerInternal::newInstance() const {
+    return thread::take<PlayerInternal>();
+}
+
+void PlayerInternal::release() {
+    thread::giveBack(this);
+}
+
+void PlayerInternal::createDependentPools() {
+    thread::poolOf<thread::win::Thread>();
+}
+
+bool PlayerInternal::open(std::int32_t deviceId, bool stereo, std::uint32_t rate,
+                          std::uint32_t bits) {
+    if (handle_ != nullptr)
+        return true;
+    WAVEFORMATEX format{};
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = stereo ? 2 : 1;
+    format.nSamplesPerSec = rate;
+    format.wBitsPerSample = static_cast<WORD>(bits);
+    format.nBlockAlign = static_cast<WORD>(format.nChannels * bits / 8);
+    format.nAvgBytesPerSec = format.nChannels * rate * bits / 8;
+    HWAVEOUT handle = nullptr;
+    if (waveOutOpen(&handle, static_cast<UINT>(deviceId), &format,
+                    reinterpret_cast<DWORD_PTR>(&completion), reinterpret_cast<DWORD_PTR>(this),
+                    CALLBACK_FUNCTION) != MMSYSERR_NOERROR)
+        return false;
+    handle_ = handle;
+    return true;
+}
+
+bool PlayerInternal::allSlotsFree() const {
+    for (const Slot& slot : slots_)
+        if (!slot.free.load())
+            return false;
+    return true;
+}
+
+void PlayerInternal::write(const void* pcm, std::uint32_t n) {
+    if (n > kSlotBytes)
+        n = kSlotBytes;
+    Slot& slot = slots_[next_];
+    slot.free = false;
+    written_ = (written_ + 1) % kSlots;
+    next_ = (written_ + 1) % kSlots;
+    // A device that could not be opened drops the sound; the slot then
+    // never completes and the feeding loop waits until it is stopped.
+    if (handle_ == nullptr)
+        return;
+    if ((slot.header.dwFlags & WHDR_DONE) != 0 || (slot.header.dwFlags & WHDR_PREPARED) != 0)
+        waveOutUnprepareHeader(handle_, &slot.header, sizeof slot.header);
+    slot.header.dwFlags = 0;
+    std::memcpy(slot.data, pcm, n);
+    slot.header.dwBufferLength = n;
+    waveOutPrepareHeader(handle_, &slot.header, sizeof slot.header);
+    waveOutWrite(handle_, &slot.header, sizeof slot.header);
+}
+
+void CALLBACK PlayerInternal::completion(HWAVEOUT, UINT message, DWORD_PTR instance,
+                                         DWORD_PTR header, DWORD_PTR) {
+    if (message != WOM_DONE || header == 0)
+        return;
+    auto* done = reinterpret_cast<WAVEHDR*>(header);
+    auto* output = reinterpret_cast<PlayerInternal*>(instance);
+    if ((done->dwFlags & WHDR_DONE) == 0 || output == nullptr ||
+        done->dwUser != reinterpret_cast<DWORD_PTR>(output))
+        return;
+    // Headers complete in the order written.
+    Slot& slot = output->slots_[output->completed_];
+    output->completed_ = (output->completed_ + 1) % kSlots;
+    slot.free = true;
+}
+
+void PlayerInternal::run() {
+    switch (command_) {
+    case kWaitFree:
+        while (!allSlotsFree())
+            platform::sleepMillis(10);
+        break;
+    case kReset:
+        waveOutReset(handle_);
+        break;
+    case kClose:
+        for (Slot& slot : slots_)
+            if ((slot.header.dwFlags & WHDR_PREPARED) != 0)
+                waveOutUnprepareHeader(handle_, &slot.header, sizeof slot.header);
+        waveOutClose(handle_);
+        break;
+    default:
+        break;
+    }
+}
+
+void PlayerInternal::runCommand(Command command, std::uint32_t limitMs) {
+    command_ = command;
+    worker_->start(this);
+    worker_->waitIdle(limitMs);
+    command_ = kNone;
+}
+
+void PlayerInternal::freeSlots() {
+    for (Slot& slot : slots_) {
+        slot.free = true;
+        slot.header.dwFlags = 0;
+        slot.header.dwBufferLength = 0;
+    }
+    completed_ = 0;
+    written_ = kSlots - 1;
+    next_ = 0;
+}
+
+void PlayerInternal::clear() {
+    if (handle_ != nullptr) {
+        if (!allSlotsFree())
+            runCommand(kWaitFree, 1000);
+        runCommand(kReset, 1500);
+        runCommand(kClose, 1500);
+        handle_ = nullptr;
+    }
+    freeSlots();
+}
+
+} // namespace s::system::audio::win
