@@ -528,13 +528,12 @@ void StrBuffer::appendNarrow(const char* bytes, std::uint32_t n) {
 void StrBuffer::append(const char16_t* units, std::uint32_t n) {
     if (n == 0)
         return;
-    if (buffer_ != nullptr && units >= buffer_ && units <= buffer_ + capacity_) {
-        // Appending a part of this string: the block may move while growing.
-        std::size_t offset = static_cast<std::size_t>(units - buffer_);
-        reserveFor(n);
-        units = buffer_ + offset;
-    }
+    // Appending a part of this string: the block may move while growing.
+    bool inside = buffer_ != nullptr && units >= buffer_ && units <= buffer_ + capacity_;
+    std::size_t offset = inside ? static_cast<std::size_t>(units - buffer_) : 0;
     reserveFor(n);
+    if (inside)
+        units = buffer_ + offset;
     std::memmove(buffer_ + length_, units, 2 * static_cast<std::size_t>(n));
     length_ += n;
 }

@@ -58,10 +58,7 @@ void Player::clear() {
     context_ = nullptr;
 }
 
-void Player::setVolume(float volume) {
-    if (volume_ != volume)
-        volume_ = volume;
-}
+void Player::setVolume(float volume) { volume_ = volume; }
 
 void Player::pause() {
     if (isPlaying())
