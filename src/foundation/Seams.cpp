@@ -8,6 +8,8 @@ namespace {
 std::atomic<ClockFunction> clockFunction{nullptr};
 std::atomic<ReplaceFileFunction> replaceFileFunction{nullptr};
 std::atomic<ShellExecuteFunction> shellExecuteFunction{nullptr};
+std::atomic<SetSystemPowerStateFunction> powerStateFunction{nullptr};
+std::atomic<ExitWindowsFunction> exitWindowsFunction{nullptr};
 } // namespace
 
 void setClock(ClockFunction function) { clockFunction.store(function); }
@@ -23,5 +25,17 @@ void setShellExecute(ShellExecuteFunction function) { shellExecuteFunction.store
 ShellExecuteFunction shellExecute() {
     return shellExecuteFunction.load(std::memory_order_relaxed);
 }
+
+void setSetSystemPowerState(SetSystemPowerStateFunction function) {
+    powerStateFunction.store(function);
+}
+
+SetSystemPowerStateFunction setSystemPowerState() {
+    return powerStateFunction.load(std::memory_order_relaxed);
+}
+
+void setExitWindows(ExitWindowsFunction function) { exitWindowsFunction.store(function); }
+
+ExitWindowsFunction exitWindows() { return exitWindowsFunction.load(std::memory_order_relaxed); }
 
 } // namespace s::seams

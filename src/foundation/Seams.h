@@ -30,4 +30,15 @@ using ShellExecuteFunction = int (*)(_SHELLEXECUTEINFOW* request);
 void setShellExecute(ShellExecuteFunction execute);
 ShellExecuteFunction shellExecute();
 
+// Take over SetSystemPowerState and ExitWindowsEx: a test sees which
+// power-down or log-off request would have been made, and answers for the
+// system (non-zero: done).
+using SetSystemPowerStateFunction = int (*)(int suspend, int force);
+using ExitWindowsFunction = int (*)(unsigned flags, unsigned long reason);
+
+void setSetSystemPowerState(SetSystemPowerStateFunction function);
+SetSystemPowerStateFunction setSystemPowerState();
+void setExitWindows(ExitWindowsFunction function);
+ExitWindowsFunction exitWindows();
+
 } // namespace s::seams
