@@ -248,3 +248,23 @@ TEST(Player, TheDeviceListsAreWrittenToTheLog) {
     EXPECT_TRUE(outputs);
     EXPECT_TRUE(Device::firstOutput()->supportsOutputFormat(true, 44100, 16));
 }
+
+TEST(Player, ADeviceThatNeverCompletesStillEndsAfterTheDrainWait) {
+    // A device number no system has: the output opens without a handle, so
+    // none of the written chunks ever reports completion.
+    Device* silent = s::thread::take<Device>();
+    silent->setId(4000);
+    Player* player = s::thread::take<Player>();
+    player->setDevice(silent);
+    Wave* wave = sourceOver<Wave>(waveFile(std::vector<std::int16_t>(3 * 2048, 100)));
+    DWORD start = GetTickCount();
+    player->play(wave);
+    EXPECT_TRUE(player->isPlaying());
+    EXPECT_TRUE(waitUntilDone(*player, 6000));
+    DWORD took = GetTickCount() - start;
+    EXPECT_GE(took, 1500u) << "the queued chunks were given up without waiting";
+    EXPECT_LE(took, 4000u);
+    player->release();
+    wave->release();
+    silent->release();
+}
