@@ -145,6 +145,17 @@ void Dialog::resetFields() {
     savedAfterHour_.freeMemory();
     savedAfterMin_.freeMemory();
     savedAfterSec_.freeMemory();
+    action_ = ActionEntry{};
+    actionKind_ = kPlay;
+    actionTarget_.freeMemory();
+    playPath_.freeMemory();
+    openPath_.freeMemory();
+    executePath_.freeMemory();
+    webPageAddress_.freeMemory();
+    executeParameter_.freeMemory();
+    playRepeat_ = true;
+    playVolume_ = 50;
+    shutdownType_ = kPowerOff;
 }
 
 const str::StrBuffer& Dialog::text(std::int32_t id) const {
@@ -154,11 +165,6 @@ const str::StrBuffer& Dialog::text(std::int32_t id) const {
 
 void Dialog::send(const char16_t* name) {
     window_.sendRequest(name, 0, 0, 0);
-}
-
-void Dialog::runAction() {
-    // The actions (sound, file, program, web page, shutdown) are not built
-    // yet; the action point itself is reached and reported.
 }
 
 void Dialog::run() {
@@ -244,8 +250,23 @@ void Dialog::requestTest() {
         stopRequested_ = true;
         return;
     }
-    // Only the Play action exists so far, and it is tested on the worker.
-    startRun(kTest);
+    captureAction();
+    // The sound plays on the worker, with status events; every other action
+    // runs at once, here.
+    if (actionKind_ == kPlay)
+        startRun(kTest);
+    else
+        runAction();
+}
+
+void Dialog::requestRepeat(bool checked) {
+    action_.repeatChecked = checked;
+    playRepeat_ = checked;
+}
+
+void Dialog::requestVolume(std::int32_t percent) {
+    action_.volumeKey = percent;
+    playVolume_ = percent;
 }
 
 void Dialog::startRun(std::int32_t kind) {
@@ -297,7 +318,7 @@ void Dialog::storeInt64(const char16_t* key, std::int64_t value) {
 void Dialog::onStart() {
     view_.testButtonEnabled = false;
     view_.actionLabel.set(u"(");
-    view_.actionLabel.append(text(3901000));
+    view_.actionLabel.append(text(actionNameId(actionOfKey(action_.actionKey))));
     view_.actionLabel.append(u')');
     running_ = true;
     paused_ = false;
@@ -355,6 +376,7 @@ void Dialog::onAction() {
     view_.pauseButtonEnabled = false;
     view_.remainingLabel.set(text(3010550));
     storeTimerOn(false);
+    captureAction();
 }
 
 void Dialog::onEnd() {

@@ -4,6 +4,7 @@
 #include "foundation/IPoolable.h"
 #include "foundation/ITask.h"
 #include "foundation/win/Thread.h"
+#include "timer/ActionEntry.h"
 #include "timer/TimeEntry.h"
 #include "timer/TimerMath.h"
 #include "timer/win/ClockThread.h"
@@ -60,6 +61,9 @@ struct TimerView {
     str::StrBuffer hourMinuteLabel;
     str::StrBuffer amPmLabel;
     str::StrBuffer secondsLabel;
+    // The window itself: iconized, and whether it is the active window.
+    bool windowIconized = false;
+    bool windowActive = false;
 };
 
 // The timer: the user's time entry, the target instant, the count-down run
@@ -106,6 +110,17 @@ public:
     void requestPause();
     void requestEnterInField();
     void requestTest();
+    void requestRepeat(bool checked);
+    void requestVolume(std::int32_t percent);
+    // The Browse button: a file-open dialog for the selected action. True
+    // when a chosen, existing file became the path text.
+    bool browse();
+    // Where that dialog opens: the folder of storedPath when the path is
+    // well-formed and the folder exists, otherwise the desktop folder.
+    static void browseFolder(const str::StrBuffer& storedPath, str::StrBuffer& folder);
+
+    // Copies the action entry into what the next run executes.
+    void captureAction();
 
     // Model operations, on the window's thread.
     void computeTarget();
@@ -119,6 +134,11 @@ public:
     void formatRemaining(std::int64_t ms, str::StrBuffer& text) const;
 
     TimeEntry& timeEntry() { return entry_; }
+    ActionEntry& actionEntry() { return action_; }
+    ActionKind actionKind() const { return actionKind_; }
+    const str::StrBuffer& actionTarget() const { return actionTarget_; }
+    // The stored string of an action with a path (Play, Open, Execute, WebPage).
+    str::StrBuffer& actionString(ActionKind kind);
     const TimerView& view() const { return view_; }
     std::int64_t targetMs() const { return targetMs_; }
     std::int64_t startGapMs() const { return startGapMs_; }
@@ -128,6 +148,9 @@ public:
 private:
     void send(const char16_t* name);
     void runAction();
+    void playSound();
+    void shutDown();
+    static void bringForward(void* dialog);
     void storeTimerOn(bool on);
     void storeInt64(const char16_t* key, std::int64_t value);
     const str::StrBuffer& text(std::int32_t id) const;
@@ -164,6 +187,17 @@ private:
     std::atomic<bool> paused_{false};
     bool pausedShown_ = false;
     str::StrBuffer savedAfterHour_, savedAfterMin_, savedAfterSec_;
+
+    // The action box, and the action captured from it for the next run.
+    ActionEntry action_;
+    ActionKind actionKind_ = kPlay;
+    str::StrBuffer actionTarget_;
+    str::StrBuffer playPath_, openPath_, executePath_, webPageAddress_;
+    str::StrBuffer executeParameter_;
+    bool playRepeat_ = true;
+    // Written by the window's thread while the sound plays.
+    std::atomic<std::int32_t> playVolume_{50};
+    std::int32_t shutdownType_ = kPowerOff;
 
     s::thread::win::Thread* timerThread_;
     ClockThread clockThread_;

@@ -1,0 +1,22 @@
+#include "timer/ActionEntry.h"
+
+namespace s::sound::gui::dialogs::plinkett {
+
+namespace {
+const char16_t* const kActionKeys[] = {u"Play", u"Open", u"Execute", u"WebPage", u"Shutdown"};
+} // namespace
+
+ActionKind actionOfKey(const str::StrBuffer& key) {
+    for (int i = 0; i < 5; ++i) {
+        str::StrBuffer candidate(kActionKeys[i]);
+        if (key.equalsIgnoreCase(&candidate))
+            return static_cast<ActionKind>(kPlay + i);
+    }
+    return kPlay;
+}
+
+std::int32_t actionNameId(ActionKind kind) {
+    return 3901000 + 1000 * (kind - kPlay);
+}
+
+} // namespace s::sound::gui::dialogs::plinkett

@@ -1,0 +1,268 @@
+// What the timer does when the time comes, and the Browse button's dialog.
+
+#include "timer/win/Dialog.h"
+
+#include "audio/IEncodedAudio.h"
+#include "audio/Mp3.h"
+#include "audio/Wave.h"
+#include "audio/win/Device.h"
+#include "audio/win/Player.h"
+#include "foundation/Platform.h"
+#include "foundation/Pools.h"
+#include "foundation/win/FileInputStream.h"
+#include "foundation/win/PathWin.h"
+#include "foundation/win/Power.h"
+#include "foundation/win/Shell.h"
+#include "localization/Localizer.h"
+#include "toolkit/win/MessageBox.h"
+
+#include <windows.h>
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+namespace s::sound::gui::dialogs::plinkett {
+
+namespace {
+
+constexpr std::uint32_t kPlayPollMs = 20;
+
+constexpr char16_t kHibernateFailure[] =
+    u"Not Enough virtual Memory (Paging File)\r\n"
+    u"Solution 1: Close some of applications (which is using lots of memory) and try again.\r\n"
+    u"Solution 2: Increase minimum virtual memory (Paging File) size and reboot the system once.";
+
+const wchar_t* wide(const char16_t* text) {
+    return reinterpret_cast<const wchar_t*>(text);
+}
+
+// A new source for the sound file at path, reading it through a stream of
+// its own; null when the file is missing or is neither MP3 nor WAV.
+IEncodedAudio* openSound(const str::StrBuffer& path) {
+    file::win::PathWin* file = file::win::PathWin::of(path.cStr());
+    IEncodedAudio* source = nullptr;
+    if (file->isFile()) {
+        if (path.endsWithIgnoreCase(u".mp3"))
+            source = thread::take<mp3::win::Mp3>();
+        else if (path.endsWithIgnoreCase(u".wav"))
+            source = thread::take<wav::Wave>();
+    }
+    if (source != nullptr) {
+        source->setInputSize(file->size());
+        source->setInput(file->openInputStream(), true);
+    }
+    file->release();
+    return source;
+}
+
+} // namespace
+
+str::StrBuffer& Dialog::actionString(ActionKind kind) {
+    switch (kind) {
+    case kOpen:
+        return openPath_;
+    case kExecute:
+        return executePath_;
+    case kWebPage:
+        return webPageAddress_;
+    default:
+        return playPath_;
+    }
+}
+
+void Dialog::captureAction() {
+    actionKind_ = actionOfKey(action_.actionKey);
+    if (actionKind_ == kShutdown) {
+        actionTarget_.reset();
+    } else {
+        actionString(actionKind_).set(action_.pathText);
+        actionTarget_.set(action_.pathText);
+    }
+    playVolume_ = action_.volumeKey;
+    playRepeat_ = action_.repeatChecked;
+    executeParameter_.set(action_.parameterText);
+    shutdownType_ = action_.shutdownKey;
+}
+
+void Dialog::runAction() {
+    switch (actionKind_) {
+    case kPlay:
+        playSound();
+        break;
+    case kOpen:
+        file::win::execute(actionTarget_.cStr(), nullptr);
+        break;
+    case kExecute:
+        file::win::execute(actionTarget_.cStr(),
+                           executeParameter_.length() != 0 ? executeParameter_.cStr() : nullptr);
+        break;
+    case kWebPage:
+        file::win::openWithShell(actionTarget_.cStr());
+        break;
+    case kShutdown:
+        shutDown();
+        break;
+    }
+}
+
+void Dialog::bringForward(void* dialog) {
+    TimerView& view = static_cast<Dialog*>(dialog)->view_;
+    if (view.windowIconized)
+        view.windowIconized = false;
+    view.windowActive = true;
+}
+
+void Dialog::playSound() {
+    window_.invoke(&Dialog::bringForward, this);
+    while (!stopRequested_) {
+        IEncodedAudio* source = openSound(actionTarget_);
+        if (source == nullptr)
+            return;
+        auto* player = thread::take<system::audio::win::Player>();
+        player->setDevice(system::audio::win::Device::firstOutput());
+        std::int32_t volume = playVolume_;
+        player->setVolume(static_cast<float>(volume) / 100.0f);
+        player->play(source);
+        // Nothing plays when the system has no output device; repeating
+        // would only spin.
+        bool sounded = player->isPlaying();
+        while (!stopRequested_ && player->isPlaying()) {
+            platform::sleepMillis(kPlayPollMs);
+            if (playVolume_ != volume) {
+                volume = playVolume_;
+                player->setVolume(static_cast<float>(volume) / 100.0f);
+            }
+        }
+        player->stopPlay();
+        player->release();
+        source->release();
+        if (!playRepeat_ || !sounded)
+            return;
+    }
+}
+
+void Dialog::shutDown() {
+    system::win::ensureShutdownPrivilege();
+    switch (shutdownType_) {
+    case kStandBy:
+        system::win::setSystemPowerState(true, true);
+        break;
+    case kHibernate:
+        if (!system::win::setSystemPowerState(false, true)) {
+            auto* box = thread::take<s::gui::win::MessageBox>();
+            box->showInformation(kHibernateFailure);
+            box->release();
+        }
+        break;
+    case kLogOff:
+        system::win::exitWindows(system::win::kLogOffForced, 0);
+        break;
+    case kReboot:
+        system::win::exitWindows(system::win::kRebootForced, 0);
+        break;
+    case kPowerOff:
+        system::win::exitWindows(system::win::kPowerOffForced, 0);
+        break;
+    }
+}
+
+namespace {
+
+// The user's desktop folder, looked up once.
+const str::StrBuffer& desktopFolder() {
+    static const str::StrBuffer folder = [] {
+        wchar_t path[MAX_PATH] = {};
+        str::StrBuffer text;
+        if (SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, path) ==
+            S_OK)
+            text.set(reinterpret_cast<const char16_t*>(path));
+        return text;
+    }();
+    return folder;
+}
+
+} // namespace
+
+void Dialog::browseFolder(const str::StrBuffer& storedPath, str::StrBuffer& folder) {
+    folder.reset();
+    if (storedPath.length() != 0) {
+        file::win::PathWin* path = file::win::PathWin::of(storedPath.cStr());
+        if (path->isValid() && path->isAbsolute()) {
+            file::win::PathWin* parent = path->parent();
+            if (parent != nullptr) {
+                if (parent->isDirectory())
+                    folder.set(parent->fullPath());
+                parent->release();
+            }
+        }
+        path->release();
+    }
+    if (folder.length() == 0)
+        folder.set(desktopFolder());
+}
+
+bool Dialog::browse() {
+    ActionKind kind = actionOfKey(action_.actionKey);
+    std::int32_t descriptionId;
+    const char16_t* pattern;
+    switch (kind) {
+    case kPlay:
+        descriptionId = 3006010;
+        pattern = u"*.mp3;*.wav;*.mpl;";
+        break;
+    case kOpen:
+        descriptionId = 3006020;
+        pattern = u"*.*;";
+        break;
+    case kExecute:
+        descriptionId = 3006030;
+        pattern = u"*.exe;";
+        break;
+    default:
+        return false; // no Browse button for web pages and shutdown
+    }
+    // The filter: description, pattern, each ended by a zero, then a zero.
+    str::StrBuffer filter(text(descriptionId));
+    filter.append(u'\0');
+    filter.append(pattern);
+    filter.append(u'\0');
+    filter.append(u'\0');
+    str::StrBuffer folder;
+    browseFolder(actionString(kind), folder);
+
+    // Room for several chosen files: a folder, then zero-separated names.
+    constexpr DWORD kChosenUnits = 32768;
+    auto* chosen = new wchar_t[kChosenUnits]();
+    OPENFILENAMEW request{};
+    request.lStructSize = sizeof request;
+    // The owner is the timer window; the dialog's request channel is a
+    // message-only window, which cannot own one, so until the timer window
+    // exists the dialog stands on its own.
+    request.hwndOwner = nullptr;
+    request.lpstrFilter = wide(filter.cStr());
+    request.nFilterIndex = 1;
+    request.lpstrFile = chosen;
+    request.nMaxFile = kChosenUnits;
+    request.lpstrInitialDir = folder.length() != 0 ? wide(folder.cStr()) : nullptr;
+    request.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+    bool taken = false;
+    if (GetOpenFileNameW(&request) && chosen[0] != 0) {
+        // One file: its whole path. Several: the folder, then the names.
+        str::StrBuffer first(reinterpret_cast<const char16_t*>(chosen));
+        const wchar_t* next = chosen + first.length() + 1;
+        if (*next != 0) {
+            first.append(u'\\');
+            first.append(reinterpret_cast<const char16_t*>(next));
+        }
+        file::win::PathWin* path = file::win::PathWin::of(first.cStr());
+        if (path->isFile()) {
+            action_.pathText.set(first);
+            taken = true;
+        }
+        path->release();
+    }
+    delete[] chosen;
+    return taken;
+}
+
+} // namespace s::sound::gui::dialogs::plinkett

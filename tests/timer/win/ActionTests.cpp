@@ -1,0 +1,446 @@
+#include "DialogFixture.h"
+#include "ShutdownPrivilege.h"
+
+#include "audio/Mp3.h"
+#include "foundation/Arrays.h"
+#include "foundation/Platform.h"
+#include "foundation/Seams.h"
+#include "foundation/win/FileInputStream.h"
+#include "foundation/win/PathWin.h"
+#include "foundation/win/Power.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <atomic>
+#include <cstdint>
+#include <string>
+#include <thread>
+#include <vector>
+
+using namespace s::sound::gui::dialogs::plinkett;
+using s::test::DialogRun;
+
+namespace {
+
+// What the seams were asked, in order: "shell <verb>|<file>|<parameters>|<show>",
+// "power <suspend> <force>", "exit <flags> <reason>".
+std::mutex callsMutex;
+std::vector<std::string> calls;
+std::atomic<int> powerAnswer{1};
+
+std::string narrow(const wchar_t* text) {
+    std::string out;
+    for (; text != nullptr && *text != 0; ++text)
+        out += static_cast<char>(*text);
+    return out;
+}
+
+void note(const std::string& call) {
+    std::lock_guard<std::mutex> lock(callsMutex);
+    calls.push_back(call);
+}
+
+int recordShell(SHELLEXECUTEINFOW* request) {
+    note("shell " + narrow(request->lpVerb) + "|" + narrow(request->lpFile) + "|" +
+         narrow(request->lpParameters) + "|" + std::to_string(request->nShow));
+    return 1;
+}
+
+int recordPower(int suspend, int force) {
+    note("power " + std::to_string(suspend) + " " + std::to_string(force));
+    return powerAnswer;
+}
+
+int recordExit(unsigned flags, unsigned long reason) {
+    note("exit " + std::to_string(flags) + " " + std::to_string(reason));
+    return 1;
+}
+
+std::wstring environment(const wchar_t* name) {
+    wchar_t value[1024] = {};
+    if (GetEnvironmentVariableW(name, value, 1024) == 0)
+        return L"";
+    return value;
+}
+
+std::wstring capturePath() {
+    std::wstring unix = environment(L"TARNWICK_AUDIO_CAPTURE");
+    return !unix.empty() && unix[0] == L'/' ? L"Z:" + unix : unix;
+}
+
+std::vector<std::uint8_t> readAll(const std::wstring& path) {
+    s::col::_array::ArrayU08 bytes;
+    std::vector<std::uint8_t> out;
+    if (s::platform::readFile(reinterpret_cast<const char16_t*>(path.c_str()), &bytes))
+        out.assign(static_cast<const std::uint8_t*>(bytes.data()),
+                   static_cast<const std::uint8_t*>(bytes.data()) + bytes.length());
+    return out;
+}
+
+void put(std::vector<std::uint8_t>& b, std::uint32_t v, int n) {
+    for (int i = 0; i < n; ++i)
+        b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+
+// A 16-bit stereo 44.1 kHz WAV file of frames copies of one sample value.
+std::vector<std::uint8_t> waveFile(std::uint32_t frames, std::int16_t value) {
+    std::vector<std::uint8_t> b = {'R', 'I', 'F', 'F'};
+    std::uint32_t data = frames * 4;
+    put(b, 36 + data, 4);
+    for (char c : std::string("WAVEfmt "))
+        b.push_back(static_cast<std::uint8_t>(c));
+    put(b, 16, 4);
+    put(b, 1, 2);
+    put(b, 2, 2);
+    put(b, 44100, 4);
+    put(b, 176400, 4);
+    put(b, 4, 2);
+    put(b, 16, 2);
+    for (char c : std::string("data"))
+        b.push_back(static_cast<std::uint8_t>(c));
+    put(b, data, 4);
+    for (std::uint32_t i = 0; i < 2 * frames; ++i)
+        put(b, static_cast<std::uint16_t>(value), 2);
+    return b;
+}
+
+// The 16-bit samples of captured PCM.
+std::vector<std::int16_t> samplesOf(const std::vector<std::uint8_t>& bytes) {
+    std::vector<std::int16_t> samples(bytes.size() / 2);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::int16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+    return samples;
+}
+
+// A folder of its own for the files of one test.
+class ActionRun : public DialogRun {
+protected:
+    void SetUp() override {
+        DialogRun::SetUp();
+        {
+            std::lock_guard<std::mutex> lock(callsMutex);
+            calls.clear();
+        }
+        powerAnswer = 1;
+        s::seams::setShellExecute(&recordShell);
+        s::seams::setSetSystemPowerState(&recordPower);
+        s::seams::setExitWindows(&recordExit);
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        folder = std::wstring(temp) + L"tarnwick-actions-" + std::to_wstring(GetCurrentProcessId());
+        CreateDirectoryW(folder.c_str(), nullptr);
+        capture = capturePath();
+        if (!capture.empty())
+            DeleteFileW(capture.c_str());
+    }
+    void TearDown() override {
+        s::seams::setShellExecute(nullptr);
+        s::seams::setSetSystemPowerState(nullptr);
+        s::seams::setExitWindows(nullptr);
+    }
+
+    std::wstring file(const wchar_t* name, const std::vector<std::uint8_t>& bytes) {
+        std::wstring path = folder + L"\\" + name;
+        s::platform::writeFile(reinterpret_cast<const char16_t*>(path.c_str()), bytes.data(),
+                               bytes.size());
+        return path;
+    }
+
+    void choose(const char16_t* key, const std::wstring& path, const char16_t* parameter = u"",
+                bool repeat = false, std::int32_t volume = 100, std::int32_t shutdown = 5) {
+        onWindowThread([&] {
+            ActionEntry& entry = dialog.actionEntry();
+            entry.actionKey.set(key);
+            entry.pathText.set(reinterpret_cast<const char16_t*>(path.c_str()));
+            entry.parameterText.set(parameter);
+            entry.repeatChecked = repeat;
+            entry.volumeKey = volume;
+            entry.shutdownKey = shutdown;
+        });
+    }
+
+    std::vector<std::string> seen() {
+        std::lock_guard<std::mutex> lock(callsMutex);
+        return calls;
+    }
+
+    void needsCapture() {
+        if (capture.empty())
+            GTEST_SKIP() << "run through CTest, which names the capture file";
+    }
+
+    std::wstring folder;
+    std::wstring capture;
+};
+
+} // namespace
+
+TEST_F(ActionRun, OpenExecuteAndWebPageGoToTheShellAtOnceWithoutStatusEvents) {
+    choose(u"Open", L"C:\\docs\\plan.txt");
+    press<&Dialog::requestTest>();
+    choose(u"Execute", L"C:\\tools\\backup.exe", u"--quiet now");
+    press<&Dialog::requestTest>();
+    choose(u"EXECUTE", L"C:\\tools\\backup.exe");
+    press<&Dialog::requestTest>();
+    choose(u"WebPage", L"https://vexa.example/");
+    press<&Dialog::requestTest>();
+    std::vector<std::string> expected = {
+        "shell |C:\\docs\\plan.txt||1",
+        "shell |C:\\tools\\backup.exe|--quiet now|1",
+        "shell |C:\\tools\\backup.exe||1",
+        "shell open|https://vexa.example/||1",
+    };
+    EXPECT_EQ(seen(), expected);
+    EXPECT_EQ(recorder.sequence(), "") << "a test of these actions sends no status event";
+    EXPECT_FALSE(dialog.isRunning());
+}
+
+TEST_F(ActionRun, EveryShutdownTypeMakesItsPlatformCall) {
+    for (std::int32_t type = 1; type <= 5; ++type) {
+        if (type == kHibernate)
+            continue; // its failure opens a box; it has its own test
+        choose(u"Shutdown", L"", u"", false, 100, type);
+        press<&Dialog::requestTest>();
+    }
+    std::vector<std::string> expected = {"power 1 1", "exit 4 0", "exit 6 0", "exit 13 0"};
+    EXPECT_EQ(seen(), expected);
+    EXPECT_EQ(dialog.actionTarget().length(), 0u) << "Shutdown has no target";
+}
+
+TEST(ShutdownPrivilege, IsEnabledByTheFirstStepOfTheProcessOnly) {
+    // Whichever shutdown action of this process came first has run the
+    // step; taken away now, the privilege stays off however often the
+    // action runs again.
+    s::system::win::ensureShutdownPrivilege();
+    EXPECT_FALSE(s::system::win::ensureShutdownPrivilege()) << "the step runs once";
+    s::test::setShutdownPrivilege(false);
+    ASSERT_FALSE(s::test::shutdownPrivilegeEnabled());
+    s::seams::setExitWindows(&recordExit);
+    {
+        Dialog dialog;
+        dialog.actionEntry().actionKey.set(u"Shutdown");
+        dialog.actionEntry().shutdownKey = kReboot;
+        dialog.requestTest();
+        dialog.requestTest();
+    }
+    s::seams::setExitWindows(nullptr);
+    EXPECT_FALSE(s::test::shutdownPrivilegeEnabled());
+    s::test::setShutdownPrivilege(true);
+}
+
+namespace {
+// Finds the message box this process shows, answers what it says and
+// closes it.
+std::wstring closeMessageBox(DWORD limitMs) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < limitMs) {
+        struct Search {
+            HWND found = nullptr;
+        } search;
+        EnumWindows(
+            [](HWND hwnd, LPARAM data) -> BOOL {
+                DWORD process = 0;
+                GetWindowThreadProcessId(hwnd, &process);
+                wchar_t name[32] = {};
+                GetClassNameW(hwnd, name, 32);
+                if (process == GetCurrentProcessId() && std::wstring(name) == L"#32770") {
+                    reinterpret_cast<Search*>(data)->found = hwnd;
+                    return FALSE;
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            wchar_t text[1024] = {};
+            GetDlgItemTextW(search.found, 0xFFFF, text, 1024);
+            PostMessageW(search.found, WM_COMMAND, IDOK, 0);
+            return text;
+        }
+        Sleep(20);
+    }
+    return L"(no message box)";
+}
+} // namespace
+
+TEST_F(ActionRun, AFailedHibernateExplainsWhatToDo) {
+    powerAnswer = 0;
+    choose(u"Shutdown", L"", u"", false, 100, kHibernate);
+    std::wstring shown;
+    std::thread watcher([&] { shown = closeMessageBox(10000); });
+    press<&Dialog::requestTest>();
+    watcher.join();
+    EXPECT_EQ(shown, L"Not Enough virtual Memory (Paging File)\r\n"
+                     L"Solution 1: Close some of applications (which is using lots of memory) "
+                     L"and try again.\r\n"
+                     L"Solution 2: Increase minimum virtual memory (Paging File) size and reboot "
+                     L"the system once.");
+    EXPECT_EQ(seen(), std::vector<std::string>{"power 0 1"});
+}
+
+TEST_F(ActionRun, TheActionIsCapturedWhenTheTimeComes) {
+    choose(u"Open", L"C:\\first.txt");
+    setAfter(u"0", u"0", u"5");
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusUpdate));
+    EXPECT_TRUE(dialog.view().actionLabel.equals(u"(Open File)"));
+    // Changed while the count-down runs: the change is what runs.
+    choose(u"WebPage", L"https://vexa.example/later");
+    clock.advance(5000);
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd));
+    EXPECT_EQ(recorder.sequence(), "Start,Update*,Action,End");
+    EXPECT_EQ(seen(), std::vector<std::string>{"shell open|https://vexa.example/later||1"});
+    EXPECT_EQ(dialog.actionKind(), kWebPage);
+}
+
+TEST_F(ActionRun, OnlyMp3AndWavFilesPlayWhateverTheCaseOfTheirName) {
+    needsCapture();
+    std::vector<std::uint8_t> wave = waveFile(4410, 3000);
+    for (const wchar_t* name : {L"alarm.ogg", L"alarm.mpl", L"missing.wav"}) {
+        std::wstring path = folder + L"\\" + name;
+        if (std::wstring(name) != L"missing.wav")
+            file(name, wave);
+        choose(u"Play", path);
+        int ends = recorder.count(kProcessStatusEndAction);
+        press<&Dialog::requestTest>();
+        ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, ends + 1, 3000));
+        EXPECT_TRUE(readAll(capture).empty()) << "nothing plays for " << narrow(name);
+    }
+
+    choose(u"Play", file(L"ALARM.WAV", wave));
+    int ends = recorder.count(kProcessStatusEndAction);
+    press<&Dialog::requestTest>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, ends + 1, 10000));
+    std::vector<std::int16_t> heard = samplesOf(readAll(capture));
+    ASSERT_GE(heard.size(), 2u * 4410);
+    for (std::size_t i = 0; i < 2u * 4410; ++i)
+        ASSERT_EQ(heard[i], 3000) << "sample " << i;
+}
+
+TEST_F(ActionRun, TestOfPlayGoesTestingAndASecondPressStopsTheSound) {
+    needsCapture();
+    onWindowThread([&] { const_cast<TimerView&>(dialog.view()).windowIconized = true; });
+    choose(u"Play", file(L"long.wav", waveFile(44100 * 10, 2000)), u"", true);
+    press<&Dialog::requestTest>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusStartAction));
+    Sleep(500);
+    EXPECT_TRUE(dialog.isRunning());
+    EXPECT_EQ(dialog.view().testButtonTextId, 3010501);
+    EXPECT_FALSE(dialog.view().startButtonEnabled);
+    EXPECT_FALSE(dialog.view().windowIconized) << "the window comes forward for the sound";
+    EXPECT_TRUE(dialog.view().windowActive);
+    EXPECT_FALSE(readAll(capture).empty()) << "the sound reaches the device";
+
+    DWORD start = GetTickCount();
+    press<&Dialog::requestTest>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, 1, 5000));
+    EXPECT_LT(GetTickCount() - start, 1000u);
+    EXPECT_EQ(recorder.sequence(), "Start_Action,End_Action");
+    EXPECT_EQ(dialog.view().testButtonTextId, 3010600);
+    EXPECT_TRUE(dialog.view().startButtonEnabled);
+}
+
+TEST_F(ActionRun, RepeatPlaysAgainUntilStopped) {
+    needsCapture();
+    // A tenth of a second, played once, ends the test run well within 2 s.
+    choose(u"Play", file(L"short.wav", waveFile(4410, 1000)));
+    press<&Dialog::requestTest>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, 1, 3000));
+
+    onWindowThread([&] { dialog.requestRepeat(true); });
+    press<&Dialog::requestTest>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusStartAction, 2));
+    Sleep(3000);
+    EXPECT_EQ(recorder.count(kProcessStatusEndAction), 1) << "still playing after 30 lengths";
+    EXPECT_FALSE(readAll(capture).empty());
+    press<&Dialog::requestTest>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, 2, 3000));
+}
+
+TEST_F(ActionRun, AVolumeChangeWhilePlayingIsHeardWithoutARestart) {
+    needsCapture();
+    const std::uint32_t frames = 44100 * 30;
+    choose(u"Play", file(L"steady.wav", waveFile(frames, 20000)), u"", false, 50);
+    press<&Dialog::requestTest>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusStartAction));
+    // The test device takes the sound faster than it would sound: the change
+    // comes once a second of it has reached the device.
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(5))
+        if (GetFileAttributesExW(capture.c_str(), GetFileExInfoStandard, &data) &&
+            data.nFileSizeLow >= 176400)
+            break;
+    onWindowThread([&] { dialog.requestVolume(100); });
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, 1, 10000));
+    std::vector<std::int16_t> heard = samplesOf(readAll(capture));
+    ASSERT_GE(heard.size(), 2u * frames) << "the whole sound, played once from its start";
+    // Volume 50 % is a quarter of the amplitude, 100 % all of it.
+    EXPECT_EQ(heard.front(), 5000);
+    EXPECT_EQ(heard[2 * frames - 1], 20000);
+    std::size_t quiet = 0, loud = 0;
+    for (std::size_t i = 0; i < 2u * frames; ++i) {
+        quiet += heard[i] == 5000;
+        loud += heard[i] == 20000;
+    }
+    EXPECT_EQ(quiet + loud, 2u * frames) << "every sample at one of the two volumes";
+    EXPECT_GE(quiet, 2u * 44100);
+    EXPECT_GT(loud, 2u * 44100);
+}
+
+TEST_F(ActionRun, ATwoSecondCountDownEndsInTheDefaultAlarm) {
+    needsCapture();
+    std::wstring alarm = environment(L"TARNWICK_DEFAULT_ALARM");
+    ASSERT_FALSE(alarm.empty()) << "CTest names the default alarm";
+    // What the alarm decodes to.
+    std::vector<std::uint8_t> decoded;
+    {
+        auto* path = s::file::win::PathWin::of(reinterpret_cast<const char16_t*>(alarm.c_str()));
+        auto* mp3 = s::thread::take<s::sound::mp3::win::Mp3>();
+        mp3->setInputSize(path->size());
+        mp3->setInput(path->openInputStream(), true);
+        std::uint8_t buffer[4096];
+        std::uint32_t count = 0;
+        while (mp3->readPcm(buffer, sizeof buffer, &count) && count != 0)
+            decoded.insert(decoded.end(), buffer, buffer + count);
+        mp3->release();
+        path->release();
+    }
+    ASSERT_GT(decoded.size(), 44100u * 4 * 3) << "a few seconds of sound";
+
+    choose(u"Play", alarm);
+    setAfter(u"0", u"0", u"2");
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd, 1, 20000));
+    EXPECT_EQ(recorder.sequence(), "Start,Update*,Action,End");
+    std::vector<std::uint8_t> heard = readAll(capture);
+    ASSERT_GE(heard.size(), decoded.size());
+    EXPECT_TRUE(std::equal(decoded.begin(), decoded.end(), heard.begin()))
+        << "the alarm reached the device sample for sample";
+}
+
+TEST(Browse, OpensInTheStoredPathsFolderOrOnTheDesktop) {
+    wchar_t desktop[MAX_PATH] = {};
+    ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop),
+              S_OK);
+    wchar_t temp[MAX_PATH];
+    DWORD n = GetTempPathW(MAX_PATH, temp);
+    std::wstring tempFolder(temp, n > 0 && temp[n - 1] == L'\\' ? n - 1 : n);
+    struct Case {
+        std::wstring stored;
+        std::wstring folder;
+    };
+    const Case cases[] = {
+        {L"", desktop},
+        {L"sound.mp3", desktop},                       // not a whole path
+        {L"C:\\no such folder\\x\\sound.mp3", desktop}, // the folder does not exist
+        {L"C:\\a\"b|<>\\sound.mp3", desktop},           // not well-formed
+        {tempFolder + L"\\sound.mp3", tempFolder},     // the file need not exist
+    };
+    for (const Case& c : cases) {
+        s::str::StrBuffer stored(reinterpret_cast<const char16_t*>(c.stored.c_str()));
+        s::str::StrBuffer folder;
+        Dialog::browseFolder(stored, folder);
+        s::str::StrBuffer expected(reinterpret_cast<const char16_t*>(c.folder.c_str()));
+        EXPECT_TRUE(folder.equalsIgnoreCase(&expected)) << narrow(c.stored.c_str());
+    }
+}
