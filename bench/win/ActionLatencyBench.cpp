@@ -1,8 +1,12 @@
 // How late the action point of a real count-down falls after its target.
 // Runs a number of 2-second "After" count-downs on the timer's worker with
 // the real clock and prints the lateness of each "ProcessStatusAction".
+// Given a sound file, the action plays it, and the time from the action
+// point to the first bytes at the device is measured too, read from the
+// ALSA capture file the device writes into under Wine:
 //
-//   action_latency_bench.exe [runs]   (default 20)
+//   action_latency_bench.exe [runs] [sound file]   (default 20 runs, no sound)
+//   export TARNWICK_AUDIO_CAPTURE=/tmp/capture.raw ALSA_CONFIG_PATH=tools/alsa-capture.conf
 
 #include "foundation/TimeFunctions.h"
 #include "timer/win/Dialog.h"
@@ -10,13 +14,41 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 #include <vector>
 
 using namespace s::sound::gui::dialogs::plinkett;
 
 namespace {
+
+double nowMs() {
+    LARGE_INTEGER counter, frequency;
+    QueryPerformanceCounter(&counter);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+long long fileSize(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
+        return -1;
+    return static_cast<long long>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
+}
+
+template <typename T> void report(const char* what, std::vector<T> values, const char* unit) {
+    std::sort(values.begin(), values.end());
+    double sum = 0;
+    for (auto v : values)
+        sum += static_cast<double>(v);
+    std::printf("%s over %zu runs: min %.1f %s, median %.1f %s, mean %.1f %s, max %.1f %s\n", what,
+                values.size(), static_cast<double>(values.front()), unit,
+                static_cast<double>(values[values.size() / 2]), unit, sum / values.size(), unit,
+                static_cast<double>(values.back()), unit);
+}
 
 class ActionProbe : public s::gui::events::IEventListener {
 public:
@@ -27,16 +59,21 @@ public:
 
     void handleEvent(void*, int) override {
         const void* name = dialog_.window().getRequestValue1();
-        if (name == kProcessStatusAction)
+        if (name == kProcessStatusAction) {
             lateMs_ = s::time::nowMillis() - dialog_.targetMs();
+            actionAt_ = nowMs();
+        }
         else if (name == kProcessStatusEnd)
             SetEvent(done_);
     }
 
     HANDLE done() const { return done_; }
     std::int64_t lateMs() const { return lateMs_; }
+    double actionAt() const { return actionAt_; }
+    void forget() { actionAt_ = 0; }
 
 private:
+    std::atomic<double> actionAt_{0};
     Dialog& dialog_;
     HANDLE done_;
     std::int64_t lateMs_ = -1;
@@ -50,6 +87,16 @@ int main(int argc, char** argv) {
     int runs = argc > 1 ? std::atoi(argv[1]) : 20;
     if (runs <= 0)
         runs = 20;
+    std::wstring sound, capture;
+    if (argc > 2) {
+        sound.assign(argv[2], argv[2] + std::strlen(argv[2]));
+        wchar_t unixPath[1024] = {};
+        if (GetEnvironmentVariableW(L"TARNWICK_AUDIO_CAPTURE", unixPath, 1024) == 0) {
+            std::fprintf(stderr, "set TARNWICK_AUDIO_CAPTURE to the capture file\n");
+            return 2;
+        }
+        capture = std::wstring(L"Z:") + unixPath;
+    }
     Dialog dialog;
     if (!dialog.openWindow()) {
         std::fprintf(stderr, "no request channel\n");
@@ -59,26 +106,40 @@ int main(int argc, char** argv) {
     dialog.window().addListener(&probe);
     dialog.timeEntry().afterMin.set(u"0");
     dialog.timeEntry().afterSec.set(u"2");
+    dialog.actionEntry().pathText.set(reinterpret_cast<const char16_t*>(sound.c_str()));
+    dialog.actionEntry().repeatChecked = false;
 
     std::vector<std::int64_t> late;
+    std::vector<double> firstBytes;
     for (int i = 0; i < runs; ++i) {
+        if (!capture.empty())
+            DeleteFileW(capture.c_str());
+        probe.forget();
         dialog.window().invoke(startStop, &dialog);
+        if (!capture.empty()) {
+            // The sound: from the action point to its first bytes, then stop.
+            double start = nowMs();
+            while (probe.actionAt() == 0 && nowMs() - start < 10000)
+                Sleep(1);
+            while (fileSize(capture) <= 0 && nowMs() - probe.actionAt() < 5000)
+                Sleep(1);
+            firstBytes.push_back(nowMs() - probe.actionAt());
+            dialog.window().invoke(startStop, &dialog);
+        }
         WaitForSingleObject(probe.done(), 10000);
         late.push_back(probe.lateMs());
-        std::printf("run %2d: action %lld ms after the target\n", i + 1,
+        std::printf("run %2d: action %lld ms after the target", i + 1,
                     static_cast<long long>(probe.lateMs()));
+        if (!firstBytes.empty())
+            std::printf(", first sound %.1f ms after the action", firstBytes.back());
+        std::printf("\n");
         // Let the worker go idle before the next start.
         while (dialog.isRunning())
             Sleep(5);
         Sleep(100);
     }
-    std::sort(late.begin(), late.end());
-    long long sum = 0;
-    for (auto v : late)
-        sum += v;
-    std::printf("action lateness over %d runs: min %lld ms, median %lld ms, mean %lld ms, max %lld ms\n",
-                runs, static_cast<long long>(late.front()),
-                static_cast<long long>(late[late.size() / 2]), sum / runs,
-                static_cast<long long>(late.back()));
+    report("action lateness", late, "ms");
+    if (!firstBytes.empty())
+        report("action to the first sound at the device", firstBytes, "ms");
     return 0;
 }
