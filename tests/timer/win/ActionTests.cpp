@@ -11,6 +11,8 @@
 
 #include <shellapi.h>
 #include <shlobj.h>
+#include <commdlg.h>
+#include <dlgs.h>
 
 #include <atomic>
 #include <cstdint>
@@ -443,4 +445,63 @@ TEST(Browse, OpensInTheStoredPathsFolderOrOnTheDesktop) {
         s::str::StrBuffer expected(reinterpret_cast<const char16_t*>(c.folder.c_str()));
         EXPECT_TRUE(folder.equalsIgnoreCase(&expected)) << narrow(c.stored.c_str());
     }
+}
+
+namespace {
+// The file-open dialog this process shows, once it is there.
+HWND findFileDialog(DWORD limitMs) {
+    for (DWORD start = GetTickCount(); GetTickCount() - start < limitMs; Sleep(20)) {
+        HWND found = nullptr;
+        EnumWindows(
+            [](HWND hwnd, LPARAM data) -> BOOL {
+                DWORD process = 0;
+                GetWindowThreadProcessId(hwnd, &process);
+                wchar_t name[32] = {};
+                GetClassNameW(hwnd, name, 32);
+                if (process != GetCurrentProcessId() || std::wstring(name) != L"#32770" ||
+                    !IsWindowVisible(hwnd))
+                    return TRUE;
+                *reinterpret_cast<HWND*>(data) = hwnd;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        if (found != nullptr)
+            return found;
+    }
+    return nullptr;
+}
+} // namespace
+
+TEST_F(ActionRun, BrowseTakesTheChosenFileIntoThePathField) {
+    std::wstring chosen = file(L"chime.wav", waveFile(10, 0));
+    std::wstring stored = folder + L"\\earlier.mp3";
+    choose(u"Play", stored);
+    onWindowThread([&] { dialog.captureAction(); }); // the Play string is now stored
+    choose(u"Play", L"typed but not stored");
+
+    std::wstring openedIn, filter;
+    std::thread user([&] {
+        HWND box = findFileDialog(10000);
+        if (box == nullptr)
+            return;
+        wchar_t text[MAX_PATH] = {};
+        SendMessageW(box, CDM_GETFOLDERPATH, MAX_PATH, reinterpret_cast<LPARAM>(text));
+        openedIn = text;
+        HWND types = GetDlgItem(box, cmb1);
+        wchar_t type[256] = {};
+        SendMessageW(types, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(type));
+        filter = type;
+        SetDlgItemTextW(box, cmb13, chosen.c_str());
+        SetDlgItemTextW(box, edt1, chosen.c_str());
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    bool taken = false;
+    onWindowThread([&] { taken = dialog.browse(); });
+    user.join();
+    EXPECT_TRUE(taken);
+    s::str::StrBuffer expected(reinterpret_cast<const char16_t*>(chosen.c_str()));
+    EXPECT_TRUE(dialog.actionEntry().pathText.equalsIgnoreCase(&expected))
+        << narrow(reinterpret_cast<const wchar_t*>(dialog.actionEntry().pathText.cStr()));
+    EXPECT_EQ(openedIn, folder) << "the folder of the stored path, not of the typed text";
+    EXPECT_EQ(filter, L"Audio Files (*.mp3, *.wav)");
 }
