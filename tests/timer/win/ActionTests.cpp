@@ -235,31 +235,32 @@ namespace {
 // Finds the message box this process shows, answers what it says and
 // closes it.
 std::wstring closeMessageBox(DWORD limitMs) {
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < limitMs) {
-        struct Search {
-            HWND found = nullptr;
-        } search;
+    struct Search {
+        HWND found = nullptr;
+        wchar_t text[1024] = {};
+    };
+    for (DWORD start = GetTickCount(); GetTickCount() - start < limitMs; Sleep(20)) {
+        Search search;
         EnumWindows(
             [](HWND hwnd, LPARAM data) -> BOOL {
+                auto* search = reinterpret_cast<Search*>(data);
                 DWORD process = 0;
                 GetWindowThreadProcessId(hwnd, &process);
                 wchar_t name[32] = {};
                 GetClassNameW(hwnd, name, 32);
-                if (process == GetCurrentProcessId() && std::wstring(name) == L"#32770") {
-                    reinterpret_cast<Search*>(data)->found = hwnd;
+                // A box whose text is in place: one still being built has none.
+                if (process == GetCurrentProcessId() && std::wstring(name) == L"#32770" &&
+                    GetDlgItemTextW(hwnd, 0xFFFF, search->text, 1024) > 0) {
+                    search->found = hwnd;
                     return FALSE;
                 }
                 return TRUE;
             },
             reinterpret_cast<LPARAM>(&search));
         if (search.found != nullptr) {
-            wchar_t text[1024] = {};
-            GetDlgItemTextW(search.found, 0xFFFF, text, 1024);
             PostMessageW(search.found, WM_COMMAND, IDOK, 0);
-            return text;
+            return search.text;
         }
-        Sleep(20);
     }
     return L"(no message box)";
 }
