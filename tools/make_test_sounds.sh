@@ -6,8 +6,14 @@
 #   vbr.mp3      variable bit rate with its Xing header
 #   mono.mp3     64 kbit/s single channel
 #   mpeg2.mp3    MPEG-2 at 22.05 kHz;  mpeg25.mp3  MPEG-2.5 at 8 kHz
+#   tags-utf16.mp3   ID3v2 tag with all seven text fields, non-ASCII text
+#                    (one character beyond U+FFFF) in UTF-16 frames
+#   tags-latin1.mp3  ID3v2 tag with ISO-8859-1 title and artist
+#   genre-number.mp3 ID3v2 tag whose genre is the reference "(17)"
 # Needs sox and lame.   tools/make_test_sounds.sh OUTPUT_DIR
 set -euo pipefail
+# lame takes the tag texts in the locale's encoding; these are UTF-8.
+export LC_ALL=C.UTF-8
 out=$1
 picture=$(cd "$(dirname "$0")/.." && pwd)/resources/pictures/wide.jpg
 mkdir -p "$out"
@@ -21,4 +27,9 @@ lame -V 4 "$tone" "$out/vbr.mp3"
 lame -t -m m -b 64 --cbr "$tone" "$out/mono.mp3"
 lame -t -b 64 --cbr --resample 22.05 "$tone" "$out/mpeg2.mp3"
 lame -t -b 16 --cbr --resample 8 "$tone" "$out/mpeg25.mp3"
+lame -t -b 128 --cbr --id3v2-only --id3v2-utf16 --tt "Wecker – Grüße 🔔" --ta "Ærøskøbing Band" \
+    --tl "Alarms" --ty 2021 --tn 3/12 --tg Rock --tc "Wake up gently" "$tone" "$out/tags-utf16.mp3"
+lame -t -b 128 --cbr --id3v2-only --id3v2-latin1 --tt "Café au lait" --ta "Zoë" \
+    "$tone" "$out/tags-latin1.mp3"
+lame -t -b 128 --cbr --id3v2-only --tv "TCON=(17)" "$tone" "$out/genre-number.mp3"
 rm -f "$tone"

@@ -92,6 +92,10 @@ bool replaceFile(const char16_t* from, const char16_t* to);
 
 bool deleteFile(const char16_t* path);
 
+// Whether a file is at path: something that is not a directory on Windows
+// (GetFileAttributesW), a regular file on POSIX.
+bool fileExists(const char16_t* path);
+
 // Creates the directory and any missing ancestors; true when it exists
 // afterwards.
 bool createDirectories(const char16_t* path);

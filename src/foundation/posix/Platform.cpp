@@ -191,6 +191,13 @@ bool replaceFile(const char16_t* from, const char16_t* to) {
 
 bool deleteFile(const char16_t* path) { return ::unlink(NativePath(path).get()) == 0; }
 
+bool fileExists(const char16_t* path) {
+    if (path == nullptr || *path == 0)
+        return false;
+    struct stat status {};
+    return ::stat(NativePath(path).get(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
 bool createDirectories(const char16_t* path) {
     str::StrBuffer text(path != nullptr ? path : u"");
     text.replaceAll(u"\\", u"/");

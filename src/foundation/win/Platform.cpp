@@ -1,6 +1,7 @@
 #include "foundation/Platform.h"
 
 #include "foundation/Arrays.h"
+#include "foundation/PathText.h"
 #include "foundation/Seams.h"
 #include "foundation/StrBuffer.h"
 #include "foundation/win/FileOutputStream.h"
@@ -164,6 +165,19 @@ bool deleteFile(const char16_t* path) {
     bool deleted = file->isFile() && file->remove(false, false);
     file->release();
     return deleted;
+}
+
+bool fileExists(const char16_t* path) {
+    if (path == nullptr || *path == 0)
+        return false;
+    str::StrBuffer text(path);
+    text.replaceAll(u"/", u"\\");
+    // Long paths only resolve in their "\\?\" form, which takes backslashes alone.
+    str::StrBuffer longPath;
+    file::pathtext::longForm(text, longPath);
+    const str::StrBuffer& used = longPath.length() != 0 ? longPath : text;
+    DWORD bits = GetFileAttributesW(reinterpret_cast<const wchar_t*>(used.cStr()));
+    return bits != INVALID_FILE_ATTRIBUTES && (bits & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool createDirectories(const char16_t* path) {

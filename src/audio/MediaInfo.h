@@ -64,6 +64,8 @@ namespace mp3::win {
 class Info final : public MediaInfo {
 public:
     static constexpr int kFields = 7;
+    // The indexes of fields, in the order of their names.
+    enum FieldIndex : int { kTitle, kArtist, kAlbum, kYear, kTrack, kGenre, kComment };
     // "title", "artist", "album", "year", "track", "genre", "comment".
     static const char16_t* fieldName(int field);
 
@@ -76,6 +78,7 @@ public:
     void load(map::IMappedData& store, const char16_t* path, const char16_t* baseDirectory,
               const char16_t* otherDirectory) override;
 
+    // Decoding bytes with codePage gives text.
     struct Field {
         bool present = false;
         str::StrBuffer text;
@@ -88,8 +91,9 @@ public:
     Field fields[kFields];
 };
 
-// A pooled record of the file at path with the source's format and play
-// time. The ID3 text fields stay unset: the product has no ID3v2 reader.
+// A pooled record of the file at path (none when path is null) with the
+// source's format and play time and the text fields of the file's ID3 tag
+// (see readTagFields). The caller releases it.
 Info* makeInfo(const Mp3& source, const char16_t* path);
 void fillInfo(const Mp3& source, Info& info);
 

@@ -1,23 +1,16 @@
-#include "audio/win/MediaInfo.h"
+#include "audio/MediaInfo.h"
 
 #include "audio/Mp3.h"
+#include "audio/TagFields.h"
 #include "audio/Wave.h"
-#include "foundation/DiagnosticLog.h"
 #include "foundation/PathText.h"
+#include "foundation/Platform.h"
 #include "foundation/Pools.h"
-#include "foundation/win/PathWin.h"
 #include "storage/IMappedData.h"
 
 namespace s::sound {
 
 namespace {
-
-bool exists(const str::StrBuffer& path) {
-    file::win::PathWin* file = file::win::PathWin::of(path.cStr());
-    bool found = file->exists();
-    file->release();
-    return found;
-}
 
 str::StrBuffer directory(const char16_t* text) {
     str::StrBuffer dir(text != nullptr ? text : u"");
@@ -63,12 +56,15 @@ void MediaInfo::save(map::IMappedData& store, const char16_t* path,
 void MediaInfo::load(map::IMappedData& store, const char16_t* path, const char16_t* baseDirectory,
                      const char16_t* otherDirectory) {
     str::StrBuffer stored(store.getString(path, u"filePath", u"", nullptr, true));
-    if (isAbsolute(stored)) {
+    if (stored.length() == 0) {
+        // No path stays no path: resolved, it would name the base folder.
+        filePath.reset();
+    } else if (isAbsolute(stored)) {
         filePath.set(stored);
     } else {
         str::StrBuffer base = directory(baseDirectory);
         file::pathtext::resolve(base, stored, filePath);
-        if (!exists(filePath)) {
+        if (!platform::fileExists(filePath.cStr())) {
             str::StrBuffer other = directory(otherDirectory);
             file::pathtext::resolve(other, stored, filePath);
         }
@@ -181,11 +177,7 @@ Info* makeInfo(const Mp3& source, const char16_t* path) {
     Info* info = thread::take<Info>();
     if (path != nullptr) {
         info->filePath.set(path);
-        static bool told = false;
-        if (!told) {
-            log::write("song information: ID3v2 text fields are not read in this build");
-            told = true;
-        }
+        readTagFields(path, *info);
     }
     fillInfo(source, *info);
     return info;
