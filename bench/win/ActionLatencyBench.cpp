@@ -11,6 +11,8 @@
 #include "foundation/TimeFunctions.h"
 #include "timer/win/Dialog.h"
 
+#include "BenchClock.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -25,19 +27,8 @@ using namespace s::sound::gui::dialogs::plinkett;
 
 namespace {
 
-double nowMs() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-long long fileSize(const std::wstring& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
-        return -1;
-    return static_cast<long long>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
-}
+using bench::fileSize;
+using bench::nowMs;
 
 template <typename T> void report(const char* what, std::vector<T> values, const char* unit) {
     std::sort(values.begin(), values.end());

@@ -10,6 +10,8 @@
 #include "foundation/Arrays.h"
 #include "foundation/Pools.h"
 
+#include "BenchClock.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -20,19 +22,8 @@
 
 namespace {
 
-double nowMs() {
-    LARGE_INTEGER counter, frequency;
-    QueryPerformanceCounter(&counter);
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-long long fileSize(const std::wstring& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data))
-        return -1;
-    return static_cast<long long>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
-}
+using bench::fileSize;
+using bench::nowMs;
 
 s::col::ArrayU08* oneSecondWave() {
     auto* bytes = s::thread::take<s::col::ArrayU08>();

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "foundation/Arrays.h"
+#include "foundation/Pools.h"
+
+#include <cstdint>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <system_error>
+#include <vector>
 
 namespace audio_test {
 
@@ -28,5 +33,18 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// A pooled source of type Source reading bytes through an in-memory stream
+// it owns.
+template <class Source> Source* sourceOver(const std::vector<std::uint8_t>& bytes) {
+    auto* stream = s::thread::take<s::col::_array::ArrayU08>();
+    if (!bytes.empty())
+        stream->append(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
+    stream->rewind();
+    auto* source = s::thread::take<Source>();
+    source->setInputSize(static_cast<std::int64_t>(bytes.size()));
+    source->setInput(stream, true);
+    return source;
+}
 
 } // namespace audio_test

@@ -5,6 +5,8 @@
 #include "foundation/Pools.h"
 #include "foundation/StrBuffer.h"
 
+#include "audio/AudioTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <mpg123.h>
@@ -32,17 +34,6 @@ std::vector<std::uint8_t> soundFile(const char* name) {
         bytes.assign(static_cast<const std::uint8_t*>(data.data()),
                      static_cast<const std::uint8_t*>(data.data()) + data.length());
     return bytes;
-}
-
-Mp3* opened(const std::vector<std::uint8_t>& bytes) {
-    auto* stream = s::thread::take<ArrayU08>();
-    if (!bytes.empty())
-        stream->append(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
-    stream->rewind();
-    Mp3* mp3 = s::thread::take<Mp3>();
-    mp3->setInputSize(static_cast<std::int64_t>(bytes.size()));
-    mp3->setInput(stream, true);
-    return mp3;
 }
 
 std::vector<std::uint8_t> decodeAll(Mp3* mp3) {
@@ -90,7 +81,7 @@ protected:
 TEST_F(Mp3File, ConstantBitRateFiguresComeFromTheFirstHeader) {
     std::vector<std::uint8_t> file = soundFile("cbr128.mp3");
     ASSERT_FALSE(file.empty());
-    Mp3* mp3 = opened(file);
+    Mp3* mp3 = audio_test::sourceOver<Mp3>(file);
     const auto& h = mp3->header();
     EXPECT_EQ(h.headerPosition, 0);
     EXPECT_TRUE(h.frameSize == 417 || h.frameSize == 418) << h.frameSize;
@@ -110,13 +101,13 @@ TEST_F(Mp3File, ConstantBitRateFiguresComeFromTheFirstHeader) {
 
 TEST_F(Mp3File, TagsAreNotCountedAsAudio) {
     std::vector<std::uint8_t> v1 = soundFile("id3v1.mp3");
-    Mp3* tagged = opened(v1);
+    Mp3* tagged = audio_test::sourceOver<Mp3>(v1);
     EXPECT_EQ(tagged->tag().kind, s::sound::mp3::Id3Tag::kVersion1);
     EXPECT_EQ(tagged->audioLength(), static_cast<std::int64_t>(v1.size()) - 128);
     tagged->release();
 
     std::vector<std::uint8_t> v2 = soundFile("id3v2.mp3");
-    Mp3* front = opened(v2);
+    Mp3* front = audio_test::sourceOver<Mp3>(v2);
     EXPECT_EQ(front->tag().kind, s::sound::mp3::Id3Tag::kVersion2);
     // The tag's size from its header; the first frame comes right behind it.
     std::int64_t tagSize = 10 + (v2[6] << 21 | v2[7] << 14 | v2[8] << 7 | v2[9]);
@@ -127,7 +118,7 @@ TEST_F(Mp3File, TagsAreNotCountedAsAudio) {
 
 TEST_F(Mp3File, VbrFilesUseTheXingFigures) {
     std::vector<std::uint8_t> file = soundFile("vbr.mp3");
-    Mp3* mp3 = opened(file);
+    Mp3* mp3 = audio_test::sourceOver<Mp3>(file);
     ASSERT_TRUE(mp3->header().vbr);
     EXPECT_EQ(mp3->frameCount(), static_cast<std::int64_t>(mp3->header().xingFrames));
     std::int64_t kbps = mp3->getBitrate();
@@ -149,7 +140,7 @@ TEST_F(Mp3File, MonoAndTheLowerSampleRateVersions) {
                           {"mpeg2.mp3", 2, 22050, true, 576},
                           {"mpeg25.mp3", 25, 8000, true, 576}};
     for (const Case& c : cases) {
-        Mp3* mp3 = opened(soundFile(c.name));
+        Mp3* mp3 = audio_test::sourceOver<Mp3>(soundFile(c.name));
         EXPECT_EQ(mp3->header().version(), c.version) << c.name;
         EXPECT_EQ(mp3->getSampleRate(), c.rate) << c.name;
         EXPECT_EQ(mp3->isStereo(), c.stereo) << c.name;
@@ -166,7 +157,7 @@ TEST_F(Mp3File, MonoAndTheLowerSampleRateVersions) {
 TEST_F(Mp3File, DecodedPcmEqualsTheDecodersOwnOutput) {
     for (const char* name : {"cbr128.mp3", "vbr.mp3", "id3v2.mp3"}) {
         std::vector<std::uint8_t> file = soundFile(name);
-        Mp3* mp3 = opened(file);
+        Mp3* mp3 = audio_test::sourceOver<Mp3>(file);
         std::vector<std::uint8_t> pcm = decodeAll(mp3);
         EXPECT_EQ(pcm, referenceDecode(file)) << name;
         EXPECT_EQ(pcm.size() % 4, 0u);
@@ -186,7 +177,7 @@ TEST_F(Mp3File, BadInputEndsPlaybackWithoutAHang) {
     const std::vector<std::uint8_t> inputs[] = {
         {}, truncated, noise, std::vector<std::uint8_t>(20000, 0xFF)};
     for (const auto& input : inputs) {
-        Mp3* mp3 = opened(input);
+        Mp3* mp3 = audio_test::sourceOver<Mp3>(input);
         std::vector<std::uint8_t> pcm = decodeAll(mp3);
         EXPECT_LE(pcm.size(), 1000u * 1152 * 4) << input.size() << " bytes";
         std::int64_t position = -1;

@@ -5,6 +5,8 @@
 #include "foundation/Pools.h"
 #include "foundation/StrBuffer.h"
 
+#include "audio/AudioTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -63,17 +65,6 @@ TEST(Mp3Codec, ThePlatformCodecDecodesEveryFrame) {
 }
 
 namespace {
-Mp3* over(const std::vector<std::uint8_t>& bytes) {
-    auto* stream = s::thread::take<ArrayU08>();
-    if (!bytes.empty())
-        stream->append(bytes.data(), static_cast<std::uint32_t>(bytes.size()));
-    stream->rewind();
-    Mp3* mp3 = s::thread::take<Mp3>();
-    mp3->setInputSize(static_cast<std::int64_t>(bytes.size()));
-    mp3->setInput(stream, true);
-    return mp3;
-}
-
 std::vector<std::uint8_t> noise(std::size_t n, std::uint32_t seed) {
     std::vector<std::uint8_t> bytes(n);
     for (auto& b : bytes) {
@@ -113,7 +104,7 @@ TEST(Mp3Codec, BrokenStreamsEndWithoutACrashOrAHang) {
                                                 gap};
     const std::size_t wholeFile = static_cast<std::size_t>(good.size()) * 11 * 4; // generous
     for (const auto& input : inputs) {
-        Mp3* mp3 = over(input);
+        Mp3* mp3 = audio_test::sourceOver<Mp3>(input);
         std::size_t pcm = 0;
         std::uint8_t buffer[4096];
         std::uint32_t count = 0;

@@ -3,6 +3,9 @@
 #include "audio/win/Device.h"
 #include "audio/win/Player.h"
 
+#include "SoundCapture.h"
+#include "audio/AudioTestSupport.h"
+
 #include "foundation/Arrays.h"
 #include "foundation/DiagnosticLog.h"
 #include "foundation/Platform.h"
@@ -22,65 +25,12 @@ using s::sound::wav::Wave;
 using s::system::audio::win::Device;
 using s::system::audio::win::Player;
 
+using s::test::captured;
+using s::test::capturePath;
+using s::test::waveFile;
+using audio_test::sourceOver;
+
 namespace {
-
-// Where the ALSA configuration of the test run writes what the device plays.
-std::wstring capturePath() {
-    wchar_t path[1024] = {};
-    if (GetEnvironmentVariableW(L"TARNWICK_AUDIO_CAPTURE", path, 1024) == 0)
-        return L"";
-    std::wstring unix(path);
-    if (unix.empty() || unix[0] != L'/')
-        return unix;
-    return L"Z:" + unix;
-}
-
-std::vector<std::uint8_t> captured() {
-    ArrayU08 bytes;
-    std::vector<std::uint8_t> out;
-    std::wstring path = capturePath();
-    if (s::platform::readFile(reinterpret_cast<const char16_t*>(path.c_str()), &bytes))
-        out.assign(static_cast<const std::uint8_t*>(bytes.data()),
-                   static_cast<const std::uint8_t*>(bytes.data()) + bytes.length());
-    return out;
-}
-
-void put(std::vector<std::uint8_t>& b, std::uint32_t v, int n) {
-    for (int i = 0; i < n; ++i)
-        b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
-// A 16-bit stereo 44.1 kHz WAV file holding samples.
-std::vector<std::uint8_t> waveFile(const std::vector<std::int16_t>& samples) {
-    std::vector<std::uint8_t> b = {'R', 'I', 'F', 'F'};
-    auto data = static_cast<std::uint32_t>(samples.size() * 2);
-    put(b, 36 + data, 4);
-    for (char c : std::string("WAVEfmt "))
-        b.push_back(static_cast<std::uint8_t>(c));
-    put(b, 16, 4);
-    put(b, 1, 2);
-    put(b, 2, 2);
-    put(b, 44100, 4);
-    put(b, 176400, 4);
-    put(b, 4, 2);
-    put(b, 16, 2);
-    for (char c : std::string("data"))
-        b.push_back(static_cast<std::uint8_t>(c));
-    put(b, data, 4);
-    for (std::int16_t s : samples)
-        put(b, static_cast<std::uint16_t>(s), 2);
-    return b;
-}
-
-template <class Source> Source* sourceOver(const std::vector<std::uint8_t>& file) {
-    auto* stream = s::thread::take<ArrayU08>();
-    stream->append(file.data(), static_cast<std::uint32_t>(file.size()));
-    stream->rewind();
-    auto* source = s::thread::take<Source>();
-    source->setInputSize(static_cast<std::int64_t>(file.size()));
-    source->setInput(stream, true);
-    return source;
-}
 
 bool waitUntilDone(Player& player, DWORD limitMs) {
     DWORD start = GetTickCount();

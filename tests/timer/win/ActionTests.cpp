@@ -1,5 +1,6 @@
 #include "DialogFixture.h"
 #include "ShutdownPrivilege.h"
+#include "SoundCapture.h"
 
 #include "audio/Mp3.h"
 #include "foundation/Arrays.h"
@@ -66,45 +67,9 @@ std::wstring environment(const wchar_t* name) {
     return value;
 }
 
-std::wstring capturePath() {
-    std::wstring unix = environment(L"TARNWICK_AUDIO_CAPTURE");
-    return !unix.empty() && unix[0] == L'/' ? L"Z:" + unix : unix;
-}
-
-std::vector<std::uint8_t> readAll(const std::wstring& path) {
-    s::col::_array::ArrayU08 bytes;
-    std::vector<std::uint8_t> out;
-    if (s::platform::readFile(reinterpret_cast<const char16_t*>(path.c_str()), &bytes))
-        out.assign(static_cast<const std::uint8_t*>(bytes.data()),
-                   static_cast<const std::uint8_t*>(bytes.data()) + bytes.length());
-    return out;
-}
-
-void put(std::vector<std::uint8_t>& b, std::uint32_t v, int n) {
-    for (int i = 0; i < n; ++i)
-        b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
-// A 16-bit stereo 44.1 kHz WAV file of frames copies of one sample value.
+// A WAV file of frames stereo frames of one sample value.
 std::vector<std::uint8_t> waveFile(std::uint32_t frames, std::int16_t value) {
-    std::vector<std::uint8_t> b = {'R', 'I', 'F', 'F'};
-    std::uint32_t data = frames * 4;
-    put(b, 36 + data, 4);
-    for (char c : std::string("WAVEfmt "))
-        b.push_back(static_cast<std::uint8_t>(c));
-    put(b, 16, 4);
-    put(b, 1, 2);
-    put(b, 2, 2);
-    put(b, 44100, 4);
-    put(b, 176400, 4);
-    put(b, 4, 2);
-    put(b, 16, 2);
-    for (char c : std::string("data"))
-        b.push_back(static_cast<std::uint8_t>(c));
-    put(b, data, 4);
-    for (std::uint32_t i = 0; i < 2 * frames; ++i)
-        put(b, static_cast<std::uint16_t>(value), 2);
-    return b;
+    return s::test::waveFile(std::vector<std::int16_t>(2 * frames, value));
 }
 
 // The 16-bit samples of captured PCM.
@@ -132,7 +97,7 @@ protected:
         GetTempPathW(MAX_PATH, temp);
         folder = std::wstring(temp) + L"tarnwick-actions-" + std::to_wstring(GetCurrentProcessId());
         CreateDirectoryW(folder.c_str(), nullptr);
-        capture = capturePath();
+        capture = s::test::capturePath();
         if (!capture.empty())
             DeleteFileW(capture.c_str());
     }
@@ -307,14 +272,14 @@ TEST_F(ActionRun, OnlyMp3AndWavFilesPlayWhateverTheCaseOfTheirName) {
         int ends = recorder.count(kProcessStatusEndAction);
         press<&Dialog::requestTest>();
         ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, ends + 1, 3000));
-        EXPECT_TRUE(readAll(capture).empty()) << "nothing plays for " << narrow(name);
+        EXPECT_TRUE(s::test::fileBytes(capture).empty()) << "nothing plays for " << narrow(name);
     }
 
     choose(u"Play", file(L"ALARM.WAV", wave));
     int ends = recorder.count(kProcessStatusEndAction);
     press<&Dialog::requestTest>();
     ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, ends + 1, 10000));
-    std::vector<std::int16_t> heard = samplesOf(readAll(capture));
+    std::vector<std::int16_t> heard = samplesOf(s::test::fileBytes(capture));
     ASSERT_GE(heard.size(), 2u * 4410);
     for (std::size_t i = 0; i < 2u * 4410; ++i)
         ASSERT_EQ(heard[i], 3000) << "sample " << i;
@@ -332,7 +297,7 @@ TEST_F(ActionRun, TestOfPlayGoesTestingAndASecondPressStopsTheSound) {
     EXPECT_FALSE(dialog.view().startButtonEnabled);
     EXPECT_FALSE(dialog.view().windowIconized) << "the window comes forward for the sound";
     EXPECT_TRUE(dialog.view().windowActive);
-    EXPECT_FALSE(readAll(capture).empty()) << "the sound reaches the device";
+    EXPECT_FALSE(s::test::fileBytes(capture).empty()) << "the sound reaches the device";
 
     DWORD start = GetTickCount();
     press<&Dialog::requestTest>();
@@ -355,7 +320,7 @@ TEST_F(ActionRun, RepeatPlaysAgainUntilStopped) {
     ASSERT_TRUE(recorder.waitFor(kProcessStatusStartAction, 2));
     Sleep(3000);
     EXPECT_EQ(recorder.count(kProcessStatusEndAction), 1) << "still playing after 30 lengths";
-    EXPECT_FALSE(readAll(capture).empty());
+    EXPECT_FALSE(s::test::fileBytes(capture).empty());
     press<&Dialog::requestTest>();
     ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, 2, 3000));
 }
@@ -375,7 +340,7 @@ TEST_F(ActionRun, AVolumeChangeWhilePlayingIsHeardWithoutARestart) {
             break;
     onWindowThread([&] { dialog.requestVolume(100); });
     ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, 1, 10000));
-    std::vector<std::int16_t> heard = samplesOf(readAll(capture));
+    std::vector<std::int16_t> heard = samplesOf(s::test::fileBytes(capture));
     ASSERT_GE(heard.size(), 2u * frames) << "the whole sound, played once from its start";
     // Volume 50 % is a quarter of the amplitude, 100 % all of it.
     EXPECT_EQ(heard.front(), 5000);
@@ -415,7 +380,7 @@ TEST_F(ActionRun, ATwoSecondCountDownEndsInTheDefaultAlarm) {
     press<&Dialog::requestStartStop>();
     ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd, 1, 20000));
     EXPECT_EQ(recorder.sequence(), "Start,Update*,Action,End");
-    std::vector<std::uint8_t> heard = readAll(capture);
+    std::vector<std::uint8_t> heard = s::test::fileBytes(capture);
     ASSERT_GE(heard.size(), decoded.size());
     EXPECT_TRUE(std::equal(decoded.begin(), decoded.end(), heard.begin()))
         << "the alarm reached the device sample for sample";
