@@ -194,8 +194,8 @@ private:
     str::StrBuffer actionTarget_;
     str::StrBuffer playPath_, openPath_, executePath_, webPageAddress_;
     str::StrBuffer executeParameter_;
-    bool playRepeat_ = true;
     // Written by the window's thread while the sound plays.
+    std::atomic<bool> playRepeat_{true};
     std::atomic<std::int32_t> playVolume_{50};
     std::int32_t shutdownType_ = kPowerOff;
 
