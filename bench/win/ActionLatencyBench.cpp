@@ -2,7 +2,8 @@
 // Runs a number of 2-second "After" count-downs on the timer's worker with
 // the real clock and prints the lateness of each "ProcessStatusAction".
 // Given a sound file, the action plays it, and the time from the action
-// point to the first bytes at the device is measured too, read from the
+// point to the first bytes at the device is measured too (and then the time
+// a stop takes to end the sound and the run), read from the
 // ALSA capture file the device writes into under Wine:
 //
 //   action_latency_bench.exe [runs] [sound file]   (default 20 runs, no sound)
@@ -101,7 +102,7 @@ int main(int argc, char** argv) {
     dialog.actionEntry().repeatChecked = false;
 
     std::vector<std::int64_t> late;
-    std::vector<double> firstBytes;
+    std::vector<double> firstBytes, stops;
     for (int i = 0; i < runs; ++i) {
         if (!capture.empty())
             DeleteFileW(capture.c_str());
@@ -115,14 +116,19 @@ int main(int argc, char** argv) {
             while (fileSize(capture) <= 0 && nowMs() - probe.actionAt() < 5000)
                 Sleep(1);
             firstBytes.push_back(nowMs() - probe.actionAt());
+            double stopAt = nowMs();
             dialog.window().invoke(startStop, &dialog);
+            WaitForSingleObject(probe.done(), 10000);
+            stops.push_back(nowMs() - stopAt);
+        } else {
+            WaitForSingleObject(probe.done(), 10000);
         }
-        WaitForSingleObject(probe.done(), 10000);
         late.push_back(probe.lateMs());
         std::printf("run %2d: action %lld ms after the target", i + 1,
                     static_cast<long long>(probe.lateMs()));
         if (!firstBytes.empty())
-            std::printf(", first sound %.1f ms after the action", firstBytes.back());
+            std::printf(", first sound %.1f ms after the action, stopped in %.1f ms",
+                        firstBytes.back(), stops.back());
         std::printf("\n");
         // Let the worker go idle before the next start.
         while (dialog.isRunning())
@@ -132,5 +138,7 @@ int main(int argc, char** argv) {
     report("action lateness", late, "ms");
     if (!firstBytes.empty())
         report("action to the first sound at the device", firstBytes, "ms");
+    if (!stops.empty())
+        report("stop pressed to the end of the run", stops, "ms");
     return 0;
 }
