@@ -118,6 +118,9 @@ public:
     // Where that dialog opens: the folder of storedPath when the path is
     // well-formed and the folder exists, otherwise the desktop folder.
     static void browseFolder(const str::StrBuffer& storedPath, str::StrBuffer& folder);
+    // The first file of what that dialog answers: a whole path, or a folder
+    // followed by names, each ended by a zero.
+    static void firstChosenFile(const char16_t* chosen, str::StrBuffer& first);
 
     // Copies the action entry into what the next run executes.
     void captureAction();

@@ -201,6 +201,18 @@ void Dialog::browseFolder(const str::StrBuffer& storedPath, str::StrBuffer& fold
         folder.set(desktopFolder());
 }
 
+void Dialog::firstChosenFile(const char16_t* chosen, str::StrBuffer& first) {
+    // One file: its whole path. Several: the folder, then the names, each
+    // ended by a zero.
+    first.set(chosen);
+    const char16_t* name = chosen + first.length() + 1;
+    if (first.length() == 0 || *name == 0)
+        return;
+    if (!first.endsWith(u"\\"))
+        first.append(u'\\');
+    first.append(name);
+}
+
 bool Dialog::browse() {
     ActionKind kind = actionOfKey(action_.actionKey);
     std::int32_t descriptionId;
@@ -247,13 +259,8 @@ bool Dialog::browse() {
     request.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     bool taken = false;
     if (GetOpenFileNameW(&request) && chosen[0] != 0) {
-        // One file: its whole path. Several: the folder, then the names.
-        str::StrBuffer first(reinterpret_cast<const char16_t*>(chosen));
-        const wchar_t* next = chosen + first.length() + 1;
-        if (*next != 0) {
-            first.append(u'\\');
-            first.append(reinterpret_cast<const char16_t*>(next));
-        }
+        str::StrBuffer first;
+        firstChosenFile(reinterpret_cast<const char16_t*>(chosen), first);
         file::win::PathWin* path = file::win::PathWin::of(first.cStr());
         if (path->isFile()) {
             action_.pathText.set(first);

@@ -471,3 +471,25 @@ TEST_F(ActionRun, BrowseTakesTheChosenFileIntoThePathField) {
     EXPECT_EQ(openedIn, folder) << "the folder of the stored path, not of the typed text";
     EXPECT_EQ(filter, L"Audio Files (*.mp3, *.wav)");
 }
+
+namespace {
+// A dialog's answer, zeros inside included.
+template <std::size_t N> std::u16string answer(const char16_t (&text)[N]) {
+    return std::u16string(text, N - 1);
+}
+} // namespace
+
+TEST(Browse, TheFirstOfTheChosenFilesIsTaken) {
+    const std::pair<std::u16string, const char16_t*> cases[] = {
+        {answer(u"C:\\music\\bell.mp3"), u"C:\\music\\bell.mp3"},
+        {answer(u"C:\\music\0bell.mp3\0gong.wav"), u"C:\\music\\bell.mp3"},
+        {answer(u"C:\\\0bell.mp3\0gong.wav"), u"C:\\bell.mp3"},
+    };
+    for (const auto& [chosen, expected] : cases) {
+        // The dialog ends its answer with two zeros.
+        std::u16string buffer = chosen + u'\0';
+        s::str::StrBuffer first;
+        Dialog::firstChosenFile(buffer.c_str(), first);
+        EXPECT_TRUE(first.equals(expected)) << narrow(reinterpret_cast<const wchar_t*>(first.cStr()));
+    }
+}
