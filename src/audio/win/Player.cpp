@@ -54,6 +54,7 @@ void Player::clear() {
     source_ = nullptr;
     bitsPerSample_ = 16;
     bytesPlayed_ = 0;
+    bytesQueued_ = 0;
     callback_ = nullptr;
     context_ = nullptr;
 }
@@ -84,6 +85,7 @@ void Player::play(sound::IEncodedAudio* source, ProgressCallback callback, void*
     source_ = source;
     bitsPerSample_ = static_cast<std::int32_t>(source->getBitsPerSample());
     bytesPlayed_ = 0;
+    bytesQueued_ = 0;
     readAhead_ = thread::take<PlayerBuffer>();
     readAhead_->start(source);
     paused_ = false;
@@ -91,8 +93,18 @@ void Player::play(sound::IEncodedAudio* source, ProgressCallback callback, void*
     stopRequest_ = false;
     active_ = true;
     PlayerInternal* output = thread::take<PlayerInternal>();
-    output->open(device_->getId(), source->isStereo(), source->getSampleRate(),
-                 static_cast<std::uint32_t>(bitsPerSample_));
+    if (!output->open(device_->getId(), source->isStereo(), source->getSampleRate(),
+                      static_cast<std::uint32_t>(bitsPerSample_))) {
+        // A device that is gone, busy, or refuses the format would never
+        // complete a chunk: nothing plays, and nothing waits for it.
+        log::write("player: the output device could not be opened, nothing played");
+        output->release();
+        readAhead_->release();
+        readAhead_ = nullptr;
+        active_ = false;
+        stopRequest_ = true;
+        return;
+    }
     output_ = output;
     worker_->start(this);
 }
@@ -111,6 +123,7 @@ bool Player::produceChunk() {
         applyGain8(chunk, count, gain);
     output_.load()->write(chunk, count);
     bytesPlayed_ += count;
+    bytesQueued_ += count;
     if (callback_ != nullptr) {
         std::int64_t total = source_->getDataLength();
         double percent = total > 0 ? static_cast<double>(bytesPlayed_) * 100.0 / total : 0.0;
@@ -134,12 +147,9 @@ void Player::run() {
         if (!produced)
             platform::sleepMillis(10);
     }
-    if (!stopRequest_) {
-        // Let what is queued play out, but not for ever.
-        for (std::uint32_t waited = 0;
-             waited < kDrainMs && !stopRequest_ && !output->allSlotsFree(); waited += 100)
-            platform::sleepMillis(100);
-    }
+    // Let what is queued play out, but not for ever.
+    if (!stopRequest_)
+        output->drain(kDrainMs, stopRequest_);
     active_ = false;
     paused_ = false;
     if (!stopRequest_)
@@ -151,8 +161,12 @@ void Player::dropOutput() {
         readAhead_->release();
         readAhead_ = nullptr;
     }
-    if (PlayerInternal* output = output_.exchange(nullptr))
+    // Playing until the device is closed: whoever polls isPlaying sees the
+    // end only when the last sound has left the device.
+    if (PlayerInternal* output = output_.load()) {
         output->release();
+        output_ = nullptr;
+    }
 }
 
 void Player::stopPlay() {

@@ -55,6 +55,9 @@ public:
     void setVolume(float volume);
     float volumeGain() const { return volume_ * volume_; }
     bool isPlaying() const { return output_.load() != nullptr; }
+    // The bytes given to the device since the last play; 0 when nothing
+    // could be played.
+    std::uint64_t bytesQueued() const { return bytesQueued_; }
 
     void setEqualizerExEnabled(bool on) { stages_[0] = on; }
     bool isEqualizerExEnabled() const { return stages_[0]; }
@@ -91,6 +94,7 @@ private:
     sound::IEncodedAudio* source_ = nullptr;
     std::int32_t bitsPerSample_ = 16;
     std::uint64_t bytesPlayed_ = 0;
+    std::atomic<std::uint64_t> bytesQueued_{0};
     ProgressCallback callback_ = nullptr;
     void* context_ = nullptr;
 };

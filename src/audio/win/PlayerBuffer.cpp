@@ -95,6 +95,7 @@ void PlayerBuffer::run() {
         }
         Buffer& buffer = buffers_[index];
         std::uint32_t length = 0;
+        bool ended = false;
         while (length < kBufferBytes && !flushRequest_ && !stopRequest_) {
             std::uint32_t count = 0;
             bool more;
@@ -104,7 +105,7 @@ void PlayerBuffer::run() {
             }
             length += count;
             if (!more) {
-                endOfSource_ = true;
+                ended = true;
                 break;
             }
         }
@@ -116,6 +117,10 @@ void PlayerBuffer::run() {
             filled_[index] = length;
             fillIndex_ = (index + 1) % kBuffers;
         }
+        // Only after the last buffer is published: a reader that sees the end
+        // must also see what came before it.
+        if (ended)
+            endOfSource_ = true;
     }
     running_ = false;
 }

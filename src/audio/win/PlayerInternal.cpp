@@ -105,6 +105,12 @@ void PlayerInternal::run() {
         while (!allSlotsFree())
             platform::sleepMillis(10);
         break;
+    case kPause:
+        waveOutPause(handle_);
+        break;
+    case kRestart:
+        waveOutRestart(handle_);
+        break;
     case kReset:
         waveOutReset(handle_);
         break;
@@ -117,6 +123,25 @@ void PlayerInternal::run() {
     default:
         break;
     }
+}
+
+bool PlayerInternal::drain(std::uint32_t limitMs, const std::atomic<bool>& stop) const {
+    for (std::uint32_t waited = 0; !allSlotsFree(); waited += 100) {
+        if (waited >= limitMs || stop)
+            return false;
+        platform::sleepMillis(100);
+    }
+    return true;
+}
+
+void PlayerInternal::pauseDevice() {
+    if (handle_ != nullptr)
+        runCommand(kPause, 1500);
+}
+
+void PlayerInternal::restartDevice() {
+    if (handle_ != nullptr)
+        runCommand(kRestart, 1500);
 }
 
 void PlayerInternal::runCommand(Command command, std::uint32_t limitMs) {

@@ -46,12 +46,18 @@ public:
     bool allSlotsFree() const;
     // Queues up to 4096 bytes on the next slot.
     void write(const void* pcm, std::uint32_t n);
+    // Waits, polling every 100 ms, until every slot is free, at most limitMs
+    // and not past a stop; true when the device took everything.
+    bool drain(std::uint32_t limitMs, const std::atomic<bool>& stop) const;
+    // Holds and resumes the device itself: a paused device completes nothing.
+    void pauseDevice();
+    void restartDevice();
 
     // The device commands' task on the worker.
     void run() override;
 
 private:
-    enum Command : int { kNone = 0, kClose = 1, kReset = 6, kWaitFree = 7 };
+    enum Command : int { kNone = 0, kClose = 1, kPause = 4, kRestart = 5, kReset = 6, kWaitFree = 7 };
     struct Slot {
         std::atomic<bool> free{true};
         WAVEHDR header{};

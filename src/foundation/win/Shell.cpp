@@ -3,6 +3,7 @@
 #include "foundation/Seams.h"
 #include "foundation/StrBuffer.h"
 #include "foundation/win/PathWin.h"
+#include "foundation/win/PathWinSupport.h"
 
 #include <windows.h>
 
@@ -29,6 +30,9 @@ bool runRequest(const wchar_t* verb, const char16_t* file, const char16_t* param
     request.nShow = show;
     if (auto shell = seams::shellExecute())
         return shell(&request) != 0;
+    // Shell extensions behind some file types need COM on the calling
+    // thread, which may be any worker.
+    detail::ComScope com;
     return ShellExecuteExW(&request) != FALSE;
 }
 

@@ -275,6 +275,9 @@ void Dialog::startRun(std::int32_t kind) {
     if (running_ || !timerThread_->isIdle())
         return;
     runKind_ = kind;
+    // Cleared here, before the worker runs, not when its start is reported:
+    // a stop asked for in between (a reset, say) must not be lost.
+    stopRequested_ = false;
     timerThread_->start(this);
 }
 
@@ -322,7 +325,6 @@ void Dialog::onStart() {
     view_.actionLabel.append(u')');
     running_ = true;
     paused_ = false;
-    stopRequested_ = false;
     if (runKind_ == kCountDown) {
         startGapMs_ = kMinimumStartGapMs;
         computeTarget();
@@ -397,7 +399,6 @@ void Dialog::onStartAction() {
     view_.startButtonEnabled = false;
     running_ = true;
     paused_ = false;
-    stopRequested_ = false;
     view_.testButtonTextId = 3010501;
     storeTimerOn(false);
 }

@@ -123,9 +123,6 @@ void Dialog::playSound() {
         std::int32_t volume = playVolume_;
         player->setVolume(static_cast<float>(volume) / 100.0f);
         player->play(source);
-        // Nothing plays when the system has no output device; repeating
-        // would only spin.
-        bool sounded = player->isPlaying();
         while (!stopRequested_ && player->isPlaying()) {
             platform::sleepMillis(kPlayPollMs);
             if (playVolume_ != volume) {
@@ -134,6 +131,9 @@ void Dialog::playSound() {
             }
         }
         player->stopPlay();
+        // Nothing reached the device: no output device, one that would not
+        // open, or a file without sound. Repeating would only spin.
+        bool sounded = player->bytesQueued() != 0;
         player->release();
         source->release();
         if (!playRepeat_ || !sounded)

@@ -2,6 +2,7 @@
 #include "audio/Wave.h"
 #include "audio/win/Device.h"
 #include "audio/win/Player.h"
+#include "audio/win/PlayerInternal.h"
 
 #include "SoundCapture.h"
 #include "audio/AudioTestSupport.h"
@@ -15,6 +16,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -199,22 +201,39 @@ TEST(Player, TheDeviceListsAreWrittenToTheLog) {
     EXPECT_TRUE(Device::firstOutput()->supportsOutputFormat(true, 44100, 16));
 }
 
-TEST(Player, ADeviceThatNeverCompletesStillEndsAfterTheDrainWait) {
-    // A device number no system has: the output opens without a handle, so
-    // none of the written chunks ever reports completion.
-    Device* silent = s::thread::take<Device>();
-    silent->setId(4000);
+TEST(Player, ADeviceThatCannotBeOpenedPlaysNothingAndSaysSo) {
+    // A device number no system has: without this check its chunks would
+    // never complete and a long sound would keep the player busy for ever.
+    Device* missing = s::thread::take<Device>();
+    missing->setId(4000);
     Player* player = s::thread::take<Player>();
-    player->setDevice(silent);
-    Wave* wave = sourceOver<Wave>(waveFile(std::vector<std::int16_t>(3 * 2048, 100)));
-    DWORD start = GetTickCount();
+    player->setDevice(missing);
+    Wave* wave = sourceOver<Wave>(waveFile(std::vector<std::int16_t>(2 * 44100 * 5, 100)));
     player->play(wave);
-    EXPECT_TRUE(player->isPlaying());
-    EXPECT_TRUE(waitUntilDone(*player, 6000));
-    DWORD took = GetTickCount() - start;
-    EXPECT_GE(took, 1500u) << "the queued chunks were given up without waiting";
-    EXPECT_LE(took, 4000u);
+    EXPECT_FALSE(player->isPlaying());
+    EXPECT_EQ(player->bytesQueued(), 0u);
+    EXPECT_EQ(s::log::lines().back(), "player: the output device could not be opened, nothing played");
     player->release();
     wave->release();
-    silent->release();
+    missing->release();
+}
+
+TEST(PlayerInternal, TheDrainWaitEndsEvenWhenTheDeviceNeverCompletes) {
+    Device* device = Device::firstOutput();
+    ASSERT_NE(device, nullptr);
+    auto* output = s::thread::take<s::system::audio::win::PlayerInternal>();
+    ASSERT_TRUE(output->open(device->getId(), true, 44100, 16));
+    output->pauseDevice();
+    std::vector<std::uint8_t> chunk(4096, 1);
+    for (int i = 0; i < 3; ++i)
+        output->write(chunk.data(), 4096);
+    std::atomic<bool> stop{false};
+    DWORD start = GetTickCount();
+    EXPECT_FALSE(output->drain(2000, stop)) << "a paused device completes nothing";
+    DWORD waited = GetTickCount() - start;
+    EXPECT_GE(waited, 1900u);
+    EXPECT_LT(waited, 4000u);
+    output->restartDevice();
+    EXPECT_TRUE(output->drain(5000, stop)) << "restarted, it takes everything";
+    output->release();
 }

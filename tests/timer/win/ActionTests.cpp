@@ -275,6 +275,12 @@ TEST_F(ActionRun, OnlyMp3AndWavFilesPlayWhateverTheCaseOfTheirName) {
         EXPECT_TRUE(s::test::fileBytes(capture).empty()) << "nothing plays for " << narrow(name);
     }
 
+    // A file without sound ends the run even with Repeat on.
+    choose(u"Play", file(L"silent.wav", waveFile(0, 0)), u"", true);
+    int before = recorder.count(kProcessStatusEndAction);
+    press<&Dialog::requestTest>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, before + 1, 5000));
+
     choose(u"Play", file(L"ALARM.WAV", wave));
     int ends = recorder.count(kProcessStatusEndAction);
     press<&Dialog::requestTest>();
@@ -291,7 +297,9 @@ TEST_F(ActionRun, TestOfPlayGoesTestingAndASecondPressStopsTheSound) {
     choose(u"Play", file(L"long.wav", waveFile(44100 * 10, 2000)), u"", true);
     press<&Dialog::requestTest>();
     ASSERT_TRUE(recorder.waitFor(kProcessStatusStartAction));
-    Sleep(500);
+    for (DWORD start = GetTickCount();
+         s::test::fileBytes(capture).empty() && GetTickCount() - start < 5000;)
+        Sleep(20);
     EXPECT_TRUE(dialog.isRunning());
     EXPECT_EQ(dialog.view().testButtonTextId, 3010501);
     EXPECT_FALSE(dialog.view().startButtonEnabled);
@@ -302,7 +310,7 @@ TEST_F(ActionRun, TestOfPlayGoesTestingAndASecondPressStopsTheSound) {
     DWORD start = GetTickCount();
     press<&Dialog::requestTest>();
     ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, 1, 5000));
-    EXPECT_LT(GetTickCount() - start, 1000u);
+    EXPECT_LT(GetTickCount() - start, 3000u);
     EXPECT_EQ(recorder.sequence(), "Start_Action,End_Action");
     EXPECT_EQ(dialog.view().testButtonTextId, 3010600);
     EXPECT_TRUE(dialog.view().startButtonEnabled);
@@ -339,7 +347,7 @@ TEST_F(ActionRun, AVolumeChangeWhilePlayingIsHeardWithoutARestart) {
             data.nFileSizeLow >= 176400)
             break;
     onWindowThread([&] { dialog.requestVolume(100); });
-    ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, 1, 10000));
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, 1, 60000));
     std::vector<std::int16_t> heard = samplesOf(s::test::fileBytes(capture));
     ASSERT_GE(heard.size(), 2u * frames) << "the whole sound, played once from its start";
     // Volume 50 % is a quarter of the amplitude, 100 % all of it.
