@@ -501,3 +501,22 @@ TEST(Browse, TheFirstOfTheChosenFilesIsTaken) {
         EXPECT_TRUE(first.equals(expected)) << narrow(reinterpret_cast<const wchar_t*>(first.cStr()));
     }
 }
+
+TEST_F(ActionRun, AResetBeforeTheWorkerReportsItsStartStillStopsTheSound) {
+    choose(u"Play", file(L"endless.wav", waveFile(44100 * 10, 500)), u"", true);
+    // The window's thread is busy for a moment after the press, so the
+    // worker's start report waits while the reset asks for the stop.
+    std::thread window([&] {
+        onWindowThread([&] {
+            dialog.requestTest();
+            Sleep(300);
+        });
+    });
+    Sleep(100);
+    DWORD start = GetTickCount();
+    dialog.clear();
+    DWORD took = GetTickCount() - start;
+    window.join();
+    EXPECT_LT(took, 3000u) << "the stop was lost and the worker had to be ended by force";
+    EXPECT_FALSE(dialog.isRunning());
+}
