@@ -111,8 +111,12 @@ int decodeMP3(DecoderState* state, const std::uint8_t* in, int inSize, std::uint
         }
         if (state->consumed + header.frameSize > length)
             break; // the rest of the frame is still to come
-        if (state->stream == nullptr && !openStream(*state, header))
-            return kDecodeError;
+        if (state->stream == nullptr && !openStream(*state, header)) {
+            // The codec takes no stream of this form: a false sync, most
+            // likely. Look on, rather than keep the input waiting.
+            ++state->consumed;
+            continue;
+        }
         if (header.sampleRate() != state->rate || header.channels() != state->channels) {
             // A frame of another format is noise inside this stream.
             ++state->consumed;
