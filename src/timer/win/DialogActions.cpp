@@ -106,9 +106,9 @@ void Dialog::runAction() {
 }
 
 void Dialog::bringForward(void* dialog) {
+    // Restored when iconized, then made the active window.
     TimerView& view = static_cast<Dialog*>(dialog)->view_;
-    if (view.windowIconized)
-        view.windowIconized = false;
+    view.windowIconized = false;
     view.windowActive = true;
 }
 
