@@ -48,7 +48,7 @@ tarnwick_display_start() {
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
         n=$((n + 1))
     done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 8>&- 9>&- &
     TARNWICK_XVFB_PID=$!
     local i
     for i in $(seq 100); do
@@ -56,6 +56,34 @@ tarnwick_display_start() {
         sleep 0.05
     done
     export DISPLAY=":$n"
+}
+
+# For programs run one by one against a persistent wineserver: the server's
+# desktop process stays bound to the display it first saw, so every run must
+# see the same one. Reuses the virtual display recorded beside the prefix
+# while it lives, else starts one that outlives this run, as the server does.
+# Sets DISPLAY; does nothing when one is set.
+tarnwick_display_shared() {
+    if [ -n "${DISPLAY:-}" ]; then
+        return 0
+    fi
+    local record="$1.display" n pid
+    exec 8>"$1.display.lock"
+    flock 8
+    if [ -f "$record" ]; then
+        read -r n pid <"$record"
+        if kill -0 "$pid" 2>/dev/null && [ -e "/tmp/.X11-unix/X$n" ]; then
+            export DISPLAY=":$n"
+            exec 8>&-
+            return 0
+        fi
+    fi
+    tarnwick_display_start
+    # Detach it from this run: it is the prefix's display from now on.
+    disown "$TARNWICK_XVFB_PID" 2>/dev/null || true
+    echo "${DISPLAY#:} $TARNWICK_XVFB_PID" >"$record"
+    TARNWICK_XVFB_PID=
+    exec 8>&-
 }
 
 tarnwick_display_stop() {

@@ -13,7 +13,6 @@ prefix=$2
 shift 2
 export WINEPREFIX=$prefix
 tarnwick_prefix_init "$prefix"
+tarnwick_display_shared "$prefix"
 tarnwick_wineserver_start "$prefix"
-tarnwick_display_start
-trap tarnwick_display_stop EXIT
 wine "$@"
