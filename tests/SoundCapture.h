@@ -15,12 +15,17 @@
 
 namespace s::test {
 
+// A variable of the test run's environment; empty when it is not set.
+inline std::wstring environment(const wchar_t* name) {
+    wchar_t value[1024] = {};
+    if (GetEnvironmentVariableW(name, value, 1024) == 0)
+        return L"";
+    return value;
+}
+
 // The capture file as a Windows path; empty when the run names none.
 inline std::wstring capturePath() {
-    wchar_t path[1024] = {};
-    if (GetEnvironmentVariableW(L"TARNWICK_AUDIO_CAPTURE", path, 1024) == 0)
-        return L"";
-    std::wstring unix(path);
+    std::wstring unix = environment(L"TARNWICK_AUDIO_CAPTURE");
     if (unix.empty() || unix[0] != L'/')
         return unix;
     return L"Z:" + unix;

@@ -21,6 +21,8 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include <vector>
+
 namespace s::sound::gui::dialogs::plinkett {
 
 namespace {
@@ -244,7 +246,7 @@ bool Dialog::browse() {
 
     // Room for several chosen files: a folder, then zero-separated names.
     constexpr DWORD kChosenUnits = 32768;
-    auto* chosen = new wchar_t[kChosenUnits]();
+    std::vector<wchar_t> chosen(kChosenUnits);
     OPENFILENAMEW request{};
     request.lStructSize = sizeof request;
     // The owner is the timer window; the dialog's request channel is a
@@ -253,14 +255,14 @@ bool Dialog::browse() {
     request.hwndOwner = nullptr;
     request.lpstrFilter = wide(filter.cStr());
     request.nFilterIndex = 1;
-    request.lpstrFile = chosen;
+    request.lpstrFile = chosen.data();
     request.nMaxFile = kChosenUnits;
     request.lpstrInitialDir = folder.length() != 0 ? wide(folder.cStr()) : nullptr;
     request.Flags = OFN_EXPLORER | OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
     bool taken = false;
     if (GetOpenFileNameW(&request) && chosen[0] != 0) {
         str::StrBuffer first;
-        firstChosenFile(reinterpret_cast<const char16_t*>(chosen), first);
+        firstChosenFile(reinterpret_cast<const char16_t*>(chosen.data()), first);
         file::win::PathWin* path = file::win::PathWin::of(first.cStr());
         if (path->isFile()) {
             action_.pathText.set(first);
@@ -268,7 +270,6 @@ bool Dialog::browse() {
         }
         path->release();
     }
-    delete[] chosen;
     return taken;
 }
 

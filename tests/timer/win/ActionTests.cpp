@@ -60,13 +60,6 @@ int recordExit(unsigned flags, unsigned long reason) {
     return 1;
 }
 
-std::wstring environment(const wchar_t* name) {
-    wchar_t value[1024] = {};
-    if (GetEnvironmentVariableW(name, value, 1024) == 0)
-        return L"";
-    return value;
-}
-
 // A WAV file of frames stereo frames of one sample value.
 std::vector<std::uint8_t> waveFile(std::uint32_t frames, std::int16_t value) {
     return s::test::waveFile(std::vector<std::int16_t>(2 * frames, value));
@@ -365,7 +358,7 @@ TEST_F(ActionRun, AVolumeChangeWhilePlayingIsHeardWithoutARestart) {
 
 TEST_F(ActionRun, ATwoSecondCountDownEndsInTheDefaultAlarm) {
     needsCapture();
-    std::wstring alarm = environment(L"TARNWICK_DEFAULT_ALARM");
+    std::wstring alarm = s::test::environment(L"TARNWICK_DEFAULT_ALARM");
     ASSERT_FALSE(alarm.empty()) << "CTest names the default alarm";
     // What the alarm decodes to.
     std::vector<std::uint8_t> decoded;
