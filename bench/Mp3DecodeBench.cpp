@@ -5,10 +5,10 @@
 //   /tmp/five.mp3 mp3_decode_bench /tmp/five.mp3
 
 #include "audio/Mp3.h"
-#include "foundation/Arrays.h"
-#include "foundation/Platform.h"
-#include "foundation/Pools.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/system/Platform.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/strings/StrBuffer.h"
 
 #include <chrono>
 #include <cstdio>

@@ -1,9 +1,9 @@
 // Pooled take + give-back against new + delete of the same small object,
 // on one thread and on two threads sharing the pool.
 
-#include "foundation/IObject.h"
-#include "foundation/IPoolable.h"
-#include "foundation/Pools.h"
+#include "foundation/objects/IObject.h"
+#include "foundation/objects/IPoolable.h"
+#include "foundation/objects/Pools.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // StrBuffer against std::u16string for the work strings do most: appending
 // units, formatting numbers, splitting and replacing in a large text.
 
-#include "foundation/StrArray.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/strings/StrArray.h"
+#include "foundation/strings/StrBuffer.h"
 
 #include <benchmark/benchmark.h>
 

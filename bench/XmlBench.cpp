@@ -3,9 +3,9 @@
 // bytes of UTF-8 input per second; the fitted complexity shows whether the
 // time grows linearly with the size.
 
-#include "foundation/Arrays.h"
-#include "foundation/Pools.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/strings/StrBuffer.h"
 #include "storage/Node.h"
 
 #include <benchmark/benchmark.h>

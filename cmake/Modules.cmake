@@ -1,16 +1,29 @@
-# One static library per source module. Portable files sit directly in the
-# module folder; files that include Windows headers sit in its win/ folder,
-# and the host build's replacements for them in posix/.
-# The sources of a folder for this build: its own files and those of its
-# win/ or posix/ subfolder.
+# One static library per source module. Portable files sit in the module
+# folder or in its topic folders (foundation/strings, foundation/time, ...);
+# files that include Windows headers sit in a win/ folder beside them, and
+# the host build's replacements for them in posix/.
+# The sources of a module for this build: the portable files of the folder
+# and of its topic folders, each with its win/ or posix/ subfolder.
 function(tarnwick_sources dir out)
-    file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp)
     if(TARNWICK_WINDOWS)
-        file(GLOB platform_sources CONFIGURE_DEPENDS ${dir}/win/*.cpp)
+        set(platform win)
     else()
-        file(GLOB platform_sources CONFIGURE_DEPENDS ${dir}/posix/*.cpp)
+        set(platform posix)
     endif()
-    set(${out} ${sources} ${platform_sources} PARENT_SCOPE)
+    file(GLOB children LIST_DIRECTORIES true CONFIGURE_DEPENDS ${dir}/*)
+    set(folders ${dir})
+    foreach(child IN LISTS children)
+        get_filename_component(leaf ${child} NAME)
+        if(IS_DIRECTORY ${child} AND NOT leaf MATCHES "^(win|posix)$")
+            list(APPEND folders ${child})
+        endif()
+    endforeach()
+    set(all "")
+    foreach(folder IN LISTS folders)
+        file(GLOB sources CONFIGURE_DEPENDS ${folder}/*.cpp ${folder}/${platform}/*.cpp)
+        list(APPEND all ${sources})
+    endforeach()
+    set(${out} ${all} PARENT_SCOPE)
 endfunction()
 
 function(tarnwick_module name)

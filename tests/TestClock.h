@@ -1,8 +1,8 @@
 #pragma once
 
-#include "foundation/Platform.h"
-#include "foundation/Seams.h"
-#include "foundation/TimeFunctions.h"
+#include "foundation/system/Platform.h"
+#include "foundation/system/Seams.h"
+#include "foundation/time/TimeFunctions.h"
 
 #include <atomic>
 #include <cstdint>

@@ -9,7 +9,7 @@
 //   action_latency_bench.exe [runs] [sound file]   (default 20 runs, no sound)
 //   export TARNWICK_AUDIO_CAPTURE=/tmp/capture.raw ALSA_CONFIG_PATH=tools/alsa-capture.conf
 
-#include "foundation/TimeFunctions.h"
+#include "foundation/time/TimeFunctions.h"
 #include "timer/win/Dialog.h"
 
 #include "BenchClock.h"

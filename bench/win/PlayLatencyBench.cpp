@@ -7,8 +7,8 @@
 #include "audio/Wave.h"
 #include "audio/win/Device.h"
 #include "audio/win/Player.h"
-#include "foundation/Arrays.h"
-#include "foundation/Pools.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/Pools.h"
 
 #include "BenchClock.h"
 

@@ -1,6 +1,6 @@
 #include "audio/FrameHeader.h"
 
-#include "foundation/IStream.h"
+#include "foundation/collections/IStream.h"
 
 #include <cstring>
 

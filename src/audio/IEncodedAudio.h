@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/IObject.h"
-#include "foundation/IPoolable.h"
+#include "foundation/objects/IObject.h"
+#include "foundation/objects/IPoolable.h"
 
 #include <cstdint>
 

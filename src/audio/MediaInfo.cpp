@@ -3,9 +3,9 @@
 #include "audio/Mp3.h"
 #include "audio/TagFields.h"
 #include "audio/Wave.h"
-#include "foundation/PathText.h"
-#include "foundation/Platform.h"
-#include "foundation/Pools.h"
+#include "foundation/files/PathText.h"
+#include "foundation/system/Platform.h"
+#include "foundation/objects/Pools.h"
 #include "storage/IMappedData.h"
 
 namespace s::sound {

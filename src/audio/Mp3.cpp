@@ -1,8 +1,8 @@
 #include "audio/Mp3.h"
 
 #include "audio/Mp3Decoder.h"
-#include "foundation/IStream.h"
-#include "foundation/Pools.h"
+#include "foundation/collections/IStream.h"
+#include "foundation/objects/Pools.h"
 
 #include <cstring>
 

@@ -3,8 +3,8 @@
 #include "audio/FrameHeader.h"
 #include "audio/IEncodedAudio.h"
 #include "audio/Id3Tag.h"
-#include "foundation/Arrays.h"
-#include "foundation/ObjLocker.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/threads/ObjLocker.h"
 
 #include <cstdint>
 

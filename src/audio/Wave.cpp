@@ -1,7 +1,7 @@
 #include "audio/Wave.h"
 
-#include "foundation/IStream.h"
-#include "foundation/Pools.h"
+#include "foundation/collections/IStream.h"
+#include "foundation/objects/Pools.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "audio/IEncodedAudio.h"
-#include "foundation/ObjLocker.h"
+#include "foundation/threads/ObjLocker.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "localization/LangPack.h"
 
-#include "foundation/Pools.h"
+#include "foundation/objects/Pools.h"
 
 namespace s::lang {
 

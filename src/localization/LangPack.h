@@ -1,10 +1,10 @@
 #pragma once
 
-#include "foundation/Arrays.h"
-#include "foundation/IObject.h"
-#include "foundation/IPoolable.h"
-#include "foundation/StrArray.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/IObject.h"
+#include "foundation/objects/IPoolable.h"
+#include "foundation/strings/StrArray.h"
+#include "foundation/strings/StrBuffer.h"
 
 #include <cstdint>
 

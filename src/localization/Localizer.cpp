@@ -1,6 +1,6 @@
 #include "localization/Localizer.h"
 
-#include "foundation/Pools.h"
+#include "foundation/objects/Pools.h"
 #include "localization/LangPack.h"
 #include "localization/SystemLanguage.h"
 #include "toolkit/IEventListener.h"

@@ -1,9 +1,9 @@
 #include "localization/Localizer.h"
 
-#include "foundation/DiagnosticLog.h"
-#include "foundation/OsVersion.h"
-#include "foundation/Platform.h"
-#include "foundation/Pools.h"
+#include "foundation/system/DiagnosticLog.h"
+#include "foundation/system/OsVersion.h"
+#include "foundation/system/Platform.h"
+#include "foundation/objects/Pools.h"
 #include "localization/LangPack.h"
 #include "localization/SystemLanguage.h"
 #include "storage/Node.h"

@@ -1,7 +1,7 @@
 #include "shell/CommandLine.h"
 
-#include "foundation/Pools.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/strings/StrBuffer.h"
 
 namespace s::process::commandline::win {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/IPoolable.h"
-#include "foundation/StrArray.h"
+#include "foundation/objects/IPoolable.h"
+#include "foundation/strings/StrArray.h"
 #include "shell/ICommandLine.h"
 
 #include <cstdint>

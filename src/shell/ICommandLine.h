@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/IObject.h"
+#include "foundation/objects/IObject.h"
 
 #include <cstdint>
 

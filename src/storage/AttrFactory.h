@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/PoolerBase.h"
+#include "foundation/objects/PoolerBase.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/Arrays.h"
-#include "foundation/IObject.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/IObject.h"
 #include "storage/AttrFactory.h"
 
 #include <cstdint>

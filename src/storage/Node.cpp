@@ -1,9 +1,9 @@
 #include "storage/Node.h"
 
-#include "foundation/NumberFormat.h"
-#include "foundation/Platform.h"
-#include "foundation/Pools.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/strings/NumberFormat.h"
+#include "foundation/system/Platform.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/strings/StrBuffer.h"
 #include "storage/XmlText.h"
 
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/Arrays.h"
-#include "foundation/IPoolable.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/IPoolable.h"
 #include "storage/Attributes.h"
 #include "storage/IXml.h"
 

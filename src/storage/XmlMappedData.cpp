@@ -1,8 +1,8 @@
 #include "storage/XmlMappedData.h"
 
-#include "foundation/Arrays.h"
-#include "foundation/NumberFormat.h"
-#include "foundation/Pools.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/strings/NumberFormat.h"
+#include "foundation/objects/Pools.h"
 #include "storage/Node.h"
 #include "storage/XmlText.h"
 

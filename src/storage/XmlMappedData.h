@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/IPoolable.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/objects/IPoolable.h"
+#include "foundation/strings/StrBuffer.h"
 #include "storage/IMappedData.h"
 
 #include <cstdint>

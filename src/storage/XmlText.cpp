@@ -1,6 +1,6 @@
 #include "storage/XmlText.h"
 
-#include "foundation/IStr.h"
+#include "foundation/strings/IStr.h"
 
 namespace s::xml::text {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/StrBuffer.h"
+#include "foundation/strings/StrBuffer.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #include "timer/TimerMath.h"
 
-#include "foundation/Time.h"
-#include "foundation/TimeFunctions.h"
+#include "foundation/time/Time.h"
+#include "foundation/time/TimeFunctions.h"
 
 namespace s::sound::gui::dialogs::plinkett {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "foundation/Arrays.h"
+#include "foundation/collections/Arrays.h"
 
 #include <cstdint>
 

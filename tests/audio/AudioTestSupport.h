@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/Arrays.h"
-#include "foundation/Pools.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/Pools.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,8 +1,8 @@
 #include "audio/FrameHeader.h"
 #include "audio/Id3Tag.h"
 
-#include "foundation/Arrays.h"
-#include "foundation/Pools.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/Pools.h"
 
 #include <gtest/gtest.h>
 

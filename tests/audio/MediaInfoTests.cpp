@@ -2,8 +2,8 @@
 #include "audio/Wave.h"
 
 #include "audio/AudioTestSupport.h"
-#include "foundation/Platform.h"
-#include "foundation/Pools.h"
+#include "foundation/system/Platform.h"
+#include "foundation/objects/Pools.h"
 #include "storage/Node.h"
 #include "storage/XmlMappedData.h"
 

@@ -1,7 +1,7 @@
 #include "audio/Wave.h"
 
-#include "foundation/Arrays.h"
-#include "foundation/Pools.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/Pools.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include "audio/Id3Tag.h"
 #include "audio/Mp3.h"
 #include "audio/Wave.h"
-#include "foundation/Arrays.h"
-#include "foundation/Pools.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/Pools.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -3,8 +3,8 @@
 // language must have a text for every identifier; and selecting a language
 // by its English name must make a language of that name current.
 
-#include "foundation/Arrays.h"
-#include "foundation/Pools.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/Pools.h"
 #include "localization/LangPack.h"
 #include "localization/Localizer.h"
 #include "storage/Node.h"

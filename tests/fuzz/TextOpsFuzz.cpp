@@ -1,8 +1,8 @@
 // split, splitWords and replaceAll on arbitrary text: nothing may crash and
 // the results must keep their defining properties.
 
-#include "foundation/StrArray.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/strings/StrArray.h"
+#include "foundation/strings/StrBuffer.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,9 +2,9 @@
 // may crash, every decoded unit must come from well-formed input or be
 // U+FFFD, and text without stray surrogates must survive a round trip.
 
-#include "foundation/Arrays.h"
-#include "foundation/CodePage.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/strings/CodePage.h"
+#include "foundation/strings/StrBuffer.h"
 
 #include <cstddef>
 #include <cstdint>

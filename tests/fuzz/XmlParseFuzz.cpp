@@ -3,9 +3,9 @@
 // element must come from a "<" of its own, and whatever tree comes out must
 // be writable and parse again.
 
-#include "foundation/Arrays.h"
-#include "foundation/Pools.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/strings/StrBuffer.h"
 #include "storage/Node.h"
 
 #include <cstddef>

@@ -3,8 +3,8 @@
 // meet) or taken from the input: nothing may crash, and every value set must
 // read back at once through the same path in any letter case.
 
-#include "foundation/Arrays.h"
-#include "foundation/Pools.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/Pools.h"
 #include "storage/Node.h"
 #include "storage/XmlMappedData.h"
 

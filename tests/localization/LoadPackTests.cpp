@@ -1,6 +1,6 @@
 #include "localization/Localizer.h"
 
-#include "foundation/OsVersion.h"
+#include "foundation/system/OsVersion.h"
 #include "localization/LocalizationTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "StorageTestSupport.h"
-#include "foundation/Arrays.h"
+#include "foundation/collections/Arrays.h"
 #include "storage/Node.h"
 #include "storage/XmlMappedData.h"
 

@@ -1,8 +1,8 @@
 #include "storage/Node.h"
 
 #include "StorageTestSupport.h"
-#include "foundation/Arrays.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/strings/StrBuffer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "foundation/Arrays.h"
-#include "foundation/Pools.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/strings/StrBuffer.h"
 #include "storage/Node.h"
 
 #include <gtest/gtest.h>

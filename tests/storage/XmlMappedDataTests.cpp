@@ -2,8 +2,8 @@
 
 #include "MappedDataContract.h"
 #include "StorageTestSupport.h"
-#include "foundation/Platform.h"
-#include "foundation/Seams.h"
+#include "foundation/system/Platform.h"
+#include "foundation/system/Seams.h"
 #include "storage/Node.h"
 
 #include <gtest/gtest.h>

@@ -1,13 +1,13 @@
 #include "timer/TimerMath.h"
 
 #include "TestClock.h"
-#include "foundation/TimeFunctions.h"
+#include "foundation/time/TimeFunctions.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "foundation/StrBuffer.h"
+#include "foundation/strings/StrBuffer.h"
 
 using namespace s::sound::gui::dialogs::plinkett;
 using s::test::localInstant;

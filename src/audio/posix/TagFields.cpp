@@ -1,10 +1,10 @@
 #include "audio/TagFields.h"
 
 #include "audio/MediaInfo.h"
-#include "foundation/Arrays.h"
-#include "foundation/CodePage.h"
-#include "foundation/Platform.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/strings/CodePage.h"
+#include "foundation/system/Platform.h"
+#include "foundation/strings/StrBuffer.h"
 
 #include <id3tag.h>
 

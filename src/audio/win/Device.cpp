@@ -1,9 +1,9 @@
 #include "audio/win/Device.h"
 
-#include "foundation/Arrays.h"
-#include "foundation/CleanerIObject.h"
-#include "foundation/DiagnosticLog.h"
-#include "foundation/Pools.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/CleanerIObject.h"
+#include "foundation/system/DiagnosticLog.h"
+#include "foundation/objects/Pools.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "foundation/IObject.h"
-#include "foundation/IPoolable.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/objects/IObject.h"
+#include "foundation/objects/IPoolable.h"
+#include "foundation/strings/StrBuffer.h"
 
 #include <cstdint>
 

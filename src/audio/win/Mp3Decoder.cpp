@@ -1,7 +1,7 @@
 #include "audio/Mp3Decoder.h"
 
 #include "audio/FrameHeader.h"
-#include "foundation/Arrays.h"
+#include "foundation/collections/Arrays.h"
 
 #include <windows.h>
 

@@ -5,10 +5,10 @@
 #include "audio/win/Device.h"
 #include "audio/win/PlayerBuffer.h"
 #include "audio/win/PlayerInternal.h"
-#include "foundation/DiagnosticLog.h"
-#include "foundation/Platform.h"
-#include "foundation/Pools.h"
-#include "foundation/win/Thread.h"
+#include "foundation/system/DiagnosticLog.h"
+#include "foundation/system/Platform.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/threads/win/Thread.h"
 
 namespace s::system::audio::win {
 

@@ -1,9 +1,9 @@
 #include "audio/win/PlayerBuffer.h"
 
 #include "audio/IEncodedAudio.h"
-#include "foundation/Platform.h"
-#include "foundation/Pools.h"
-#include "foundation/win/Thread.h"
+#include "foundation/system/Platform.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/threads/win/Thread.h"
 
 #include <cstring>
 

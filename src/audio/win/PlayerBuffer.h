@@ -1,9 +1,9 @@
 #pragma once
 
-#include "foundation/IObject.h"
-#include "foundation/IPoolable.h"
-#include "foundation/ITask.h"
-#include "foundation/ObjLocker.h"
+#include "foundation/objects/IObject.h"
+#include "foundation/objects/IPoolable.h"
+#include "foundation/threads/ITask.h"
+#include "foundation/threads/ObjLocker.h"
 
 #include <atomic>
 #include <cstdint>

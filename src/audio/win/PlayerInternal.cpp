@@ -1,8 +1,8 @@
 #include "audio/win/PlayerInternal.h"
 
-#include "foundation/Platform.h"
-#include "foundation/Pools.h"
-#include "foundation/win/Thread.h"
+#include "foundation/system/Platform.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/threads/win/Thread.h"
 
 #include <cstring>
 

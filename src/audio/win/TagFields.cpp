@@ -1,7 +1,7 @@
 #include "audio/TagFields.h"
 
 #include "audio/MediaInfo.h"
-#include "foundation/DiagnosticLog.h"
+#include "foundation/system/DiagnosticLog.h"
 
 namespace s::sound::mp3::win {
 

@@ -2,7 +2,7 @@
 
 #include "shell/IAppWindow.h"
 
-#include "foundation/StrBuffer.h"
+#include "foundation/strings/StrBuffer.h"
 
 #include <cstdint>
 

@@ -1,8 +1,8 @@
 #include "shell/win/TarnwickApp.h"
 
-#include "foundation/DiagnosticLog.h"
-#include "foundation/OsVersion.h"
-#include "foundation/Pools.h"
+#include "foundation/system/DiagnosticLog.h"
+#include "foundation/system/OsVersion.h"
+#include "foundation/objects/Pools.h"
 #include "shell/win/AppBase.h"
 #include "shell/win/AppWindow.h"
 #include "skins/Skinner.h"

@@ -1,9 +1,9 @@
 #include "storage/win/RegDir.h"
 
-#include "foundation/DiagnosticLog.h"
-#include "foundation/ObjLocker.h"
-#include "foundation/Pools.h"
-#include "foundation/StrArray.h"
+#include "foundation/system/DiagnosticLog.h"
+#include "foundation/threads/ObjLocker.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/strings/StrArray.h"
 
 #include <windows.h>
 

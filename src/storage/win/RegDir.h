@@ -1,7 +1,7 @@
 #pragma once
 
-#include "foundation/Arrays.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/strings/StrBuffer.h"
 #include "storage/IRegDir.h"
 
 #include <cstdint>

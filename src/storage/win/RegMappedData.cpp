@@ -1,8 +1,8 @@
 #include "storage/win/RegMappedData.h"
 
-#include "foundation/Arrays.h"
-#include "foundation/Pools.h"
-#include "foundation/StrArray.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/strings/StrArray.h"
 #include "storage/win/RegDir.h"
 
 namespace s::reg {

@@ -1,9 +1,9 @@
 #include "timer/win/ClockThread.h"
 
-#include "foundation/Platform.h"
-#include "foundation/Pools.h"
-#include "foundation/TimeFunctions.h"
-#include "foundation/win/Thread.h"
+#include "foundation/system/Platform.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/time/TimeFunctions.h"
+#include "foundation/threads/win/Thread.h"
 #include "toolkit/win/RequestChannel.h"
 
 namespace s::sound::gui::dialogs::plinkett {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "foundation/IObject.h"
-#include "foundation/IPoolable.h"
-#include "foundation/ITask.h"
+#include "foundation/objects/IObject.h"
+#include "foundation/objects/IPoolable.h"
+#include "foundation/threads/ITask.h"
 #include "toolkit/IEventListener.h"
 
 #include <atomic>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "foundation/IObject.h"
-#include "foundation/IPoolable.h"
-#include "foundation/ITask.h"
-#include "foundation/win/Thread.h"
+#include "foundation/objects/IObject.h"
+#include "foundation/objects/IPoolable.h"
+#include "foundation/threads/ITask.h"
+#include "foundation/threads/win/Thread.h"
 #include "timer/ActionEntry.h"
 #include "timer/TimeEntry.h"
 #include "timer/TimerMath.h"

@@ -1,8 +1,8 @@
 #include "toolkit/win/MessageBox.h"
 
-#include "foundation/Platform.h"
-#include "foundation/Pools.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/system/Platform.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/strings/StrBuffer.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "toolkit/win/NativeImage.h"
 
-#include "foundation/Arrays.h"
+#include "foundation/collections/Arrays.h"
 
 #include <cstring>
 #include <utility>

@@ -3,10 +3,10 @@
 #include "audio/AudioTestSupport.h"
 #include "audio/MediaInfo.h"
 #include "audio/Mp3.h"
-#include "foundation/Arrays.h"
-#include "foundation/Platform.h"
-#include "foundation/Pools.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/system/Platform.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/strings/StrBuffer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "audio/Mp3.h"
 
-#include "foundation/Arrays.h"
-#include "foundation/Platform.h"
-#include "foundation/Pools.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/system/Platform.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/strings/StrBuffer.h"
 
 #include "audio/AudioTestSupport.h"
 

@@ -4,13 +4,13 @@
 #include "audio/win/Player.h"
 #include "audio/win/PlayerInternal.h"
 
-#include "SoundCapture.h"
+#include "win/SoundCapture.h"
 #include "audio/AudioTestSupport.h"
 
-#include "foundation/Arrays.h"
-#include "foundation/DiagnosticLog.h"
-#include "foundation/Platform.h"
-#include "foundation/Pools.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/system/DiagnosticLog.h"
+#include "foundation/system/Platform.h"
+#include "foundation/objects/Pools.h"
 
 #include <gtest/gtest.h>
 

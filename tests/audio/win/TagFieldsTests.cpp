@@ -1,8 +1,8 @@
 #include "audio/TagFields.h"
 
 #include "audio/MediaInfo.h"
-#include "foundation/DiagnosticLog.h"
-#include "foundation/Pools.h"
+#include "foundation/system/DiagnosticLog.h"
+#include "foundation/objects/Pools.h"
 
 #include <gtest/gtest.h>
 

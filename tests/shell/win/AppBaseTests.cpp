@@ -1,6 +1,6 @@
 #include "shell/win/AppBase.h"
 
-#include "foundation/Seams.h"
+#include "foundation/system/Seams.h"
 #include "localization/LangPack.h"
 #include "storage/win/RegDir.h"
 

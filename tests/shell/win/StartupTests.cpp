@@ -1,7 +1,7 @@
 #include "shell/win/TarnwickApp.h"
 
-#include "foundation/DiagnosticLog.h"
-#include "foundation/OsVersion.h"
+#include "foundation/system/DiagnosticLog.h"
+#include "foundation/system/OsVersion.h"
 
 #include <gtest/gtest.h>
 

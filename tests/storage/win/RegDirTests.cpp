@@ -1,9 +1,9 @@
 #include "storage/win/RegDir.h"
 
-#include "foundation/Arrays.h"
-#include "foundation/Pools.h"
-#include "foundation/StrArray.h"
-#include "foundation/StrBuffer.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/objects/Pools.h"
+#include "foundation/strings/StrArray.h"
+#include "foundation/strings/StrBuffer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "storage/win/RegMappedData.h"
 
 #include "../MappedDataContract.h"
-#include "foundation/Pools.h"
+#include "foundation/objects/Pools.h"
 #include "storage/win/RegDir.h"
 
 #include <gtest/gtest.h>

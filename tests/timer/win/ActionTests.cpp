@@ -1,14 +1,14 @@
 #include "DialogFixture.h"
-#include "ShutdownPrivilege.h"
-#include "SoundCapture.h"
+#include "win/ShutdownPrivilege.h"
+#include "win/SoundCapture.h"
 
 #include "audio/Mp3.h"
-#include "foundation/Arrays.h"
-#include "foundation/Platform.h"
-#include "foundation/Seams.h"
-#include "foundation/win/FileInputStream.h"
-#include "foundation/win/PathWin.h"
-#include "foundation/win/Power.h"
+#include "foundation/collections/Arrays.h"
+#include "foundation/system/Platform.h"
+#include "foundation/system/Seams.h"
+#include "foundation/files/win/FileInputStream.h"
+#include "foundation/files/win/PathWin.h"
+#include "foundation/system/win/Power.h"
 
 #include <shellapi.h>
 #include <shlobj.h>

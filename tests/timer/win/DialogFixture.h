@@ -5,7 +5,7 @@
 // recorder of the status events.
 
 #include "TestClock.h"
-#include "foundation/Pools.h"
+#include "foundation/objects/Pools.h"
 #include "localization/Localizer.h"
 #include "shell/IAppWindow.h"
 #include "storage/Node.h"

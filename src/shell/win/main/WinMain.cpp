@@ -1,5 +1,5 @@
-#include "foundation/DiagnosticLog.h"
-#include "foundation/Platform.h"
+#include "foundation/system/DiagnosticLog.h"
+#include "foundation/system/Platform.h"
 #include "shell/win/TarnwickApp.h"
 
 #include <windows.h>

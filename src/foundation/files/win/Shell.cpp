@@ -1,0 +1,70 @@
+#include "foundation/files/win/Shell.h"
+
+#include "foundation/system/Seams.h"
+#include "foundation/strings/StrBuffer.h"
+#include "foundation/files/win/PathWin.h"
+#include "foundation/files/win/PathWinSupport.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+namespace s::file::win {
+
+namespace {
+
+const wchar_t* wide(const char16_t* text) {
+    return reinterpret_cast<const wchar_t*>(text);
+}
+
+bool runRequest(const wchar_t* verb, const char16_t* file, const char16_t* parameters, int show,
+                ULONG extraMask) {
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    request.fMask = SEE_MASK_FLAG_NO_UI | extraMask;
+    request.hwnd = nullptr;
+    request.lpVerb = verb;
+    request.lpFile = wide(file);
+    request.lpParameters = parameters != nullptr ? wide(parameters) : L"";
+    request.lpDirectory = nullptr;
+    request.nShow = show;
+    if (auto shell = seams::shellExecute())
+        return shell(&request) != 0;
+    // Shell extensions behind some file types need COM on the calling
+    // thread, which may be any worker.
+    detail::ComScope com;
+    return ShellExecuteExW(&request) != FALSE;
+}
+
+bool isExistingBatchFile(const char16_t* path) {
+    str::StrBuffer text(path);
+    if (!text.endsWithIgnoreCase(u".bat"))
+        return false;
+    PathWin* file = PathWin::of(path);
+    bool found = file->isFile();
+    file->release();
+    return found;
+}
+
+} // namespace
+
+bool execute(const char16_t* path, const char16_t* parameters) {
+    if (path == nullptr)
+        return false;
+    int show = isExistingBatchFile(path) ? SW_HIDE : SW_SHOWNORMAL;
+    return runRequest(nullptr, path, parameters, show, 0);
+}
+
+bool openWithShell(const char16_t* target) {
+    if (target == nullptr)
+        return false;
+    return runRequest(L"open", target, nullptr, SW_SHOWNORMAL, 0);
+}
+
+bool showProperties(const char16_t* path) {
+    if (path != nullptr)
+        runRequest(L"properties", path, nullptr, SW_SHOWNORMAL, SEE_MASK_INVOKEIDLIST);
+    return true;
+}
+
+} // namespace s::file::win

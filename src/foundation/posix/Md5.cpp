@@ -1,9 +1,0 @@
-#include "foundation/Md5.h"
-
-namespace s::str {
-
-IDigester* createMd5Digester() {
-    return nullptr;
-}
-
-} // namespace s::str

@@ -1,0 +1,190 @@
+#include "foundation/system/Platform.h"
+
+#include "foundation/collections/Arrays.h"
+#include "foundation/files/PathText.h"
+#include "foundation/system/Seams.h"
+#include "foundation/strings/StrBuffer.h"
+#include "foundation/files/win/FileOutputStream.h"
+#include "foundation/files/win/PathWin.h"
+
+#include <windows.h>
+
+#include <ctime>
+#include <cwchar>
+#include <new>
+
+namespace s::platform {
+
+static_assert(sizeof(CRITICAL_SECTION) <= 64);
+
+namespace {
+CRITICAL_SECTION* section(unsigned char* storage) {
+    return std::launder(reinterpret_cast<CRITICAL_SECTION*>(storage));
+}
+
+std::uint64_t fromFileTime(const FILETIME& ft) {
+    return (static_cast<std::uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+}
+
+FILETIME toFileTime(std::uint64_t value) {
+    FILETIME ft;
+    ft.dwLowDateTime = static_cast<DWORD>(value);
+    ft.dwHighDateTime = static_cast<DWORD>(value >> 32);
+    return ft;
+}
+} // namespace
+
+CriticalSection::CriticalSection() {
+    InitializeCriticalSection(new (storage_) CRITICAL_SECTION);
+}
+
+CriticalSection::~CriticalSection() { DeleteCriticalSection(section(storage_)); }
+
+void CriticalSection::enter() { EnterCriticalSection(section(storage_)); }
+
+void CriticalSection::leave() { LeaveCriticalSection(section(storage_)); }
+
+std::uint64_t realSystemFileTime() {
+    FILETIME ft;
+    GetSystemTimeAsFileTime(&ft);
+    return fromFileTime(ft);
+}
+
+std::uint64_t systemFileTime() {
+    if (auto clock = seams::clock())
+        return clock();
+    return realSystemFileTime();
+}
+
+std::uint64_t utcFileTimeToLocal(std::uint64_t fileTime) {
+    FILETIME utc = toFileTime(fileTime), local;
+    if (!FileTimeToLocalFileTime(&utc, &local))
+        return fileTime;
+    return fromFileTime(local);
+}
+
+std::uint64_t localFileTimeToUtc(std::uint64_t fileTime) {
+    FILETIME local = toFileTime(fileTime), utc;
+    if (!LocalFileTimeToFileTime(&local, &utc))
+        return fileTime;
+    return fromFileTime(utc);
+}
+
+void sleepMillis(std::uint32_t ms) { Sleep(ms); }
+
+std::int64_t processClockMillis() {
+    return static_cast<std::int64_t>(std::clock()) * 1000 / CLOCKS_PER_SEC;
+}
+
+void writeStandardOutput(const char* text, std::size_t length) {
+    HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+    if (out == nullptr || out == INVALID_HANDLE_VALUE)
+        return;
+    DWORD written = 0;
+    WriteFile(out, text, static_cast<DWORD>(length), &written, nullptr);
+}
+
+namespace {
+std::vector<std::uint32_t>* enumeratedPages = nullptr;
+
+BOOL CALLBACK collectCodePage(LPWSTR name) {
+    enumeratedPages->push_back(static_cast<std::uint32_t>(wcstoul(name, nullptr, 10)));
+    return TRUE;
+}
+} // namespace
+
+std::vector<std::uint32_t> systemCodePages() {
+    // EnumSystemCodePagesW has no context argument; callers are serialised
+    // by the code-page table's one-time build.
+    std::vector<std::uint32_t> pages;
+    enumeratedPages = &pages;
+    EnumSystemCodePagesW(collectCodePage, CP_INSTALLED);
+    enumeratedPages = nullptr;
+    return pages;
+}
+
+std::uint32_t oemCodePage() { return GetOEMCP(); }
+
+std::size_t wideToMultiByte(std::uint32_t codePage, const char16_t* units, std::size_t count,
+                            char* out, std::size_t capacity) {
+    if (count == 0)
+        return 0;
+    int n = WideCharToMultiByte(codePage, 0, reinterpret_cast<const wchar_t*>(units),
+                                static_cast<int>(count), out, static_cast<int>(capacity), nullptr,
+                                nullptr);
+    return n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+std::size_t multiByteToWide(std::uint32_t codePage, const char* bytes, std::size_t count,
+                            char16_t* out, std::size_t capacity) {
+    if (count == 0)
+        return 0;
+    int n = MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(count),
+                                reinterpret_cast<wchar_t*>(out), static_cast<int>(capacity));
+    return n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+bool readFile(const char16_t* path, col::_array::ArrayU08* bytes) {
+    file::win::PathWin* file = file::win::PathWin::of(path);
+    bool complete = file->readAll(bytes);
+    file->release();
+    return complete;
+}
+
+bool writeFile(const char16_t* path, const void* data, std::size_t size) {
+    file::win::PathWin* file = file::win::PathWin::of(path);
+    file::win::FileOutputStream* out = file->openOutputStream(false);
+    file->release();
+    bool ok = out->isOpen();
+    auto* p = static_cast<const std::uint8_t*>(data);
+    while (ok && size > 0) {
+        auto piece = static_cast<std::uint32_t>(size > 0x40000000 ? 0x40000000 : size);
+        std::uint32_t count = 0;
+        ok = out->write(p, piece, &count);
+        p += piece;
+        size -= piece;
+    }
+    // The flush reaches the disk before the caller puts this file in place.
+    ok = ok && out->flush();
+    out->dispose();
+    return ok;
+}
+
+bool replaceFile(const char16_t* from, const char16_t* to) {
+    if (auto replace = seams::replaceFile())
+        return replace(from, to);
+    file::win::PathWin* file = file::win::PathWin::of(from);
+    bool moved = file->moveTo(to, true, false);
+    file->release();
+    return moved;
+}
+
+bool deleteFile(const char16_t* path) {
+    file::win::PathWin* file = file::win::PathWin::of(path);
+    // Only files: a folder's removal takes its whole content with it.
+    bool deleted = file->isFile() && file->remove(false, false);
+    file->release();
+    return deleted;
+}
+
+bool fileExists(const char16_t* path) {
+    if (path == nullptr || *path == 0)
+        return false;
+    str::StrBuffer text(path);
+    text.replaceAll(u"/", u"\\");
+    // Long paths only resolve in their "\\?\" form, which takes backslashes alone.
+    str::StrBuffer longPath;
+    file::pathtext::longForm(text, longPath);
+    const str::StrBuffer& used = longPath.length() != 0 ? longPath : text;
+    DWORD bits = GetFileAttributesW(reinterpret_cast<const wchar_t*>(used.cStr()));
+    return bits != INVALID_FILE_ATTRIBUTES && (bits & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool createDirectories(const char16_t* path) {
+    file::win::PathWin* directory = file::win::PathWin::of(path);
+    bool created = directory->isValid() && directory->createDirectory(false);
+    directory->release();
+    return created;
+}
+
+} // namespace s::platform
