@@ -3,7 +3,7 @@
 #include "foundation/objects/Pools.h"
 #include "localization/LangPack.h"
 #include "localization/SystemLanguage.h"
-#include "toolkit/IEventListener.h"
+#include "localization/IEventListener.h"
 
 namespace s::lang {
 

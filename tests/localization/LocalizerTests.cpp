@@ -1,7 +1,7 @@
 #include "localization/Localizer.h"
 
 #include "localization/LocalizationTestSupport.h"
-#include "toolkit/IEventListener.h"
+#include "localization/IEventListener.h"
 
 #include <gtest/gtest.h>
 

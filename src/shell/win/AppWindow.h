@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/IAppWindow.h"
+#include "toolkit/IAppWindow.h"
 
 #include "foundation/strings/StrBuffer.h"
 

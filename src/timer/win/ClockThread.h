@@ -3,7 +3,7 @@
 #include "foundation/objects/IObject.h"
 #include "foundation/objects/IPoolable.h"
 #include "foundation/threads/ITask.h"
-#include "toolkit/IEventListener.h"
+#include "localization/IEventListener.h"
 
 #include <atomic>
 

@@ -6,7 +6,7 @@
 #include "foundation/time/Time.h"
 #include "foundation/time/TimeFunctions.h"
 #include "localization/Localizer.h"
-#include "shell/IAppWindow.h"
+#include "toolkit/IAppWindow.h"
 #include "storage/IMappedData.h"
 
 namespace s::sound::gui::dialogs::plinkett {

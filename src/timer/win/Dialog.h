@@ -8,7 +8,7 @@
 #include "timer/TimeEntry.h"
 #include "timer/TimerMath.h"
 #include "timer/win/ClockThread.h"
-#include "toolkit/IEventListener.h"
+#include "localization/IEventListener.h"
 #include "toolkit/win/RequestChannel.h"
 
 #include <atomic>

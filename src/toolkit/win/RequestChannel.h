@@ -1,6 +1,6 @@
 #pragma once
 
-#include "toolkit/IEventListener.h"
+#include "localization/IEventListener.h"
 
 #include <windows.h>
 

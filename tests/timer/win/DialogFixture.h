@@ -7,7 +7,7 @@
 #include "TestClock.h"
 #include "foundation/objects/Pools.h"
 #include "localization/Localizer.h"
-#include "shell/IAppWindow.h"
+#include "toolkit/IAppWindow.h"
 #include "storage/Node.h"
 #include "storage/XmlMappedData.h"
 #include "timer/win/Dialog.h"
