@@ -1,7 +1,7 @@
 #include "storage/win/RegDir.h"
 
-#include "foundation/system/DiagnosticLog.h"
-#include "foundation/threads/ObjLocker.h"
+#include "storage/win/NtRegistry.h"
+
 #include "foundation/objects/Pools.h"
 #include "foundation/strings/StrArray.h"
 
@@ -12,209 +12,6 @@
 namespace s::reg::win {
 
 namespace {
-
-using NTSTATUS = LONG;
-
-// The native structures, laid out as NTDLL expects them.
-struct NativeString {
-    USHORT length; // bytes
-    USHORT maximumLength;
-    const char16_t* buffer;
-};
-
-struct ObjectAttributes {
-    ULONG length;
-    HANDLE rootDirectory;
-    NativeString* objectName;
-    ULONG attributes;
-    void* securityDescriptor;
-    void* securityQualityOfService;
-};
-
-struct ValuePartialInformation {
-    ULONG titleIndex;
-    ULONG type;
-    ULONG dataLength;
-    UCHAR data[1];
-};
-
-struct KeyBasicInformation {
-    LARGE_INTEGER lastWriteTime;
-    ULONG titleIndex;
-    ULONG nameLength; // bytes
-    char16_t name[1];
-};
-
-struct ValueBasicInformation {
-    ULONG titleIndex;
-    ULONG type;
-    ULONG nameLength; // bytes
-    char16_t name[1];
-};
-
-constexpr ACCESS_MASK kAllAccess = 0xF003F;
-constexpr ULONG kCaseInsensitive = 0x40;
-constexpr NTSTATUS kBufferOverflow = static_cast<NTSTATUS>(0x80000005);
-constexpr NTSTATUS kBufferTooSmall = static_cast<NTSTATUS>(0xC0000023);
-constexpr int kKeyBasicInformation = 0;
-constexpr int kValueBasicInformation = 0;
-constexpr int kValuePartialInformation = 2;
-constexpr int kTokenUser = 1;
-constexpr std::uint32_t kQueryBufferStart = 16384;
-constexpr std::uint32_t kEnumerationBuffer = 1024;
-
-bool succeeded(NTSTATUS status) {
-    return status >= 0;
-}
-
-struct Native {
-    NTSTATUS(NTAPI* openKey)(HANDLE*, ACCESS_MASK, ObjectAttributes*) = nullptr;
-    NTSTATUS(NTAPI* createKey)
-    (HANDLE*, ACCESS_MASK, ObjectAttributes*, ULONG, NativeString*, ULONG, ULONG*) = nullptr;
-    NTSTATUS(NTAPI* flushKey)(HANDLE) = nullptr;
-    NTSTATUS(NTAPI* deleteKey)(HANDLE) = nullptr;
-    NTSTATUS(NTAPI* enumerateKey)(HANDLE, ULONG, int, void*, ULONG, ULONG*) = nullptr;
-    NTSTATUS(NTAPI* close)(HANDLE) = nullptr;
-    NTSTATUS(NTAPI* setValueKey)(HANDLE, NativeString*, ULONG, ULONG, const void*, ULONG) = nullptr;
-    NTSTATUS(NTAPI* queryValueKey)(HANDLE, NativeString*, int, void*, ULONG, ULONG*) = nullptr;
-    NTSTATUS(NTAPI* enumerateValueKey)(HANDLE, ULONG, int, void*, ULONG, ULONG*) = nullptr;
-    NTSTATUS(NTAPI* deleteValueKey)(HANDLE, NativeString*) = nullptr;
-    NTSTATUS(NTAPI* renameKey)(HANDLE, NativeString*) = nullptr;
-    NTSTATUS(NTAPI* openProcessToken)(HANDLE, ACCESS_MASK, HANDLE*) = nullptr;
-    NTSTATUS(NTAPI* queryInformationToken)(HANDLE, int, void*, ULONG, ULONG*) = nullptr;
-
-    bool ready = false;
-    str::StrBuffer userPath{u"\\Registry\\User\\.Default"};
-
-    // The shared query and enumeration buffers, each under its own lock.
-    thread::ObjLocker queryLock;
-    col::_array::ArrayU08 queryBuffer;
-    thread::ObjLocker keyListLock;
-    thread::ObjLocker valueListLock;
-    unsigned char keyList[kEnumerationBuffer];
-    unsigned char valueList[kEnumerationBuffer];
-};
-
-// Every function the registry layer looks up, in lookup order. Only some are
-// called; a missing one of those leaves the layer unusable, the rest are
-// looked up so that a damaged NTDLL is noticed in the diagnostic log.
-const char* const kNativeNames[] = {
-    "NtOpenThread",
-    "NtCreateKey",
-    "NtOpenKey",
-    "NtFlushKey",
-    "NtDeleteKey",
-    "NtQueryKey",
-    "NtEnumerateKey",
-    "NtClose",
-    "NtSetValueKey",
-    "NtSetInformationKey",
-    "NtQueryValueKey",
-    "NtEnumerateValueKey",
-    "NtDeleteValueKey",
-    "NtRenameKey",
-    "NtQueryMultipleValueKey",
-    "NtNotifyChangeKey",
-    "NtCreateFile",
-    "NtOpenProcessToken",
-    "NtAdjustPrivilegesToken",
-    "NtQueryInformationToken",
-    "RtlAllocateHeap",
-    "RtlFreeHeap",
-    "NtRestoreKey",
-    "NtSaveKey",
-    "NtLoadKey",
-    "NtLoadKey2",
-    "NtReplaceKey",
-    "NtUnloadKey",
-    "RtlInitUnicodeString",
-    "RtlFreeUnicodeString",
-};
-
-template <class F> void resolve(HMODULE ntdll, const char* name, F& function) {
-    function = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(ntdll, name)));
-}
-
-void appendSid(str::StrBuffer& out, const SID* sid) {
-    out.append(u"S-");
-    out.append(static_cast<std::uint32_t>(sid->Revision));
-    out.append(u'-');
-    const BYTE* authority = sid->IdentifierAuthority.Value;
-    if (authority[0] != 0 || authority[1] != 0) {
-        out.append(u"0x");
-        out.appendHex8(authority, 6);
-    } else {
-        std::uint32_t value = static_cast<std::uint32_t>(authority[2]) << 24 |
-                              static_cast<std::uint32_t>(authority[3]) << 16 |
-                              static_cast<std::uint32_t>(authority[4]) << 8 | authority[5];
-        out.append(value);
-    }
-    for (BYTE i = 0; i < sid->SubAuthorityCount; ++i) {
-        out.append(u'-');
-        out.append(static_cast<std::uint32_t>(sid->SubAuthority[i]));
-    }
-}
-
-void resolveNative(Native& n) {
-    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-    if (ntdll == nullptr)
-        ntdll = LoadLibraryW(L"ntdll.dll");
-    if (ntdll == nullptr)
-        return;
-    for (const char* name : kNativeNames) {
-        if (GetProcAddress(ntdll, name) == nullptr) {
-            log::write(std::string("Could not find ") + name + " entry point in NTDLL.DLL");
-            break;
-        }
-    }
-    resolve(ntdll, "NtOpenKey", n.openKey);
-    resolve(ntdll, "NtCreateKey", n.createKey);
-    resolve(ntdll, "NtFlushKey", n.flushKey);
-    resolve(ntdll, "NtDeleteKey", n.deleteKey);
-    resolve(ntdll, "NtEnumerateKey", n.enumerateKey);
-    resolve(ntdll, "NtClose", n.close);
-    resolve(ntdll, "NtSetValueKey", n.setValueKey);
-    resolve(ntdll, "NtQueryValueKey", n.queryValueKey);
-    resolve(ntdll, "NtEnumerateValueKey", n.enumerateValueKey);
-    resolve(ntdll, "NtDeleteValueKey", n.deleteValueKey);
-    resolve(ntdll, "NtRenameKey", n.renameKey);
-    resolve(ntdll, "NtOpenProcessToken", n.openProcessToken);
-    resolve(ntdll, "NtQueryInformationToken", n.queryInformationToken);
-    n.ready = n.openKey && n.createKey && n.flushKey && n.deleteKey && n.enumerateKey && n.close &&
-              n.setValueKey && n.queryValueKey && n.enumerateValueKey && n.deleteValueKey &&
-              n.renameKey && n.openProcessToken && n.queryInformationToken;
-    n.queryBuffer.reserveExact(kQueryBufferStart);
-    n.queryBuffer.setLength(kQueryBufferStart);
-    if (!n.ready)
-        return;
-    HANDLE token = nullptr;
-    if (succeeded(n.openProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))) {
-        alignas(8) unsigned char buffer[256];
-        ULONG size = 0;
-        if (succeeded(n.queryInformationToken(token, kTokenUser, buffer, sizeof buffer, &size))) {
-            const auto* user = reinterpret_cast<const TOKEN_USER*>(buffer);
-            n.userPath.set(u"\\Registry\\User\\");
-            appendSid(n.userPath, static_cast<const SID*>(user->User.Sid));
-        }
-        n.close(token);
-    }
-}
-
-Native& native() {
-    static Native table;
-    static const bool resolved = (resolveNative(table), true);
-    (void)resolved;
-    return table;
-}
-
-NativeString nativeString(const char16_t* text) {
-    std::size_t units = 0;
-    if (text != nullptr)
-        while (text[units] != 0)
-            ++units;
-    auto bytes = static_cast<USHORT>(units * 2);
-    return {bytes, static_cast<USHORT>(bytes + 2), text != nullptr ? text : u""};
-}
 
 struct Root {
     std::uint32_t value;
@@ -234,7 +31,6 @@ const Root kRoots[] = {
 } // namespace
 
 RegDir::RegDir() {
-    native();
     setRoot(kCurrentUser);
 }
 
@@ -265,11 +61,11 @@ RegDir* RegDir::opened(std::uint32_t rootValue, const char16_t* path) {
 }
 
 bool RegDir::nativeReady() {
-    return native().ready;
+    return nt::ready();
 }
 
 const char16_t* RegDir::currentUserPath() {
-    return native().userPath.cStr();
+    return nt::currentUserPath();
 }
 
 const char16_t* RegDir::getDisplayPath() const {
@@ -336,26 +132,12 @@ void RegDir::open(const char16_t* displayPath) {
 }
 
 bool RegDir::openHandle() {
-    if (handle_ != nullptr)
-        return true;
-    Native& n = native();
-    if (!n.ready)
-        return false;
-    NativeString name = nativeString(nativePath_.cStr());
-    ObjectAttributes attributes{sizeof(ObjectAttributes), nullptr, &name,
-                                kCaseInsensitive,         nullptr, nullptr};
-    HANDLE key = nullptr;
-    if (!succeeded(n.openKey(&key, kAllAccess, &attributes)))
-        return false;
-    handle_ = key;
-    return true;
+    return handle_ != nullptr || nt::openKey(nativePath_.cStr(), &handle_);
 }
 
 void RegDir::close() {
-    if (handle_ != nullptr) {
-        native().close(handle_);
-        handle_ = nullptr;
-    }
+    nt::closeKey(handle_);
+    handle_ = nullptr;
 }
 
 bool RegDir::exists() {
@@ -368,19 +150,11 @@ bool RegDir::exists() {
 bool RegDir::create() {
     if (handle_ != nullptr)
         return true;
-    Native& n = native();
-    if (!n.ready)
+    if (!nt::ready())
         return false;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        NativeString name = nativeString(nativePath_.cStr());
-        ObjectAttributes attributes{sizeof(ObjectAttributes), nullptr, &name,
-                                    kCaseInsensitive,         nullptr, nullptr};
-        HANDLE key = nullptr;
-        ULONG disposition = 0;
-        if (succeeded(n.createKey(&key, kAllAccess, &attributes, 0, nullptr, 0, &disposition))) {
-            handle_ = key;
+        if (nt::createKey(nativePath_.cStr(), &handle_))
             return true;
-        }
         if (attempt == 0) {
             IRegDir* parent = getParent();
             bool made = parent != nullptr && parent->create();
@@ -422,19 +196,8 @@ col::_array::ArrayP* RegDir::subKeys(const char16_t* prefix) {
     list->setDestroyer(&thread::poolOf<RegDir>());
     if (!openHandle())
         return list;
-    Native& n = native();
     str::StrBuffer name;
-    for (ULONG index = 0;; ++index) {
-        {
-            thread::ObjLockerGuard guard(n.keyListLock);
-            ULONG size = 0;
-            if (!succeeded(n.enumerateKey(handle_, index, kKeyBasicInformation, n.keyList,
-                                          sizeof n.keyList, &size)))
-                break;
-            const auto* info = reinterpret_cast<const KeyBasicInformation*>(n.keyList);
-            name.reset();
-            name.append(info->name, info->nameLength / 2);
-        }
+    for (std::uint32_t index = 0; nt::subKeyName(handle_, index, name); ++index) {
         if (prefix != nullptr && !name.startsWithIgnoreCase(prefix))
             continue;
         str::StrBuffer path(keyPath_);
@@ -462,7 +225,7 @@ void RegDir::remove(bool withKey) {
         static_cast<RegDir*>(children->at(i))->remove(true);
     children->release();
     if (withKey) {
-        native().deleteKey(handle_);
+        nt::deleteKey(handle_);
         close();
     }
 }
@@ -470,15 +233,14 @@ void RegDir::remove(bool withKey) {
 bool RegDir::rename(const char16_t* newName) {
     if (!openHandle())
         return false;
-    NativeString name = nativeString(newName);
-    bool done = succeeded(native().renameKey(handle_, &name));
+    bool done = nt::renameKey(handle_, newName);
     close();
     return done;
 }
 
 void RegDir::flush() {
     if (handle_ != nullptr)
-        native().flushKey(handle_);
+        nt::flushKey(handle_);
 }
 
 bool RegDir::queryValue(const char16_t* name, std::uint32_t* outType, std::uint32_t* outSize,
@@ -493,28 +255,9 @@ bool RegDir::queryValue(const char16_t* name, std::uint32_t* outType, std::uint3
         report(0, 0);
         return false;
     }
-    Native& n = native();
-    NativeString valueName = nativeString(name);
-    thread::ObjLockerGuard guard(n.queryLock);
-    ULONG needed = 0;
-    NTSTATUS status = n.queryValueKey(handle_, &valueName, kValuePartialInformation,
-                                      n.queryBuffer.data(), n.queryBuffer.length(), &needed);
-    if (status == kBufferOverflow || status == kBufferTooSmall) {
-        n.queryBuffer.setLength(needed + 1026);
-        status = n.queryValueKey(handle_, &valueName, kValuePartialInformation,
-                                 n.queryBuffer.data(), n.queryBuffer.length(), &needed);
-    }
-    if (!succeeded(status)) {
-        report(0, 0);
-        return false;
-    }
-    const auto* info = static_cast<const ValuePartialInformation*>(n.queryBuffer.data());
-    report(info->type, info->dataLength);
-    bool result = requiredType == -1 || info->type == static_cast<ULONG>(requiredType);
-    if (result) {
-        valueData_.setLength(0);
-        valueData_.append(info->data, info->dataLength);
-    }
+    std::uint32_t type = 0, size = 0;
+    bool result = nt::queryValue(handle_, name, type, size, requiredType, valueData_);
+    report(type, size);
     return result;
 }
 
@@ -639,16 +382,10 @@ str::StrArray* RegDir::listValueNames() {
     auto* names = thread::take<str::StrArray>();
     if (!openHandle())
         return names;
-    Native& n = native();
-    for (ULONG index = 0;; ++index) {
-        thread::ObjLockerGuard guard(n.valueListLock);
-        ULONG size = 0;
-        if (!succeeded(n.enumerateValueKey(handle_, index, kValueBasicInformation, n.valueList,
-                                           sizeof n.valueList, &size)))
-            break;
-        const auto* info = reinterpret_cast<const ValueBasicInformation*>(n.valueList);
+    str::StrBuffer name;
+    for (std::uint32_t index = 0; nt::valueName(handle_, index, name); ++index) {
         auto* item = thread::take<str::StrBuffer>();
-        item->append(info->name, info->nameLength / 2);
+        item->append(name);
         names->add(item);
     }
     return names;
@@ -681,16 +418,14 @@ std::uint64_t RegDir::totalSize(bool recursive, std::uint32_t* outValueCount,
 bool RegDir::removeValue(const char16_t* name) {
     if (!openHandle())
         return false;
-    NativeString valueName = nativeString(name);
-    return succeeded(native().deleteValueKey(handle_, &valueName));
+    return nt::deleteValue(handle_, name);
 }
 
 bool RegDir::writeValue(const char16_t* name, std::uint32_t type, const void* data,
                         std::uint32_t size) {
     if (handle_ == nullptr && !openHandle() && !create())
         return false;
-    NativeString valueName = nativeString(name);
-    return succeeded(native().setValueKey(handle_, &valueName, 0, type, data, size));
+    return nt::setValue(handle_, name, type, data, size);
 }
 
 namespace {
