@@ -1,5 +1,7 @@
 #include "timer/ActionEntry.h"
 
+#include "timer/TextIds.h"
+
 namespace s::sound::gui::dialogs::plinkett {
 
 namespace {
@@ -16,7 +18,7 @@ ActionKind actionOfKey(const str::StrBuffer& key) {
 }
 
 std::int32_t actionNameId(ActionKind kind) {
-    return 3901000 + 1000 * (kind - kPlay);
+    return ids::kFirstActionName + ids::kActionNameStep * (kind - kPlay);
 }
 
 } // namespace s::sound::gui::dialogs::plinkett

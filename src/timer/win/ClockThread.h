@@ -4,6 +4,7 @@
 #include "foundation/objects/IPoolable.h"
 #include "foundation/threads/ITask.h"
 #include "localization/IEventListener.h"
+#include "timer/StatusEvents.h"
 
 #include <atomic>
 
@@ -15,8 +16,6 @@ class RequestChannel;
 }
 
 namespace s::sound::gui::dialogs::plinkett {
-
-inline constexpr char16_t kProcessUpdateClock[] = u"ProcessUpdateClock";
 
 // Tells the timer window once per wall-clock second to refresh the Clock
 // View, on a worker of its own for the whole life of the window.

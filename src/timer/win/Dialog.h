@@ -5,6 +5,8 @@
 #include "foundation/threads/ITask.h"
 #include "foundation/threads/win/Thread.h"
 #include "timer/ActionEntry.h"
+#include "timer/StatusEvents.h"
+#include "timer/TextIds.h"
 #include "timer/TimeEntry.h"
 #include "timer/TimerMath.h"
 #include "timer/win/ClockThread.h"
@@ -29,24 +31,14 @@ class Skinner;
 
 namespace s::sound::gui::dialogs::plinkett {
 
-// Names of the status events; recognised by identity, not by content.
-inline constexpr char16_t kProcessStatusStart[] = u"ProcessStatusStart";
-inline constexpr char16_t kProcessStatusUpdate[] = u"ProcessStatusUpdate";
-inline constexpr char16_t kProcessStatusPause[] = u"ProcessStatusPause";
-inline constexpr char16_t kProcessStatusResume[] = u"ProcessStatusResume";
-inline constexpr char16_t kProcessStatusAction[] = u"ProcessStatusAction";
-inline constexpr char16_t kProcessStatusEnd[] = u"ProcessStatusEnd";
-inline constexpr char16_t kProcessStatusStartAction[] = u"ProcessStatusStart_Action";
-inline constexpr char16_t kProcessStatusEndAction[] = u"ProcessStatusEnd_Action";
-
 // What the timer window shows of the run. Until the window is built of
 // components, the dialog keeps these values itself.
 struct TimerView {
     str::StrBuffer remainingLabel;
     str::StrBuffer actionLabel;
     std::int32_t progress = 0; // of 1000
-    std::int32_t startButtonTextId = 3010000;
-    std::int32_t testButtonTextId = 3010600;
+    std::int32_t startButtonTextId = ids::kStart;
+    std::int32_t testButtonTextId = ids::kTest;
     const char16_t* pauseButtonIcon = u"#Pause";
     bool startButtonEnabled = true;
     bool testButtonEnabled = true;

@@ -221,15 +221,15 @@ bool Dialog::browse() {
     const char16_t* pattern;
     switch (kind) {
     case kPlay:
-        descriptionId = 3006010;
+        descriptionId = ids::kAudioFiles;
         pattern = u"*.mp3;*.wav;*.mpl;";
         break;
     case kOpen:
-        descriptionId = 3006020;
+        descriptionId = ids::kAllFiles;
         pattern = u"*.*;";
         break;
     case kExecute:
-        descriptionId = 3006030;
+        descriptionId = ids::kPrograms;
         pattern = u"*.exe;";
         break;
     default:

@@ -1,0 +1,18 @@
+#pragma once
+
+// The status events the count-down and clock workers send to the window's
+// thread. They are recognised by identity, not by content: a request names
+// one of these arrays.
+namespace s::sound::gui::dialogs::plinkett {
+
+inline constexpr char16_t kProcessStatusStart[] = u"ProcessStatusStart";
+inline constexpr char16_t kProcessStatusUpdate[] = u"ProcessStatusUpdate";
+inline constexpr char16_t kProcessStatusPause[] = u"ProcessStatusPause";
+inline constexpr char16_t kProcessStatusResume[] = u"ProcessStatusResume";
+inline constexpr char16_t kProcessStatusAction[] = u"ProcessStatusAction";
+inline constexpr char16_t kProcessStatusEnd[] = u"ProcessStatusEnd";
+inline constexpr char16_t kProcessStatusStartAction[] = u"ProcessStatusStart_Action";
+inline constexpr char16_t kProcessStatusEndAction[] = u"ProcessStatusEnd_Action";
+inline constexpr char16_t kProcessUpdateClock[] = u"ProcessUpdateClock";
+
+} // namespace s::sound::gui::dialogs::plinkett

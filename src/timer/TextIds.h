@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+
+// The language-pack texts the timer shows, by identifier.
+namespace s::sound::gui::dialogs::plinkett::ids {
+
+inline constexpr std::int32_t kStart = 3010000;        // "Start"
+inline constexpr std::int32_t kStop = 3010500;         // "Stop": the start button while counting
+inline constexpr std::int32_t kTestStop = 3010501;     // "Stop": the test button while testing
+inline constexpr std::int32_t kItsTime = 3010550;      // "It's Time!"
+inline constexpr std::int32_t kTest = 3010600;         // "Test"
+inline constexpr std::int32_t kAudioFiles = 3006010;   // the file dialog's filter for Play
+inline constexpr std::int32_t kAllFiles = 3006020;     // ... for Open
+inline constexpr std::int32_t kPrograms = 3006030;     // ... for Execute
+inline constexpr std::int32_t kAm = 3801000;           // "AM"; "PM" follows 1000 later
+inline constexpr std::int32_t kAmPmStep = 1000;
+inline constexpr std::int32_t kDayUnit = 3810010;      // "d", "h", "m", "s" in steps of 10
+inline constexpr std::int32_t kHourUnit = 3810020;
+inline constexpr std::int32_t kMinuteUnit = 3810030;
+inline constexpr std::int32_t kSecondUnit = 3810040;
+inline constexpr std::int32_t kFirstActionName = 3901000; // "Play Sound", the others 1000 apart
+inline constexpr std::int32_t kActionNameStep = 1000;
+inline constexpr std::int32_t kJanuary = 5000100;      // the months, 100 apart
+inline constexpr std::int32_t kMonthStep = 100;
+inline constexpr std::int32_t kSunday = 5100100;       // the weekdays from Sunday, 100 apart
+inline constexpr std::int32_t kWeekdayStep = 100;
+
+} // namespace s::sound::gui::dialogs::plinkett::ids

@@ -1,0 +1,74 @@
+// What the user asks of the timer, on the window's thread: start and stop,
+// pause, Enter in a time field, Test, the action box's Repeat and volume,
+// and the up and down steps of the time entry.
+
+#include "timer/win/Dialog.h"
+
+#include "foundation/time/TimeFunctions.h"
+
+namespace s::sound::gui::dialogs::plinkett {
+
+void Dialog::requestStartStop() {
+    if (!running_) {
+        startRun(kCountDown);
+        return;
+    }
+    stopRequested_ = true;
+    storeTimerOn(false);
+}
+
+void Dialog::requestPause() {
+    // Counting or Paused: a count-down whose action point is not reached yet.
+    if (running_ && runKind_ == kCountDown && view_.pauseButtonEnabled)
+        paused_ = !paused_;
+}
+
+void Dialog::requestEnterInField() {
+    if (paused_)
+        paused_ = false;
+    else
+        requestStartStop();
+}
+
+void Dialog::requestTest() {
+    if (running_) {
+        stopRequested_ = true;
+        return;
+    }
+    captureAction();
+    // The sound plays on the worker, with status events; every other action
+    // runs at once, here.
+    if (actionKind_ == kPlay)
+        startRun(kTest);
+    else
+        runAction();
+}
+
+void Dialog::requestRepeat(bool checked) {
+    action_.repeatChecked = checked;
+    playRepeat_ = checked;
+}
+
+void Dialog::requestVolume(std::int32_t percent) {
+    action_.volumeKey = percent;
+    playVolume_ = percent;
+}
+
+void Dialog::computeTarget() {
+    targetMs_ = plinkett::computeTarget(entry_, time::nowMillis());
+    startGapMs_ = raisedStartGap(startGapMs_, targetMs_, time::nowMillis());
+}
+
+void Dialog::fillPauseEntry() {
+    plinkett::fillPauseEntry(entry_, targetMs_ - time::nowMillis());
+}
+
+void Dialog::stepAt(int dHour, int dMin, int dSec) {
+    plinkett::stepAt(entry_, dHour, dMin, dSec);
+}
+
+void Dialog::stepAfter(int dHour, int dMin, int dSec) {
+    plinkett::stepAfter(entry_, dHour, dMin, dSec);
+}
+
+} // namespace s::sound::gui::dialogs::plinkett
