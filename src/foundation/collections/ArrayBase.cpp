@@ -45,14 +45,6 @@ private:
     std::vector<std::uint8_t> copy_;
 };
 
-std::uint32_t clampPosition(std::int64_t p) {
-    if (p < 0)
-        return 0;
-    if (p > 0xFFFFFFFFLL)
-        return 0xFFFFFFFFu;
-    return static_cast<std::uint32_t>(p);
-}
-
 std::uint32_t countOrRest(std::int32_t count, std::uint32_t length, std::uint32_t from) {
     if (count >= 0)
         return static_cast<std::uint32_t>(count);
@@ -124,54 +116,20 @@ void* ArrayBase::elementPointer(std::uint32_t i) {
 // ---- streams
 
 bool ArrayBase::read(void* buffer, std::uint32_t n, std::uint32_t* count) {
-    std::uint32_t size = byteSize();
-    std::uint32_t copied = 0;
-    bool result = true;
-    if (n != 0) {
-        if (position_ >= size) {
-            result = false;
-        } else {
-            copied = n < size - position_ ? n : size - position_;
-            copyBytes(buffer, buffer_ + position_, copied);
-            position_ += copied;
-        }
-    }
-    if (count != nullptr)
-        *count = copied;
-    return result;
+    return cursor_.read(buffer_, byteSize(), buffer, n, count);
 }
 
 bool ArrayBase::write(const void* data, std::uint32_t n, std::uint32_t* count) {
     SourceBytes source(data, 0, n, buffer_, bytesOf(capacity_));
-    reserve(((position_ + n) >> shift_) + 1);
-    copyBytes(buffer_ + position_, source.bytes(), n);
-    position_ += n;
-    if ((position_ >> shift_) > length_)
-        length_ = position_ >> shift_;
+    std::uint32_t at = cursor_.get();
+    reserve(((at + n) >> shift_) + 1);
+    copyBytes(buffer_ + at, source.bytes(), n);
+    cursor_.wrote(n);
+    if ((cursor_.get() >> shift_) > length_)
+        length_ = cursor_.get() >> shift_;
     if (count != nullptr)
         *count = n;
     return true;
-}
-
-std::int64_t ArrayBase::seekToEnd() {
-    position_ = byteSize();
-    return position_;
-}
-
-void ArrayBase::seek(std::int64_t p) {
-    position_ = clampPosition(p);
-}
-
-void ArrayBase::seekFromEnd(std::int64_t d) {
-    position_ = clampPosition(std::int64_t{byteSize()} - d);
-}
-
-void ArrayBase::skip(std::int64_t d) {
-    position_ = clampPosition(position_ + d);
-}
-
-void ArrayBase::skipBack(std::int64_t d) {
-    position_ = clampPosition(position_ - d);
 }
 
 // ---- reservation
@@ -314,13 +272,14 @@ std::int32_t ArrayBase::compareRange(std::uint32_t at, const void* src, std::uin
 
 void ArrayBase::reset() {
     length_ = 0;
-    position_ = 0;
+    cursor_.rewind();
 }
 
 void ArrayBase::freeMemory() {
     std::free(buffer_);
     buffer_ = nullptr;
-    length_ = capacity_ = position_ = 0;
+    length_ = capacity_ = 0;
+    cursor_.rewind();
 }
 
 void ArrayBase::swap(std::uint32_t i, std::uint32_t j) {

@@ -2,6 +2,7 @@
 
 #include "foundation/collections/ArrayIterator.h"
 #include "foundation/collections/ICollection.h"
+#include "foundation/collections/MemoryCursor.h"
 #include "foundation/objects/IObject.h"
 #include "foundation/collections/IStream.h"
 
@@ -57,15 +58,15 @@ public:
     // is written but not counted in the length.
     bool write(const void* data, std::uint32_t n, std::uint32_t* count) override;
     bool flush() override { return true; }
-    void close() override { position_ = 0; }
-    std::int64_t position() override { return position_; }
+    void close() override { cursor_.rewind(); }
+    std::int64_t position() override { return cursor_.get(); }
     bool isSeekable() override { return true; }
-    void rewind() override { position_ = 0; }
-    std::int64_t seekToEnd() override;
-    void seek(std::int64_t position) override;
-    void seekFromEnd(std::int64_t distance) override;
-    void skip(std::int64_t distance) override;
-    void skipBack(std::int64_t distance) override;
+    void rewind() override { cursor_.rewind(); }
+    std::int64_t seekToEnd() override { return cursor_.seekToEnd(byteSize()); }
+    void seek(std::int64_t position) override { cursor_.seek(position); }
+    void seekFromEnd(std::int64_t distance) override { cursor_.seekFromEnd(byteSize(), distance); }
+    void skip(std::int64_t distance) override { cursor_.skip(distance); }
+    void skipBack(std::int64_t distance) override { cursor_.skipBack(distance); }
     void closeAndReset() override { close(); }
     // The array is not given back through its stream.
     void dispose() override { close(); }
@@ -155,7 +156,7 @@ private:
     std::uint8_t* buffer_ = nullptr;
     std::uint32_t length_ = 0;
     std::uint32_t capacity_ = 0;
-    std::uint32_t position_ = 0;
+    MemoryCursor cursor_;
 };
 
 } // namespace s::col::_array

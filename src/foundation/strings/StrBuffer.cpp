@@ -197,13 +197,14 @@ void StrBuffer::reserve(std::uint32_t n) {
 
 void StrBuffer::reset() {
     length_ = 0;
-    position_ = 0;
+    cursor_.rewind();
 }
 
 void StrBuffer::freeMemory() {
     std::free(buffer_);
     buffer_ = nullptr;
-    length_ = capacity_ = position_ = 0;
+    length_ = capacity_ = 0;
+    cursor_.rewind();
 }
 
 char16_t* StrBuffer::buffer() {
@@ -706,62 +707,19 @@ void StrBuffer::replace(const char16_t* find, const char16_t* replacement, bool 
 // ---- streams
 
 bool StrBuffer::read(void* out, std::uint32_t n, std::uint32_t* count) {
-    std::uint32_t size = 2 * length_;
-    if (n == 0) {
-        if (count != nullptr)
-            *count = 0;
-        return true;
-    }
-    if (position_ >= size) {
-        if (count != nullptr)
-            *count = 0;
-        return false;
-    }
-    std::uint32_t available = size - position_;
-    std::uint32_t copied = n < available ? n : available;
-    std::memcpy(out, reinterpret_cast<const unsigned char*>(buffer_) + position_, copied);
-    position_ += copied;
-    if (count != nullptr)
-        *count = copied;
-    return true;
+    return cursor_.read(buffer_, 2 * length_, out, n, count);
 }
 
 bool StrBuffer::write(const void* data, std::uint32_t n, std::uint32_t* count) {
-    reserve((position_ + n) / 2 + 1);
-    std::memcpy(reinterpret_cast<unsigned char*>(buffer_) + position_, data, n);
-    position_ += n;
-    if (position_ / 2 > length_)
-        length_ = position_ / 2;
+    std::uint32_t at = cursor_.get();
+    reserve((at + n) / 2 + 1);
+    std::memcpy(reinterpret_cast<unsigned char*>(buffer_) + at, data, n);
+    cursor_.wrote(n);
+    if (cursor_.get() / 2 > length_)
+        length_ = cursor_.get() / 2;
     if (count != nullptr)
         *count = n;
     return true;
-}
-
-namespace {
-std::uint32_t clampPosition(std::int64_t p) {
-    if (p < 0)
-        return 0;
-    if (p > 0xFFFFFFFFLL)
-        return 0xFFFFFFFFu;
-    return static_cast<std::uint32_t>(p);
-}
-} // namespace
-
-std::int64_t StrBuffer::seekToEnd() {
-    position_ = 2 * length_;
-    return position_;
-}
-void StrBuffer::seek(std::int64_t p) {
-    position_ = clampPosition(p);
-}
-void StrBuffer::seekFromEnd(std::int64_t d) {
-    position_ = clampPosition(2 * std::int64_t{length_} - d);
-}
-void StrBuffer::skip(std::int64_t d) {
-    position_ = clampPosition(position_ + d);
-}
-void StrBuffer::skipBack(std::int64_t d) {
-    position_ = clampPosition(position_ - d);
 }
 
 // ---- iterators

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/collections/MemoryCursor.h"
 #include "foundation/strings/IStr.h"
 
 #include <cstdint>
@@ -41,15 +42,15 @@ public:
     bool read(void* buffer, std::uint32_t n, std::uint32_t* count) override;
     bool write(const void* data, std::uint32_t n, std::uint32_t* count) override;
     bool flush() override { return true; }
-    void close() override { position_ = 0; }
-    std::int64_t position() override { return position_; }
+    void close() override { cursor_.rewind(); }
+    std::int64_t position() override { return cursor_.get(); }
     bool isSeekable() override { return true; }
-    void rewind() override { position_ = 0; }
-    std::int64_t seekToEnd() override;
-    void seek(std::int64_t position) override;
-    void seekFromEnd(std::int64_t distance) override;
-    void skip(std::int64_t distance) override;
-    void skipBack(std::int64_t distance) override;
+    void rewind() override { cursor_.rewind(); }
+    std::int64_t seekToEnd() override { return cursor_.seekToEnd(2 * length_); }
+    void seek(std::int64_t position) override { cursor_.seek(position); }
+    void seekFromEnd(std::int64_t distance) override { cursor_.seekFromEnd(2 * length_, distance); }
+    void skip(std::int64_t distance) override { cursor_.skip(distance); }
+    void skipBack(std::int64_t distance) override { cursor_.skipBack(distance); }
     void closeAndReset() override { close(); }
     void dispose() override { close(); }
 
@@ -216,7 +217,7 @@ private:
     char16_t* buffer_ = nullptr;
     std::uint32_t length_ = 0;
     std::uint32_t capacity_ = 0;
-    std::uint32_t position_ = 0;
+    col::MemoryCursor cursor_;
 };
 
 } // namespace s::str::strbuffer
