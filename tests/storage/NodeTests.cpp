@@ -238,7 +238,7 @@ TEST(Node, ArrayWritersDumpFixedWidthLowerCaseHex) {
 }
 
 TEST(Node, SaveCreatesMissingDirectoriesAndLoadReadsTheFileBack) {
-    TempDir dir;
+    TempFolder dir;
     std::u16string path = dir.file(u"one/two/settings.xml");
     NodePtr node = newNode(u"savedata");
     Node* view = node->addChild(u"View");

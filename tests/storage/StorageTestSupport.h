@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/collections/Arrays.h"
+#include "TestSupport.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/strings/StrBuffer.h"
 #include "storage/Node.h"
@@ -15,6 +16,8 @@
 #include <string>
 
 namespace storage_test {
+
+using s::test::TempFolder;
 
 struct NodeRelease {
     void operator()(s::xml::Node* node) const { node->release(); }
@@ -51,31 +54,6 @@ inline std::u16string decoded(const s::xml::Node& node, const char16_t* name) {
     node.getString(name, &out, u"(missing)", false);
     return std::u16string(out.cStr(), out.length());
 }
-
-// A directory of its own for each test, removed afterwards.
-class TempDir {
-public:
-    TempDir() {
-        std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() /
-                ("tarnwick-storage-" + std::to_string(seed()) + std::to_string(seed()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    const std::filesystem::path& path() const { return path_; }
-    std::u16string file(const std::u16string& relative) const {
-        return (path_ / std::filesystem::path(relative)).u16string();
-    }
-
-private:
-    std::filesystem::path path_;
-};
 
 inline std::string fileBytes(const std::u16string& path) {
     std::ifstream in(std::filesystem::path(path), std::ios::binary);

@@ -112,7 +112,7 @@ TEST(XmlMappedData, ASetterReplacesEveryCopyOfAKeyFromAHandEditedFile) {
 // ---- over a file
 
 TEST(XmlMappedData, AFileInAMissingDirectoryIsCreatedByTheFirstFlush) {
-    TempDir dir;
+    TempFolder dir;
     std::u16string path = dir.file(u"Vexa/Tarnwick/settings.xml");
     {
         StorePtr store(MappedData::createOverFile(path.c_str(), u"savedata"));
@@ -127,7 +127,7 @@ TEST(XmlMappedData, AFileInAMissingDirectoryIsCreatedByTheFirstFlush) {
 }
 
 TEST(XmlMappedData, TheFilesOwnRootWinsAndAFileWithoutOneGetsANewRoot) {
-    TempDir dir;
+    TempFolder dir;
     std::u16string path = dir.file(u"s.xml");
     writeBytes(path, "<!-- by hand -->\n<SkinSetXml>\n  <SkinSet numOfSkins=\"2\"/>\n</SkinSetXml>\n");
     StorePtr store(MappedData::createOverFile(path.c_str(), u"savedata"));
@@ -140,7 +140,7 @@ TEST(XmlMappedData, TheFilesOwnRootWinsAndAFileWithoutOneGetsANewRoot) {
 }
 
 TEST(XmlMappedData, AutoFlushRewritesTheFileAfterEveryChange) {
-    TempDir dir;
+    TempFolder dir;
     std::u16string path = dir.file(u"auto.xml");
     StorePtr store(MappedData::createOverFile(path.c_str(), u"savedata"));
     store->setAutoFlush(true);
@@ -164,7 +164,7 @@ struct CrashBeforeReplace {
 };
 
 TEST(XmlMappedData, ACrashBetweenWritingAndReplacingKeepsThePreviousFile) {
-    TempDir dir;
+    TempFolder dir;
     std::u16string path = dir.file(u"settings.xml");
     const std::string previous = "<savedata><Timer Hour=\"7\"></Timer></savedata>";
     writeBytes(path, previous);

@@ -1,4 +1,5 @@
 #include "timer/TimerMath.h"
+#include "TestSupport.h"
 
 #include "TestClock.h"
 #include "foundation/time/TimeFunctions.h"
@@ -8,6 +9,8 @@
 #include <string>
 
 #include "foundation/strings/StrBuffer.h"
+
+using s::test::narrow;
 
 using namespace s::sound::gui::dialogs::plinkett;
 using s::test::localInstant;
@@ -33,13 +36,6 @@ TimeEntry afterEntry(const char16_t* h, const char16_t* m, const char16_t* s) {
     entry.afterMin.set(m);
     entry.afterSec.set(s);
     return entry;
-}
-
-std::string narrow(const StrBuffer& text) {
-    std::string out;
-    for (std::uint32_t i = 0; i < text.length(); ++i)
-        out += static_cast<char>(text.charAt(i));
-    return out;
 }
 
 std::string clockOf(const TimeEntry& e, bool at) {

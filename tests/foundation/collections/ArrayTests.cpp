@@ -1,4 +1,5 @@
 #include "foundation/collections/ArrayBase.h"
+#include "TestSupport.h"
 #include "foundation/collections/ArrayIterator.h"
 #include "foundation/collections/Arrays.h"
 #include "foundation/collections/CollectionInputStream.h"
@@ -12,6 +13,8 @@
 #include <cstring>
 #include <string>
 #include <vector>
+
+using s::test::narrow;
 
 using s::col::ArrayP;
 using s::col::ArrayS08;
@@ -31,13 +34,6 @@ template <class Array> auto elements(const Array& array) {
     std::vector<decltype(array.at(0))> out;
     for (std::uint32_t i = 0; i < array.length(); ++i)
         out.push_back(array.at(i));
-    return out;
-}
-
-std::string narrow(s::str::IStr* str) {
-    std::string out;
-    for (std::uint32_t i = 0; i < str->length(); ++i)
-        out += static_cast<char>(str->charAt(i));
     return out;
 }
 

@@ -1,25 +1,16 @@
 #include "foundation/files/PathText.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+using s::test::narrow;
+
 namespace pathtext = s::file::pathtext;
 using s::str::StrBuffer;
 
 namespace {
-
-std::string narrow(const StrBuffer& text) {
-    std::string out;
-    for (std::uint32_t i = 0; i < text.length(); ++i)
-        out += text.charAt(i) < 0x80 ? static_cast<char>(text.charAt(i)) : '?';
-    return out;
-}
-
-std::string narrow(const char16_t* text) {
-    StrBuffer buffer(text);
-    return narrow(buffer);
-}
 
 std::u16string repeated(char16_t c, std::size_t n) {
     return std::u16string(n, c);

@@ -1,4 +1,5 @@
 #include "foundation/collections/Arrays.h"
+#include "TestSupport.h"
 #include "foundation/strings/CodePage.h"
 #include "foundation/strings/NumberFormat.h"
 #include "foundation/objects/Pools.h"
@@ -14,17 +15,12 @@
 #include <string>
 #include <vector>
 
+using s::test::narrow;
+
 using s::str::StrArray;
 using s::str::StrBuffer;
 
 namespace {
-
-std::string narrow(const StrBuffer& s) {
-    std::string out;
-    for (std::uint32_t i = 0; i < s.length(); ++i)
-        out += s.charAt(i) < 0x80 ? static_cast<char>(s.charAt(i)) : '?';
-    return out;
-}
 
 std::vector<std::string> pieces(StrArray* array) {
     std::vector<std::string> out;

@@ -1,4 +1,5 @@
 #include "storage/win/RegDir.h"
+#include "TestSupport.h"
 
 #include "foundation/collections/Arrays.h"
 #include "foundation/objects/Pools.h"
@@ -12,18 +13,13 @@
 #include <string>
 #include <vector>
 
+using s::test::narrow;
+
 using s::reg::win::RegDir;
 
 namespace {
 
 constexpr char16_t kTestRoot[] = u"Software\\Vexa\\TarnwickTests";
-
-std::string narrow(const char16_t* text) {
-    std::string out;
-    for (; *text != 0; ++text)
-        out += *text < 0x80 ? static_cast<char>(*text) : '?';
-    return out;
-}
 
 // Each test works below its own key, removed again afterwards.
 class RegDirTest : public ::testing::Test {

@@ -1,4 +1,5 @@
 #include "DialogFixture.h"
+#include "TestSupport.h"
 #include "win/ShutdownPrivilege.h"
 #include "win/SoundCapture.h"
 
@@ -21,6 +22,8 @@
 #include <thread>
 #include <vector>
 
+using s::test::narrow;
+
 using namespace s::sound::gui::dialogs::plinkett;
 using s::test::DialogRun;
 
@@ -31,13 +34,6 @@ namespace {
 std::mutex callsMutex;
 std::vector<std::string> calls;
 std::atomic<int> powerAnswer{1};
-
-std::string narrow(const wchar_t* text) {
-    std::string out;
-    for (; text != nullptr && *text != 0; ++text)
-        out += static_cast<char>(*text);
-    return out;
-}
 
 void note(const std::string& call) {
     std::lock_guard<std::mutex> lock(callsMutex);

@@ -28,7 +28,7 @@ std::string asText(const std::vector<std::uint8_t>& bytes) {
 } // namespace
 
 TEST(FileOutputStream, SeventyThousandBytesGoOutOneBufferAtATime) {
-    TempDir temp;
+    TempFolder temp;
     std::u16string name = temp.file(u"big.bin");
     std::vector<std::uint8_t> bytes = pattern(70000);
     for (bool byClose : {false, true}) {
@@ -54,7 +54,7 @@ TEST(FileOutputStream, SeventyThousandBytesGoOutOneBufferAtATime) {
 }
 
 TEST(FileOutputStream, SeeksWriteTheBufferOutFirst) {
-    TempDir temp;
+    TempFolder temp;
     std::u16string name = temp.file(u"seek.bin");
     PathPtr path = pathOf(name);
     FileOutputStream* out = path->openOutputStream(false);
@@ -72,7 +72,7 @@ TEST(FileOutputStream, SeeksWriteTheBufferOutFirst) {
 }
 
 TEST(FileOutputStream, AppendingStartsAtTheEnd) {
-    TempDir temp;
+    TempFolder temp;
     std::u16string name = temp.file(u"log.txt");
     writeBytes(name, "one,");
     PathPtr path = pathOf(name);
@@ -85,7 +85,7 @@ TEST(FileOutputStream, AppendingStartsAtTheEnd) {
 }
 
 TEST(FileOutputStream, AStreamThatCouldNotOpenRefusesToWrite) {
-    TempDir temp;
+    TempFolder temp;
     std::filesystem::create_directories(temp.path() / "folder");
     PathPtr folder = pathOf(temp.file(u"folder"));
     FileOutputStream* out = folder->openOutputStream(false);
@@ -98,7 +98,7 @@ TEST(FileOutputStream, AStreamThatCouldNotOpenRefusesToWrite) {
 }
 
 TEST(FileInputStream, AMissingFileFailsItsFirstRead) {
-    TempDir temp;
+    TempFolder temp;
     PathPtr path = pathOf(temp.file(u"missing.mp3"));
     FileInputStream* in = path->openInputStream();
     char buffer[16];
@@ -110,7 +110,7 @@ TEST(FileInputStream, AMissingFileFailsItsFirstRead) {
 }
 
 TEST(FileInputStream, ReadsSeeksAndEndsWithAFailedRead) {
-    TempDir temp;
+    TempFolder temp;
     std::u16string name = temp.file(u"data.bin");
     writeBytes(name, "0123456789");
     PathPtr path = pathOf(name);

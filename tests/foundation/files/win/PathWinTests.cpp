@@ -21,7 +21,7 @@ using namespace file_test;
 
 namespace {
 
-std::set<std::string> namesIn(s::col::ArrayP* paths, const TempDir& root) {
+std::set<std::string> namesIn(s::col::ArrayP* paths, const TempFolder& root) {
     std::set<std::string> names;
     std::size_t skip = root.text().size() + 1;
     for (std::uint32_t i = 0; i < paths->length(); ++i)
@@ -50,7 +50,7 @@ std::set<std::string> treeOf(const fs::path& root) {
 }
 
 // A small tree: two files, a folder with a read-only file and a hidden one.
-void makeTree(const TempDir& temp, const std::u16string& top) {
+void makeTree(const TempFolder& temp, const std::u16string& top) {
     writeBytes(temp.file(top + u"\\one.txt"), "1");
     writeBytes(temp.file(top + u"\\two.bin"), "22");
     writeBytes(temp.file(top + u"\\sub\\three.txt"), "333");
@@ -176,7 +176,7 @@ TEST(PathWinSplit, DrivesServersAndVolumes) {
 // ---- relative paths
 
 TEST(PathWinRelative, MakeRelativeAndResolveRoundTripOnRealFolders) {
-    TempDir temp;
+    TempFolder temp;
     fs::create_directories(temp.path() / "a" / "b");
     writeBytes(temp.file(u"a\\b\\f.txt"), "x");
     PathPtr folder = pathOf(temp.file(u"a\\b"));
@@ -216,7 +216,7 @@ TEST(PathWinRelative, APathOnAnotherVolumeStaysAsItIs) {
 // ---- files and attributes
 
 TEST(PathWinFiles, AttributesOfRealEntries) {
-    TempDir temp;
+    TempFolder temp;
     writeBytes(temp.file(u"f.txt"), "hello");
     PathPtr file = pathOf(temp.file(u"f.txt"));
     PathPtr folder = pathOf(temp.text());
@@ -246,7 +246,7 @@ TEST(PathWinFiles, AttributesOfRealEntries) {
 }
 
 TEST(PathWinFiles, SetTimesHonoursTheSwitchOfTheEntrysKind) {
-    TempDir temp;
+    TempFolder temp;
     writeBytes(temp.file(u"plain.txt"), "p");
     writeBytes(temp.file(u"locked.txt"), "r");
     setAttribute(temp.file(u"locked.txt"), FILE_ATTRIBUTE_READONLY);
@@ -266,7 +266,7 @@ TEST(PathWinFiles, SetTimesHonoursTheSwitchOfTheEntrysKind) {
 }
 
 TEST(PathWinFiles, DirectorySizesSumTheirFiles) {
-    TempDir temp;
+    TempFolder temp;
     makeTree(temp, u"t");
     PathPtr top = pathOf(temp.file(u"t"));
     std::uint32_t files = 0, folders = 0;
@@ -283,7 +283,7 @@ TEST(PathWinFiles, DirectorySizesSumTheirFiles) {
 }
 
 TEST(PathWinFiles, RenameAndScramble) {
-    TempDir temp;
+    TempFolder temp;
     writeBytes(temp.file(u"a.txt"), "a");
     writeBytes(temp.file(u"taken.txt"), "t");
     PathPtr file = pathOf(temp.file(u"a.txt"));
@@ -305,7 +305,7 @@ TEST(PathWinFiles, RenameAndScramble) {
 // ---- creating, copying, moving, deleting
 
 TEST(PathWinOperations, CreateMakesMissingParents) {
-    TempDir temp;
+    TempFolder temp;
     PathPtr file = pathOf(temp.file(u"x\\y\\new.txt"));
     ASSERT_TRUE(file->createFile(false));
     EXPECT_TRUE(fs::is_regular_file(temp.path() / "x" / "y" / "new.txt"));
@@ -317,7 +317,7 @@ TEST(PathWinOperations, CreateMakesMissingParents) {
 }
 
 TEST(PathWinOperations, CopyMoveAndDeleteASmallTree) {
-    TempDir temp;
+    TempFolder temp;
     makeTree(temp, u"a");
     std::set<std::string> tree = treeOf(temp.path() / "a");
     ASSERT_EQ(tree.size(), 5u);
@@ -340,7 +340,7 @@ TEST(PathWinOperations, CopyMoveAndDeleteASmallTree) {
 }
 
 TEST(PathWinOperations, CopyingAFolderIntoItselfIsRefused) {
-    TempDir temp;
+    TempFolder temp;
     makeTree(temp, u"a");
     PathPtr source = pathOf(temp.file(u"a"));
     EXPECT_FALSE(source->copyTo(temp.file(u"a\\sub\\again").c_str(), true));
@@ -350,7 +350,7 @@ TEST(PathWinOperations, CopyingAFolderIntoItselfIsRefused) {
 }
 
 TEST(PathWinOperations, CopyAndMoveOfFilesKeepOrReplaceTheTarget) {
-    TempDir temp;
+    TempFolder temp;
     writeBytes(temp.file(u"new.txt"), "new");
     writeBytes(temp.file(u"old.txt"), "old");
     PathPtr source = pathOf(temp.file(u"new.txt"));
@@ -365,7 +365,7 @@ TEST(PathWinOperations, CopyAndMoveOfFilesKeepOrReplaceTheTarget) {
 }
 
 TEST(PathWinOperations, NextFreeNameCountsUp) {
-    TempDir temp;
+    TempFolder temp;
     PathPtr song = pathOf(temp.file(u"song.mp3"));
     PathPtr free0(song->nextFreeName());
     EXPECT_EQ(narrow(free0->fullPath()), narrow(temp.file(u"song.mp3")));
@@ -406,7 +406,7 @@ TEST(PathWinOperations, DerivedPaths) {
 // ---- shortcuts
 
 TEST(PathWinShortcuts, AShortcutLeadsBackToItsTarget) {
-    TempDir temp;
+    TempFolder temp;
     writeBytes(temp.file(u"target.exe"), "MZ");
     PathPtr target = pathOf(temp.file(u"target.exe"));
     ASSERT_TRUE(target->createShortcut(temp.file(u"link").c_str(), false, u"-startup"));
@@ -421,7 +421,7 @@ TEST(PathWinShortcuts, AShortcutLeadsBackToItsTarget) {
 }
 
 TEST(PathWinShortcuts, FolderAndInternetShortcuts) {
-    TempDir temp;
+    TempFolder temp;
     fs::create_directories(temp.path() / "real");
     fs::create_directories(temp.path() / "pointer");
     PathPtr real = pathOf(temp.file(u"real"));
@@ -442,7 +442,7 @@ TEST(PathWinShortcuts, FolderAndInternetShortcuts) {
 // ---- listings
 
 TEST(PathWinListings, ListsNamesPathsAndTrees) {
-    TempDir temp;
+    TempFolder temp;
     makeTree(temp, u"t");
     PathPtr top = pathOf(temp.file(u"t"));
     EXPECT_EQ(namesIn(top->listNames(false, true)),
@@ -465,7 +465,7 @@ TEST(PathWinListings, ListsNamesPathsAndTrees) {
 }
 
 TEST(PathWinListings, HiddenEntriesFollowTheExplorerValue) {
-    TempDir temp;
+    TempFolder temp;
     writeBytes(temp.file(u"shown.txt"), "");
     writeBytes(temp.file(u"secret.txt"), "");
     writeBytes(temp.file(u"system.txt"), "");
@@ -489,7 +489,7 @@ TEST(PathWinListings, HiddenEntriesFollowTheExplorerValue) {
 }
 
 TEST(PathWinListings, WildcardsMatchInTheFolderAndBelow) {
-    TempDir temp;
+    TempFolder temp;
     for (const char16_t* name : {u"a.mp3", u"B.MP3", u"c.wav", u"sub\\d.mp3", u"sub\\e.txt"})
         writeBytes(temp.file(name), "");
     PathPtr pattern = pathOf(temp.file(u"*.mp3"));
@@ -502,7 +502,7 @@ TEST(PathWinListings, WildcardsMatchInTheFolderAndBelow) {
 }
 
 TEST(PathWinListings, NeighboursInSortedOrder) {
-    TempDir temp;
+    TempFolder temp;
     for (const char16_t* name : {u"c.mp3", u"a.mp3", u"b.wav", u"d.MP3"})
         writeBytes(temp.file(name), "");
     s::str::StrArray* mp3 = s::thread::take<s::str::StrArray>();
@@ -537,7 +537,7 @@ TEST(PathWinListings, NeighboursInSortedOrder) {
 // ---- whole files
 
 TEST(PathWinWholeFiles, WriteAllReadAllAndAppend) {
-    TempDir temp;
+    TempFolder temp;
     PathPtr file = pathOf(temp.file(u"new\\data.bin"));
     s::col::ArrayU08 bytes;
     for (int i = 0; i < 70000; ++i)
@@ -562,7 +562,7 @@ TEST(PathWinWholeFiles, WriteAllReadAllAndAppend) {
 }
 
 TEST(PathWinWholeFiles, LongPathsWorkThroughTheSystemForm) {
-    TempDir temp;
+    TempFolder temp;
     std::u16string deep = temp.text();
     while (deep.size() < 300)
         deep += u"\\folder-with-a-long-name";
@@ -581,7 +581,7 @@ TEST(PathWinWholeFiles, LongPathsWorkThroughTheSystemForm) {
 }
 
 TEST(PathWinWholeFiles, PlatformFileFunctionsGoThroughThePaths) {
-    TempDir temp;
+    TempFolder temp;
     std::u16string name = temp.file(u"store\\settings.xml");
     ASSERT_TRUE(s::platform::createDirectories(temp.file(u"store").c_str()));
     ASSERT_TRUE(s::platform::writeFile(name.c_str(), "<a/>", 4));
@@ -600,7 +600,7 @@ TEST(PathWinWholeFiles, PlatformFileFunctionsGoThroughThePaths) {
 }
 
 TEST(PathWinFiles, ExclusiveAccessFailsWhileAnotherHandleIsOpen) {
-    TempDir temp;
+    TempFolder temp;
     makeTree(temp, u"t");
     PathPtr top = pathOf(temp.file(u"t"));
     std::u16string busy = temp.file(u"t\\sub\\three.txt");
@@ -621,7 +621,7 @@ TEST(PathWinFiles, ExclusiveAccessFailsWhileAnotherHandleIsOpen) {
 }
 
 TEST(PathWinFiles, FormattedSizeIsTheShellsTextForFilesOnly) {
-    TempDir temp;
+    TempFolder temp;
     writeBytes(temp.file(u"f.bin"), std::string(70000, 'x'));
     PathPtr file = pathOf(temp.file(u"f.bin"));
     PathPtr folder = pathOf(temp.text());

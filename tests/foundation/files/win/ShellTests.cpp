@@ -69,7 +69,7 @@ std::wstring wideOf(const std::u16string& text) {
 } // namespace
 
 TEST_F(ShellSeam, ExecuteHidesOnlyBatchFilesThatExist) {
-    TempDir temp;
+    TempFolder temp;
     writeBytes(temp.file(u"job.BAT"), "@echo off\r\n");
     writeBytes(temp.file(u"job.txt"), "");
     std::filesystem::create_directories(temp.path() / "folder.bat");
@@ -142,7 +142,7 @@ TEST(ShellExecution, StartsAProgramWithItsParameterString) {
     ASSERT_GT(length, 0u);
     fs::path helper = fs::path(self).parent_path() / "parameter_echo.exe";
     ASSERT_TRUE(fs::exists(helper)) << helper.string();
-    TempDir temp;
+    TempFolder temp;
     std::u16string result = temp.file(u"echo.txt");
     std::u16string parameters = u"\"" + result + u"\" alpha \"beta gamma\" \u00e9t\u00e9";
     ASSERT_TRUE(s::file::win::execute(helper.u16string().c_str(), parameters.c_str()));
