@@ -11,23 +11,11 @@
 #include "timer/TimerMath.h"
 #include "timer/win/ClockThread.h"
 #include "localization/IEventListener.h"
+#include "toolkit/IAppWindow.h"
 #include "toolkit/win/RequestChannel.h"
 
 #include <atomic>
 #include <cstdint>
-
-namespace s::app {
-class IAppWindow;
-}
-namespace s::map {
-class IMappedData;
-}
-namespace s::lang {
-class Localizer;
-}
-namespace s::gui::drawer {
-class Skinner;
-}
 
 namespace s::sound::gui::dialogs::plinkett {
 
