@@ -278,8 +278,11 @@ std::uint32_t RegDir::getValueSize(const char16_t* name) {
 }
 
 bool RegDir::readSized(const char16_t* name, std::uint32_t size) {
-    std::uint32_t actual = 0;
-    return queryValue(name, nullptr, &actual) && actual == size;
+    // Text is never a number, whatever its size: "0" with its terminator is
+    // four bytes, and read by size it would be 0x30.
+    std::uint32_t type = 0, actual = 0;
+    return queryValue(name, &type, &actual) && actual == size && type != REG_SZ &&
+           type != REG_EXPAND_SZ && type != REG_MULTI_SZ;
 }
 
 namespace {

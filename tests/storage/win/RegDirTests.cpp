@@ -172,6 +172,36 @@ TEST_F(RegDirTest, GettersGoByDataSize) {
     EXPECT_EQ(dir->getValueSize(u"Eight"), 8u);
 }
 
+TEST_F(RegDirTest, NumbersAndFlagsAreNeverReadFromText) {
+    // Each text is four or eight bytes long with its terminators, the sizes
+    // the numeric getters read by.
+    ASSERT_TRUE(dir->setString(u"Text4", u"0"));
+    ASSERT_TRUE(dir->setExpandString(u"Expand4", u"1"));
+    auto* list = s::thread::take<s::str::StrArray>();
+    list->add(new s::str::StrBuffer(u""));
+    ASSERT_TRUE(dir->setStringArray(u"Multi4", list));
+    list->release();
+    ASSERT_TRUE(dir->setString(u"Text8", u"abc"));
+    ASSERT_TRUE(dir->setExpandString(u"Expand8", u"%x%"));
+    for (const char16_t* name : {u"Text4", u"Expand4", u"Multi4", u"Text8", u"Expand8"}) {
+        SCOPED_TRACE(narrow(name));
+        EXPECT_EQ(dir->getUInt8(name, 9), 9);
+        EXPECT_EQ(dir->getUInt16(name, 9), 9);
+        EXPECT_EQ(dir->getUInt32(name, 9u), 9u);
+        EXPECT_EQ(dir->getUInt64(name, 9u), 9u);
+        EXPECT_EQ(dir->getInt8(name, -9), -9);
+        EXPECT_EQ(dir->getInt16(name, -9), -9);
+        EXPECT_EQ(dir->getInt32(name, -9), -9);
+        EXPECT_EQ(dir->getInt64(name, -9), -9);
+        EXPECT_EQ(dir->getFloat(name, 2.5f), 2.5f);
+        EXPECT_EQ(dir->getDouble(name, 2.5), 2.5);
+        EXPECT_TRUE(dir->getBool(name, true));
+        EXPECT_FALSE(dir->getBool(name, false));
+    }
+    EXPECT_EQ(dir->getValueSize(u"Text4"), 4u);
+    EXPECT_EQ(dir->getValueSize(u"Text8"), 8u);
+}
+
 TEST_F(RegDirTest, ExpandableStringsExpandOnlyWhenAsked) {
     SetEnvironmentVariableW(L"TARNWICK_TEST_DIR", L"C:\\Alarm");
     ASSERT_TRUE(dir->setExpandString(u"Sound", u"%TARNWICK_TEST_DIR%\\ring.mp3"));
