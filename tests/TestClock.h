@@ -44,9 +44,9 @@ private:
     static inline std::atomic<std::uint64_t> frozenAt_{0};
 };
 
-// A UTC instant from a local wall-clock reading, converted as the product
-// converts (with the offset in force now).
-inline std::int64_t localInstant(int year, int month, int day, int hour, int minute, int second) {
+// Milliseconds from 1970-01-01 00:00 to a calendar reading, without any
+// time-zone conversion.
+inline std::int64_t civilMillis(int year, int month, int day, int hour, int minute, int second) {
     // Days from 1970-01-01 to the civil date (proleptic Gregorian).
     int y = month <= 2 ? year - 1 : year;
     int era = (y >= 0 ? y : y - 399) / 400;
@@ -55,8 +55,18 @@ inline std::int64_t localInstant(int year, int month, int day, int hour, int min
     int doy = (153 * mp + 2) / 5 + day - 1;
     int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     std::int64_t days = static_cast<std::int64_t>(era) * 146097 + doe - 719468;
-    std::int64_t wall = ((days * 24 + hour) * 60 + minute) * 60 + second;
-    return time::localMillisToUtc(wall * 1000);
+    return (((days * 24 + hour) * 60 + minute) * 60 + second) * 1000;
+}
+
+// A UTC instant from a local wall-clock reading, converted with the offset
+// in force now, as the date and period functions convert.
+inline std::int64_t localInstant(int year, int month, int day, int hour, int minute, int second) {
+    return time::localMillisToUtc(civilMillis(year, month, day, hour, minute, second));
+}
+
+// The same with the offset in force at the instant, as a wall clock reads.
+inline std::int64_t wallInstant(int year, int month, int day, int hour, int minute, int second) {
+    return time::localMillisToUtcAt(civilMillis(year, month, day, hour, minute, second));
 }
 
 } // namespace s::test

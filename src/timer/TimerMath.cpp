@@ -39,10 +39,14 @@ std::int64_t atTarget(const TimeEntry& entry, std::int64_t nowMs) {
         if (entry.clockSystem == ClockSystem::Pm)
             h += 12;
     }
-    std::int64_t target = time::localMidnightMillis(nowMs) + spanSeconds(h, m, s) * 1000;
-    std::int64_t nowRounded = time::localMillisToUtc(time::utcMillisToLocal(nowMs));
-    if (nowRounded > target)
-        target += time::kMillisPerDay;
+    // The entered time is a wall-clock reading of today (or tomorrow), so it
+    // is converted with the offset in force then: across a daylight-saving
+    // change the span is an hour shorter or longer, not the time an hour off.
+    std::int64_t nowLocal = time::utcMillisToLocalAt(nowMs);
+    std::int64_t wall = nowLocal - floorMod(nowLocal, time::kMillisPerDay) + spanSeconds(h, m, s) * 1000;
+    std::int64_t target = time::localMillisToUtcAt(wall);
+    if (nowMs > target)
+        target = time::localMillisToUtcAt(wall + time::kMillisPerDay);
     return target;
 }
 

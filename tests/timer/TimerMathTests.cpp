@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "foundation/strings/StrBuffer.h"
@@ -13,7 +15,9 @@
 using s::test::narrow;
 
 using namespace s::sound::gui::dialogs::plinkett;
+using s::test::civilMillis;
 using s::test::localInstant;
+using s::test::wallInstant;
 using s::time::kMillisPerDay;
 
 namespace {
@@ -56,38 +60,82 @@ std::string formatted(std::int64_t ms, const UnitTexts& units) {
 
 TEST(AtTarget, FiresLaterTodayOrTomorrowAroundTheEnteredSecond) {
     TimeEntry entry = atEntry(ClockSystem::Am, u"7", u"30", u"0");
-    std::int64_t before = localInstant(2026, 12, 9, 7, 29, 59);
+    std::int64_t before = wallInstant(2026, 12, 9, 7, 29, 59);
     EXPECT_EQ(atTarget(entry, before) - before, 1000);
 
-    std::int64_t exactly = localInstant(2026, 12, 9, 7, 30, 0);
+    std::int64_t exactly = wallInstant(2026, 12, 9, 7, 30, 0);
     EXPECT_EQ(atTarget(entry, exactly), exactly);
 
-    std::int64_t after = localInstant(2026, 12, 9, 7, 30, 1);
+    std::int64_t after = wallInstant(2026, 12, 9, 7, 30, 1);
     EXPECT_EQ(atTarget(entry, after), exactly + kMillisPerDay);
 }
 
 TEST(AtTarget, ClockSystemsMapHoursFromLocalMidnight) {
-    std::int64_t now = localInstant(2026, 12, 9, 8, 0, 0);
+    std::int64_t now = wallInstant(2026, 12, 9, 8, 0, 0);
     EXPECT_EQ(atTarget(atEntry(ClockSystem::TwentyFour, u"25", u"0", u"0"), now),
-              localInstant(2026, 12, 10, 1, 0, 0));
+              wallInstant(2026, 12, 10, 1, 0, 0));
     EXPECT_EQ(atTarget(atEntry(ClockSystem::Pm, u"12", u"0", u"0"), now),
-              localInstant(2026, 12, 9, 12, 0, 0));
+              wallInstant(2026, 12, 9, 12, 0, 0));
     EXPECT_EQ(atTarget(atEntry(ClockSystem::Am, u"12", u"0", u"0"), now),
-              localInstant(2026, 12, 10, 0, 0, 0));
+              wallInstant(2026, 12, 10, 0, 0, 0));
     EXPECT_EQ(atTarget(atEntry(ClockSystem::Pm, u"3", u"15", u"20"), now),
-              localInstant(2026, 12, 9, 15, 15, 20));
+              wallInstant(2026, 12, 9, 15, 15, 20));
     // Minutes and seconds above 59 simply add to the span.
     EXPECT_EQ(atTarget(atEntry(ClockSystem::TwentyFour, u"8", u"90", u"0"), now),
-              localInstant(2026, 12, 9, 9, 30, 0));
+              wallInstant(2026, 12, 9, 9, 30, 0));
 }
 
-TEST(AtTarget, ReadsAsTheEnteredWallClockTimeAcrossADaylightSavingNight) {
-    // The evening before the spring change in Europe/Berlin.
-    std::int64_t now = localInstant(2027, 3, 27, 23, 0, 0);
-    std::int64_t target = atTarget(atEntry(ClockSystem::Am, u"7", u"30", u"0"), now);
-    EXPECT_EQ(s::time::utcMillisToLocal(target),
-              s::time::utcMillisToLocal(localInstant(2027, 3, 28, 7, 30, 0)));
-    EXPECT_EQ(target - now, (8 * 60 + 30) * 60 * 1000);
+// The daylight-saving nights of 2027 in both zones the tests run in, as UTC
+// instants: the entered time is read off the wall clock on the day it falls.
+TEST(AtTarget, ReadsTheWallClockAcrossDaylightSavingNights) {
+    struct Case {
+        const char* zone;
+        const char* what;
+        std::int64_t nowUtc;
+        ClockSystem system;
+        const char16_t* hour;
+        const char16_t* minute;
+        std::int64_t targetUtc;
+    };
+    const Case cases[] = {
+        // Europe/Berlin: 01:00 UTC on 28 March and 31 October.
+        {"Europe/Berlin", "7:30 set the evening before the spring change",
+         civilMillis(2027, 3, 27, 22, 0, 0), ClockSystem::Am, u"7", u"30",
+         civilMillis(2027, 3, 28, 5, 30, 0)},
+        {"Europe/Berlin", "7:30 set the evening before the autumn change",
+         civilMillis(2027, 10, 30, 21, 0, 0), ClockSystem::Am, u"7", u"30",
+         civilMillis(2027, 10, 31, 6, 30, 0)},
+        {"Europe/Berlin", "2:30 in the skipped hour fires at 3:00",
+         civilMillis(2027, 3, 27, 22, 0, 0), ClockSystem::TwentyFour, u"2", u"30",
+         civilMillis(2027, 3, 28, 1, 0, 0)},
+        {"Europe/Berlin", "2:30 in the repeated hour fires at the first",
+         civilMillis(2027, 10, 30, 21, 0, 0), ClockSystem::TwentyFour, u"2", u"30",
+         civilMillis(2027, 10, 31, 0, 30, 0)},
+        // America/New_York: 07:00 UTC on 14 March, 06:00 UTC on 7 November.
+        {"America/New_York", "7:30 set the evening before the spring change",
+         civilMillis(2027, 3, 14, 4, 0, 0), ClockSystem::Am, u"7", u"30",
+         civilMillis(2027, 3, 14, 11, 30, 0)},
+        {"America/New_York", "7:30 set the evening before the autumn change",
+         civilMillis(2027, 11, 7, 3, 0, 0), ClockSystem::Am, u"7", u"30",
+         civilMillis(2027, 11, 7, 12, 30, 0)},
+        {"America/New_York", "2:30 in the skipped hour fires at 3:00",
+         civilMillis(2027, 3, 14, 4, 0, 0), ClockSystem::Am, u"2", u"30",
+         civilMillis(2027, 3, 14, 7, 0, 0)},
+        {"America/New_York", "1:30 in the repeated hour fires at the first",
+         civilMillis(2027, 11, 7, 3, 0, 0), ClockSystem::Am, u"1", u"30",
+         civilMillis(2027, 11, 7, 5, 30, 0)},
+    };
+    const char* zone = std::getenv("TZ");
+    int run = 0;
+    for (const Case& c : cases) {
+        if (zone == nullptr || std::strcmp(zone, c.zone) != 0)
+            continue;
+        ++run;
+        EXPECT_EQ(atTarget(atEntry(c.system, c.hour, c.minute, u"0"), c.nowUtc), c.targetUtc)
+            << c.zone << ": " << c.what;
+    }
+    if (run == 0)
+        GTEST_SKIP() << "no daylight-saving table for this time zone";
 }
 
 TEST(AfterTarget, AddsTheSpanInSixtyFourBits) {

@@ -51,6 +51,9 @@ std::uint64_t realSystemFileTime();
 // offset in force now, not the one in force at the converted instant.
 std::uint64_t utcFileTimeToLocal(std::uint64_t fileTime);
 std::uint64_t localFileTimeToUtc(std::uint64_t fileTime);
+// The local wall-clock reading of a UTC instant with the offset in force at
+// that instant (SystemTimeToTzSpecificLocalTime), daylight saving included.
+std::uint64_t utcFileTimeToLocalAt(std::uint64_t fileTime);
 
 void sleepMillis(std::uint32_t ms);
 

@@ -37,4 +37,11 @@ std::int64_t localMillisToUtc(std::int64_t ms);
 std::int64_t utcSecondsToLocal(std::int64_t seconds);
 std::int64_t localSecondsToUtc(std::int64_t seconds);
 
+// The same with the offset in force at the instant itself, as a wall clock
+// reads across a daylight-saving change. A local reading that does not exist
+// (the hour skipped in spring) gives the first instant after the gap; one
+// that exists twice (the hour repeated in autumn) gives the first of them.
+std::int64_t utcMillisToLocalAt(std::int64_t ms);
+std::int64_t localMillisToUtcAt(std::int64_t localMs);
+
 } // namespace s::time

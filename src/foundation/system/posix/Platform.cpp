@@ -65,6 +65,16 @@ std::uint64_t localFileTimeToUtc(std::uint64_t fileTime) {
     return fileTime - static_cast<std::uint64_t>(currentOffset());
 }
 
+std::uint64_t utcFileTimeToLocalAt(std::uint64_t fileTime) {
+    auto seconds = static_cast<time_t>(
+        (static_cast<std::int64_t>(fileTime) - static_cast<std::int64_t>(kUnixEpochFileTime)) /
+        10000000);
+    struct tm local {};
+    if (localtime_r(&seconds, &local) == nullptr)
+        return utcFileTimeToLocal(fileTime);
+    return fileTime + static_cast<std::uint64_t>(static_cast<std::int64_t>(local.tm_gmtoff) * 10000000);
+}
+
 void sleepMillis(std::uint32_t ms) { usleep(static_cast<useconds_t>(ms) * 1000); }
 
 // clock() measures processor time on POSIX but elapsed time in the Windows

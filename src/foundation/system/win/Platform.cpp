@@ -70,6 +70,18 @@ std::uint64_t localFileTimeToUtc(std::uint64_t fileTime) {
     return fromFileTime(utc);
 }
 
+std::uint64_t utcFileTimeToLocalAt(std::uint64_t fileTime) {
+    // SYSTEMTIME holds whole milliseconds; the rest is carried over as it is.
+    constexpr std::uint64_t kTicksPerMilli = 10000;
+    FILETIME utc = toFileTime(fileTime - fileTime % kTicksPerMilli), local;
+    SYSTEMTIME utcParts, localParts;
+    if (!FileTimeToSystemTime(&utc, &utcParts) ||
+        !SystemTimeToTzSpecificLocalTime(nullptr, &utcParts, &localParts) ||
+        !SystemTimeToFileTime(&localParts, &local))
+        return utcFileTimeToLocal(fileTime);
+    return fromFileTime(local) + fileTime % kTicksPerMilli;
+}
+
 void sleepMillis(std::uint32_t ms) { Sleep(ms); }
 
 std::int64_t processClockMillis() {
