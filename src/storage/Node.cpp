@@ -210,7 +210,7 @@ void Node::getString(const char16_t* name, str::IStr* out, const char16_t* def, 
 bool Node::load(const char16_t* pathText) {
     col::ArrayU08* bytes = thread::take<col::ArrayU08>();
     bool complete = platform::readFile(pathText, bytes);
-    parseUtf8(bytes);
+    complete = parseUtf8(bytes) && complete;
     bytes->release();
     return complete;
 }

@@ -41,8 +41,10 @@ public:
     // runs out of text.
     const char16_t* parse(const char16_t* text);
     // Parses a whole document given as UTF-8: a byte-order mark and any
-    // comments before the first element are skipped.
-    void parseUtf8(const col::ArrayU08* bytes);
+    // comments before the first element are skipped. Answers whether the
+    // document is complete and well-formed (see isCompleteDocument); what
+    // could be read is kept either way.
+    bool parseUtf8(const col::ArrayU08* bytes);
     // Parses only the start of the element at the first "<" of text: its
     // name, attributes and the text before its first child. Answers the
     // position after that; open tells whether content follows, and then the
@@ -136,8 +138,12 @@ public:
     const Attributes& getAttributes() const { return attributes_; }
 
     // Parses the whole file (what could be read of it); false when it could
-    // not be read completely.
+    // not be read completely or is not a complete document.
     bool load(const char16_t* pathText);
+    // Whether text is one whole element, with nothing but space and comments
+    // around it, every tag closed, every attribute value in double quotes and
+    // every element ended. The parser itself takes anything.
+    static bool isCompleteDocument(const char16_t* text);
     // Writes the document to a new file beside the target and puts it in the
     // target's place only when it is completely written, so that the old file
     // survives any failure; creates missing directories. False on failure.

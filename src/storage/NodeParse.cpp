@@ -119,7 +119,8 @@ const char16_t* Node::parse(const char16_t* text) {
             Node* child = thread::take<Node>();
             bool childOpen;
             p = child->parseStart(p, childOpen);
-            if (child->isComment()) {
+            // A tag cut off before its name (a damaged file) is no element.
+            if (child->isComment() || (child->getNameLength() == 0 && !childOpen)) {
                 child->release();
             } else {
                 node->appendChild(child);
@@ -136,9 +137,9 @@ const char16_t* Node::parse(const char16_t* text) {
     }
 }
 
-void Node::parseUtf8(const col::ArrayU08* bytes) {
+bool Node::parseUtf8(const col::ArrayU08* bytes) {
     if (bytes == nullptr || bytes->length() == 0)
-        return;
+        return true;
     str::StrBuffer* text = thread::take<str::StrBuffer>();
     text->fromUtf8(static_cast<const std::uint8_t*>(bytes->data()), false,
                    static_cast<std::int32_t>(bytes->length()));
@@ -150,7 +151,91 @@ void Node::parseUtf8(const col::ArrayU08* bytes) {
             break;
         freeName();
     }
+    bool complete = isCompleteDocument(text->cStr());
     text->release();
+    return complete;
+}
+
+namespace {
+
+// "<!" up to the next "-->"; null when it never ends.
+const char16_t* afterComment(const char16_t* p) {
+    for (; *p != 0; ++p)
+        if (p[0] == u'-' && p[1] == u'-' && p[2] == u'>')
+            return p + 3;
+    return nullptr;
+}
+
+// The start tag after its "<": a name, then name="value" pairs with double
+// quotes, then ">" or "/>". Null when it is malformed or cut off; open tells
+// whether content follows.
+const char16_t* afterStartTag(const char16_t* p, bool& open) {
+    const char16_t* name = p;
+    while (*p != 0 && !isSpace(*p) && *p != u'/' && *p != u'>' && *p != u'<')
+        ++p;
+    if (p == name)
+        return nullptr;
+    for (;;) {
+        p = skipSpace(p);
+        if (*p == u'>' || (p[0] == u'/' && p[1] == u'>')) {
+            open = *p == u'>';
+            return p + (open ? 1 : 2);
+        }
+        const char16_t* attribute = p;
+        while (*p != 0 && *p != u'=' && !isSpace(*p) && *p != u'>' && *p != u'/' && *p != u'<')
+            ++p;
+        if (p == attribute)
+            return nullptr;
+        p = skipSpace(p);
+        if (*p != u'=')
+            return nullptr;
+        p = skipSpace(p + 1);
+        if (*p != u'"')
+            return nullptr;
+        p = find(p + 1, u'"');
+        if (*p == 0)
+            return nullptr;
+        ++p;
+    }
+}
+
+} // namespace
+
+bool Node::isCompleteDocument(const char16_t* text) {
+    const char16_t* p = text;
+    if (*p == u'\xFEFF')
+        ++p;
+    int depth = 0;
+    bool rootSeen = false;
+    for (;;) {
+        if (depth == 0)
+            p = skipSpace(p);
+        else
+            p = find(p, u'<');
+        if (*p == 0)
+            return rootSeen && depth == 0;
+        if (*p != u'<' || (rootSeen && depth == 0 && p[1] != u'!'))
+            return false;
+        if (p[1] == u'!') {
+            p = afterComment(p + 2);
+        } else if (p[1] == u'/') {
+            if (depth == 0)
+                return false;
+            p = find(p, u'>');
+            if (*p == 0)
+                return false;
+            ++p;
+            --depth;
+        } else {
+            bool open = false;
+            p = afterStartTag(p + 1, open);
+            rootSeen = true;
+            if (open)
+                ++depth;
+        }
+        if (p == nullptr)
+            return false;
+    }
 }
 
 } // namespace s::xml

@@ -1,6 +1,8 @@
 #include "storage/XmlMappedData.h"
 
 #include "foundation/collections/Arrays.h"
+#include "foundation/system/DiagnosticLog.h"
+#include "foundation/system/Platform.h"
 #include "foundation/strings/NumberFormat.h"
 #include "foundation/objects/Pools.h"
 #include "storage/Node.h"
@@ -30,11 +32,26 @@ MappedData* MappedData::createOverFile(const char16_t* pathText, const char16_t*
     MappedData* store = thread::take<MappedData>();
     store->file_.set(pathText != nullptr ? pathText : u"");
     store->root_ = thread::take<Node>();
-    store->root_->load(pathText);
-    if (store->root_->getName() == nullptr)
+    if (!store->root_->load(pathText) && platform::fileExists(pathText))
+        store->setDamagedFileAside();
+    if (store->root_->getNameLength() == 0)
         store->root_->setName(rootName);
     store->current_ = store->root_;
     return store;
+}
+
+// A file that cannot be read whole would lose its unread part at the next
+// flush: it goes aside as "<file>.bad" (replacing an older one), and the store
+// keeps what it could read. When it cannot be moved, the store never writes.
+void MappedData::setDamagedFileAside() {
+    str::StrBuffer aside(file_);
+    aside.append(u".bad");
+    bool moved = platform::replaceFile(file_.cStr(), aside.cStr());
+    log::write(moved ? "settings: an incomplete settings file was set aside as .bad"
+                     : "settings: an incomplete settings file could not be set aside; "
+                       "it will not be written");
+    if (!moved)
+        file_.reset();
 }
 
 MappedData* MappedData::createOverElement(Node* root) {

@@ -23,7 +23,8 @@ class Node;
 class MappedData final : public map::IMappedData, public thread::IPoolable {
 public:
     // A store whose flush writes to pathText; the file's document when it
-    // can be read, otherwise a new root element named rootName.
+    // can be read, otherwise a new root element named rootName. A file that
+    // is there but cannot be read whole is moved to pathText + ".bad" first.
     static MappedData* createOverFile(const char16_t* pathText, const char16_t* rootName);
     // A store over root, which it owns from now on; flush writes nothing.
     static MappedData* createOverElement(Node* root);
@@ -91,6 +92,7 @@ public:
     void setAutoFlush(bool on) override { autoFlush_ = on; }
 
 private:
+    void setDamagedFileAside();
     Node* resolve(const char16_t* path, std::int32_t length, bool create);
     Node* existing(const char16_t* path);
     // The section, emptied of every value of key, ready for the new value.

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 using s::xml::MappedData;
 using s::xml::Node;
@@ -185,6 +186,66 @@ TEST(XmlMappedData, ACrashBetweenWritingAndReplacingKeepsThePreviousFile) {
     store->flush();
     EXPECT_EQ(fileBytes(path), "<savedata><Timer Hour=\"8\"></Timer></savedata>");
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(path + u".tmp")));
+}
+
+// A settings file cut short by a crash, at every byte, and one edited by hand
+// with single quotes: the damaged file is set aside whole, never written
+// over, and every key that lies before the damage is kept.
+TEST(XmlMappedData, AFileThatCannotBeReadWholeIsSetAsideAndItsReadableKeysKept) {
+    TempFolder dir;
+    std::u16string path = dir.file(u"SaveData.xml");
+    std::u16string aside = path + u".bad";
+    struct Key {
+        const char16_t* section;
+        const char16_t* name;
+        const char16_t* value;
+    };
+    const Key keys[] = {
+        {u"MainWindow\\View", u"Skin", u"Gray WG"},
+        {u"MainWindow\\View", u"Transparency", u"90"},
+        {u"MainWindow\\Timer", u"AtHour", u"7"},
+        {u"MainWindow\\Timer", u"Mode", u"After"},
+        {u"MainWindow\\Action", u"Play", u"C:\\Alarm\\sound.mp3"},
+    };
+    {
+        StorePtr store(MappedData::createOverFile(path.c_str(), u"SaveData"));
+        for (const Key& key : keys)
+            store->setString(key.section, key.name, key.value);
+        store->flush();
+    }
+    const std::string whole = fileBytes(path);
+    std::vector<std::size_t> ends; // where each key's attribute ends in the file
+    for (const Key& key : keys) {
+        std::string attribute = s::test::narrow(key.name) + "=\"" + s::test::narrow(key.value) + "\"";
+        std::size_t at = whole.find(attribute);
+        ASSERT_NE(at, std::string::npos) << attribute;
+        ends.push_back(at + attribute.size());
+    }
+    for (std::size_t cut = 1; cut < whole.size(); ++cut) {
+        SCOPED_TRACE("cut at " + std::to_string(cut));
+        const std::string damaged = whole.substr(0, cut);
+        writeBytes(path, damaged);
+        StorePtr store(MappedData::createOverFile(path.c_str(), u"SaveData"));
+        ASSERT_EQ(fileBytes(aside), damaged) << "the damaged file is set aside as it was";
+        ASSERT_FALSE(std::filesystem::exists(std::filesystem::path(path)));
+        store->flush();
+        StorePtr reread(MappedData::createOverFile(path.c_str(), u"SaveData"));
+        EXPECT_EQ(fileBytes(aside), damaged) << "the rewritten file reads whole";
+        for (std::size_t i = 0; i < ends.size(); ++i) {
+            if (ends[i] <= cut) {
+                EXPECT_EQ(s::test::narrow(reread->getString(keys[i].section, keys[i].name, u"?")),
+                          s::test::narrow(keys[i].value));
+            }
+        }
+    }
+
+    const std::string quoted = "<SaveData><Timer Hour='7' Min=\"5\"></Timer></SaveData>";
+    writeBytes(path, quoted);
+    StorePtr store(MappedData::createOverFile(path.c_str(), u"SaveData"));
+    EXPECT_EQ(fileBytes(aside), quoted) << "replacing the earlier .bad file";
+    store->flush();
+    NodePtr rewritten = newNode();
+    EXPECT_TRUE(rewritten->load(path.c_str()));
 }
 
 } // namespace
