@@ -7,6 +7,7 @@
 #include "foundation/strings/StrArray.h"
 #include "foundation/files/win/PathArray.h"
 #include "foundation/files/win/PathWinSupport.h"
+#include "foundation/system/win/Handles.h"
 
 #include <windows.h>
 
@@ -40,18 +41,17 @@ ExplorerSettings& explorerStore() {
 // A 4-byte value of the Explorer's settings key, or def. Read with the plain
 // registry functions: the registry directory lives in a module above this one.
 std::int32_t explorerValue(const wchar_t* name, std::int32_t def) {
-    HKEY key = nullptr;
+    system::win::RegKey key;
     if (RegOpenKeyExW(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(kExplorerKey), 0,
-                      KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+                      KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
         return def;
     std::int32_t value = def;
     DWORD size = sizeof value;
     DWORD type = 0;
-    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+    if (RegQueryValueExW(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
             ERROR_SUCCESS ||
         size != sizeof value)
         value = def;
-    RegCloseKey(key);
     return value;
 }
 
@@ -424,8 +424,8 @@ col::ArrayP* PathWin::listStreams() const {
     QueryInformationFile query = queryInformationFile();
     if (query == nullptr || hasStreamName_ || !isNtfs())
         return streams;
-    detail::FileHandle file(detail::openEntry(systemPath(), FILE_READ_ATTRIBUTES));
-    if (!file.isOpen())
+    system::win::Handle file = detail::openEntry(systemPath(), FILE_READ_ATTRIBUTES);
+    if (!file.valid())
         return streams;
     col::ArrayU08 buffer;
     IoStatus io{};

@@ -103,10 +103,10 @@ bool PathWin::applyTimes(std::int64_t creation, std::int64_t modification, std::
     FILETIME accessed = detail::fileTimeOfSeconds(access);
     bool ok;
     {
-        detail::FileHandle entry(detail::openEntry(systemPath(), FILE_WRITE_ATTRIBUTES));
-        ok = entry.isOpen() && SetFileTime(entry.get(), creation >= 0 ? &created : nullptr,
-                                           access >= 0 ? &accessed : nullptr,
-                                           modification >= 0 ? &modified : nullptr);
+        system::win::Handle entry = detail::openEntry(systemPath(), FILE_WRITE_ATTRIBUTES);
+        ok = entry.valid() && SetFileTime(entry.get(), creation >= 0 ? &created : nullptr,
+                                          access >= 0 ? &accessed : nullptr,
+                                          modification >= 0 ? &modified : nullptr);
     }
     if (cleared)
         SetFileAttributesW(wide(systemPath()), bits & ~FILE_ATTRIBUTE_DIRECTORY);
@@ -192,12 +192,12 @@ bool PathWin::createFile(bool notify) {
     if (exists())
         return false;
     createParentDirectory();
-    detail::FileHandle file(CreateFileW(wide(systemPath()), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    system::win::Handle file(CreateFileW(wide(systemPath()), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
     forgetFileState();
-    if (file.isOpen())
+    if (file.valid())
         detail::notifyShell(notify, SHCNE_CREATE, fullPath());
-    return file.isOpen();
+    return file.valid();
 }
 
 bool PathWin::createParentDirectory() {
@@ -369,17 +369,17 @@ bool PathWin::openEachExclusively(std::uint32_t bits, bool restoreAttributes) {
     col::ArrayP* streams = listStreams();
     for (std::uint32_t i = 0; i < streams->length(); ++i) {
         auto* stream = static_cast<PathWin*>(streams->at(i));
-        detail::FileHandle open(CreateFileW(wide(stream->systemPath()),
-                                            GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                            FILE_FLAG_NO_BUFFERING, nullptr));
-        ok = open.isOpen() && ok;
+        system::win::Handle open(CreateFileW(wide(stream->systemPath()),
+                                             GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                             OPEN_EXISTING, FILE_FLAG_NO_BUFFERING, nullptr));
+        ok = open.valid() && ok;
     }
     streams->release();
     if (bits & kNotPlain)
         return ok;
-    detail::FileHandle open(CreateFileW(wide(systemPath()), GENERIC_READ | GENERIC_WRITE, 0,
-                                        nullptr, OPEN_EXISTING, FILE_FLAG_NO_BUFFERING, nullptr));
-    return open.isOpen() && ok;
+    system::win::Handle open(CreateFileW(wide(systemPath()), GENERIC_READ | GENERIC_WRITE, 0,
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_NO_BUFFERING, nullptr));
+    return open.valid() && ok;
 }
 
 } // namespace s::file::win

@@ -35,9 +35,9 @@ std::uint32_t PathWin::attributes() const {
         return attributes_;
     }
     // GetFileAttributesW does not take a stream name.
-    detail::FileHandle stream(detail::openEntry(systemPath(), FILE_READ_ATTRIBUTES));
+    system::win::Handle stream = detail::openEntry(systemPath(), FILE_READ_ATTRIBUTES);
     BY_HANDLE_FILE_INFORMATION information;
-    if (stream.isOpen() && GetFileInformationByHandle(stream.get(), &information))
+    if (stream.valid() && GetFileInformationByHandle(stream.get(), &information))
         attributes_ = information.dwFileAttributes;
     return attributes_;
 }
@@ -148,9 +148,9 @@ std::int64_t PathWin::size(bool sumDirectory, bool recurse, std::uint32_t* fileC
     if (hasStreamName_) {
         if (streamSize_ >= 0)
             return streamSize_;
-        detail::FileHandle stream(detail::openEntry(systemPath(), FILE_READ_ATTRIBUTES));
+        system::win::Handle stream = detail::openEntry(systemPath(), FILE_READ_ATTRIBUTES);
         LARGE_INTEGER bytes;
-        return stream.isOpen() && GetFileSizeEx(stream.get(), &bytes) ? bytes.QuadPart : 0;
+        return stream.valid() && GetFileSizeEx(stream.get(), &bytes) ? bytes.QuadPart : 0;
     }
     if (!sumDirectory || !isDirectory()) {
         if (!statLoaded_)

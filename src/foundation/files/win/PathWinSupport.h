@@ -2,6 +2,7 @@
 
 #include "foundation/strings/StrBuffer.h"
 #include "foundation/files/win/PathWin.h"
+#include "foundation/system/win/Handles.h"
 
 #include <windows.h>
 
@@ -18,29 +19,11 @@ inline const char16_t* narrowed(const wchar_t* text) {
     return reinterpret_cast<const char16_t*>(text);
 }
 
-// Closes a file handle when it leaves scope.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (isOpen())
-            CloseHandle(handle_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool isOpen() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
 // Opens the entry itself, file or directory, for its attributes and times.
-inline HANDLE openEntry(const char16_t* systemPath, DWORD access) {
-    return CreateFileW(wide(systemPath), access,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+inline system::win::Handle openEntry(const char16_t* systemPath, DWORD access) {
+    return system::win::Handle(CreateFileW(
+        wide(systemPath), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
 inline bool isDotEntry(const wchar_t* name) {
@@ -68,14 +51,13 @@ template <class Visit> bool forEachEntry(const PathWin& directory, Visit visit) 
     str::StrBuffer pattern(directory.systemPath());
     pattern.append(u"\\*");
     WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW(wide(pattern.cStr()), &entry);
-    if (find == INVALID_HANDLE_VALUE)
+    system::win::FindHandle find(FindFirstFileW(wide(pattern.cStr()), &entry));
+    if (!find)
         return GetLastError() == ERROR_FILE_NOT_FOUND;
     do {
         if (!isDotEntry(entry.cFileName) && !visit(entry))
             break;
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
+    } while (FindNextFileW(find.get(), &entry));
     return true;
 }
 
