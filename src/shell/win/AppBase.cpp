@@ -3,6 +3,7 @@
 #include "foundation/collections/Arrays.h"
 #include "foundation/system/DiagnosticLog.h"
 #include "foundation/system/Platform.h"
+#include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/files/win/PathWin.h"
 #include "foundation/files/win/Shell.h"
@@ -168,14 +169,14 @@ map::IMappedData* AppBase::createPortableStore() {
 
 void AppBase::openPageAfterInstall() {
     productKey(scratch_, *localizer_);
-    reg::win::RegDir* product = reg::win::RegDir::opened(reg::kCurrentUser, scratch_.cStr());
+    thread::Pooled<reg::win::RegDir> product(
+        reg::win::RegDir::opened(reg::kCurrentUser, scratch_.cStr()));
     // The installer leaves "Silent" set; it is cleared before the page opens,
     // so that the page opens at most once per installation.
     if (product->getValueSize(u"Silent") == 4 && product->getBool(u"Silent", false)) {
         product->setUInt32(u"Silent", 0);
         file::win::openWithShell(localizer_->getText(kProductTextBase + 3).cStr());
     }
-    product->release();
 }
 
 namespace {

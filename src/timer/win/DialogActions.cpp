@@ -8,6 +8,7 @@
 #include "audio/win/Device.h"
 #include "audio/win/Player.h"
 #include "foundation/system/Platform.h"
+#include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/files/win/FileInputStream.h"
 #include "foundation/files/win/PathWin.h"
@@ -117,14 +118,15 @@ void Dialog::bringForward(void* dialog) {
 void Dialog::playSound() {
     window_.invoke(&Dialog::bringForward, this);
     while (!stopRequested_) {
-        IEncodedAudio* source = openSound(actionTarget_);
-        if (source == nullptr)
+        thread::Pooled<IEncodedAudio> source(openSound(actionTarget_));
+        if (!source)
             return;
-        auto* player = thread::take<system::audio::win::Player>();
+        thread::Pooled<system::audio::win::Player> player(
+            thread::take<system::audio::win::Player>());
         player->setDevice(system::audio::win::Device::firstOutput());
         std::int32_t volume = playVolume_;
         player->setVolume(static_cast<float>(volume) / 100.0f);
-        player->play(source);
+        player->play(source.get());
         while (!stopRequested_ && player->isPlaying()) {
             platform::sleepMillis(kPlayPollMs);
             if (playVolume_ != volume) {
@@ -135,10 +137,7 @@ void Dialog::playSound() {
         player->stopPlay();
         // Nothing reached the device: no output device, one that would not
         // open, or a file without sound. Repeating would only spin.
-        bool sounded = player->bytesQueued() != 0;
-        player->release();
-        source->release();
-        if (!playRepeat_ || !sounded)
+        if (!playRepeat_ || player->bytesQueued() == 0)
             return;
     }
 }
@@ -188,16 +187,12 @@ const str::StrBuffer& desktopFolder() {
 void Dialog::browseFolder(const str::StrBuffer& storedPath, str::StrBuffer& folder) {
     folder.reset();
     if (storedPath.length() != 0) {
-        file::win::PathWin* path = file::win::PathWin::of(storedPath.cStr());
+        thread::Pooled<file::win::PathWin> path(file::win::PathWin::of(storedPath.cStr()));
         if (path->isValid() && path->isAbsolute()) {
-            file::win::PathWin* parent = path->parent();
-            if (parent != nullptr) {
-                if (parent->isDirectory())
-                    folder.set(parent->fullPath());
-                parent->release();
-            }
+            thread::Pooled<file::win::PathWin> parent(path->parent());
+            if (parent && parent->isDirectory())
+                folder.set(parent->fullPath());
         }
-        path->release();
     }
     if (folder.length() == 0)
         folder.set(desktopFolder());
@@ -263,12 +258,11 @@ bool Dialog::browse() {
     if (GetOpenFileNameW(&request) && chosen[0] != 0) {
         str::StrBuffer first;
         firstChosenFile(reinterpret_cast<const char16_t*>(chosen.data()), first);
-        file::win::PathWin* path = file::win::PathWin::of(first.cStr());
+        thread::Pooled<file::win::PathWin> path(file::win::PathWin::of(first.cStr()));
         if (path->isFile()) {
             action_.pathText.set(first);
             taken = true;
         }
-        path->release();
     }
     return taken;
 }

@@ -3,6 +3,7 @@
 #include "foundation/collections/Arrays.h"
 #include "foundation/threads/ObjLocker.h"
 #include "foundation/files/PathText.h"
+#include "foundation/objects/Pooled.h"
 #include "foundation/system/Platform.h"
 #include "foundation/files/win/PathWinSupport.h"
 
@@ -25,18 +26,8 @@ namespace {
 constexpr DWORD kProtectingAttributes =
     FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
-// Releases a pooled path when it leaves scope.
-struct Held {
-    explicit Held(PathWin* path) : path(path) {}
-    ~Held() {
-        if (path != nullptr)
-            path->release();
-    }
-    Held(const Held&) = delete;
-    Held& operator=(const Held&) = delete;
-    PathWin* operator->() const { return path; }
-    PathWin* path;
-};
+// A pooled path, given back when it leaves scope.
+using Held = thread::Pooled<PathWin>;
 
 // Whether inner is outer or lies below it.
 bool isWithin(const PathWin& outer, const PathWin& inner) {
@@ -163,7 +154,7 @@ bool PathWin::scrambleName(std::int32_t rounds, IPath* outPath, bool restoreAttr
                 !MoveFileExW(wide(current->systemPath()), wide(candidate->systemPath()),
                              MOVEFILE_WRITE_THROUGH))
                 continue;
-            std::swap(current.path, candidate.path);
+            std::swap(current, candidate);
             ok = true;
         }
     }
@@ -202,7 +193,7 @@ bool PathWin::createFile(bool notify) {
 
 bool PathWin::createParentDirectory() {
     Held up(parentOrNone());
-    return up.path == nullptr || up->createDirectory(false);
+    return !up || up->createDirectory(false);
 }
 
 // ---- deleting
@@ -294,9 +285,9 @@ bool PathWin::copyTo(const char16_t* target, bool overwrite) const {
         return false;
     if (isDirectory()) {
         // Copying a folder into itself would never end.
-        if (isWithin(*this, *to.path))
+        if (isWithin(*this, *to))
             return false;
-        return copyDirectory(*to.path, overwrite);
+        return copyDirectory(*to, overwrite);
     }
     if (!isFile())
         return false;

@@ -1,5 +1,6 @@
 #include "foundation/files/win/Shell.h"
 
+#include "foundation/objects/Pooled.h"
 #include "foundation/system/Seams.h"
 #include "foundation/strings/StrBuffer.h"
 #include "foundation/files/win/PathWin.h"
@@ -40,10 +41,8 @@ bool isExistingBatchFile(const char16_t* path) {
     str::StrBuffer text(path);
     if (!text.endsWithIgnoreCase(u".bat"))
         return false;
-    PathWin* file = PathWin::of(path);
-    bool found = file->isFile();
-    file->release();
-    return found;
+    thread::Pooled<PathWin> file(PathWin::of(path));
+    return file->isFile();
 }
 
 } // namespace

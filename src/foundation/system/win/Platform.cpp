@@ -2,6 +2,7 @@
 
 #include "foundation/collections/Arrays.h"
 #include "foundation/files/PathText.h"
+#include "foundation/objects/Pooled.h"
 #include "foundation/system/Seams.h"
 #include "foundation/strings/StrBuffer.h"
 #include "foundation/files/win/FileOutputStream.h"
@@ -125,10 +126,8 @@ std::size_t multiByteToWide(std::uint32_t codePage, const char* bytes, std::size
 }
 
 bool readFile(const char16_t* path, col::_array::ArrayU08* bytes) {
-    file::win::PathWin* file = file::win::PathWin::of(path);
-    bool complete = file->readAll(bytes);
-    file->release();
-    return complete;
+    thread::Pooled<file::win::PathWin> file(file::win::PathWin::of(path));
+    return file->readAll(bytes);
 }
 
 bool writeFile(const char16_t* path, const void* data, std::size_t size) {
@@ -153,18 +152,14 @@ bool writeFile(const char16_t* path, const void* data, std::size_t size) {
 bool replaceFile(const char16_t* from, const char16_t* to) {
     if (auto replace = seams::replaceFile())
         return replace(from, to);
-    file::win::PathWin* file = file::win::PathWin::of(from);
-    bool moved = file->moveTo(to, true, false);
-    file->release();
-    return moved;
+    thread::Pooled<file::win::PathWin> file(file::win::PathWin::of(from));
+    return file->moveTo(to, true, false);
 }
 
 bool deleteFile(const char16_t* path) {
-    file::win::PathWin* file = file::win::PathWin::of(path);
+    thread::Pooled<file::win::PathWin> file(file::win::PathWin::of(path));
     // Only files: a folder's removal takes its whole content with it.
-    bool deleted = file->isFile() && file->remove(false, false);
-    file->release();
-    return deleted;
+    return file->isFile() && file->remove(false, false);
 }
 
 bool fileExists(const char16_t* path) {
@@ -181,10 +176,8 @@ bool fileExists(const char16_t* path) {
 }
 
 bool createDirectories(const char16_t* path) {
-    file::win::PathWin* directory = file::win::PathWin::of(path);
-    bool created = directory->isValid() && directory->createDirectory(false);
-    directory->release();
-    return created;
+    thread::Pooled<file::win::PathWin> directory(file::win::PathWin::of(path));
+    return directory->isValid() && directory->createDirectory(false);
 }
 
 } // namespace s::platform
