@@ -7,6 +7,7 @@
 #include "foundation/objects/Pools.h"
 #include "foundation/files/win/PathWin.h"
 #include "foundation/files/win/Shell.h"
+#include "foundation/strings/win/WideText.h"
 #include "localization/LangPack.h"
 #include "shell/win/ProcessCommandLine.h"
 #include "storage/XmlMappedData.h"
@@ -23,6 +24,8 @@
 #include <string>
 
 namespace s::app::win {
+
+using str::win::fromWide;
 
 namespace {
 
@@ -56,7 +59,7 @@ AppBase::AppBase() {
     wchar_t module[MAX_PATH + 1] = {};
     DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
     module[length <= MAX_PATH ? length : MAX_PATH] = 0;
-    executablePath_ = file::win::PathWin::of(reinterpret_cast<const char16_t*>(module));
+    executablePath_ = file::win::PathWin::of(fromWide(module));
     executableDir_ = executablePath_->parent();
     if (executableDir_ == nullptr)
         executableDir_ = file::win::PathWin::of(u"");
@@ -187,14 +190,14 @@ bool processPath(DWORD processId, str::StrBuffer& out) {
     MODULEENTRY32W module{};
     module.dwSize = sizeof module;
     if (modules && Module32FirstW(modules.get(), &module)) {
-        out.set(reinterpret_cast<const char16_t*>(module.szExePath));
+        out.set(fromWide(module.szExePath));
         return true;
     }
     system::win::Handle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
     wchar_t image[MAX_PATH + 1] = {};
     if (!process || GetProcessImageFileNameW(process.get(), image, MAX_PATH) == 0)
         return false;
-    out.set(reinterpret_cast<const char16_t*>(image));
+    out.set(fromWide(image));
     return true;
 }
 
@@ -212,7 +215,7 @@ BOOL CALLBACK findWindow(HWND window, LPARAM parameter) {
         return TRUE;
     wchar_t text[512] = {};
     int length = GetWindowTextW(window, text, 512);
-    str::StrBuffer windowText(reinterpret_cast<const char16_t*>(text));
+    str::StrBuffer windowText(fromWide(text));
     bool accepted =
         search->title != nullptr
             ? length > 0 && str::StrBuffer(search->title).startsWithIgnoreCase(windowText.cStr())

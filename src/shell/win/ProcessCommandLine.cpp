@@ -1,5 +1,6 @@
 #include "shell/win/ProcessCommandLine.h"
 
+#include "foundation/strings/win/WideText.h"
 #include "shell/CommandLine.h"
 
 #include <windows.h>
@@ -9,15 +10,14 @@
 namespace s::process::commandline::win {
 
 bool parseProcessCommandLine(CommandLine& out, const char16_t* commandLineText) {
-    const wchar_t* text = commandLineText != nullptr
-                              ? reinterpret_cast<const wchar_t*>(commandLineText)
-                              : GetCommandLineW();
+    const wchar_t* text =
+        commandLineText != nullptr ? str::win::wide(commandLineText) : GetCommandLineW();
     int count = 0;
     LPWSTR* arguments = CommandLineToArgvW(text, &count);
     if (arguments == nullptr)
         return false;
     for (int i = 1; i < count; ++i)
-        out.addArgument(reinterpret_cast<const char16_t*>(arguments[i]));
+        out.addArgument(str::win::fromWide(arguments[i]));
     LocalFree(arguments);
     return true;
 }

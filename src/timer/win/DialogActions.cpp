@@ -14,6 +14,7 @@
 #include "foundation/files/win/PathWin.h"
 #include "foundation/system/win/Power.h"
 #include "foundation/files/win/Shell.h"
+#include "foundation/strings/win/WideText.h"
 #include "localization/Localizer.h"
 #include "toolkit/win/MessageBox.h"
 
@@ -26,6 +27,9 @@
 
 namespace s::sound::gui::dialogs::plinkett {
 
+using str::win::fromWide;
+using str::win::wide;
+
 namespace {
 
 constexpr std::uint32_t kPlayPollMs = 20;
@@ -34,10 +38,6 @@ constexpr char16_t kHibernateFailure[] =
     u"Not Enough virtual Memory (Paging File)\r\n"
     u"Solution 1: Close some of applications (which is using lots of memory) and try again.\r\n"
     u"Solution 2: Increase minimum virtual memory (Paging File) size and reboot the system once.";
-
-const wchar_t* wide(const char16_t* text) {
-    return reinterpret_cast<const wchar_t*>(text);
-}
 
 // A new source for the sound file at path, reading it through a stream of
 // its own; null when the file is missing or is neither MP3 nor WAV.
@@ -176,7 +176,7 @@ const str::StrBuffer& desktopFolder() {
         str::StrBuffer text;
         if (SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, path) ==
             S_OK)
-            text.set(reinterpret_cast<const char16_t*>(path));
+            text.set(fromWide(path));
         return text;
     }();
     return folder;
@@ -257,7 +257,7 @@ bool Dialog::browse() {
     bool taken = false;
     if (GetOpenFileNameW(&request) && chosen[0] != 0) {
         str::StrBuffer first;
-        firstChosenFile(reinterpret_cast<const char16_t*>(chosen.data()), first);
+        firstChosenFile(fromWide(chosen.data()), first);
         thread::Pooled<file::win::PathWin> path(file::win::PathWin::of(first.cStr()));
         if (path->isFile()) {
             action_.pathText.set(first);

@@ -1,6 +1,7 @@
 #include "foundation/files/win/FileInputStream.h"
 
 #include "foundation/objects/Pools.h"
+#include "foundation/strings/win/WideText.h"
 
 #include <windows.h>
 
@@ -20,7 +21,7 @@ void FileInputStream::release() {
 
 bool FileInputStream::open(const char16_t* systemPath) {
     closeAndReset();
-    handle_.reset(CreateFileW(reinterpret_cast<const wchar_t*>(systemPath), GENERIC_READ,
+    handle_.reset(CreateFileW(str::win::wide(systemPath), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     return handle_.valid();

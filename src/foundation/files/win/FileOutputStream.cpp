@@ -1,6 +1,7 @@
 #include "foundation/files/win/FileOutputStream.h"
 
 #include "foundation/objects/Pools.h"
+#include "foundation/strings/win/WideText.h"
 
 #include <windows.h>
 
@@ -23,10 +24,9 @@ void FileOutputStream::release() {
 
 bool FileOutputStream::open(const char16_t* systemPath, bool append) {
     closeAndReset();
-    HANDLE file =
-        CreateFileW(reinterpret_cast<const wchar_t*>(systemPath), GENERIC_READ | GENERIC_WRITE,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(str::win::wide(systemPath), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     handle_.reset(file);

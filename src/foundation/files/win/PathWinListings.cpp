@@ -19,6 +19,9 @@
 
 namespace s::file::win {
 
+using str::win::fromWide;
+using str::win::wide;
+
 namespace {
 
 constexpr char16_t kExplorerKey[] =
@@ -42,8 +45,8 @@ ExplorerSettings& explorerStore() {
 // registry functions: the registry directory lives in a module above this one.
 std::int32_t explorerValue(const wchar_t* name, std::int32_t def) {
     system::win::RegKey key;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(kExplorerKey), 0,
-                      KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, wide(kExplorerKey), 0, KEY_QUERY_VALUE, key.put()) !=
+        ERROR_SUCCESS)
         return def;
     std::int32_t value = def;
     DWORD size = sizeof value;
@@ -65,7 +68,7 @@ ExplorerSettings& explorer() {
     wchar_t windows[MAX_PATH + 1] = {};
     UINT length = GetWindowsDirectoryW(windows, MAX_PATH + 1);
     if (length > 0 && length <= MAX_PATH) {
-        PathWin* path = PathWin::of(detail::narrowed(windows));
+        PathWin* path = PathWin::of(fromWide(windows));
         settings.windowsRoot.set(path->rootPath());
         path->release();
     } else {
@@ -76,7 +79,7 @@ ExplorerSettings& explorer() {
 }
 
 bool isStartupFile(const wchar_t* name) {
-    str::StrBuffer text(detail::narrowed(name));
+    str::StrBuffer text(fromWide(name));
     return text.regionMatchesIgnoreCase(0, u"AUTOEXEC.BAT", 0, -1) ||
            text.regionMatchesIgnoreCase(0, u"CONFIG.SYS", 0, -1);
 }
@@ -151,7 +154,7 @@ public:
             directory.fullPathTo(name);
             name->append(u'\\');
         }
-        name->append(detail::narrowed(entry.cFileName));
+        name->append(fromWide(entry.cFileName));
         names_->add(name);
     }
 
@@ -187,7 +190,7 @@ class PlainNameSink final : public PathWin::EntrySink {
 public:
     explicit PlainNameSink(std::vector<std::u16string>& names) : names_(names) {}
     void add(const PathWin&, const WIN32_FIND_DATAW& entry) override {
-        names_.emplace_back(detail::narrowed(entry.cFileName));
+        names_.emplace_back(fromWide(entry.cFileName));
     }
 
 private:
@@ -301,7 +304,7 @@ void PathWin::listMatchesIn(const str::StrBuffer& pattern, bool directoriesToo, 
             return true;
         bool directory = detail::isDirectoryEntry(entry);
         if ((directoriesToo || !directory) &&
-            pathtext::matchesWildcard(pattern.cStr(), detail::narrowed(entry.cFileName)))
+            pathtext::matchesWildcard(pattern.cStr(), fromWide(entry.cFileName)))
             sink.add(*this, entry);
         if (directory && recurse) {
             PathWin* below = detail::childOf(*this, entry);

@@ -19,7 +19,8 @@
 
 namespace s::file::win {
 
-using detail::wide;
+using str::win::fromWide;
+using str::win::wide;
 
 namespace {
 
@@ -306,7 +307,7 @@ bool PathWin::copyDirectory(const PathWin& target, bool overwrite) const {
         if (detail::isReparsePoint(entry))
             return true;
         Held from(detail::childOf(*this, entry));
-        Held into(to->child(detail::narrowed(entry.cFileName)));
+        Held into(to->child(fromWide(entry.cFileName)));
         ok = from->copyTo(into->fullPath(), overwrite) && ok;
         return true;
     });

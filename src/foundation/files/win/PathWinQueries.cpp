@@ -13,7 +13,8 @@
 
 namespace s::file::win {
 
-using detail::wide;
+using str::win::fromWide;
+using str::win::wide;
 
 bool PathWin::exists() const {
     return fullPath_.length() != 0 && accessible(0);
@@ -94,7 +95,7 @@ std::int32_t PathWin::fileSystem() const {
         FileSystem kind;
     } kKinds[] = {
         {u"FAT", kFat}, {u"FAT32", kFat32}, {u"VFAT", kVfat}, {u"NTFS", kNtfs}, {u"HPFS", kHpfs}};
-    str::StrBuffer found(detail::narrowed(name));
+    str::StrBuffer found(fromWide(name));
     for (const auto& kind : kKinds)
         if (found.regionMatchesIgnoreCase(0, kind.name, 0, -1))
             fileSystem_ = kind.kind;
@@ -211,7 +212,7 @@ str::IStr* PathWin::typeNameTo(str::IStr* out, bool append) const {
     UINT flags = SHGFI_TYPENAME | (exists() ? 0 : SHGFI_USEFILEATTRIBUTES);
     if (SHGetFileInfoW(wide(fullPath_.cStr()), FILE_ATTRIBUTE_NORMAL, &information,
                        sizeof information, flags) != 0)
-        out->append(detail::narrowed(information.szTypeName));
+        out->append(fromWide(information.szTypeName));
     return out;
 }
 
@@ -228,7 +229,7 @@ str::IStr* PathWin::formattedSizeTo(str::IStr* out, bool append) const {
         return out;
     wchar_t text[64] = {};
     if (StrFormatByteSizeW(size(), text, 64) != nullptr)
-        out->append(detail::narrowed(text));
+        out->append(fromWide(text));
     return out;
 }
 

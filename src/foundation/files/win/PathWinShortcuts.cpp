@@ -13,7 +13,8 @@
 
 namespace s::file::win {
 
-using detail::wide;
+using str::win::fromWide;
+using str::win::wide;
 
 namespace {
 
@@ -54,10 +55,10 @@ bool readLinkTarget(const char16_t* linkPath, str::StrBuffer& target) {
         return false;
     str::StrBuffer text;
     text.reserveExact(kLinkPathCapacity);
-    if (FAILED(link->GetPath(reinterpret_cast<wchar_t*>(text.buffer()),
-                             static_cast<int>(kLinkPathCapacity), nullptr, SLGP_RAWPATH)))
+    if (FAILED(link->GetPath(wide(text.buffer()), static_cast<int>(kLinkPathCapacity), nullptr,
+                             SLGP_RAWPATH)))
         return false;
-    target.set(reinterpret_cast<const char16_t*>(text.buffer()));
+    target.set(text.buffer());
     return target.length() != 0;
 }
 
@@ -126,7 +127,7 @@ str::IStr* PathWin::urlTo(str::IStr* out, bool append) const {
     wchar_t address[kAddressCapacity] = {};
     GetPrivateProfileStringW(L"InternetShortcut", L"URL", L"", address, kAddressCapacity,
                              wide(fullPath()));
-    out->append(detail::narrowed(address));
+    out->append(fromWide(address));
     return out;
 }
 

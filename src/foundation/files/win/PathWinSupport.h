@@ -2,6 +2,7 @@
 
 #include "foundation/strings/StrBuffer.h"
 #include "foundation/files/win/PathWin.h"
+#include "foundation/strings/win/WideText.h"
 #include "foundation/system/win/Handles.h"
 
 #include <windows.h>
@@ -11,19 +12,11 @@
 // What the PathWin source files share; not for other code.
 namespace s::file::win::detail {
 
-inline const wchar_t* wide(const char16_t* text) {
-    return reinterpret_cast<const wchar_t*>(text);
-}
-
-inline const char16_t* narrowed(const wchar_t* text) {
-    return reinterpret_cast<const char16_t*>(text);
-}
-
 // Opens the entry itself, file or directory, for its attributes and times.
 inline system::win::Handle openEntry(const char16_t* systemPath, DWORD access) {
     return system::win::Handle(CreateFileW(
-        wide(systemPath), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        str::win::wide(systemPath), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
 inline bool isDotEntry(const wchar_t* name) {
@@ -51,7 +44,7 @@ template <class Visit> bool forEachEntry(const PathWin& directory, Visit visit) 
     str::StrBuffer pattern(directory.systemPath());
     pattern.append(u"\\*");
     WIN32_FIND_DATAW entry;
-    system::win::FindHandle find(FindFirstFileW(wide(pattern.cStr()), &entry));
+    system::win::FindHandle find(FindFirstFileW(str::win::wide(pattern.cStr()), &entry));
     if (!find)
         return GetLastError() == ERROR_FILE_NOT_FOUND;
     do {
@@ -63,7 +56,7 @@ template <class Visit> bool forEachEntry(const PathWin& directory, Visit visit) 
 
 // A new pooled path for an entry of directory.
 inline PathWin* childOf(const PathWin& directory, const WIN32_FIND_DATAW& entry) {
-    return directory.child(narrowed(entry.cFileName));
+    return directory.child(str::win::fromWide(entry.cFileName));
 }
 
 // Whether a listing shows the entry: never ".", "..", reparse points; hidden

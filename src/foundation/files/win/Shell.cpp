@@ -3,6 +3,7 @@
 #include "foundation/objects/Pooled.h"
 #include "foundation/system/Seams.h"
 #include "foundation/strings/StrBuffer.h"
+#include "foundation/strings/win/WideText.h"
 #include "foundation/files/win/PathWin.h"
 #include "foundation/files/win/PathWinSupport.h"
 
@@ -12,11 +13,9 @@
 
 namespace s::file::win {
 
-namespace {
+using str::win::wide;
 
-const wchar_t* wide(const char16_t* text) {
-    return reinterpret_cast<const wchar_t*>(text);
-}
+namespace {
 
 bool runRequest(const wchar_t* verb, const char16_t* file, const char16_t* parameters, int show,
                 ULONG extraMask) {

@@ -5,6 +5,7 @@
 #include "foundation/objects/Pooled.h"
 #include "foundation/system/Seams.h"
 #include "foundation/strings/StrBuffer.h"
+#include "foundation/strings/win/WideText.h"
 #include "foundation/files/win/FileOutputStream.h"
 #include "foundation/files/win/PathWin.h"
 
@@ -110,9 +111,8 @@ std::size_t wideToMultiByte(std::uint32_t codePage, const char16_t* units, std::
                             char* out, std::size_t capacity) {
     if (count == 0)
         return 0;
-    int n = WideCharToMultiByte(codePage, 0, reinterpret_cast<const wchar_t*>(units),
-                                static_cast<int>(count), out, static_cast<int>(capacity), nullptr,
-                                nullptr);
+    int n = WideCharToMultiByte(codePage, 0, str::win::wide(units), static_cast<int>(count), out,
+                                static_cast<int>(capacity), nullptr, nullptr);
     return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
@@ -120,8 +120,8 @@ std::size_t multiByteToWide(std::uint32_t codePage, const char* bytes, std::size
                             char16_t* out, std::size_t capacity) {
     if (count == 0)
         return 0;
-    int n = MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(count),
-                                reinterpret_cast<wchar_t*>(out), static_cast<int>(capacity));
+    int n = MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(count), str::win::wide(out),
+                                static_cast<int>(capacity));
     return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
@@ -171,7 +171,7 @@ bool fileExists(const char16_t* path) {
     str::StrBuffer longPath;
     file::pathtext::longForm(text, longPath);
     const str::StrBuffer& used = longPath.length() != 0 ? longPath : text;
-    DWORD bits = GetFileAttributesW(reinterpret_cast<const wchar_t*>(used.cStr()));
+    DWORD bits = GetFileAttributesW(str::win::wide(used.cStr()));
     return bits != INVALID_FILE_ATTRIBUTES && (bits & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
