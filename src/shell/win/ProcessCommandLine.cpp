@@ -1,6 +1,7 @@
 #include "shell/win/ProcessCommandLine.h"
 
 #include "foundation/strings/win/WideText.h"
+#include "foundation/system/win/Handles.h"
 #include "shell/CommandLine.h"
 
 #include <windows.h>
@@ -13,12 +14,11 @@ bool parseProcessCommandLine(CommandLine& out, const char16_t* commandLineText) 
     const wchar_t* text =
         commandLineText != nullptr ? str::win::wide(commandLineText) : GetCommandLineW();
     int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(text, &count);
-    if (arguments == nullptr)
+    system::win::LocalMemory<LPWSTR*> arguments(CommandLineToArgvW(text, &count));
+    if (!arguments)
         return false;
     for (int i = 1; i < count; ++i)
-        out.addArgument(str::win::fromWide(arguments[i]));
-    LocalFree(arguments);
+        out.addArgument(str::win::fromWide(arguments.get()[i]));
     return true;
 }
 

@@ -89,6 +89,10 @@ template <class T> struct GdiHandle : NullIsEmpty<T> {
     static void free(T value) { DeleteObject(value); }
 };
 
+template <class T> struct LocalBlock : NullIsEmpty<T> {
+    static void free(T value) { LocalFree(value); }
+};
+
 } // namespace detail
 
 // Kernel objects: files, events, threads, processes, snapshots, tokens.
@@ -102,6 +106,9 @@ using CreatedDc = Owned<detail::MemoryDc>;
 // A pen, brush, font, bitmap or region, deleted with DeleteObject.
 template <class T> using GdiObject = Owned<detail::GdiHandle<T>>;
 using Bitmap = GdiObject<HBITMAP>;
+// Memory a call allocated for its caller with LocalAlloc (the argument list
+// of CommandLineToArgvW), freed with LocalFree.
+template <class T> using LocalMemory = Owned<detail::LocalBlock<T>>;
 
 // A window's device context from GetDC, given back to the same window.
 class WindowDc {
