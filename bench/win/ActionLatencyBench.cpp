@@ -9,6 +9,7 @@
 //   action_latency_bench.exe [runs] [sound file]   (default 20 runs, no sound)
 //   export TARNWICK_AUDIO_CAPTURE=/tmp/capture.raw ALSA_CONFIG_PATH=tools/alsa-capture.conf
 
+#include "foundation/system/win/Handles.h"
 #include "foundation/time/TimeFunctions.h"
 #include "timer/win/Dialog.h"
 
@@ -44,10 +45,8 @@ template <typename T> void report(const char* what, std::vector<T> values, const
 
 class ActionProbe : public s::gui::events::IEventListener {
 public:
-    explicit ActionProbe(Dialog& dialog) : dialog_(dialog) {
-        done_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    }
-    ~ActionProbe() override { CloseHandle(done_); }
+    explicit ActionProbe(Dialog& dialog)
+        : dialog_(dialog), done_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
 
     void handleEvent(void*, int) override {
         const void* name = dialog_.window().getRequestValue1();
@@ -56,10 +55,10 @@ public:
             actionAt_ = nowMs();
         }
         else if (name == kProcessStatusEnd)
-            SetEvent(done_);
+            SetEvent(done_.get());
     }
 
-    HANDLE done() const { return done_; }
+    HANDLE done() const { return done_.get(); }
     std::int64_t lateMs() const { return lateMs_; }
     double actionAt() const { return actionAt_; }
     void forget() { actionAt_ = 0; }
@@ -67,7 +66,7 @@ public:
 private:
     std::atomic<double> actionAt_{0};
     Dialog& dialog_;
-    HANDLE done_;
+    s::system::win::Handle done_;
     std::int64_t lateMs_ = -1;
 };
 

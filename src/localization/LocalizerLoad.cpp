@@ -3,6 +3,7 @@
 #include "foundation/system/DiagnosticLog.h"
 #include "foundation/system/OsVersion.h"
 #include "foundation/system/Platform.h"
+#include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 #include "localization/LangPack.h"
 #include "localization/SystemLanguage.h"
@@ -186,22 +187,19 @@ bool elementNamed(const char16_t* p, const char16_t* name) {
 
 Localizer* Localizer::create(const void* archive, const char16_t* resourceName,
                              std::int32_t resourceId) {
-    col::ArrayU08* bytes = thread::take<col::ArrayU08>();
-    if (!platform::readResource(archive, resourceName, resourceId, bytes))
+    thread::Pooled<col::ArrayU08> bytes(thread::take<col::ArrayU08>());
+    if (!platform::readResource(archive, resourceName, resourceId, bytes.get()))
         log::write("localizer: no language pack resource " + std::to_string(resourceId));
-    Localizer* localizer = createFromUtf8(bytes);
-    bytes->release();
-    return localizer;
+    return createFromUtf8(bytes.get());
 }
 
 Localizer* Localizer::createFromUtf8(const col::ArrayU08* bytes) {
     Localizer* localizer = thread::take<Localizer>();
     if (bytes != nullptr && bytes->length() > 0) {
-        str::StrBuffer* text = thread::take<str::StrBuffer>();
+        thread::Pooled<str::StrBuffer> text(thread::take<str::StrBuffer>());
         text->fromUtf8(static_cast<const std::uint8_t*>(bytes->data()), false,
                        static_cast<std::int32_t>(bytes->length()));
         localizer->loadPackText(text->cStr());
-        text->release();
     }
     localizer->selectLanguage(systemLanguageName());
     return localizer;

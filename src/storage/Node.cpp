@@ -2,6 +2,7 @@
 
 #include "foundation/strings/NumberFormat.h"
 #include "foundation/system/Platform.h"
+#include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/strings/StrBuffer.h"
 #include "storage/XmlText.h"
@@ -208,10 +209,9 @@ void Node::getString(const char16_t* name, str::IStr* out, const char16_t* def, 
 }
 
 bool Node::load(const char16_t* pathText) {
-    col::ArrayU08* bytes = thread::take<col::ArrayU08>();
-    bool complete = platform::readFile(pathText, bytes);
-    complete = parseUtf8(bytes) && complete;
-    bytes->release();
+    thread::Pooled<col::ArrayU08> bytes(thread::take<col::ArrayU08>());
+    bool complete = platform::readFile(pathText, bytes.get());
+    complete = parseUtf8(bytes.get()) && complete;
     return complete;
 }
 

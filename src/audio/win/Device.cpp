@@ -4,6 +4,7 @@
 #include "foundation/objects/CleanerIObject.h"
 #include "foundation/system/DiagnosticLog.h"
 #include "foundation/objects/Pools.h"
+#include "foundation/strings/win/WideText.h"
 
 #include <windows.h>
 
@@ -48,7 +49,7 @@ void build(Lists& l) {
             continue;
         auto* device = new Device;
         device->setId(static_cast<std::int32_t>(i));
-        device->setName(reinterpret_cast<const char16_t*>(caps.szPname));
+        device->setName(str::win::fromWide(caps.szPname));
         l.inputs.add(static_cast<base::IObject*>(device));
         log::write(narrowName(caps.szPname));
     }
@@ -59,7 +60,7 @@ void build(Lists& l) {
             continue;
         auto* device = new Device;
         device->setId(static_cast<std::int32_t>(i));
-        device->setName(reinterpret_cast<const char16_t*>(caps.szPname));
+        device->setName(str::win::fromWide(caps.szPname));
         l.outputs.add(static_cast<base::IObject*>(device));
         log::write(narrowName(caps.szPname));
     }

@@ -1,6 +1,7 @@
 #include "audio/Mp3Decoder.h"
 
 #include "audio/FrameHeader.h"
+#include "audio/win/AudioHandles.h"
 #include "foundation/collections/Arrays.h"
 
 #include <windows.h>
@@ -18,7 +19,7 @@ namespace s::sound::mp3 {
 // whole frames, so the decoder collects its input, finds the frames itself
 // and converts one frame per call.
 struct DecoderState {
-    HACMSTREAM stream = nullptr;
+    system::audio::win::AcmStream stream;
     col::ArrayU08 pending;
     std::uint32_t consumed = 0; // bytes of pending already decoded
     std::uint32_t rate = 0;
@@ -55,11 +56,11 @@ bool openStream(DecoderState& state, const FrameHeader& header) {
     target.nBlockAlign = static_cast<WORD>(target.nChannels * 2);
     target.nAvgBytesPerSec = target.nSamplesPerSec * target.nBlockAlign;
 
-    if (acmStreamOpen(&state.stream, nullptr, &source.wfx, &target, nullptr, 0, 0,
-                      ACM_STREAMOPENF_NONREALTIME) != 0) {
-        state.stream = nullptr;
+    HACMSTREAM stream = nullptr;
+    if (acmStreamOpen(&stream, nullptr, &source.wfx, &target, nullptr, 0, 0,
+                      ACM_STREAMOPENF_NONREALTIME) != 0)
         return false;
-    }
+    state.stream.reset(stream);
     state.rate = header.sampleRate();
     state.channels = header.channels();
     return true;
@@ -74,11 +75,11 @@ bool convert(DecoderState& state, const std::uint8_t* frame, std::uint32_t size,
     header.cbSrcLength = size;
     header.pbDst = out;
     header.cbDstLength = static_cast<DWORD>(outSize);
-    if (acmStreamPrepareHeader(state.stream, &header, 0) != 0)
+    if (acmStreamPrepareHeader(state.stream.get(), &header, 0) != 0)
         return false;
-    MMRESULT result = acmStreamConvert(state.stream, &header, ACM_STREAMCONVERTF_BLOCKALIGN);
+    MMRESULT result = acmStreamConvert(state.stream.get(), &header, ACM_STREAMCONVERTF_BLOCKALIGN);
     *done = result == 0 ? static_cast<int>(header.cbDstLengthUsed) : 0;
-    acmStreamUnprepareHeader(state.stream, &header, 0);
+    acmStreamUnprepareHeader(state.stream.get(), &header, 0);
     return result == 0;
 }
 
@@ -111,7 +112,7 @@ int decodeMP3(DecoderState* state, const std::uint8_t* in, int inSize, std::uint
         }
         if (state->consumed + header.frameSize > length)
             break; // the rest of the frame is still to come
-        if (state->stream == nullptr && !openStream(*state, header)) {
+        if (!state->stream && !openStream(*state, header)) {
             // The codec takes no stream of this form: a false sync, most
             // likely. Look on, rather than keep the input waiting.
             ++state->consumed;
@@ -134,11 +135,7 @@ int decodeMP3(DecoderState* state, const std::uint8_t* in, int inSize, std::uint
 }
 
 void ExitMP3(DecoderState* state) {
-    if (state == nullptr)
-        return;
-    if (state->stream != nullptr)
-        acmStreamClose(state->stream, 0);
-    delete state;
+    delete state; // and its stream with it
 }
 
 } // namespace s::sound::mp3

@@ -7,6 +7,7 @@
 #include "audio/win/PlayerInternal.h"
 #include "foundation/system/DiagnosticLog.h"
 #include "foundation/system/Platform.h"
+#include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/threads/win/Thread.h"
 
@@ -92,20 +93,19 @@ void Player::play(sound::IEncodedAudio* source, ProgressCallback callback, void*
     endOfSource_ = false;
     stopRequest_ = false;
     active_ = true;
-    PlayerInternal* output = thread::take<PlayerInternal>();
+    thread::Pooled<PlayerInternal> output(thread::take<PlayerInternal>());
     if (!output->open(device_->getId(), source->isStereo(), source->getSampleRate(),
                       static_cast<std::uint32_t>(bitsPerSample_))) {
         // A device that is gone, busy, or refuses the format would never
         // complete a chunk: nothing plays, and nothing waits for it.
         log::write("player: the output device could not be opened, nothing played");
-        output->release();
         readAhead_->release();
         readAhead_ = nullptr;
         active_ = false;
         stopRequest_ = true;
         return;
     }
-    output_ = output;
+    output_ = output.detach();
     worker_->start(this);
 }
 

@@ -39,7 +39,7 @@ void PlayerInternal::createDependentPools() {
 
 bool PlayerInternal::open(std::int32_t deviceId, bool stereo, std::uint32_t rate,
                           std::uint32_t bits) {
-    if (handle_ != nullptr)
+    if (handle_)
         return true;
     WAVEFORMATEX format{};
     format.wFormatTag = WAVE_FORMAT_PCM;
@@ -53,7 +53,7 @@ bool PlayerInternal::open(std::int32_t deviceId, bool stereo, std::uint32_t rate
                     reinterpret_cast<DWORD_PTR>(&completion), reinterpret_cast<DWORD_PTR>(this),
                     CALLBACK_FUNCTION) != MMSYSERR_NOERROR)
         return false;
-    handle_ = handle;
+    handle_.reset(handle);
     return true;
 }
 
@@ -73,15 +73,15 @@ void PlayerInternal::write(const void* pcm, std::uint32_t n) {
     next_ = (written_ + 1) % kSlots;
     // A device that could not be opened drops the sound; the slot then
     // never completes and the feeding loop waits until it is stopped.
-    if (handle_ == nullptr)
+    if (!handle_)
         return;
     if ((slot.header.dwFlags & WHDR_DONE) != 0 || (slot.header.dwFlags & WHDR_PREPARED) != 0)
-        waveOutUnprepareHeader(handle_, &slot.header, sizeof slot.header);
+        waveOutUnprepareHeader(handle_.get(), &slot.header, sizeof slot.header);
     slot.header.dwFlags = 0;
     std::memcpy(slot.data, pcm, n);
     slot.header.dwBufferLength = n;
-    waveOutPrepareHeader(handle_, &slot.header, sizeof slot.header);
-    waveOutWrite(handle_, &slot.header, sizeof slot.header);
+    waveOutPrepareHeader(handle_.get(), &slot.header, sizeof slot.header);
+    waveOutWrite(handle_.get(), &slot.header, sizeof slot.header);
 }
 
 void CALLBACK PlayerInternal::completion(HWAVEOUT, UINT message, DWORD_PTR instance,
@@ -106,19 +106,19 @@ void PlayerInternal::run() {
             platform::sleepMillis(10);
         break;
     case kPause:
-        waveOutPause(handle_);
+        waveOutPause(handle_.get());
         break;
     case kRestart:
-        waveOutRestart(handle_);
+        waveOutRestart(handle_.get());
         break;
     case kReset:
-        waveOutReset(handle_);
+        waveOutReset(handle_.get());
         break;
     case kClose:
         for (Slot& slot : slots_)
             if ((slot.header.dwFlags & WHDR_PREPARED) != 0)
-                waveOutUnprepareHeader(handle_, &slot.header, sizeof slot.header);
-        waveOutClose(handle_);
+                waveOutUnprepareHeader(handle_.get(), &slot.header, sizeof slot.header);
+        handle_.reset();
         break;
     default:
         break;
@@ -135,12 +135,12 @@ bool PlayerInternal::drain(std::uint32_t limitMs, const std::atomic<bool>& stop)
 }
 
 void PlayerInternal::pauseDevice() {
-    if (handle_ != nullptr)
+    if (handle_)
         runCommand(kPause, 1500);
 }
 
 void PlayerInternal::restartDevice() {
-    if (handle_ != nullptr)
+    if (handle_)
         runCommand(kRestart, 1500);
 }
 
@@ -163,12 +163,14 @@ void PlayerInternal::freeSlots() {
 }
 
 void PlayerInternal::clear() {
-    if (handle_ != nullptr) {
+    if (handle_) {
         if (!allSlotsFree())
             runCommand(kWaitFree, 1000);
         runCommand(kReset, 1500);
         runCommand(kClose, 1500);
-        handle_ = nullptr;
+        // A close that hung past its limit went with its worker; it is
+        // never tried again, here or in the destructor.
+        static_cast<void>(handle_.detach());
     }
     freeSlots();
 }

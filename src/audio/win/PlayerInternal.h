@@ -1,5 +1,6 @@
 #pragma once
 
+#include "audio/win/AudioHandles.h"
 #include "foundation/objects/IObject.h"
 #include "foundation/objects/IPoolable.h"
 #include "foundation/threads/ITask.h"
@@ -40,7 +41,7 @@ public:
 
     // Opens the device for PCM; nothing happens when it is open already.
     bool open(std::int32_t deviceId, bool stereo, std::uint32_t rate, std::uint32_t bits);
-    bool isOpen() const { return handle_ != nullptr; }
+    bool isOpen() const { return handle_.valid(); }
     // Whether the next slot may be written.
     bool nextSlotFree() const { return slots_[next_].free.load(); }
     bool allSlotsFree() const;
@@ -70,7 +71,7 @@ private:
     void runCommand(Command command, std::uint32_t limitMs);
     void freeSlots();
 
-    HWAVEOUT handle_ = nullptr;
+    WaveOut handle_;
     int completed_ = 0; // next slot to complete
     int written_ = kSlots - 1;
     int next_ = 0;

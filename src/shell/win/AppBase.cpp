@@ -3,9 +3,11 @@
 #include "foundation/collections/Arrays.h"
 #include "foundation/system/DiagnosticLog.h"
 #include "foundation/system/Platform.h"
+#include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/files/win/PathWin.h"
 #include "foundation/files/win/Shell.h"
+#include "foundation/strings/win/WideText.h"
 #include "localization/LangPack.h"
 #include "shell/win/ProcessCommandLine.h"
 #include "storage/XmlMappedData.h"
@@ -22,6 +24,8 @@
 #include <string>
 
 namespace s::app::win {
+
+using str::win::fromWide;
 
 namespace {
 
@@ -55,7 +59,7 @@ AppBase::AppBase() {
     wchar_t module[MAX_PATH + 1] = {};
     DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
     module[length <= MAX_PATH ? length : MAX_PATH] = 0;
-    executablePath_ = file::win::PathWin::of(reinterpret_cast<const char16_t*>(module));
+    executablePath_ = file::win::PathWin::of(fromWide(module));
     executableDir_ = executablePath_->parent();
     if (executableDir_ == nullptr)
         executableDir_ = file::win::PathWin::of(u"");
@@ -80,12 +84,6 @@ AppBase::AppBase() {
 }
 
 AppBase::~AppBase() {
-    if (wideBitmap_ != nullptr)
-        DeleteObject(wideBitmap_);
-    if (tallBitmap_ != nullptr)
-        DeleteObject(tallBitmap_);
-    if (appIcon_ != nullptr)
-        DestroyIcon(appIcon_);
     if (store_ != nullptr) {
         if (!flushed_)
             store_->flush();
@@ -108,21 +106,21 @@ process::commandline::ICommandLine* AppBase::getCommandLine() {
 }
 
 HBITMAP AppBase::getWideImageBitmap() {
-    if (wideBitmap_ == nullptr)
-        wideBitmap_ = gui::win::bitmapOf(wideImage_);
-    return wideBitmap_;
+    if (!wideBitmap_)
+        wideBitmap_.reset(gui::win::bitmapOf(wideImage_));
+    return wideBitmap_.get();
 }
 
 HBITMAP AppBase::getTallImageBitmap() {
-    if (tallBitmap_ == nullptr)
-        tallBitmap_ = gui::win::bitmapOf(tallImage_);
-    return tallBitmap_;
+    if (!tallBitmap_)
+        tallBitmap_.reset(gui::win::bitmapOf(tallImage_));
+    return tallBitmap_.get();
 }
 
 HICON AppBase::getAppIcon() {
-    if (appIcon_ == nullptr)
-        appIcon_ = loadIcon(128);
-    return appIcon_;
+    if (!appIcon_)
+        appIcon_.reset(loadIcon(128));
+    return appIcon_.get();
 }
 
 HICON AppBase::loadIcon(int id) {
@@ -174,40 +172,32 @@ map::IMappedData* AppBase::createPortableStore() {
 
 void AppBase::openPageAfterInstall() {
     productKey(scratch_, *localizer_);
-    reg::win::RegDir* product = reg::win::RegDir::opened(reg::kCurrentUser, scratch_.cStr());
+    thread::Pooled<reg::win::RegDir> product(
+        reg::win::RegDir::opened(reg::kCurrentUser, scratch_.cStr()));
     // The installer leaves "Silent" set; it is cleared before the page opens,
     // so that the page opens at most once per installation.
     if (product->getValueSize(u"Silent") == 4 && product->getBool(u"Silent", false)) {
         product->setUInt32(u"Silent", 0);
         file::win::openWithShell(localizer_->getText(kProductTextBase + 3).cStr());
     }
-    product->release();
 }
 
 namespace {
 
 // The executable path of a process: its first module, or the image name.
 bool processPath(DWORD processId, str::StrBuffer& out) {
-    HANDLE modules = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId);
-    if (modules != INVALID_HANDLE_VALUE) {
-        MODULEENTRY32W module{};
-        module.dwSize = sizeof module;
-        bool found = Module32FirstW(modules, &module) != 0;
-        CloseHandle(modules);
-        if (found) {
-            out.set(reinterpret_cast<const char16_t*>(module.szExePath));
-            return true;
-        }
+    system::win::Handle modules(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId));
+    MODULEENTRY32W module{};
+    module.dwSize = sizeof module;
+    if (modules && Module32FirstW(modules.get(), &module)) {
+        out.set(fromWide(module.szExePath));
+        return true;
     }
-    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId);
-    if (process == nullptr)
-        return false;
+    system::win::Handle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
     wchar_t image[MAX_PATH + 1] = {};
-    DWORD length = GetProcessImageFileNameW(process, image, MAX_PATH);
-    CloseHandle(process);
-    if (length == 0)
+    if (!process || GetProcessImageFileNameW(process.get(), image, MAX_PATH) == 0)
         return false;
-    out.set(reinterpret_cast<const char16_t*>(image));
+    out.set(fromWide(image));
     return true;
 }
 
@@ -225,7 +215,7 @@ BOOL CALLBACK findWindow(HWND window, LPARAM parameter) {
         return TRUE;
     wchar_t text[512] = {};
     int length = GetWindowTextW(window, text, 512);
-    str::StrBuffer windowText(reinterpret_cast<const char16_t*>(text));
+    str::StrBuffer windowText(fromWide(text));
     bool accepted =
         search->title != nullptr
             ? length > 0 && str::StrBuffer(search->title).startsWithIgnoreCase(windowText.cStr())
@@ -237,11 +227,8 @@ BOOL CALLBACK findWindow(HWND window, LPARAM parameter) {
 }
 
 void sendTo(DWORD processId, const char16_t* title, UINT message) {
-    HANDLE process = OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId);
-    if (process != nullptr) {
-        WaitForInputIdle(process, INFINITE);
-        CloseHandle(process);
-    }
+    if (system::win::Handle process{OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId)})
+        WaitForInputIdle(process.get(), INFINITE);
     WindowSearch search{processId, title, nullptr};
     EnumWindows(findWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found == nullptr)
@@ -254,23 +241,22 @@ void sendTo(DWORD processId, const char16_t* title, UINT message) {
 } // namespace
 
 unsigned long AppBase::otherInstanceProcess() {
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE)
+    system::win::Handle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    if (!snapshot)
         return 0;
     PROCESSENTRY32W entry{};
     entry.dwSize = sizeof entry;
     DWORD self = GetCurrentProcessId();
     DWORD found = 0;
     str::StrBuffer path;
-    for (BOOL more = Process32FirstW(snapshot, &entry); more && found == 0;
-         more = Process32NextW(snapshot, &entry)) {
+    for (BOOL more = Process32FirstW(snapshot.get(), &entry); more && found == 0;
+         more = Process32NextW(snapshot.get(), &entry)) {
         if (entry.th32ProcessID == 0 || entry.th32ProcessID == self)
             continue;
         str::StrBuffer own(executablePath_->fullPath());
         if (processPath(entry.th32ProcessID, path) && path.equalsIgnoreCase(&own))
             found = entry.th32ProcessID;
     }
-    CloseHandle(snapshot);
     return found;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/strings/StrBuffer.h"
+#include "foundation/system/win/Handles.h"
 #include "localization/Localizer.h"
 #include "shell/CommandLine.h"
 #include "storage/IMappedData.h"
@@ -108,9 +109,9 @@ private:
     map::IMappedData* store_ = nullptr;
     gui::Image wideImage_;
     gui::Image tallImage_;
-    HBITMAP wideBitmap_ = nullptr;
-    HBITMAP tallBitmap_ = nullptr;
-    HICON appIcon_ = nullptr;
+    system::win::Bitmap wideBitmap_;
+    system::win::Bitmap tallBitmap_;
+    system::win::Icon appIcon_;
     gui::Image iconImages_[3];
     str::StrBuffer defaultSkinName_;
     bool flushed_ = false;

@@ -1,5 +1,7 @@
 #include "shell/win/ProcessCommandLine.h"
 
+#include "foundation/strings/win/WideText.h"
+#include "foundation/system/win/Handles.h"
 #include "shell/CommandLine.h"
 
 #include <windows.h>
@@ -9,16 +11,14 @@
 namespace s::process::commandline::win {
 
 bool parseProcessCommandLine(CommandLine& out, const char16_t* commandLineText) {
-    const wchar_t* text = commandLineText != nullptr
-                              ? reinterpret_cast<const wchar_t*>(commandLineText)
-                              : GetCommandLineW();
+    const wchar_t* text =
+        commandLineText != nullptr ? str::win::wide(commandLineText) : GetCommandLineW();
     int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(text, &count);
-    if (arguments == nullptr)
+    system::win::LocalMemory<LPWSTR*> arguments(CommandLineToArgvW(text, &count));
+    if (!arguments)
         return false;
     for (int i = 1; i < count; ++i)
-        out.addArgument(reinterpret_cast<const char16_t*>(arguments[i]));
-    LocalFree(arguments);
+        out.addArgument(str::win::fromWide(arguments.get()[i]));
     return true;
 }
 

@@ -8,11 +8,13 @@
 #include "audio/win/Device.h"
 #include "audio/win/Player.h"
 #include "foundation/system/Platform.h"
+#include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/files/win/FileInputStream.h"
 #include "foundation/files/win/PathWin.h"
 #include "foundation/system/win/Power.h"
 #include "foundation/files/win/Shell.h"
+#include "foundation/strings/win/WideText.h"
 #include "localization/Localizer.h"
 #include "toolkit/win/MessageBox.h"
 
@@ -25,6 +27,9 @@
 
 namespace s::sound::gui::dialogs::plinkett {
 
+using str::win::fromWide;
+using str::win::wide;
+
 namespace {
 
 constexpr std::uint32_t kPlayPollMs = 20;
@@ -33,10 +38,6 @@ constexpr char16_t kHibernateFailure[] =
     u"Not Enough virtual Memory (Paging File)\r\n"
     u"Solution 1: Close some of applications (which is using lots of memory) and try again.\r\n"
     u"Solution 2: Increase minimum virtual memory (Paging File) size and reboot the system once.";
-
-const wchar_t* wide(const char16_t* text) {
-    return reinterpret_cast<const wchar_t*>(text);
-}
 
 // A new source for the sound file at path, reading it through a stream of
 // its own; null when the file is missing or is neither MP3 nor WAV.
@@ -117,14 +118,15 @@ void Dialog::bringForward(void* dialog) {
 void Dialog::playSound() {
     window_.invoke(&Dialog::bringForward, this);
     while (!stopRequested_) {
-        IEncodedAudio* source = openSound(actionTarget_);
-        if (source == nullptr)
+        thread::Pooled<IEncodedAudio> source(openSound(actionTarget_));
+        if (!source)
             return;
-        auto* player = thread::take<system::audio::win::Player>();
+        thread::Pooled<system::audio::win::Player> player(
+            thread::take<system::audio::win::Player>());
         player->setDevice(system::audio::win::Device::firstOutput());
         std::int32_t volume = playVolume_;
         player->setVolume(static_cast<float>(volume) / 100.0f);
-        player->play(source);
+        player->play(source.get());
         while (!stopRequested_ && player->isPlaying()) {
             platform::sleepMillis(kPlayPollMs);
             if (playVolume_ != volume) {
@@ -135,10 +137,7 @@ void Dialog::playSound() {
         player->stopPlay();
         // Nothing reached the device: no output device, one that would not
         // open, or a file without sound. Repeating would only spin.
-        bool sounded = player->bytesQueued() != 0;
-        player->release();
-        source->release();
-        if (!playRepeat_ || !sounded)
+        if (!playRepeat_ || player->bytesQueued() == 0)
             return;
     }
 }
@@ -177,7 +176,7 @@ const str::StrBuffer& desktopFolder() {
         str::StrBuffer text;
         if (SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, path) ==
             S_OK)
-            text.set(reinterpret_cast<const char16_t*>(path));
+            text.set(fromWide(path));
         return text;
     }();
     return folder;
@@ -188,16 +187,12 @@ const str::StrBuffer& desktopFolder() {
 void Dialog::browseFolder(const str::StrBuffer& storedPath, str::StrBuffer& folder) {
     folder.reset();
     if (storedPath.length() != 0) {
-        file::win::PathWin* path = file::win::PathWin::of(storedPath.cStr());
+        thread::Pooled<file::win::PathWin> path(file::win::PathWin::of(storedPath.cStr()));
         if (path->isValid() && path->isAbsolute()) {
-            file::win::PathWin* parent = path->parent();
-            if (parent != nullptr) {
-                if (parent->isDirectory())
-                    folder.set(parent->fullPath());
-                parent->release();
-            }
+            thread::Pooled<file::win::PathWin> parent(path->parent());
+            if (parent && parent->isDirectory())
+                folder.set(parent->fullPath());
         }
-        path->release();
     }
     if (folder.length() == 0)
         folder.set(desktopFolder());
@@ -262,13 +257,12 @@ bool Dialog::browse() {
     bool taken = false;
     if (GetOpenFileNameW(&request) && chosen[0] != 0) {
         str::StrBuffer first;
-        firstChosenFile(reinterpret_cast<const char16_t*>(chosen.data()), first);
-        file::win::PathWin* path = file::win::PathWin::of(first.cStr());
+        firstChosenFile(fromWide(chosen.data()), first);
+        thread::Pooled<file::win::PathWin> path(file::win::PathWin::of(first.cStr()));
         if (path->isFile()) {
             action_.pathText.set(first);
             taken = true;
         }
-        path->release();
     }
     return taken;
 }

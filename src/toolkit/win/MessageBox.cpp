@@ -3,6 +3,7 @@
 #include "foundation/system/Platform.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/strings/StrBuffer.h"
+#include "foundation/strings/win/WideText.h"
 
 #include <windows.h>
 
@@ -28,8 +29,8 @@ int show(const char16_t* text, UINT flags) {
         platform::CriticalSectionGuard guard(shared.lock);
         caption.set(shared.text);
     }
-    return ::MessageBoxW(GetActiveWindow(), reinterpret_cast<const wchar_t*>(text),
-                         reinterpret_cast<const wchar_t*>(caption.cStr()), flags);
+    return ::MessageBoxW(GetActiveWindow(), str::win::wide(text), str::win::wide(caption.cStr()),
+                         flags);
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "toolkit/win/NativeImage.h"
 
 #include "foundation/collections/Arrays.h"
+#include "foundation/system/win/Handles.h"
 
 #include <cstring>
 #include <utility>
@@ -30,30 +31,25 @@ void swapRedAndBlue(std::uint8_t* pixels, std::size_t count) {
 
 bool iconImage(HINSTANCE module, int iconId, int size, Image& image) {
     image.clear();
-    auto icon = static_cast<HICON>(
-        LoadImageW(module, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-    if (icon == nullptr)
-        return false;
+    system::win::Icon icon(static_cast<HICON>(
+        LoadImageW(module, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
     ICONINFO parts{};
-    bool done = false;
-    if (GetIconInfo(icon, &parts)) {
-        HDC screen = GetDC(nullptr);
-        BITMAPINFO info = topDownInfo(size, size);
-        col::ArrayU08 pixels;
-        pixels.setLength(static_cast<std::uint32_t>(size * size * 4));
-        if (GetDIBits(screen, parts.hbmColor, 0, static_cast<UINT>(size), pixels.data(), &info,
-                      DIB_RGB_COLORS) == size) {
-            swapRedAndBlue(static_cast<std::uint8_t*>(pixels.data()),
-                           static_cast<std::size_t>(size) * size);
-            image.assign(size, size, static_cast<const std::uint8_t*>(pixels.data()));
-            done = true;
-        }
-        ReleaseDC(nullptr, screen);
-        DeleteObject(parts.hbmColor);
-        DeleteObject(parts.hbmMask);
-    }
-    DestroyIcon(icon);
-    return done;
+    if (!icon || !GetIconInfo(icon.get(), &parts))
+        return false;
+    // GetIconInfo hands out copies of the icon's bitmaps, which are the caller's.
+    system::win::Bitmap color(parts.hbmColor);
+    system::win::Bitmap mask(parts.hbmMask);
+    system::win::WindowDc screen(nullptr);
+    BITMAPINFO info = topDownInfo(size, size);
+    col::ArrayU08 pixels;
+    pixels.setLength(static_cast<std::uint32_t>(size * size * 4));
+    if (GetDIBits(screen.get(), color.get(), 0, static_cast<UINT>(size), pixels.data(), &info,
+                  DIB_RGB_COLORS) != size)
+        return false;
+    swapRedAndBlue(static_cast<std::uint8_t*>(pixels.data()),
+                   static_cast<std::size_t>(size) * size);
+    image.assign(size, size, static_cast<const std::uint8_t*>(pixels.data()));
+    return true;
 }
 
 HBITMAP bitmapOf(const Image& image) {

@@ -22,29 +22,23 @@ RequestChannel::RequestChannel() = default;
 RequestChannel::~RequestChannel() { close(); }
 
 bool RequestChannel::open() {
-    if (thread_ != nullptr)
+    if (thread_)
         return hwnd_ != nullptr;
-    ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    thread_ = CreateThread(nullptr, 0, threadMain, this, 0, &threadId_);
-    if (thread_ == nullptr) {
-        CloseHandle(ready_);
-        ready_ = nullptr;
-        return false;
-    }
-    WaitForSingleObject(ready_, INFINITE);
-    CloseHandle(ready_);
-    ready_ = nullptr;
-    return hwnd_ != nullptr;
+    ready_.reset(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    thread_.reset(CreateThread(nullptr, 0, threadMain, this, 0, &threadId_));
+    if (thread_)
+        WaitForSingleObject(ready_.get(), INFINITE);
+    ready_.reset();
+    return thread_ && hwnd_ != nullptr;
 }
 
 void RequestChannel::close() {
-    if (thread_ == nullptr)
+    if (!thread_)
         return;
     if (HWND hwnd = hwnd_)
         PostMessageW(hwnd, WM_CLOSE, 0, 0);
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-    thread_ = nullptr;
+    WaitForSingleObject(thread_.get(), INFINITE);
+    thread_.reset();
     threadId_ = 0;
     listeners_.clear();
 }
@@ -84,7 +78,7 @@ DWORD WINAPI RequestChannel::threadMain(void* parameter) {
     HWND hwnd = CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                 wc.hInstance, self);
     self->hwnd_ = hwnd;
-    SetEvent(self->ready_);
+    SetEvent(self->ready_.get());
     if (hwnd == nullptr)
         return 1;
     MSG msg;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/system/win/Handles.h"
 #include "localization/IEventListener.h"
 
 #include <windows.h>
@@ -52,9 +53,9 @@ private:
     static DWORD WINAPI threadMain(void* self);
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-    HANDLE thread_ = nullptr;
+    system::win::Handle thread_;
     DWORD threadId_ = 0;
-    HANDLE ready_ = nullptr;
+    system::win::Handle ready_;
     std::atomic<HWND> hwnd_{nullptr};
     std::vector<events::IEventListener*> listeners_;
     const void* value1_ = nullptr;

@@ -4,6 +4,7 @@
 #include "foundation/objects/IPoolable.h"
 #include "foundation/threads/ObjLocker.h"
 #include "foundation/objects/PoolerBase.h"
+#include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 using s::thread::EasyPooler;
@@ -233,6 +235,36 @@ TEST(ObjectModel, PooledClassesRecycleThroughNewInstanceAndRelease) {
     EXPECT_EQ(second, first);
     EXPECT_TRUE(second->text.empty());
     second->release();
+}
+
+namespace {
+// Counts the times it is given back.
+struct Returnable {
+    int released = 0;
+    void release() { ++released; }
+};
+} // namespace
+
+TEST(ObjectModel, APooledGuardGivesItsObjectBackOnceAndAMovedFromOneNothing) {
+    Returnable a, b;
+    {
+        s::thread::Pooled<Returnable> first(&a);
+        s::thread::Pooled<Returnable> second(std::move(first));
+        s::thread::Pooled<Returnable> last;
+        last = std::move(second);
+        EXPECT_FALSE(first);
+        EXPECT_FALSE(second);
+        EXPECT_EQ(a.released, 0);
+        last = std::move(last);
+        EXPECT_EQ(a.released, 0) << "moving onto itself gave the object back";
+        last.reset(&b);
+        EXPECT_EQ(a.released, 1) << "reset gives back what was held";
+        EXPECT_EQ(last->released, 0);
+    }
+    EXPECT_EQ(a.released, 1);
+    EXPECT_EQ(b.released, 1);
+    EXPECT_EQ(s::thread::Pooled<Returnable>(&a).detach(), &a);
+    EXPECT_EQ(a.released, 1) << "a detached object stays with the caller";
 }
 
 TEST(ObjectModel, CleanerDeletesAndNullsOnce) {

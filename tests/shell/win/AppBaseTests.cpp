@@ -1,6 +1,7 @@
 #include "shell/win/AppBase.h"
 
 #include "foundation/system/Seams.h"
+#include "foundation/system/win/Handles.h"
 #include "localization/LangPack.h"
 #include "storage/win/RegDir.h"
 
@@ -163,8 +164,8 @@ TEST_F(AppBaseTest, IconImagesAndBitmapsComeFromTheResources) {
     EXPECT_EQ(info.bmHeight, 230);
     EXPECT_EQ(base.getTallImageBitmap(), base.getTallImageBitmap()) << "made once";
     HICON icon = base.loadIcon(128);
+    s::system::win::Icon owned(icon); // what loadIcon makes is the caller's
     EXPECT_NE(icon, nullptr);
-    DestroyIcon(icon);
     EXPECT_EQ(base.loadIcon(4242), nullptr);
     EXPECT_FALSE(base.hasAppSkinSet());
 }

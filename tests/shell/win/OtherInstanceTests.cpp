@@ -1,5 +1,7 @@
 #include "shell/win/AppBase.h"
 
+#include "foundation/system/win/Handles.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -51,13 +53,31 @@ bool waitForWindowOf(DWORD processId) {
     return false;
 }
 
-void endChild(PROCESS_INFORMATION& child) {
-    if (WaitForSingleObject(child.hProcess, 0) == WAIT_TIMEOUT)
-        TerminateProcess(child.hProcess, 2);
-    WaitForSingleObject(child.hProcess, 5000);
-    CloseHandle(child.hThread);
-    CloseHandle(child.hProcess);
-}
+// Ends a started copy that still runs and closes its handles, at the latest
+// when it leaves scope, so that an assertion that gives up early leaves no
+// copy behind.
+class RunningChild {
+public:
+    explicit RunningChild(const PROCESS_INFORMATION& child)
+        : process_(child.hProcess), thread_(child.hThread) {}
+    ~RunningChild() { end(); }
+    RunningChild(const RunningChild&) = delete;
+    RunningChild& operator=(const RunningChild&) = delete;
+
+    void end() {
+        if (!process_)
+            return;
+        if (WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT)
+            TerminateProcess(process_.get(), 2);
+        WaitForSingleObject(process_.get(), 5000);
+        process_.reset();
+        thread_.reset();
+    }
+
+private:
+    s::system::win::Handle process_;
+    s::system::win::Handle thread_;
+};
 
 } // namespace
 
@@ -89,6 +109,7 @@ TEST(OtherInstance, ChildWaitsForTheWakeMessage) {
 
 TEST(OtherInstance, ACopyFromTheSamePathIsFoundAndWoken) {
     PROCESS_INFORMATION child = startChild(ownPath());
+    RunningChild running(child);
     ASSERT_NE(child.hProcess, nullptr);
     ASSERT_TRUE(waitForWindowOf(child.dwProcessId));
     {
@@ -100,7 +121,6 @@ TEST(OtherInstance, ACopyFromTheSamePathIsFoundAndWoken) {
     DWORD code = 9;
     GetExitCodeProcess(child.hProcess, &code);
     EXPECT_EQ(code, 0u) << "the running copy received the wake message";
-    endChild(child);
 }
 
 TEST(OtherInstance, ACopyFromAnotherPathIsNotAnotherInstance) {
@@ -109,6 +129,7 @@ TEST(OtherInstance, ACopyFromAnotherPathIsNotAnotherInstance) {
     std::wstring copy = std::wstring(temp) + L"tarnwick_other_copy.exe";
     ASSERT_TRUE(CopyFileW(ownPath().c_str(), copy.c_str(), FALSE));
     PROCESS_INFORMATION child = startChild(copy);
+    RunningChild running(child);
     ASSERT_NE(child.hProcess, nullptr);
     ASSERT_TRUE(waitForWindowOf(child.dwProcessId));
     {
@@ -116,6 +137,6 @@ TEST(OtherInstance, ACopyFromAnotherPathIsNotAnotherInstance) {
         EXPECT_FALSE(base.findOtherInstance(false));
         EXPECT_FALSE(base.findOtherInstanceWindow(false));
     }
-    endChild(child);
+    running.end();
     DeleteFileW(copy.c_str());
 }

@@ -2,6 +2,7 @@
 
 #include "foundation/system/DiagnosticLog.h"
 #include "foundation/system/OsVersion.h"
+#include "foundation/system/win/Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -93,14 +94,13 @@ TEST_F(Startup, UnsupportedSystemShowsTheMessageAndCreatesNoTimer) {
     s::system::OsVersion::setForTesting({true, 5, 0});
     std::size_t first = s::log::lines().size();
     BoxCloser closer;
-    HANDLE watcher = CreateThread(nullptr, 0, BoxCloser::watch, &closer, 0, nullptr);
+    s::system::win::Handle watcher(CreateThread(nullptr, 0, BoxCloser::watch, &closer, 0, nullptr));
     bool answer = true;
     {
         CTarnwickApp app;
         answer = app.initInstance();
     }
-    WaitForSingleObject(watcher, 40000);
-    CloseHandle(watcher);
+    WaitForSingleObject(watcher.get(), 40000);
     EXPECT_FALSE(answer);
     ASSERT_TRUE(closer.found) << "no message box appeared";
     EXPECT_EQ(closer.text, L"This Operating System is currently not supported by this "

@@ -5,6 +5,7 @@
 #include "foundation/objects/Pools.h"
 #include "foundation/strings/StrArray.h"
 #include "foundation/strings/StrBuffer.h"
+#include "foundation/system/win/Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -40,17 +41,16 @@ protected:
 
     // The value as the platform's own registry functions see it.
     std::vector<unsigned char> platformValue(const wchar_t* name, DWORD& type) {
-        HKEY key = nullptr;
+        s::system::win::RegKey key;
         std::vector<unsigned char> data;
         if (RegOpenKeyExW(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(base_.cStr()), 0,
-                          KEY_READ, &key) != ERROR_SUCCESS)
+                          KEY_READ, key.put()) != ERROR_SUCCESS)
             return data;
         DWORD size = 0;
-        if (RegQueryValueExW(key, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
+        if (RegQueryValueExW(key.get(), name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
             data.resize(size);
-            RegQueryValueExW(key, name, nullptr, &type, data.data(), &size);
+            RegQueryValueExW(key.get(), name, nullptr, &type, data.data(), &size);
         }
-        RegCloseKey(key);
         return data;
     }
 

@@ -6,6 +6,7 @@
 
 #include "TestClock.h"
 #include "foundation/objects/Pools.h"
+#include "foundation/system/win/Handles.h"
 #include "localization/Localizer.h"
 #include "toolkit/IAppWindow.h"
 #include "storage/Node.h"
@@ -70,10 +71,8 @@ private:
 // dialog made of it, on the window's thread.
 class Recorder : public s::gui::events::IEventListener {
 public:
-    explicit Recorder(Dialog& dialog) : dialog_(dialog) {
-        changed_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
-    }
-    ~Recorder() override { CloseHandle(changed_); }
+    explicit Recorder(Dialog& dialog)
+        : dialog_(dialog), changed_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {}
 
     void handleEvent(void*, int) override {
         auto name = static_cast<const char16_t*>(dialog_.window().getRequestValue1());
@@ -86,7 +85,7 @@ public:
             pausedAfterFields_ = std::u16string(entry.afterHour.cStr()) + u":" +
                                  entry.afterMin.cStr() + u":" + entry.afterSec.cStr();
         }
-        SetEvent(changed_);
+        SetEvent(changed_.get());
     }
 
     // Waits until an event of this name has been seen count times.
@@ -104,7 +103,7 @@ public:
             DWORD now = GetTickCount();
             if (static_cast<int>(deadline - now) <= 0)
                 return false;
-            WaitForSingleObject(changed_, deadline - now);
+            WaitForSingleObject(changed_.get(), deadline - now);
         }
     }
 
@@ -138,7 +137,7 @@ public:
 
 private:
     Dialog& dialog_;
-    HANDLE changed_;
+    s::system::win::Handle changed_;
     std::mutex mutex_;
     std::vector<std::u16string> events_;
     std::u16string pausedAfterFields_;

@@ -1,6 +1,7 @@
 #include "foundation/files/win/FileInputStream.h"
 
 #include "foundation/objects/Pools.h"
+#include "foundation/strings/win/WideText.h"
 
 #include <windows.h>
 
@@ -20,22 +21,21 @@ void FileInputStream::release() {
 
 bool FileInputStream::open(const char16_t* systemPath) {
     closeAndReset();
-    HANDLE file = CreateFileW(reinterpret_cast<const wchar_t*>(systemPath), GENERIC_READ,
+    handle_.reset(CreateFileW(str::win::wide(systemPath), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    handle_ = file != INVALID_HANDLE_VALUE ? file : nullptr;
-    return handle_ != nullptr;
+                              FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    return handle_.valid();
 }
 
 bool FileInputStream::read(void* buffer, std::uint32_t n, std::uint32_t* count) {
     if (count != nullptr)
         *count = 0;
-    if (handle_ == nullptr)
+    if (!handle_)
         return false;
     if (n == 0)
         return true;
     DWORD got = 0;
-    if (!ReadFile(handle_, buffer, n, &got, nullptr) || got == 0)
+    if (!ReadFile(handle_.get(), buffer, n, &got, nullptr) || got == 0)
         return false;
     position_ += got;
     if (count != nullptr)
@@ -44,9 +44,7 @@ bool FileInputStream::read(void* buffer, std::uint32_t n, std::uint32_t* count) 
 }
 
 void FileInputStream::close() {
-    if (handle_ != nullptr)
-        CloseHandle(handle_);
-    handle_ = nullptr;
+    handle_.reset();
 }
 
 void FileInputStream::closeAndReset() {
@@ -55,11 +53,11 @@ void FileInputStream::closeAndReset() {
 }
 
 void FileInputStream::moveTo(std::int64_t distance, std::uint32_t method) {
-    if (handle_ == nullptr)
+    if (!handle_)
         return;
     LARGE_INTEGER move, now;
     move.QuadPart = distance;
-    if (SetFilePointerEx(handle_, move, &now, method))
+    if (SetFilePointerEx(handle_.get(), move, &now, method))
         position_ = now.QuadPart;
 }
 
@@ -89,7 +87,7 @@ void FileInputStream::skipBack(std::int64_t distance) {
 
 std::int64_t FileInputStream::fileSize() const {
     LARGE_INTEGER size;
-    if (handle_ == nullptr || !GetFileSizeEx(handle_, &size))
+    if (!handle_ || !GetFileSizeEx(handle_.get(), &size))
         return -1;
     return size.QuadPart;
 }

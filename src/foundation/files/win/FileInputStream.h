@@ -2,6 +2,7 @@
 
 #include "foundation/objects/IObject.h"
 #include "foundation/collections/IStream.h"
+#include "foundation/system/win/Handles.h"
 
 #include <cstdint>
 
@@ -27,7 +28,7 @@ public:
     // Read access, others may read and write, the file must exist, and the
     // system is told that it will be read from start to end.
     bool open(const char16_t* systemPath);
-    bool isOpen() const { return handle_ != nullptr; }
+    bool isOpen() const { return handle_.valid(); }
 
     // IInputStream
     bool read(void* buffer, std::uint32_t n, std::uint32_t* count) override;
@@ -50,7 +51,7 @@ private:
     // method: the platform's FILE_BEGIN, FILE_CURRENT or FILE_END.
     void moveTo(std::int64_t distance, std::uint32_t method);
 
-    void* handle_ = nullptr;
+    system::win::Handle handle_;
     std::int64_t position_ = 0;
 };
 

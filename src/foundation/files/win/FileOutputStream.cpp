@@ -1,6 +1,7 @@
 #include "foundation/files/win/FileOutputStream.h"
 
 #include "foundation/objects/Pools.h"
+#include "foundation/strings/win/WideText.h"
 
 #include <windows.h>
 
@@ -23,13 +24,12 @@ void FileOutputStream::release() {
 
 bool FileOutputStream::open(const char16_t* systemPath, bool append) {
     closeAndReset();
-    HANDLE file =
-        CreateFileW(reinterpret_cast<const wchar_t*>(systemPath), GENERIC_READ | GENERIC_WRITE,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileW(str::win::wide(systemPath), GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
-    handle_ = file;
+    handle_.reset(file);
     buffer_ = static_cast<std::uint8_t*>(std::malloc(kBufferSize));
     if (append)
         moveTo(0, FILE_END);
@@ -40,7 +40,8 @@ bool FileOutputStream::writeOut() {
     if (buffered_ == 0)
         return true;
     DWORD written = 0;
-    bool ok = WriteFile(handle_, buffer_, buffered_, &written, nullptr) && written == buffered_;
+    bool ok =
+        WriteFile(handle_.get(), buffer_, buffered_, &written, nullptr) && written == buffered_;
     // What did go out must not go out again.
     if (written > 0 && written < buffered_)
         std::memmove(buffer_, buffer_ + written, buffered_ - written);
@@ -51,7 +52,7 @@ bool FileOutputStream::writeOut() {
 bool FileOutputStream::write(const void* data, std::uint32_t n, std::uint32_t* count) {
     if (count != nullptr)
         *count = 0;
-    if (handle_ == nullptr || buffer_ == nullptr)
+    if (!handle_ || buffer_ == nullptr)
         return false;
     const auto* bytes = static_cast<const std::uint8_t*>(data);
     std::uint32_t taken = 0;
@@ -76,22 +77,21 @@ bool FileOutputStream::write(const void* data, std::uint32_t n, std::uint32_t* c
 }
 
 bool FileOutputStream::flush() {
-    if (handle_ == nullptr)
+    if (!handle_)
         return false;
-    return writeOut() && FlushFileBuffers(handle_);
+    return writeOut() && FlushFileBuffers(handle_.get());
 }
 
 void FileOutputStream::truncate() {
     if (flush())
-        SetEndOfFile(handle_);
+        SetEndOfFile(handle_.get());
 }
 
 void FileOutputStream::close() {
-    if (handle_ != nullptr) {
+    if (handle_) {
         flush();
-        CloseHandle(handle_);
+        handle_.reset();
     }
-    handle_ = nullptr;
     std::free(buffer_);
     buffer_ = nullptr;
     buffered_ = 0;
@@ -109,11 +109,11 @@ void FileOutputStream::dispose() {
 
 void FileOutputStream::moveTo(std::int64_t distance, std::uint32_t method) {
     // A seek that left bytes behind would put them in the wrong place later.
-    if (handle_ == nullptr || !writeOut())
+    if (!handle_ || !writeOut())
         return;
     LARGE_INTEGER move, now;
     move.QuadPart = distance;
-    if (SetFilePointerEx(handle_, move, &now, method))
+    if (SetFilePointerEx(handle_.get(), move, &now, method))
         position_ = now.QuadPart;
 }
 

@@ -2,6 +2,7 @@
 
 #include "foundation/objects/IObject.h"
 #include "foundation/collections/IStream.h"
+#include "foundation/system/win/Handles.h"
 
 #include <cstdint>
 
@@ -30,7 +31,7 @@ public:
     // creates the file and starts at its end, otherwise the file is created
     // or emptied.
     bool open(const char16_t* systemPath, bool append);
-    bool isOpen() const { return handle_ != nullptr; }
+    bool isOpen() const { return handle_.valid(); }
     std::uint32_t bufferedBytes() const { return buffered_; }
 
     // IOutputStream. A failed write counts what the buffer took.
@@ -56,7 +57,7 @@ private:
     bool writeOut();
     void moveTo(std::int64_t distance, std::uint32_t method);
 
-    void* handle_ = nullptr;
+    system::win::Handle handle_;
     std::uint8_t* buffer_ = nullptr;
     std::uint32_t buffered_ = 0;
     std::int64_t position_ = 0;

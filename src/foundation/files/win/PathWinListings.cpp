@@ -7,6 +7,7 @@
 #include "foundation/strings/StrArray.h"
 #include "foundation/files/win/PathArray.h"
 #include "foundation/files/win/PathWinSupport.h"
+#include "foundation/system/win/Handles.h"
 
 #include <windows.h>
 
@@ -17,6 +18,9 @@
 #include <vector>
 
 namespace s::file::win {
+
+using str::win::fromWide;
+using str::win::wide;
 
 namespace {
 
@@ -40,18 +44,17 @@ ExplorerSettings& explorerStore() {
 // A 4-byte value of the Explorer's settings key, or def. Read with the plain
 // registry functions: the registry directory lives in a module above this one.
 std::int32_t explorerValue(const wchar_t* name, std::int32_t def) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, reinterpret_cast<const wchar_t*>(kExplorerKey), 0,
-                      KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    system::win::RegKey key;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, wide(kExplorerKey), 0, KEY_QUERY_VALUE, key.put()) !=
+        ERROR_SUCCESS)
         return def;
     std::int32_t value = def;
     DWORD size = sizeof value;
     DWORD type = 0;
-    if (RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+    if (RegQueryValueExW(key.get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
             ERROR_SUCCESS ||
         size != sizeof value)
         value = def;
-    RegCloseKey(key);
     return value;
 }
 
@@ -65,7 +68,7 @@ ExplorerSettings& explorer() {
     wchar_t windows[MAX_PATH + 1] = {};
     UINT length = GetWindowsDirectoryW(windows, MAX_PATH + 1);
     if (length > 0 && length <= MAX_PATH) {
-        PathWin* path = PathWin::of(detail::narrowed(windows));
+        PathWin* path = PathWin::of(fromWide(windows));
         settings.windowsRoot.set(path->rootPath());
         path->release();
     } else {
@@ -76,7 +79,7 @@ ExplorerSettings& explorer() {
 }
 
 bool isStartupFile(const wchar_t* name) {
-    str::StrBuffer text(detail::narrowed(name));
+    str::StrBuffer text(fromWide(name));
     return text.regionMatchesIgnoreCase(0, u"AUTOEXEC.BAT", 0, -1) ||
            text.regionMatchesIgnoreCase(0, u"CONFIG.SYS", 0, -1);
 }
@@ -151,7 +154,7 @@ public:
             directory.fullPathTo(name);
             name->append(u'\\');
         }
-        name->append(detail::narrowed(entry.cFileName));
+        name->append(fromWide(entry.cFileName));
         names_->add(name);
     }
 
@@ -187,7 +190,7 @@ class PlainNameSink final : public PathWin::EntrySink {
 public:
     explicit PlainNameSink(std::vector<std::u16string>& names) : names_(names) {}
     void add(const PathWin&, const WIN32_FIND_DATAW& entry) override {
-        names_.emplace_back(detail::narrowed(entry.cFileName));
+        names_.emplace_back(fromWide(entry.cFileName));
     }
 
 private:
@@ -301,7 +304,7 @@ void PathWin::listMatchesIn(const str::StrBuffer& pattern, bool directoriesToo, 
             return true;
         bool directory = detail::isDirectoryEntry(entry);
         if ((directoriesToo || !directory) &&
-            pathtext::matchesWildcard(pattern.cStr(), detail::narrowed(entry.cFileName)))
+            pathtext::matchesWildcard(pattern.cStr(), fromWide(entry.cFileName)))
             sink.add(*this, entry);
         if (directory && recurse) {
             PathWin* below = detail::childOf(*this, entry);
@@ -424,8 +427,8 @@ col::ArrayP* PathWin::listStreams() const {
     QueryInformationFile query = queryInformationFile();
     if (query == nullptr || hasStreamName_ || !isNtfs())
         return streams;
-    detail::FileHandle file(detail::openEntry(systemPath(), FILE_READ_ATTRIBUTES));
-    if (!file.isOpen())
+    system::win::Handle file = detail::openEntry(systemPath(), FILE_READ_ATTRIBUTES);
+    if (!file.valid())
         return streams;
     col::ArrayU08 buffer;
     IoStatus io{};

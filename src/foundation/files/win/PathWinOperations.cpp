@@ -3,6 +3,7 @@
 #include "foundation/collections/Arrays.h"
 #include "foundation/threads/ObjLocker.h"
 #include "foundation/files/PathText.h"
+#include "foundation/objects/Pooled.h"
 #include "foundation/system/Platform.h"
 #include "foundation/files/win/PathWinSupport.h"
 
@@ -18,25 +19,16 @@
 
 namespace s::file::win {
 
-using detail::wide;
+using str::win::fromWide;
+using str::win::wide;
 
 namespace {
 
 constexpr DWORD kProtectingAttributes =
     FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
-// Releases a pooled path when it leaves scope.
-struct Held {
-    explicit Held(PathWin* path) : path(path) {}
-    ~Held() {
-        if (path != nullptr)
-            path->release();
-    }
-    Held(const Held&) = delete;
-    Held& operator=(const Held&) = delete;
-    PathWin* operator->() const { return path; }
-    PathWin* path;
-};
+// A pooled path, given back when it leaves scope.
+using Held = thread::Pooled<PathWin>;
 
 // Whether inner is outer or lies below it.
 bool isWithin(const PathWin& outer, const PathWin& inner) {
@@ -103,10 +95,10 @@ bool PathWin::applyTimes(std::int64_t creation, std::int64_t modification, std::
     FILETIME accessed = detail::fileTimeOfSeconds(access);
     bool ok;
     {
-        detail::FileHandle entry(detail::openEntry(systemPath(), FILE_WRITE_ATTRIBUTES));
-        ok = entry.isOpen() && SetFileTime(entry.get(), creation >= 0 ? &created : nullptr,
-                                           access >= 0 ? &accessed : nullptr,
-                                           modification >= 0 ? &modified : nullptr);
+        system::win::Handle entry = detail::openEntry(systemPath(), FILE_WRITE_ATTRIBUTES);
+        ok = entry.valid() && SetFileTime(entry.get(), creation >= 0 ? &created : nullptr,
+                                          access >= 0 ? &accessed : nullptr,
+                                          modification >= 0 ? &modified : nullptr);
     }
     if (cleared)
         SetFileAttributesW(wide(systemPath()), bits & ~FILE_ATTRIBUTE_DIRECTORY);
@@ -163,7 +155,7 @@ bool PathWin::scrambleName(std::int32_t rounds, IPath* outPath, bool restoreAttr
                 !MoveFileExW(wide(current->systemPath()), wide(candidate->systemPath()),
                              MOVEFILE_WRITE_THROUGH))
                 continue;
-            std::swap(current.path, candidate.path);
+            std::swap(current, candidate);
             ok = true;
         }
     }
@@ -192,17 +184,17 @@ bool PathWin::createFile(bool notify) {
     if (exists())
         return false;
     createParentDirectory();
-    detail::FileHandle file(CreateFileW(wide(systemPath()), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    system::win::Handle file(CreateFileW(wide(systemPath()), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
     forgetFileState();
-    if (file.isOpen())
+    if (file.valid())
         detail::notifyShell(notify, SHCNE_CREATE, fullPath());
-    return file.isOpen();
+    return file.valid();
 }
 
 bool PathWin::createParentDirectory() {
     Held up(parentOrNone());
-    return up.path == nullptr || up->createDirectory(false);
+    return !up || up->createDirectory(false);
 }
 
 // ---- deleting
@@ -294,9 +286,9 @@ bool PathWin::copyTo(const char16_t* target, bool overwrite) const {
         return false;
     if (isDirectory()) {
         // Copying a folder into itself would never end.
-        if (isWithin(*this, *to.path))
+        if (isWithin(*this, *to))
             return false;
-        return copyDirectory(*to.path, overwrite);
+        return copyDirectory(*to, overwrite);
     }
     if (!isFile())
         return false;
@@ -315,7 +307,7 @@ bool PathWin::copyDirectory(const PathWin& target, bool overwrite) const {
         if (detail::isReparsePoint(entry))
             return true;
         Held from(detail::childOf(*this, entry));
-        Held into(to->child(detail::narrowed(entry.cFileName)));
+        Held into(to->child(fromWide(entry.cFileName)));
         ok = from->copyTo(into->fullPath(), overwrite) && ok;
         return true;
     });
@@ -369,17 +361,17 @@ bool PathWin::openEachExclusively(std::uint32_t bits, bool restoreAttributes) {
     col::ArrayP* streams = listStreams();
     for (std::uint32_t i = 0; i < streams->length(); ++i) {
         auto* stream = static_cast<PathWin*>(streams->at(i));
-        detail::FileHandle open(CreateFileW(wide(stream->systemPath()),
-                                            GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                            FILE_FLAG_NO_BUFFERING, nullptr));
-        ok = open.isOpen() && ok;
+        system::win::Handle open(CreateFileW(wide(stream->systemPath()),
+                                             GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                             OPEN_EXISTING, FILE_FLAG_NO_BUFFERING, nullptr));
+        ok = open.valid() && ok;
     }
     streams->release();
     if (bits & kNotPlain)
         return ok;
-    detail::FileHandle open(CreateFileW(wide(systemPath()), GENERIC_READ | GENERIC_WRITE, 0,
-                                        nullptr, OPEN_EXISTING, FILE_FLAG_NO_BUFFERING, nullptr));
-    return open.isOpen() && ok;
+    system::win::Handle open(CreateFileW(wide(systemPath()), GENERIC_READ | GENERIC_WRITE, 0,
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_NO_BUFFERING, nullptr));
+    return open.valid() && ok;
 }
 
 } // namespace s::file::win

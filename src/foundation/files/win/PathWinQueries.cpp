@@ -13,7 +13,8 @@
 
 namespace s::file::win {
 
-using detail::wide;
+using str::win::fromWide;
+using str::win::wide;
 
 bool PathWin::exists() const {
     return fullPath_.length() != 0 && accessible(0);
@@ -35,9 +36,9 @@ std::uint32_t PathWin::attributes() const {
         return attributes_;
     }
     // GetFileAttributesW does not take a stream name.
-    detail::FileHandle stream(detail::openEntry(systemPath(), FILE_READ_ATTRIBUTES));
+    system::win::Handle stream = detail::openEntry(systemPath(), FILE_READ_ATTRIBUTES);
     BY_HANDLE_FILE_INFORMATION information;
-    if (stream.isOpen() && GetFileInformationByHandle(stream.get(), &information))
+    if (stream.valid() && GetFileInformationByHandle(stream.get(), &information))
         attributes_ = information.dwFileAttributes;
     return attributes_;
 }
@@ -94,7 +95,7 @@ std::int32_t PathWin::fileSystem() const {
         FileSystem kind;
     } kKinds[] = {
         {u"FAT", kFat}, {u"FAT32", kFat32}, {u"VFAT", kVfat}, {u"NTFS", kNtfs}, {u"HPFS", kHpfs}};
-    str::StrBuffer found(detail::narrowed(name));
+    str::StrBuffer found(fromWide(name));
     for (const auto& kind : kKinds)
         if (found.regionMatchesIgnoreCase(0, kind.name, 0, -1))
             fileSystem_ = kind.kind;
@@ -148,9 +149,9 @@ std::int64_t PathWin::size(bool sumDirectory, bool recurse, std::uint32_t* fileC
     if (hasStreamName_) {
         if (streamSize_ >= 0)
             return streamSize_;
-        detail::FileHandle stream(detail::openEntry(systemPath(), FILE_READ_ATTRIBUTES));
+        system::win::Handle stream = detail::openEntry(systemPath(), FILE_READ_ATTRIBUTES);
         LARGE_INTEGER bytes;
-        return stream.isOpen() && GetFileSizeEx(stream.get(), &bytes) ? bytes.QuadPart : 0;
+        return stream.valid() && GetFileSizeEx(stream.get(), &bytes) ? bytes.QuadPart : 0;
     }
     if (!sumDirectory || !isDirectory()) {
         if (!statLoaded_)
@@ -211,7 +212,7 @@ str::IStr* PathWin::typeNameTo(str::IStr* out, bool append) const {
     UINT flags = SHGFI_TYPENAME | (exists() ? 0 : SHGFI_USEFILEATTRIBUTES);
     if (SHGetFileInfoW(wide(fullPath_.cStr()), FILE_ATTRIBUTE_NORMAL, &information,
                        sizeof information, flags) != 0)
-        out->append(detail::narrowed(information.szTypeName));
+        out->append(fromWide(information.szTypeName));
     return out;
 }
 
@@ -228,7 +229,7 @@ str::IStr* PathWin::formattedSizeTo(str::IStr* out, bool append) const {
         return out;
     wchar_t text[64] = {};
     if (StrFormatByteSizeW(size(), text, 64) != nullptr)
-        out->append(detail::narrowed(text));
+        out->append(fromWide(text));
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "foundation/files/win/PathWin.h"
 
+#include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/files/win/PathWinSupport.h"
 
@@ -12,7 +13,8 @@
 
 namespace s::file::win {
 
-using detail::wide;
+using str::win::fromWide;
+using str::win::wide;
 
 namespace {
 
@@ -53,10 +55,10 @@ bool readLinkTarget(const char16_t* linkPath, str::StrBuffer& target) {
         return false;
     str::StrBuffer text;
     text.reserveExact(kLinkPathCapacity);
-    if (FAILED(link->GetPath(reinterpret_cast<wchar_t*>(text.buffer()),
-                             static_cast<int>(kLinkPathCapacity), nullptr, SLGP_RAWPATH)))
+    if (FAILED(link->GetPath(wide(text.buffer()), static_cast<int>(kLinkPathCapacity), nullptr,
+                             SLGP_RAWPATH)))
         return false;
-    target.set(reinterpret_cast<const char16_t*>(text.buffer()));
+    target.set(text.buffer());
     return target.length() != 0;
 }
 
@@ -75,7 +77,7 @@ bool PathWin::createShortcut(const char16_t* linkPath, bool replace,
     str::StrBuffer linkText(linkPath);
     if (!linkText.endsWithIgnoreCase(u".lnk"))
         linkText.append(u".lnk");
-    PathWin* link = of(linkText.cStr());
+    thread::Pooled<PathWin> link(of(linkText.cStr()));
     bool ok = link->isValid() && makeRoomFor(*link, replace);
     if (ok && isShortcut()) {
         ok = copyTo(link->fullPath(), true);
@@ -92,17 +94,14 @@ bool PathWin::createShortcut(const char16_t* linkPath, bool replace,
         ok = ok && SUCCEEDED(shellLink->QueryInterface(IID_IPersistFile, file.out())) &&
              SUCCEEDED(file->Save(wide(link->fullPath()), TRUE));
     }
-    link->release();
     return ok;
 }
 
 bool PathWin::createInternetShortcut(const char16_t* address, bool replace) const {
-    PathWin* self = of(fullPath());
-    bool ok = isValid() && makeRoomFor(*self, replace);
-    self->release();
+    thread::Pooled<PathWin> self(of(fullPath()));
     // The profile functions write the form the shell reads, in the system
     // code page as the shell itself writes it.
-    if (!ok ||
+    if (!isValid() || !makeRoomFor(*self, replace) ||
         !WritePrivateProfileStringW(L"InternetShortcut", L"URL", wide(address), wide(fullPath())))
         return false;
     // They also cache: the file is complete only once the cache is written.
@@ -128,7 +127,7 @@ str::IStr* PathWin::urlTo(str::IStr* out, bool append) const {
     wchar_t address[kAddressCapacity] = {};
     GetPrivateProfileStringW(L"InternetShortcut", L"URL", L"", address, kAddressCapacity,
                              wide(fullPath()));
-    out->append(detail::narrowed(address));
+    out->append(fromWide(address));
     return out;
 }
 

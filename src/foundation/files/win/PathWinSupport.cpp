@@ -12,7 +12,8 @@ constexpr std::int64_t kSecondsFrom1601To1970 = 11644473600;
 
 void notifyShell(bool notify, LONG event, const char16_t* path, const char16_t* second) {
     if (notify)
-        SHChangeNotify(event, SHCNF_PATHW, wide(path), second != nullptr ? wide(second) : nullptr);
+        SHChangeNotify(event, SHCNF_PATHW, str::win::wide(path),
+                       second != nullptr ? str::win::wide(second) : nullptr);
 }
 
 FILETIME fileTimeOfSeconds(std::int64_t seconds) {

@@ -2,6 +2,8 @@
 
 #include "foundation/strings/StrBuffer.h"
 #include "foundation/files/win/PathWin.h"
+#include "foundation/strings/win/WideText.h"
+#include "foundation/system/win/Handles.h"
 
 #include <windows.h>
 
@@ -10,37 +12,11 @@
 // What the PathWin source files share; not for other code.
 namespace s::file::win::detail {
 
-inline const wchar_t* wide(const char16_t* text) {
-    return reinterpret_cast<const wchar_t*>(text);
-}
-
-inline const char16_t* narrowed(const wchar_t* text) {
-    return reinterpret_cast<const char16_t*>(text);
-}
-
-// Closes a file handle when it leaves scope.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (isOpen())
-            CloseHandle(handle_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool isOpen() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
 // Opens the entry itself, file or directory, for its attributes and times.
-inline HANDLE openEntry(const char16_t* systemPath, DWORD access) {
-    return CreateFileW(wide(systemPath), access,
-                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+inline system::win::Handle openEntry(const char16_t* systemPath, DWORD access) {
+    return system::win::Handle(CreateFileW(
+        str::win::wide(systemPath), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
 }
 
 inline bool isDotEntry(const wchar_t* name) {
@@ -68,20 +44,19 @@ template <class Visit> bool forEachEntry(const PathWin& directory, Visit visit) 
     str::StrBuffer pattern(directory.systemPath());
     pattern.append(u"\\*");
     WIN32_FIND_DATAW entry;
-    HANDLE find = FindFirstFileW(wide(pattern.cStr()), &entry);
-    if (find == INVALID_HANDLE_VALUE)
+    system::win::FindHandle find(FindFirstFileW(str::win::wide(pattern.cStr()), &entry));
+    if (!find)
         return GetLastError() == ERROR_FILE_NOT_FOUND;
     do {
         if (!isDotEntry(entry.cFileName) && !visit(entry))
             break;
-    } while (FindNextFileW(find, &entry));
-    FindClose(find);
+    } while (FindNextFileW(find.get(), &entry));
     return true;
 }
 
 // A new pooled path for an entry of directory.
 inline PathWin* childOf(const PathWin& directory, const WIN32_FIND_DATAW& entry) {
-    return directory.child(narrowed(entry.cFileName));
+    return directory.child(str::win::fromWide(entry.cFileName));
 }
 
 // Whether a listing shows the entry: never ".", "..", reparse points; hidden

@@ -1,7 +1,9 @@
 #include "foundation/files/win/Shell.h"
 
+#include "foundation/objects/Pooled.h"
 #include "foundation/system/Seams.h"
 #include "foundation/strings/StrBuffer.h"
+#include "foundation/strings/win/WideText.h"
 #include "foundation/files/win/PathWin.h"
 #include "foundation/files/win/PathWinSupport.h"
 
@@ -11,11 +13,9 @@
 
 namespace s::file::win {
 
-namespace {
+using str::win::wide;
 
-const wchar_t* wide(const char16_t* text) {
-    return reinterpret_cast<const wchar_t*>(text);
-}
+namespace {
 
 bool runRequest(const wchar_t* verb, const char16_t* file, const char16_t* parameters, int show,
                 ULONG extraMask) {
@@ -40,10 +40,8 @@ bool isExistingBatchFile(const char16_t* path) {
     str::StrBuffer text(path);
     if (!text.endsWithIgnoreCase(u".bat"))
         return false;
-    PathWin* file = PathWin::of(path);
-    bool found = file->isFile();
-    file->release();
-    return found;
+    thread::Pooled<PathWin> file(PathWin::of(path));
+    return file->isFile();
 }
 
 } // namespace

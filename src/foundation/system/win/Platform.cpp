@@ -2,8 +2,10 @@
 
 #include "foundation/collections/Arrays.h"
 #include "foundation/files/PathText.h"
+#include "foundation/objects/Pooled.h"
 #include "foundation/system/Seams.h"
 #include "foundation/strings/StrBuffer.h"
+#include "foundation/strings/win/WideText.h"
 #include "foundation/files/win/FileOutputStream.h"
 #include "foundation/files/win/PathWin.h"
 
@@ -121,9 +123,8 @@ std::size_t wideToMultiByte(std::uint32_t codePage, const char16_t* units, std::
                             char* out, std::size_t capacity) {
     if (count == 0)
         return 0;
-    int n = WideCharToMultiByte(codePage, 0, reinterpret_cast<const wchar_t*>(units),
-                                static_cast<int>(count), out, static_cast<int>(capacity), nullptr,
-                                nullptr);
+    int n = WideCharToMultiByte(codePage, 0, str::win::wide(units), static_cast<int>(count), out,
+                                static_cast<int>(capacity), nullptr, nullptr);
     return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
@@ -131,16 +132,14 @@ std::size_t multiByteToWide(std::uint32_t codePage, const char* bytes, std::size
                             char16_t* out, std::size_t capacity) {
     if (count == 0)
         return 0;
-    int n = MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(count),
-                                reinterpret_cast<wchar_t*>(out), static_cast<int>(capacity));
+    int n = MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(count), str::win::wide(out),
+                                static_cast<int>(capacity));
     return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
 bool readFile(const char16_t* path, col::_array::ArrayU08* bytes) {
-    file::win::PathWin* file = file::win::PathWin::of(path);
-    bool complete = file->readAll(bytes);
-    file->release();
-    return complete;
+    thread::Pooled<file::win::PathWin> file(file::win::PathWin::of(path));
+    return file->readAll(bytes);
 }
 
 bool writeFile(const char16_t* path, const void* data, std::size_t size) {
@@ -165,18 +164,14 @@ bool writeFile(const char16_t* path, const void* data, std::size_t size) {
 bool replaceFile(const char16_t* from, const char16_t* to) {
     if (auto replace = seams::replaceFile())
         return replace(from, to);
-    file::win::PathWin* file = file::win::PathWin::of(from);
-    bool moved = file->moveTo(to, true, false);
-    file->release();
-    return moved;
+    thread::Pooled<file::win::PathWin> file(file::win::PathWin::of(from));
+    return file->moveTo(to, true, false);
 }
 
 bool deleteFile(const char16_t* path) {
-    file::win::PathWin* file = file::win::PathWin::of(path);
+    thread::Pooled<file::win::PathWin> file(file::win::PathWin::of(path));
     // Only files: a folder's removal takes its whole content with it.
-    bool deleted = file->isFile() && file->remove(false, false);
-    file->release();
-    return deleted;
+    return file->isFile() && file->remove(false, false);
 }
 
 bool fileExists(const char16_t* path) {
@@ -188,15 +183,13 @@ bool fileExists(const char16_t* path) {
     str::StrBuffer longPath;
     file::pathtext::longForm(text, longPath);
     const str::StrBuffer& used = longPath.length() != 0 ? longPath : text;
-    DWORD bits = GetFileAttributesW(reinterpret_cast<const wchar_t*>(used.cStr()));
+    DWORD bits = GetFileAttributesW(str::win::wide(used.cStr()));
     return bits != INVALID_FILE_ATTRIBUTES && (bits & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool createDirectories(const char16_t* path) {
-    file::win::PathWin* directory = file::win::PathWin::of(path);
-    bool created = directory->isValid() && directory->createDirectory(false);
-    directory->release();
-    return created;
+    thread::Pooled<file::win::PathWin> directory(file::win::PathWin::of(path));
+    return directory->isValid() && directory->createDirectory(false);
 }
 
 } // namespace s::platform

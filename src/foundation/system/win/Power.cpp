@@ -2,8 +2,11 @@
 
 #include "foundation/system/Platform.h"
 #include "foundation/system/Seams.h"
+#include "foundation/system/win/Handles.h"
 
 #include <windows.h>
+
+#include <vector>
 
 namespace s::system::win {
 
@@ -13,6 +16,7 @@ platform::CriticalSection& privilegeLock() {
     return lock;
 }
 bool privilegeStepRan = false;
+constexpr wchar_t kShutdownPrivilege[] = L"SeShutdownPrivilege";
 } // namespace
 
 bool ensureShutdownPrivilege() {
@@ -20,16 +24,43 @@ bool ensureShutdownPrivilege() {
     if (privilegeStepRan)
         return false;
     privilegeStepRan = true;
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token))
-        return true;
+    setShutdownPrivilege(true);
+    return true;
+}
+
+bool setShutdownPrivilege(bool enabled) {
+    Handle token;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.put()))
+        return false;
     TOKEN_PRIVILEGES privileges{};
     privileges.PrivilegeCount = 1;
-    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    if (LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &privileges.Privileges[0].Luid))
-        AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
-    CloseHandle(token);
-    return true;
+    privileges.Privileges[0].Attributes = enabled ? SE_PRIVILEGE_ENABLED : 0;
+    if (!LookupPrivilegeValueW(nullptr, kShutdownPrivilege, &privileges.Privileges[0].Luid))
+        return false;
+    // AdjustTokenPrivileges succeeds even when it assigned nothing; only the
+    // last error tells.
+    return AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr) &&
+           GetLastError() == ERROR_SUCCESS;
+}
+
+bool shutdownPrivilegeEnabled() {
+    Handle token;
+    LUID luid{};
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, token.put()) ||
+        !LookupPrivilegeValueW(nullptr, kShutdownPrivilege, &luid))
+        return false;
+    DWORD size = 0;
+    GetTokenInformation(token.get(), TokenPrivileges, nullptr, 0, &size);
+    std::vector<std::uint8_t> buffer(size);
+    if (size == 0 || !GetTokenInformation(token.get(), TokenPrivileges, buffer.data(), size, &size))
+        return false;
+    const auto* privileges = reinterpret_cast<const TOKEN_PRIVILEGES*>(buffer.data());
+    for (DWORD i = 0; i < privileges->PrivilegeCount; ++i) {
+        const LUID_AND_ATTRIBUTES& held = privileges->Privileges[i];
+        if (held.Luid.LowPart == luid.LowPart && held.Luid.HighPart == luid.HighPart)
+            return (held.Attributes & SE_PRIVILEGE_ENABLED) != 0;
+    }
+    return false;
 }
 
 bool setSystemPowerState(bool suspend, bool force) {

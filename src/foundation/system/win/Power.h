@@ -17,6 +17,13 @@ inline constexpr std::uint32_t kPowerOffForced = 0xD;    // EWX_SHUTDOWN | EWX_F
 // step ran in this call.
 bool ensureShutdownPrivilege();
 
+// Enables or disables the shutdown privilege in the process token, every
+// time it is called. False when the token refused.
+bool setShutdownPrivilege(bool enabled);
+
+// Whether the shutdown privilege is enabled in the process token.
+bool shutdownPrivilegeEnabled();
+
 // SetSystemPowerState: suspend (stand by) when suspend is true, otherwise
 // hibernate. False when the system refused.
 bool setSystemPowerState(bool suspend, bool force);

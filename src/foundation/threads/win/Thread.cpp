@@ -58,9 +58,9 @@ DWORD WINAPI threadRoutine(void* parameter) {
 Thread::Thread() : lock_(new platform::CriticalSection) { createThread(); }
 
 Thread::~Thread() {
-    if (handle_ != nullptr) {
+    if (handle_) {
         quitAndJoin();
-        CloseHandle(handle_);
+        handle_.reset();
     }
     delete lock_;
 }
@@ -77,11 +77,11 @@ void Thread::createThread() {
     job_.quit = 0;
     job_.exited = 0;
     DWORD id = 0;
-    handle_ = CreateThread(nullptr, 0, threadRoutine, &job_, CREATE_SUSPENDED, &id);
+    handle_.reset(CreateThread(nullptr, 0, threadRoutine, &job_, CREATE_SUSPENDED, &id));
     threadId_ = id;
-    job_.handleCopy = handle_;
-    if (handle_ != nullptr)
-        SetThreadPriority(handle_, priority_);
+    job_.handleCopy = handle_.get();
+    if (handle_)
+        SetThreadPriority(handle_.get(), priority_);
 }
 
 void Thread::startJob(ITask* task, std::int32_t count, std::uint32_t spacing,
@@ -101,7 +101,7 @@ void Thread::startJob(ITask* task, std::int32_t count, std::uint32_t spacing,
     // An idle routine may have marked itself idle but not yet suspended
     // itself; a resume that lands in that gap is lost. Resume until the
     // routine shows it has taken the lock again. Never wait on our own thread.
-    if (wasIdle && GetCurrentThreadId() != threadId_ && handle_ != nullptr) {
+    if (wasIdle && GetCurrentThreadId() != threadId_ && handle_) {
         while (!job_.awake && !job_.exited) {
             platform::sleepMillis(1);
             resume();
@@ -144,11 +144,10 @@ void Thread::waitIdle(std::uint32_t ms) {
         if (platform::processClockMillis() >= deadline) {
             if (job_.idle)
                 return;
-            if (handle_ != nullptr) {
-                TerminateThread(handle_, 1);
-                WaitForSingleObject(handle_, 1000);
-                CloseHandle(handle_);
-                handle_ = nullptr;
+            if (handle_) {
+                TerminateThread(handle_.get(), 1);
+                WaitForSingleObject(handle_.get(), 1000);
+                handle_.reset();
             }
             // The terminated thread may have died inside the job lock, which
             // would then stay owned for ever; the new thread gets a new lock
@@ -174,11 +173,11 @@ void Thread::stopAndWait() {
 }
 
 void Thread::join() {
-    if (handle_ == nullptr)
+    if (!handle_)
         return;
     while (!job_.exited) {
         resume();
-        WaitForSingleObject(handle_, 100);
+        WaitForSingleObject(handle_.get(), 100);
     }
 }
 
@@ -201,31 +200,31 @@ void Thread::delayNext(std::uint32_t ms) {
 }
 
 void Thread::resume() {
-    if (handle_ == nullptr)
+    if (!handle_)
         return;
     for (;;) {
-        DWORD previous = ResumeThread(handle_);
+        DWORD previous = ResumeThread(handle_.get());
         if (previous == static_cast<DWORD>(-1) || previous <= 1)
             break;
     }
 }
 
 void Thread::suspend() {
-    if (handle_ == nullptr)
+    if (!handle_)
         return;
     lock_->enter();
-    SuspendThread(handle_);
+    SuspendThread(handle_.get());
     lock_->leave();
 }
 
 std::int32_t Thread::getPriority() {
-    return handle_ != nullptr ? GetThreadPriority(handle_) : 0;
+    return handle_ ? GetThreadPriority(handle_.get()) : 0;
 }
 
 void Thread::setPriority(std::int32_t priority) {
     priority_ = priority;
-    if (handle_ != nullptr)
-        SetThreadPriority(handle_, priority);
+    if (handle_)
+        SetThreadPriority(handle_.get(), priority);
 }
 
 base::IObject* Thread::newInstance() const { return take<Thread>(); }

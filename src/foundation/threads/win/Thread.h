@@ -2,6 +2,7 @@
 
 #include "foundation/threads/IThread.h"
 #include "foundation/system/Platform.h"
+#include "foundation/system/win/Handles.h"
 
 #include <windows.h>
 
@@ -76,7 +77,7 @@ private:
     void createThread();
     void startJob(ITask* task, std::int32_t count, std::uint32_t spacing, std::uint32_t interval);
 
-    HANDLE handle_ = nullptr;
+    system::win::Handle handle_;
     std::uint32_t threadId_ = 0;
     platform::CriticalSection* lock_;
     JobBlock job_;

@@ -6,6 +6,7 @@
 #include "foundation/objects/Pools.h"
 #include "foundation/strings/StrArray.h"
 #include "foundation/files/win/PathArray.h"
+#include "foundation/system/win/Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -64,10 +65,10 @@ void makeTree(const TempFolder& temp, const std::u16string& top) {
 class ExplorerValue {
 public:
     ExplorerValue(const wchar_t* name, DWORD value) : name_(name) {
-        RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
+        RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, key_.put(),
                         nullptr);
         DWORD size = sizeof old_;
-        had_ = RegQueryValueExW(key_, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&old_),
+        had_ = RegQueryValueExW(key_.get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(&old_),
                                 &size) == ERROR_SUCCESS;
         set(value);
     }
@@ -75,15 +76,15 @@ public:
         if (had_)
             set(old_);
         else
-            RegDeleteValueW(key_, name_);
-        RegCloseKey(key_);
+            RegDeleteValueW(key_.get(), name_);
+        key_.reset();
         PathWin::reloadExplorerSettings();
     }
     ExplorerValue(const ExplorerValue&) = delete;
     ExplorerValue& operator=(const ExplorerValue&) = delete;
 
     void set(DWORD value) {
-        RegSetValueExW(key_, name_, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+        RegSetValueExW(key_.get(), name_, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                        sizeof value);
         PathWin::reloadExplorerSettings();
     }
@@ -92,7 +93,7 @@ private:
     static constexpr const wchar_t* kKey =
         L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Advanced";
     const wchar_t* name_;
-    HKEY key_ = nullptr;
+    s::system::win::RegKey key_;
     DWORD old_ = 0;
     bool had_ = false;
 };
@@ -604,12 +605,12 @@ TEST(PathWinFiles, ExclusiveAccessFailsWhileAnotherHandleIsOpen) {
     makeTree(temp, u"t");
     PathPtr top = pathOf(temp.file(u"t"));
     std::u16string busy = temp.file(u"t\\sub\\three.txt");
-    HANDLE other =
-        CreateFileW(reinterpret_cast<const wchar_t*>(busy.c_str()), GENERIC_READ,
-                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(other, INVALID_HANDLE_VALUE);
+    s::system::win::Handle other(CreateFileW(reinterpret_cast<const wchar_t*>(busy.c_str()),
+                                             GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                             nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_NE(other.get(), INVALID_HANDLE_VALUE);
     EXPECT_FALSE(top->checkExclusiveAccess(true));
-    CloseHandle(other);
+    other.reset();
     EXPECT_TRUE(top->checkExclusiveAccess(true));
     // The read-only and hidden files are so again afterwards.
     EXPECT_NE(GetFileAttributesW(reinterpret_cast<const wchar_t*>(busy.c_str())) &
