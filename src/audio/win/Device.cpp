@@ -1,5 +1,7 @@
 #include "audio/win/Device.h"
 
+#include "audio/win/PcmFormat.h"
+
 #include "foundation/collections/Arrays.h"
 #include "foundation/objects/CleanerIObject.h"
 #include "foundation/system/DiagnosticLog.h"
@@ -15,17 +17,6 @@
 namespace s::system::audio::win {
 
 namespace {
-
-WAVEFORMATEX pcmFormat(bool stereo, std::uint32_t rate, std::uint32_t bits) {
-    WAVEFORMATEX format{};
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = stereo ? 2 : 1;
-    format.nSamplesPerSec = rate;
-    format.wBitsPerSample = static_cast<WORD>(bits);
-    format.nBlockAlign = static_cast<WORD>(format.nChannels * bits / 8);
-    format.nAvgBytesPerSec = format.nChannels * rate * bits / 8;
-    return format;
-}
 
 std::string narrowName(const wchar_t* name) {
     std::string out;

@@ -1,5 +1,7 @@
 #include "audio/win/PlayerInternal.h"
 
+#include "audio/win/PcmFormat.h"
+
 #include "foundation/system/Platform.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/threads/win/Thread.h"
@@ -41,13 +43,7 @@ bool PlayerInternal::open(std::int32_t deviceId, bool stereo, std::uint32_t rate
                           std::uint32_t bits) {
     if (handle_)
         return true;
-    WAVEFORMATEX format{};
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = stereo ? 2 : 1;
-    format.nSamplesPerSec = rate;
-    format.wBitsPerSample = static_cast<WORD>(bits);
-    format.nBlockAlign = static_cast<WORD>(format.nChannels * bits / 8);
-    format.nAvgBytesPerSec = format.nChannels * rate * bits / 8;
+    WAVEFORMATEX format = pcmFormat(stereo, rate, bits);
     HWAVEOUT handle = nullptr;
     if (waveOutOpen(&handle, static_cast<UINT>(deviceId), &format,
                     reinterpret_cast<DWORD_PTR>(&completion), reinterpret_cast<DWORD_PTR>(this),
