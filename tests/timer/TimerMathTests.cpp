@@ -1,5 +1,5 @@
-#include "timer/TimerMath.h"
 #include "TestSupport.h"
+#include "timer/TimerMath.h"
 
 #include "TestClock.h"
 #include "foundation/time/TimeFunctions.h"
@@ -85,45 +85,32 @@ TEST(AtTarget, ClockSystemsMapHoursFromLocalMidnight) {
               wallInstant(2026, 12, 9, 9, 30, 0));
 }
 
-// The daylight-saving nights of 2027 in both zones the tests run in, as UTC
-// instants: the entered time is read off the wall clock on the day it falls.
+// The daylight-saving nights of 2027 in both zones the tests run in: the
+// entered time is read off the wall clock on the day it falls. Berlin
+// changes at 01:00 UTC on 28 March and 31 October, New York at 07:00 UTC on
+// 14 March and 06:00 UTC on 7 November. Each row: the month, the moment the
+// entry is made and the moment it must fire, both as day, hour and minute in
+// UTC, and the entered 24-hour time.
 TEST(AtTarget, ReadsTheWallClockAcrossDaylightSavingNights) {
+    struct Utc {
+        int day, hour, minute;
+    };
     struct Case {
         const char* zone;
-        const char* what;
-        std::int64_t nowUtc;
-        ClockSystem system;
-        const char16_t* hour;
-        const char16_t* minute;
-        std::int64_t targetUtc;
+        int month;
+        Utc set;
+        int hour, minute;
+        Utc fires;
     };
     const Case cases[] = {
-        // Europe/Berlin: 01:00 UTC on 28 March and 31 October.
-        {"Europe/Berlin", "7:30 set the evening before the spring change",
-         civilMillis(2027, 3, 27, 22, 0, 0), ClockSystem::Am, u"7", u"30",
-         civilMillis(2027, 3, 28, 5, 30, 0)},
-        {"Europe/Berlin", "7:30 set the evening before the autumn change",
-         civilMillis(2027, 10, 30, 21, 0, 0), ClockSystem::Am, u"7", u"30",
-         civilMillis(2027, 10, 31, 6, 30, 0)},
-        {"Europe/Berlin", "2:30 in the skipped hour fires at 3:00",
-         civilMillis(2027, 3, 27, 22, 0, 0), ClockSystem::TwentyFour, u"2", u"30",
-         civilMillis(2027, 3, 28, 1, 0, 0)},
-        {"Europe/Berlin", "2:30 in the repeated hour fires at the first",
-         civilMillis(2027, 10, 30, 21, 0, 0), ClockSystem::TwentyFour, u"2", u"30",
-         civilMillis(2027, 10, 31, 0, 30, 0)},
-        // America/New_York: 07:00 UTC on 14 March, 06:00 UTC on 7 November.
-        {"America/New_York", "7:30 set the evening before the spring change",
-         civilMillis(2027, 3, 14, 4, 0, 0), ClockSystem::Am, u"7", u"30",
-         civilMillis(2027, 3, 14, 11, 30, 0)},
-        {"America/New_York", "7:30 set the evening before the autumn change",
-         civilMillis(2027, 11, 7, 3, 0, 0), ClockSystem::Am, u"7", u"30",
-         civilMillis(2027, 11, 7, 12, 30, 0)},
-        {"America/New_York", "2:30 in the skipped hour fires at 3:00",
-         civilMillis(2027, 3, 14, 4, 0, 0), ClockSystem::Am, u"2", u"30",
-         civilMillis(2027, 3, 14, 7, 0, 0)},
-        {"America/New_York", "1:30 in the repeated hour fires at the first",
-         civilMillis(2027, 11, 7, 3, 0, 0), ClockSystem::Am, u"1", u"30",
-         civilMillis(2027, 11, 7, 5, 30, 0)},
+        {"Europe/Berlin", 3, {27, 22, 0}, 7, 30, {28, 5, 30}},    // 7 h 30 later
+        {"Europe/Berlin", 10, {30, 21, 0}, 7, 30, {31, 6, 30}},   // 9 h 30 later
+        {"Europe/Berlin", 3, {27, 22, 0}, 2, 30, {28, 1, 0}},     // skipped: at 3:00
+        {"Europe/Berlin", 10, {30, 21, 0}, 2, 30, {31, 0, 30}},   // repeated: the first
+        {"America/New_York", 3, {14, 4, 0}, 7, 30, {14, 11, 30}}, // 7 h 30 later
+        {"America/New_York", 11, {7, 3, 0}, 7, 30, {7, 12, 30}},  // 9 h 30 later
+        {"America/New_York", 3, {14, 4, 0}, 2, 30, {14, 7, 0}},   // skipped: at 3:00
+        {"America/New_York", 11, {7, 3, 0}, 1, 30, {7, 5, 30}},   // repeated: the first
     };
     const char* zone = std::getenv("TZ");
     int run = 0;
@@ -131,8 +118,13 @@ TEST(AtTarget, ReadsTheWallClockAcrossDaylightSavingNights) {
         if (zone == nullptr || std::strcmp(zone, c.zone) != 0)
             continue;
         ++run;
-        EXPECT_EQ(atTarget(atEntry(c.system, c.hour, c.minute, u"0"), c.nowUtc), c.targetUtc)
-            << c.zone << ": " << c.what;
+        std::string h = std::to_string(c.hour), m = std::to_string(c.minute);
+        std::u16string hour(h.begin(), h.end()), minute(m.begin(), m.end());
+        std::int64_t set = civilMillis(2027, c.month, c.set.day, c.set.hour, c.set.minute, 0);
+        EXPECT_EQ(
+            atTarget(atEntry(ClockSystem::TwentyFour, hour.c_str(), minute.c_str(), u"0"), set),
+            civilMillis(2027, c.month, c.fires.day, c.fires.hour, c.fires.minute, 0))
+            << c.zone << ": " << c.hour << ":" << c.minute << " set on day " << c.set.day;
     }
     if (run == 0)
         GTEST_SKIP() << "no daylight-saving table for this time zone";
