@@ -1,0 +1,50 @@
+#include "toolkit/box/Box.h"
+
+#include "toolkit/layout/BuiltInLayouts.h"
+#include "toolkit/layout/FlowH.h"
+
+namespace s::gui::win {
+
+// A pass that starts while two of this box are running (a listener or a
+// native resize calling back) is dropped.
+void Box::doLayout() {
+    if (attaching_ || layoutDepth_ >= 2)
+        return;
+    ++layoutDepth_;
+    layoutMinWidth_ = layoutMinHeight_ = layoutPrefWidth_ = layoutPrefHeight_ = 0;
+    if (children_.length() > 0) {
+        if (layoutManager_ != nullptr) {
+            layoutManager_->layoutContainer(this);
+        } else {
+            layout::Alignment alignment{hAlign_, vAlign_, hGap_, vGap_};
+            layout::LayoutResults results;
+            switch (layoutType_) {
+            case kRow:
+                alignment.vGap = 0;
+                results = layout::layoutRow(*this, alignment);
+                break;
+            case kFlow:
+                results = layout::layoutFlow(*this, alignment);
+                break;
+            case kPile:
+                results = layout::layoutPile(*this, {hAlign_, vAlign_, 0, 0});
+                break;
+            default:
+                results = layout::layoutColumn(*this, {hAlign_, vAlign_, 0, vGap_});
+                break;
+            }
+            layoutMinWidth_ = results.minWidth;
+            layoutMinHeight_ = results.minHeight;
+            layoutPrefWidth_ = results.prefWidth;
+            layoutPrefHeight_ = results.prefHeight;
+        }
+    }
+    raiseEvent(kLaidOut);
+    --layoutDepth_;
+}
+
+layout::ILayoutManager* Box::getLayout() {
+    return layoutManager_ != nullptr ? layoutManager_ : &layout::FlowH::shared();
+}
+
+} // namespace s::gui::win

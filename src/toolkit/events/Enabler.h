@@ -1,0 +1,18 @@
+#pragma once
+
+#include "toolkit/events/TargetSwitch.h"
+
+namespace s::gui::events {
+
+// Enables every target when its source raises any event.
+class Enabler final : public TargetSwitch {
+public:
+    const char16_t* getClassName() const override { return u"s_gui_events_Enabler"; }
+    base::IObject* newInstance() const override;
+    void release() override;
+
+protected:
+    void apply(IComponent* target) override;
+};
+
+} // namespace s::gui::events
