@@ -20,7 +20,7 @@ echo "== fuzzing (libFuzzer, $TARNWICK_FUZZ_SECONDS s per target)"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs"
 mkdir -p build/fuzz/corpus
-for target in Utf8Fuzz TextOpsFuzz XmlParseFuzz XmlStoreFuzz AudioFuzz LangPackFuzz; do
+for target in Utf8Fuzz TextOpsFuzz XmlParseFuzz XmlStoreFuzz AudioFuzz LangPackFuzz SkinSetFuzz; do
     mkdir -p "build/fuzz/corpus/$target"
     if ! build/fuzz/tests/fuzz/$target -max_total_time="$TARNWICK_FUZZ_SECONDS" \
             -print_final_stats=0 "build/fuzz/corpus/$target" >"build/fuzz/$target.log" 2>&1; then

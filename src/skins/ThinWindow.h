@@ -1,0 +1,93 @@
+#pragma once
+
+#include "skins/ISkin.h"
+
+#include <array>
+
+namespace s::gui::drawer::skin {
+
+// The skin of the main window's skin set. It keeps its 15 role colours
+// beside its drawers, so what it was built from reads back unchanged.
+// Pooled: take one with thread::take, give it back with release().
+class ThinWindow final : public ISkin {
+public:
+    enum DrawerSlot {
+        kWindow,
+        kButton,
+        kText,
+        kScrollbar,
+        kCheckbox,
+        kRadioButton,
+        kSlider,
+        kCounter,
+        kListHeader,
+        kListBox,
+        kStatusBar,
+        kMenu,
+        kComboBox,
+        kGroupBox,
+        kTabBox,
+        kDrawerSlotCount
+    };
+
+    ThinWindow() = default;
+    ThinWindow(const ThinWindow&) = delete;
+    ThinWindow& operator=(const ThinWindow&) = delete;
+
+    const char16_t* getClassName() const override { return u"s_gui_drawer_skin_ThinWindow"; }
+    base::IObject* newInstance() const override;
+    void release() override;
+    // Forgets the name, the drawers and the colours (all black).
+    void clear() override;
+
+    const str::StrBuffer& getName() const override { return name_; }
+    void setName(const char16_t* name) override { name_.set(name); }
+
+    IDrawer* getWindowDrawer() const override { return drawers_[kWindow]; }
+    void setWindowDrawer(IDrawer* drawer) override { drawers_[kWindow] = drawer; }
+    IDrawer* getButtonDrawer() const override { return drawers_[kButton]; }
+    void setButtonDrawer(IDrawer* drawer) override { drawers_[kButton] = drawer; }
+    IDrawer* getTextDrawer() const override { return drawers_[kText]; }
+    void setTextDrawer(IDrawer* drawer) override { drawers_[kText] = drawer; }
+    IDrawer* getScrollbarDrawer() const override { return drawers_[kScrollbar]; }
+    void setScrollbarDrawer(IDrawer* drawer) override { drawers_[kScrollbar] = drawer; }
+    IDrawer* getCheckboxDrawer() const override { return drawers_[kCheckbox]; }
+    void setCheckboxDrawer(IDrawer* drawer) override { drawers_[kCheckbox] = drawer; }
+    IDrawer* getRadioButtonDrawer() const override { return drawers_[kRadioButton]; }
+    void setRadioButtonDrawer(IDrawer* drawer) override { drawers_[kRadioButton] = drawer; }
+    IDrawer* getSliderDrawer() const override { return drawers_[kSlider]; }
+    void setSliderDrawer(IDrawer* drawer) override { drawers_[kSlider] = drawer; }
+    IDrawer* getCounterDrawer() const override { return drawers_[kCounter]; }
+    void setCounterDrawer(IDrawer* drawer) override { drawers_[kCounter] = drawer; }
+    IDrawer* getListHeaderDrawer() const override { return drawers_[kListHeader]; }
+    void setListHeaderDrawer(IDrawer* drawer) override { drawers_[kListHeader] = drawer; }
+    IDrawer* getListBoxDrawer() const override { return drawers_[kListBox]; }
+    void setListBoxDrawer(IDrawer* drawer) override { drawers_[kListBox] = drawer; }
+    IDrawer* getStatusBarDrawer() const override { return drawers_[kStatusBar]; }
+    void setStatusBarDrawer(IDrawer* drawer) override { drawers_[kStatusBar] = drawer; }
+    IDrawer* getMenuDrawer() const override { return drawers_[kMenu]; }
+    void setMenuDrawer(IDrawer* drawer) override { drawers_[kMenu] = drawer; }
+    IDrawer* getComboBoxDrawer() const override { return drawers_[kComboBox]; }
+    void setComboBoxDrawer(IDrawer* drawer) override { drawers_[kComboBox] = drawer; }
+    IDrawer* getGroupBoxDrawer() const override { return drawers_[kGroupBox]; }
+    void setGroupBoxDrawer(IDrawer* drawer) override { drawers_[kGroupBox] = drawer; }
+    IDrawer* getTabBoxDrawer() const override { return drawers_[kTabBox]; }
+    void setTabBoxDrawer(IDrawer* drawer) override { drawers_[kTabBox] = drawer; }
+
+    SkinColour getRoleColour(SkinRole role) const override {
+        return colours_[static_cast<std::size_t>(role)];
+    }
+    // The colours, from 45 components in factory order, each clamped to
+    // 0 .. 255.
+    void setColours(const SkinComponents& components);
+
+private:
+    str::StrBuffer name_;
+    // The drawers' interface is only declared in this module: until their
+    // classes exist no skin builds or is handed a drawer, and clear() has
+    // none to release.
+    std::array<IDrawer*, kDrawerSlotCount> drawers_{};
+    std::array<SkinColour, kSkinRoleCount> colours_{};
+};
+
+} // namespace s::gui::drawer::skin
