@@ -3,7 +3,7 @@
 #include "foundation/objects/IObject.h"
 #include "foundation/objects/IPoolable.h"
 #include "foundation/strings/StrBuffer.h"
-#include "skins/DrawerDeclarations.h"
+#include "toolkit/drawers/IDrawer.h"
 #include "skins/SkinColours.h"
 
 namespace s::gui::drawer {

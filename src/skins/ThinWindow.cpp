@@ -12,9 +12,20 @@ void ThinWindow::release() {
     thread::giveBack(this);
 }
 
+void ThinWindow::own(DrawerSlot slot, IDrawer* drawer) {
+    IDrawer*& held = drawers_[slot];
+    if (held != nullptr && held != drawer)
+        held->release();
+    held = drawer;
+}
+
 void ThinWindow::clear() {
     name_.freeMemory();
-    drawers_.fill(nullptr);
+    for (IDrawer*& drawer : drawers_) {
+        if (drawer != nullptr)
+            drawer->release();
+        drawer = nullptr;
+    }
     colours_.fill(SkinColour{});
 }
 

@@ -44,35 +44,35 @@ public:
     void setName(const char16_t* name) override { name_.set(name); }
 
     IDrawer* getWindowDrawer() const override { return drawers_[kWindow]; }
-    void setWindowDrawer(IDrawer* drawer) override { drawers_[kWindow] = drawer; }
+    void setWindowDrawer(IDrawer* drawer) override { own(kWindow, drawer); }
     IDrawer* getButtonDrawer() const override { return drawers_[kButton]; }
-    void setButtonDrawer(IDrawer* drawer) override { drawers_[kButton] = drawer; }
+    void setButtonDrawer(IDrawer* drawer) override { own(kButton, drawer); }
     IDrawer* getTextDrawer() const override { return drawers_[kText]; }
-    void setTextDrawer(IDrawer* drawer) override { drawers_[kText] = drawer; }
+    void setTextDrawer(IDrawer* drawer) override { own(kText, drawer); }
     IDrawer* getScrollbarDrawer() const override { return drawers_[kScrollbar]; }
-    void setScrollbarDrawer(IDrawer* drawer) override { drawers_[kScrollbar] = drawer; }
+    void setScrollbarDrawer(IDrawer* drawer) override { own(kScrollbar, drawer); }
     IDrawer* getCheckboxDrawer() const override { return drawers_[kCheckbox]; }
-    void setCheckboxDrawer(IDrawer* drawer) override { drawers_[kCheckbox] = drawer; }
+    void setCheckboxDrawer(IDrawer* drawer) override { own(kCheckbox, drawer); }
     IDrawer* getRadioButtonDrawer() const override { return drawers_[kRadioButton]; }
-    void setRadioButtonDrawer(IDrawer* drawer) override { drawers_[kRadioButton] = drawer; }
+    void setRadioButtonDrawer(IDrawer* drawer) override { own(kRadioButton, drawer); }
     IDrawer* getSliderDrawer() const override { return drawers_[kSlider]; }
-    void setSliderDrawer(IDrawer* drawer) override { drawers_[kSlider] = drawer; }
+    void setSliderDrawer(IDrawer* drawer) override { own(kSlider, drawer); }
     IDrawer* getCounterDrawer() const override { return drawers_[kCounter]; }
-    void setCounterDrawer(IDrawer* drawer) override { drawers_[kCounter] = drawer; }
+    void setCounterDrawer(IDrawer* drawer) override { own(kCounter, drawer); }
     IDrawer* getListHeaderDrawer() const override { return drawers_[kListHeader]; }
-    void setListHeaderDrawer(IDrawer* drawer) override { drawers_[kListHeader] = drawer; }
+    void setListHeaderDrawer(IDrawer* drawer) override { own(kListHeader, drawer); }
     IDrawer* getListBoxDrawer() const override { return drawers_[kListBox]; }
-    void setListBoxDrawer(IDrawer* drawer) override { drawers_[kListBox] = drawer; }
+    void setListBoxDrawer(IDrawer* drawer) override { own(kListBox, drawer); }
     IDrawer* getStatusBarDrawer() const override { return drawers_[kStatusBar]; }
-    void setStatusBarDrawer(IDrawer* drawer) override { drawers_[kStatusBar] = drawer; }
+    void setStatusBarDrawer(IDrawer* drawer) override { own(kStatusBar, drawer); }
     IDrawer* getMenuDrawer() const override { return drawers_[kMenu]; }
-    void setMenuDrawer(IDrawer* drawer) override { drawers_[kMenu] = drawer; }
+    void setMenuDrawer(IDrawer* drawer) override { own(kMenu, drawer); }
     IDrawer* getComboBoxDrawer() const override { return drawers_[kComboBox]; }
-    void setComboBoxDrawer(IDrawer* drawer) override { drawers_[kComboBox] = drawer; }
+    void setComboBoxDrawer(IDrawer* drawer) override { own(kComboBox, drawer); }
     IDrawer* getGroupBoxDrawer() const override { return drawers_[kGroupBox]; }
-    void setGroupBoxDrawer(IDrawer* drawer) override { drawers_[kGroupBox] = drawer; }
+    void setGroupBoxDrawer(IDrawer* drawer) override { own(kGroupBox, drawer); }
     IDrawer* getTabBoxDrawer() const override { return drawers_[kTabBox]; }
-    void setTabBoxDrawer(IDrawer* drawer) override { drawers_[kTabBox] = drawer; }
+    void setTabBoxDrawer(IDrawer* drawer) override { own(kTabBox, drawer); }
 
     SkinColour getRoleColour(SkinRole role) const override {
         return colours_[static_cast<std::size_t>(role)];
@@ -82,10 +82,10 @@ public:
     void setColours(const SkinComponents& components);
 
 private:
+    // Takes ownership of drawer, giving back the one it replaces.
+    void own(DrawerSlot slot, IDrawer* drawer);
     str::StrBuffer name_;
-    // The drawers' interface is only declared in this module: until their
-    // classes exist no skin builds or is handed a drawer, and clear() has
-    // none to release.
+    // Owned: given back when replaced and when the skin is cleared.
     std::array<IDrawer*, kDrawerSlotCount> drawers_{};
     std::array<SkinColour, kSkinRoleCount> colours_{};
 };

@@ -1,4 +1,5 @@
 #include "skins/Skinner.h"
+#include "skins/ThinWindow.h"
 
 #include "SkinsTestSupport.h"
 #include "localization/IEventListener.h"
@@ -107,6 +108,40 @@ TEST(Skinner, RandomChoiceIsAnyOtherSkinNeverTheCurrent) {
     SkinnerPtr none = setOf(u"ab");
     none->selectRandomSkin();
     EXPECT_NE(none->currentIndex(), -1) << "a set without a current skin gets one";
+}
+
+} // namespace
+
+namespace {
+
+// Counts how often it is given back.
+class CountedDrawer : public s::gui::drawer::IDrawer {
+public:
+    explicit CountedDrawer(int& released) : released_(released) {}
+    const char16_t* getClassName() const override { return u"CountedDrawer"; }
+    s::base::IObject* newInstance() const override { return nullptr; }
+    void release() override { ++released_; }
+    void clear() override {}
+    void paint(void*, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
+
+private:
+    int& released_;
+};
+
+TEST(ThinWindow, OwnsItsDrawersAndGivesThemBackWhenReplacedOrCleared) {
+    int first = 0, second = 0;
+    CountedDrawer a(first), b(second);
+    s::gui::drawer::skin::ThinWindow skin;
+    skin.setButtonDrawer(&a);
+    skin.setButtonDrawer(&a);
+    EXPECT_EQ(first, 0) << "setting the same drawer again keeps it";
+    skin.setButtonDrawer(&b);
+    EXPECT_EQ(first, 1);
+    skin.clear();
+    EXPECT_EQ(second, 1);
+    EXPECT_EQ(skin.getButtonDrawer(), nullptr);
+    skin.clear();
+    EXPECT_EQ(second, 1);
 }
 
 } // namespace
