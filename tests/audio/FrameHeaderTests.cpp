@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 using s::col::_array::ArrayU08;
@@ -233,10 +235,12 @@ TEST(Id3Tag, Version2SizeIsSyncsafeAndCountsTheFooter) {
 }
 
 TEST(Id3Tag, TagsBackToBackAreSkippedUnlessOneClaimsTheRestOfTheFile) {
-    std::vector<std::uint8_t> bytes = {'I', 'D', '3', 3, 0, 0, 0, 0, 0, 20};
-    bytes.resize(30, 0xFF);
-    bytes.insert(bytes.end(), {'I', 'D', '3', 4, 0, 0x10, 0, 0, 0, 4});
-    bytes.resize(30 + 24, 0x00);
+    // A 2.3 tag of 20 bytes of body, then a 2.4 one of 4 with its footer.
+    std::vector<std::uint8_t> bytes(54, 0xFF);
+    const std::uint8_t first[] = {'I', 'D', '3', 3, 0, 0, 0, 0, 0, 20};
+    const std::uint8_t second[] = {'I', 'D', '3', 4, 0, 0x10, 0, 0, 0, 4};
+    std::copy(std::begin(first), std::end(first), bytes.begin());
+    std::copy(std::begin(second), std::end(second), bytes.begin() + 30);
     appendFrame(bytes, headerBits(3, 9, 0, 0, 0));
     ArrayU08* stream = streamOf(bytes);
     auto size = static_cast<std::int64_t>(bytes.size());
