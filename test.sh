@@ -20,10 +20,17 @@ echo "== fuzzing (libFuzzer, $TARNWICK_FUZZ_SECONDS s per target)"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j "$jobs"
 mkdir -p build/fuzz/corpus
-for target in Utf8Fuzz TextOpsFuzz XmlParseFuzz XmlStoreFuzz AudioFuzz LangPackFuzz SkinSetFuzz; do
+# Seed files a target starts from besides the corpus it keeps.
+python3 tools/make_wave_corpus.py build/fuzz/seeds/WaveFuzz
+for target in Utf8Fuzz TextOpsFuzz XmlParseFuzz XmlStoreFuzz AudioFuzz WaveFuzz LangPackFuzz SkinSetFuzz; do
     mkdir -p "build/fuzz/corpus/$target"
+    seeds=()
+    if [ -d "build/fuzz/seeds/$target" ]; then
+        seeds=("build/fuzz/seeds/$target")
+    fi
     if ! build/fuzz/tests/fuzz/$target -max_total_time="$TARNWICK_FUZZ_SECONDS" \
-            -print_final_stats=0 "build/fuzz/corpus/$target" >"build/fuzz/$target.log" 2>&1; then
+            -print_final_stats=0 "build/fuzz/corpus/$target" "${seeds[@]}" \
+            >"build/fuzz/$target.log" 2>&1; then
         echo "$target found a fault; its report:"
         tail -n 40 "build/fuzz/$target.log"
         status=1

@@ -10,6 +10,8 @@
 #                    (one character beyond U+FFFF) in UTF-16 frames
 #   tags-latin1.mp3  ID3v2 tag with ISO-8859-1 title and artist
 #   genre-number.mp3 ID3v2 tag whose genre is the reference "(17)"
+#   cover5mb.mp3     cbr128.mp3's frames behind an ID3v2 tag with a 5 MB
+#                    picture of noise (some 5000 false frame syncs)
 # Needs sox and lame.   tools/make_test_sounds.sh OUTPUT_DIR
 set -euo pipefail
 # lame takes the tag texts in the locale's encoding; these are UTF-8.
@@ -32,4 +34,11 @@ lame -t -b 128 --cbr --id3v2-only --id3v2-utf16 --tt "Wecker – Grüße 🔔" -
 lame -t -b 128 --cbr --id3v2-only --id3v2-latin1 --tt "Café au lait" --ta "Zoë" \
     "$tone" "$out/tags-latin1.mp3"
 lame -t -b 128 --cbr --id3v2-only --tv "TCON=(17)" "$tone" "$out/genre-number.mp3"
-rm -f "$tone"
+# lame takes any file that starts like a JPEG as a picture; noise fills it.
+cover=$out/cover.jpg
+{
+    printf '\377\330\377\340'
+    sox -R -V1 -r 44100 -c 2 -n -t raw -b 16 -e signed - synth 1310720s whitenoise vol 0.5
+} >"$cover"
+lame -t -b 128 --cbr --id3v2-only --ti "$cover" "$tone" "$out/cover5mb.mp3"
+rm -f "$tone" "$cover"

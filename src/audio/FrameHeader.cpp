@@ -3,6 +3,7 @@
 #include "foundation/collections/IStream.h"
 
 #include <cstring>
+#include <vector>
 
 namespace s::sound::mp3 {
 
@@ -165,32 +166,92 @@ bool FrameHeader::parse(io::IInputStream& stream) {
     return true;
 }
 
-bool findFrame(io::IInputStream& stream, FrameHeader& header) {
-    std::uint8_t byte = 0;
-    std::uint32_t got = 0;
-    while (stream.read(&byte, 1, &got) && got == 1) {
-        if (byte != 0xFF)
-            continue;
-        std::int64_t p = stream.position() - 1;
-        stream.seek(p);
-        if (header.parse(stream) && header.isValid()) {
-            stream.seek(p + header.frameSize);
-            std::uint8_t next = 0;
-            if (!stream.read(&next, 1, &got) || got == 0) {
-                stream.seek(p + 4);
-                return true; // the stream ends with this frame
-            }
-            if (next == 0xFF) {
-                stream.seek(p + header.frameSize);
-                FrameHeader second;
-                if (second.parse(stream) && second.isValid() && second.matches(header)) {
-                    stream.seek(p + 4);
-                    return true;
-                }
-            }
-        }
-        stream.seek(p + 1);
+namespace {
+
+// The stream read a block at a time: the frame search looks at bytes in
+// memory and goes back to the stream only when it passes the block's end.
+class SearchBlock {
+public:
+    explicit SearchBlock(io::IInputStream& stream)
+        : stream_(stream), bytes_(kFrameSearchBlock), start_(stream.position()) {}
+
+    // Whether the n bytes from position are in the block, reading the block
+    // anew from position when they are not and the stream may have them.
+    bool cover(std::int64_t position, std::uint32_t n) {
+        if (position >= start_ && position + n <= end())
+            return true;
+        if (!(atEnd_ && position >= start_))
+            fill(position);
+        return position + n <= end();
     }
+    const std::uint8_t* at(std::int64_t position) const {
+        return bytes_.data() + (position - start_);
+    }
+    std::int64_t end() const { return start_ + length_; }
+    // The block reaches the end of the stream.
+    bool atEnd() const { return atEnd_; }
+
+private:
+    void fill(std::int64_t position) {
+        stream_.seek(position);
+        start_ = position;
+        length_ = 0;
+        atEnd_ = false;
+        while (length_ < kFrameSearchBlock) {
+            std::uint32_t got = 0;
+            if (!stream_.read(bytes_.data() + length_, kFrameSearchBlock - length_, &got) ||
+                got == 0) {
+                atEnd_ = true;
+                return;
+            }
+            length_ += got;
+        }
+    }
+
+    io::IInputStream& stream_;
+    std::vector<std::uint8_t> bytes_;
+    std::int64_t start_;
+    std::uint32_t length_ = 0;
+    bool atEnd_ = false;
+};
+
+// A frame is real when the next one starts where its size says, with the
+// same format, or when the stream ends exactly there. A sync pattern in a
+// picture or in junk rarely passes this.
+bool followedByItsSuccessor(SearchBlock& block, const FrameHeader& first) {
+    std::int64_t next = first.headerPosition + first.frameSize;
+    if (!block.cover(first.headerPosition, first.frameSize + 4))
+        return block.atEnd() && block.end() == next;
+    FrameHeader second;
+    return second.decode(bigEndian(block.at(next)), next) && second.isValid() &&
+           second.matches(first);
+}
+
+} // namespace
+
+bool findFrame(io::IInputStream& stream, FrameHeader& header) {
+    SearchBlock block(stream);
+    std::int64_t p = stream.position();
+    while (block.cover(p, 4)) {
+        // Only a byte with three more behind it in the block can start a header.
+        const std::uint8_t* from = block.at(p);
+        auto span = static_cast<std::size_t>(block.end() - 3 - p);
+        const auto* sync = static_cast<const std::uint8_t*>(std::memchr(from, 0xFF, span));
+        if (sync == nullptr) {
+            p += static_cast<std::int64_t>(span);
+            continue;
+        }
+        p += sync - from;
+        if (header.decode(bigEndian(sync), p) && header.isValid() &&
+            followedByItsSuccessor(block, header)) {
+            // Read again through the stream for the Xing header behind it.
+            stream.seek(p);
+            header.parse(stream);
+            return true;
+        }
+        ++p;
+    }
+    stream.seek(block.end());
     return false;
 }
 

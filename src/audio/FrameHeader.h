@@ -68,10 +68,14 @@ private:
     void readXing(io::IInputStream& stream);
 };
 
+// Bytes the frame search reads from its stream at a time.
+constexpr std::uint32_t kFrameSearchBlock = 65536;
+
 // Finds the first frame from the stream's position: a valid header whose
-// successor (frameSize bytes on) is a matching header or the end of the
-// stream. On success the stream stands behind the first header's bytes and
-// header holds it; on failure header keeps the last candidate tried.
+// successor (frameSize bytes on) is a matching header, or whose frame ends
+// exactly where the stream does. On success the stream stands behind the
+// first header's bytes and header holds it; on failure header keeps the
+// last candidate tried and the stream stands at its end.
 bool findFrame(io::IInputStream& stream, FrameHeader& header);
 
 } // namespace s::sound::mp3

@@ -119,7 +119,10 @@ void Mp3::prepare() {
         return;
     std::int64_t back = input_->position();
     tag_.detect(*input_, attachPosition_, inputSize_);
-    input_->seek(back);
+    // The search starts behind ID3v2 tags: their pictures can be megabytes
+    // of bytes that look like frame syncs.
+    std::int64_t end = inputSize_ >= 0 ? attachPosition_ + inputSize_ : -1;
+    input_->seek(Id3Tag::behindVersion2Tags(*input_, back, end));
     findFrame(*input_, header_);
     input_->seek(back);
     if (inputSize_ >= 0) {

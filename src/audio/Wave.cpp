@@ -8,8 +8,46 @@
 namespace s::sound::wav {
 
 namespace {
-constexpr std::uint32_t kChannels = 22, kSampleRate = 24, kByteRate = 28, kBlockAlign = 32,
-                        kBitsPerSample = 34, kDataSize = 40;
+
+constexpr std::uint32_t kChunkSize = 4, kFormatChunkSize = 16, kFormat = 20, kChannels = 22,
+                        kSampleRate = 24, kByteRate = 28, kBlockAlign = 32, kBitsPerSample = 34,
+                        kDataSize = 40;
+
+constexpr std::uint16_t kFormatPcm = 1, kFormatExtensible = 0xFFFE;
+// The fields of a plain "fmt " chunk, and of one with the extensible part
+// (valid bits, channel mask and the sub-format GUID).
+constexpr std::uint32_t kPlainFormatBytes = 16, kExtensibleFormatBytes = 40, kSubFormat = 24;
+// KSDATAFORMAT_SUBTYPE_PCM, 00000001-0000-0010-8000-00AA00389B71, as stored.
+constexpr std::uint8_t kPcmSubFormat[16] = {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00,
+                                            0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+
+std::uint32_t le32(const std::uint8_t* b) {
+    return static_cast<std::uint32_t>(b[0]) | b[1] << 8 | b[2] << 16 |
+           static_cast<std::uint32_t>(b[3]) << 24;
+}
+
+std::uint16_t le16(const std::uint8_t* b) {
+    return static_cast<std::uint16_t>(b[0] | b[1] << 8);
+}
+
+bool readAt(io::IInputStream& stream, std::int64_t at, std::uint8_t* to, std::uint32_t n) {
+    stream.seek(at);
+    std::uint32_t got = 0;
+    return stream.read(to, n, &got) && got == n;
+}
+
+// PCM of 8 or 16 bits in one or two channels, plain or in the extensible
+// form: what the player can hand to the device unchanged.
+bool playable(const std::uint8_t* format, std::uint32_t formatBytes) {
+    std::uint16_t tag = le16(format);
+    bool pcm = tag == kFormatPcm ||
+               (tag == kFormatExtensible && formatBytes >= kExtensibleFormatBytes &&
+                std::memcmp(format + kSubFormat, kPcmSubFormat, sizeof kPcmSubFormat) == 0);
+    std::uint16_t channels = le16(format + 2), bits = le16(format + 14);
+    return pcm && (channels == 1 || channels == 2) && (bits == 8 || bits == 16) &&
+           le32(format + 4) != 0;
+}
+
 } // namespace
 
 Wave::Wave() {
@@ -33,6 +71,7 @@ void Wave::clear() {
     resetHeader();
     inputSize_ = -1;
     attachPosition_ = 0;
+    dataStart_ = 0;
     prepared_ = false;
     modified_ = false;
 }
@@ -46,12 +85,11 @@ void Wave::resetHeader() {
 }
 
 std::uint32_t Wave::field32(std::uint32_t offset) const {
-    return static_cast<std::uint32_t>(header_[offset]) | header_[offset + 1] << 8 |
-           header_[offset + 2] << 16 | static_cast<std::uint32_t>(header_[offset + 3]) << 24;
+    return le32(header_ + offset);
 }
 
 std::uint16_t Wave::field16(std::uint32_t offset) const {
-    return static_cast<std::uint16_t>(header_[offset] | header_[offset + 1] << 8);
+    return le16(header_ + offset);
 }
 
 void Wave::setField32(std::uint32_t offset, std::uint32_t value) {
@@ -139,16 +177,60 @@ void Wave::prepare() {
     thread::ObjLockerGuard guard(lock_);
     if (input_->position() != attachPosition_)
         input_->seek(attachPosition_);
-    std::uint8_t block[kHeaderSize];
-    std::uint32_t got = 0;
-    // A file shorter than a header keeps the new-file header, whose data
-    // size of 0 gives no PCM.
-    if (input_->read(block, kHeaderSize, &got) && got == kHeaderSize)
-        std::memcpy(header_, block, kHeaderSize);
-    else
+    // A file that is no playable WAV keeps the header it had, with a data
+    // size of 0: it gives no PCM.
+    if (!readChunks()) {
         setField32(kDataSize, 0);
+        dataStart_ = attachPosition_;
+    }
+    input_->seek(dataStart_);
     prepared_ = true;
     modified_ = false;
+}
+
+bool Wave::readChunks() {
+    std::uint8_t riff[12];
+    if (!readAt(*input_, attachPosition_, riff, sizeof riff) || std::memcmp(riff, "RIFF", 4) != 0 ||
+        std::memcmp(riff + 8, "WAVE", 4) != 0)
+        return false;
+    // Sizes in the file are not trusted beyond the file's own end.
+    std::int64_t end = inputSize_ >= 0 ? attachPosition_ + inputSize_ : input_->seekToEnd();
+    std::uint8_t format[kExtensibleFormatBytes] = {};
+    std::uint32_t formatSize = 0;
+    std::int64_t dataStart = -1;
+    std::uint32_t dataSize = 0;
+    std::int64_t at = attachPosition_ + sizeof riff;
+    while ((formatSize == 0 || dataStart < 0) && at + 8 <= end) {
+        std::uint8_t chunk[8];
+        if (!readAt(*input_, at, chunk, sizeof chunk))
+            break;
+        std::uint32_t size = le32(chunk + 4);
+        std::int64_t body = at + sizeof chunk;
+        if (formatSize == 0 && std::memcmp(chunk, "fmt ", 4) == 0) {
+            if (size < kPlainFormatBytes)
+                return false;
+            std::uint32_t wanted = size < kExtensibleFormatBytes ? size : kExtensibleFormatBytes;
+            if (!readAt(*input_, body, format, wanted))
+                return false;
+            formatSize = size;
+        } else if (dataStart < 0 && std::memcmp(chunk, "data", 4) == 0) {
+            dataStart = body;
+            dataSize = size;
+        }
+        // Chunks start on even offsets: an odd-sized one is followed by a pad byte.
+        at = body + size + (size & 1);
+    }
+    if (formatSize == 0 || dataStart < 0 || !playable(format, formatSize))
+        return false;
+    if (dataSize > end - dataStart)
+        dataSize = static_cast<std::uint32_t>(end - dataStart);
+    // The setters mark the header modified; prepare clears the mark.
+    setField32(kChunkSize, le32(riff + 4));
+    setField32(kFormatChunkSize, formatSize);
+    std::memcpy(header_ + kFormat, format, kPlainFormatBytes);
+    setField32(kDataSize, dataSize);
+    dataStart_ = dataStart;
+    return true;
 }
 
 bool Wave::readPcm(void* buffer, std::uint32_t n, std::uint32_t* count) {
@@ -159,7 +241,7 @@ bool Wave::readPcm(void* buffer, std::uint32_t n, std::uint32_t* count) {
     if (!prepared_)
         prepare();
     thread::ObjLockerGuard guard(lock_);
-    std::int64_t end = attachPosition_ + kHeaderSize + getDataLength();
+    std::int64_t end = dataStart_ + getDataLength();
     std::int64_t remaining = end - input_->position();
     if (remaining <= 0)
         return false;
@@ -175,7 +257,7 @@ void Wave::seekPercent(double percent, std::int64_t* pcmPosition) {
         position = static_cast<std::int64_t>(static_cast<double>(getDataLength()) * percent / 100);
         position &= ~static_cast<std::int64_t>(3);
         thread::ObjLockerGuard guard(lock_);
-        input_->seek(attachPosition_ + kHeaderSize + position);
+        input_->seek(dataStart_ + position);
     }
     if (pcmPosition != nullptr)
         *pcmPosition = position;

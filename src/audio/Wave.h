@@ -7,9 +7,12 @@
 
 namespace s::sound::wav {
 
-// A WAV file as a PCM source: the canonical 44-byte RIFF header at the
-// point where the input was attached, and PCM from byte 44 on, as many bytes
-// as the header's data size says.
+// A WAV file as a PCM source. The RIFF/WAVE file starts where the input was
+// attached; its "fmt " and "data" chunks are found among whatever other
+// chunks editors write (LIST, fact, JUNK, ...) and kept in the canonical
+// 44-byte header block, whose data size is the data chunk's, cut at the end
+// of the file. Only 8- and 16-bit PCM, mono or stereo, plays; for anything
+// else the data size is 0.
 class Wave : public IEncodedAudio {
 public:
     static constexpr std::uint32_t kHeaderSize = 44;
@@ -53,6 +56,9 @@ private:
     void setField16(std::uint32_t offset, std::uint16_t value);
     void recomputeRates();
     void resetHeader();
+    // Walks the chunks of the file and takes the format and data into the
+    // header block; false when the file is no WAV file this source plays.
+    bool readChunks();
 
     thread::ObjLocker lock_;
     std::uint8_t header_[kHeaderSize];
@@ -61,6 +67,8 @@ private:
     io::IInputStream* input_ = nullptr;
     bool ownsInput_ = false;
     std::int64_t attachPosition_ = 0;
+    // Stream position of the first PCM byte.
+    std::int64_t dataStart_ = 0;
     std::int64_t inputSize_ = -1;
 };
 

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 using s::col::_array::ArrayU08;
@@ -121,6 +123,16 @@ TEST(FrameSearch, AcceptsALastFrameAndFailsOnNoise) {
     EXPECT_FALSE(s::sound::mp3::findFrame(*noise, header));
     noise->release();
 
+    // A header near the end whose frame would run past it, as a sync
+    // pattern in the last bytes of junk looks.
+    std::vector<std::uint8_t> cut;
+    appendFrame(cut, headerBits(3, 9, 0, 0, 0));
+    cut.resize(300);
+    ArrayU08* shortFrame = streamOf(cut);
+    EXPECT_FALSE(s::sound::mp3::findFrame(*shortFrame, header));
+    EXPECT_EQ(shortFrame->position(), 300) << "a failed search ends at the end";
+    shortFrame->release();
+
     // Two frames that disagree on the sample rate are no stream.
     std::vector<std::uint8_t> mixed;
     appendFrame(mixed, headerBits(3, 9, 0, 0, 0));
@@ -129,6 +141,30 @@ TEST(FrameSearch, AcceptsALastFrameAndFailsOnNoise) {
     ArrayU08* disagree = streamOf(mixed);
     EXPECT_FALSE(s::sound::mp3::findFrame(*disagree, header));
     disagree->release();
+}
+
+TEST(FrameSearch, FindsTheFirstFrameWhereverTheReadBlocksSplitIt) {
+    // Junk full of sync patterns: headers of another sample rate (48 kHz,
+    // 384-byte frames), none followed by a header where its size says.
+    const std::uint8_t junk[] = {0xFF, 0xFB, 0x94, 0x00, 0x55, 0xFF, 0x00};
+    const std::int64_t block = s::sound::mp3::kFrameSearchBlock;
+    for (std::int64_t offset :
+         {std::int64_t{0}, std::int64_t{1}, block - 419, block - 417, block - 5, block - 4,
+          block - 3, block - 1, block, block + 1, 2 * block - 2, 2 * block + 3}) {
+        std::vector<std::uint8_t> bytes;
+        for (std::int64_t i = 0; i < offset; ++i)
+            bytes.push_back(junk[i % sizeof junk]);
+        for (int i = 0; i < 3; ++i)
+            appendFrame(bytes, headerBits(3, 9, 0, i % 2, 0));
+        ArrayU08* stream = streamOf(bytes);
+        stream->seek(offset / 2);
+        FrameHeader header;
+        ASSERT_TRUE(s::sound::mp3::findFrame(*stream, header)) << offset;
+        EXPECT_EQ(header.headerPosition, offset);
+        EXPECT_EQ(header.sampleRate(), 44100u) << offset;
+        EXPECT_EQ(stream->position(), offset + 4);
+        stream->release();
+    }
 }
 
 TEST(FrameHeader, ReadsTheXingHeaderOfAVbrFile) {
@@ -172,5 +208,45 @@ TEST(Id3Tag, FindsVersionOneAtTheEnd) {
     EXPECT_EQ(stream->position(), 10);
     id3.detect(*stream, 0, 100);
     EXPECT_EQ(id3.kind, Id3Tag::kNone);
+    stream->release();
+}
+
+TEST(Id3Tag, Version2SizeIsSyncsafeAndCountsTheFooter) {
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> header;
+        std::int64_t size;
+    };
+    const Case cases[] = {
+        {"2.3", {'I', 'D', '3', 3, 0, 0, 0, 0, 2, 1}, 10 + 257},
+        {"2.4 with footer", {'I', 'D', '3', 4, 0, 0x10, 0, 0, 2, 1}, 10 + 257 + 10},
+        {"2.3 has no footer flag", {'I', 'D', '3', 3, 0, 0x10, 0, 0, 2, 1}, 10 + 257},
+        {"largest", {'I', 'D', '3', 4, 0, 0, 0x7F, 0x7F, 0x7F, 0x7F}, 10 + (1 << 28) - 1},
+        {"size byte with its top bit", {'I', 'D', '3', 3, 0, 0, 0, 0, 0x80, 1}, 0},
+        {"version 0xFF", {'I', 'D', '3', 0xFF, 0, 0, 0, 0, 2, 1}, 0},
+        {"no tag", {'I', 'D', '2', 3, 0, 0, 0, 0, 2, 1}, 0},
+        {"cut short", {'I', 'D', '3', 3, 0, 0, 0, 0}, 0},
+    };
+    for (const Case& c : cases) {
+        ArrayU08* stream = streamOf(c.header);
+        EXPECT_EQ(Id3Tag::version2Size(*stream, 0), c.size) << c.name;
+        stream->release();
+    }
+}
+
+TEST(Id3Tag, TagsBackToBackAreSkippedUnlessOneClaimsTheRestOfTheFile) {
+    // A 2.3 tag of 20 bytes of body, then a 2.4 one of 4 with its footer.
+    std::vector<std::uint8_t> bytes(54, 0xFF);
+    const std::uint8_t first[] = {'I', 'D', '3', 3, 0, 0, 0, 0, 0, 20};
+    const std::uint8_t second[] = {'I', 'D', '3', 4, 0, 0x10, 0, 0, 0, 4};
+    std::copy(std::begin(first), std::end(first), bytes.begin());
+    std::copy(std::begin(second), std::end(second), bytes.begin() + 30);
+    appendFrame(bytes, headerBits(3, 9, 0, 0, 0));
+    ArrayU08* stream = streamOf(bytes);
+    auto size = static_cast<std::int64_t>(bytes.size());
+    EXPECT_EQ(Id3Tag::behindVersion2Tags(*stream, 0, size), 54);
+    EXPECT_EQ(Id3Tag::behindVersion2Tags(*stream, 0, -1), 54);
+    EXPECT_EQ(Id3Tag::behindVersion2Tags(*stream, 0, 54), 30) << "the second reaches the end";
+    EXPECT_EQ(Id3Tag::behindVersion2Tags(*stream, 54, size), 54) << "no tag there";
     stream->release();
 }

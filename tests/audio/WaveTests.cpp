@@ -3,11 +3,18 @@
 #include "foundation/collections/Arrays.h"
 #include "foundation/objects/Pools.h"
 
+#include "audio/AudioTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
+using audio_test::Bytes;
+using audio_test::chunk;
+using audio_test::formatBody;
+using audio_test::riffWave;
 using s::col::_array::ArrayU08;
 using s::sound::wav::Wave;
 
@@ -45,6 +52,23 @@ std::vector<std::uint8_t> waveFile(std::uint16_t channels, std::uint32_t rate, s
         b.push_back(static_cast<std::uint8_t>(i));
     b.insert(b.end(), trailing, 0xEE);
     return b;
+}
+
+// count bytes that differ from their neighbours, for PCM that shows where
+// it was read from.
+Bytes pcmRamp(std::size_t count, std::uint8_t seed) {
+    Bytes b(count);
+    for (std::size_t i = 0; i < count; ++i)
+        b[i] = static_cast<std::uint8_t>(seed + i * 7 + i / 251);
+    return b;
+}
+
+std::vector<std::uint8_t> readAll(Wave* wave, std::uint32_t step) {
+    std::vector<std::uint8_t> out, buffer(step);
+    std::uint32_t count = 0;
+    for (int guard = 0; guard < 10000 && wave->readPcm(buffer.data(), step, &count); ++guard)
+        out.insert(out.end(), buffer.begin(), buffer.begin() + count);
+    return out;
 }
 
 // The file's bytes as the input stream a Wave reads, owned by the Wave.
@@ -134,8 +158,9 @@ TEST(Wave, BadFilesGiveNoPcmOrEndAtTheStreamsEnd) {
     EXPECT_FALSE(cut->readPcm(buffer, sizeof buffer, &count));
     cut->release();
 
-    // A header that claims 4 GB of data: the reads end with the stream.
+    // A header that claims 4 GB of data: the file's end bounds it.
     Wave* huge = opened(waveFile(2, 44100, 16, 1000, 0, 0xFFFFFFF0));
+    EXPECT_EQ(huge->getDataLength(), 1000);
     std::uint64_t total = 0;
     int reads = 0;
     while (huge->readPcm(buffer, sizeof buffer, &count) && count != 0 && reads++ < 100)
@@ -143,10 +168,6 @@ TEST(Wave, BadFilesGiveNoPcmOrEndAtTheStreamsEnd) {
     EXPECT_EQ(total, 1000u);
     EXPECT_LT(reads, 100);
     huge->release();
-
-    Wave* silent = opened(waveFile(0, 0, 0, 16));
-    EXPECT_EQ(silent->durationMilliseconds(), 0) << "no division by a zero rate";
-    silent->release();
 }
 
 TEST(Wave, FormatSettersKeepTheDerivedFieldsInStep) {
@@ -162,8 +183,103 @@ TEST(Wave, FormatSettersKeepTheDerivedFieldsInStep) {
     EXPECT_EQ(wave.channels(), 1u);
     EXPECT_EQ(wave.getBitsPerSample(), 8u);
     EXPECT_EQ(wave.getSampleRate(), 11025u);
+    wave.setSampleRate(0);
+    EXPECT_EQ(wave.durationMilliseconds(), 0) << "no division by a zero rate";
     wave.clear();
     EXPECT_EQ(wave.getBitsPerSample(), 16u);
     EXPECT_EQ(wave.getInputSize(), -1);
     EXPECT_FALSE(wave.isModified());
+}
+
+TEST(Wave, FindsFormatAndDataAmongTheChunksEditorsWrite) {
+    const Bytes info = chunk(
+        "LIST", Bytes{'I', 'N', 'F', 'O', 'I', 'N', 'A', 'M', 5, 0, 0, 0, 'B', 'e', 'l', 'l', 0});
+    const Bytes junk = chunk("JUNK", Bytes(28, 0));
+    const Bytes fact = chunk("fact", Bytes{0x10, 0x27, 0, 0});
+    const Bytes stereo = pcmRamp(4000, 1), mono8 = pcmRamp(1001, 2), mono16 = pcmRamp(882, 3);
+    Bytes waveFormatEx = formatBody(1, 22050, 16);
+    waveFormatEx.insert(waveFormatEx.end(), {0, 0}); // a zero extra size, as some tools add
+    struct Case {
+        const char* name;
+        Bytes file;
+        std::uint32_t channels, rate, bits;
+        const Bytes& pcm;
+    };
+    const Case cases[] = {
+        {"LIST (odd, padded) and JUNK before fmt, fact before data, LIST after",
+         riffWave({info, junk, chunk("fmt ", formatBody(2, 44100, 16)), fact, chunk("data", stereo),
+                   info}),
+         2, 44100, 16, stereo},
+        {"extensible PCM",
+         riffWave({chunk("fmt ", formatBody(2, 48000, 16, 1)), fact, chunk("data", stereo),
+                   chunk("id3 ", Bytes(40, 0xFF))}),
+         2, 48000, 16, stereo},
+        {"8-bit mono with an odd data chunk and its pad byte",
+         riffWave({junk, chunk("fmt ", formatBody(1, 8000, 8)), chunk("data", mono8), info}), 1,
+         8000, 8, mono8},
+        {"extensible 16-bit mono",
+         riffWave({chunk("fmt ", formatBody(1, 22050, 16, 1)), chunk("data", mono16)}), 1, 22050,
+         16, mono16},
+        {"format of 18 bytes", riffWave({chunk("fmt ", waveFormatEx), chunk("data", mono16)}), 1,
+         22050, 16, mono16},
+        {"format behind the data",
+         riffWave({chunk("data", mono16), info, chunk("fmt ", formatBody(1, 22050, 16))}), 1, 22050,
+         16, mono16},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Wave* wave = opened(c.file);
+        EXPECT_EQ(wave->channels(), c.channels);
+        EXPECT_EQ(wave->getSampleRate(), c.rate);
+        EXPECT_EQ(wave->getBitsPerSample(), c.bits);
+        EXPECT_EQ(wave->getDataLength(), static_cast<std::int64_t>(c.pcm.size()));
+        EXPECT_EQ(wave->durationMilliseconds(),
+                  static_cast<std::int64_t>(c.pcm.size()) * 8000 / (c.channels * c.bits * c.rate));
+        EXPECT_EQ(readAll(wave, 4096), c.pcm);
+        std::int64_t position = -1;
+        wave->seekPercent(50, &position);
+        ASSERT_EQ(position, static_cast<std::int64_t>(c.pcm.size() / 2) & ~3);
+        EXPECT_EQ(readAll(wave, 333), Bytes(c.pcm.begin() + position, c.pcm.end()));
+        wave->release();
+    }
+}
+
+TEST(Wave, PlaysNothingOfFilesThatAreNotEightOrSixteenBitPcm) {
+    const Bytes data = chunk("data", pcmRamp(4000, 9));
+    Bytes shortFormat = formatBody(2, 44100, 16);
+    shortFormat.resize(14);
+    Bytes avi = riffWave({chunk("fmt ", formatBody(2, 44100, 16)), data});
+    std::memcpy(avi.data() + 8, "AVI ", 4);
+    struct Case {
+        const char* name;
+        Bytes file;
+    };
+    const Case cases[] = {
+        {"IEEE float", riffWave({chunk("fmt ", formatBody(2, 44100, 32, 0, 3)), data})},
+        {"extensible float", riffWave({chunk("fmt ", formatBody(2, 44100, 32, 3)), data})},
+        {"extensible with a 16-bit float sub-format",
+         riffWave({chunk("fmt ", formatBody(2, 44100, 16, 3)), data})},
+        {"ADPCM", riffWave({chunk("fmt ", formatBody(2, 44100, 4, 0, 2)), data})},
+        {"24-bit PCM", riffWave({chunk("fmt ", formatBody(2, 44100, 24)), data})},
+        {"three channels", riffWave({chunk("fmt ", formatBody(3, 44100, 16)), data})},
+        {"no sample rate", riffWave({chunk("fmt ", formatBody(2, 0, 16)), data})},
+        {"a format chunk cut short", riffWave({chunk("fmt ", shortFormat), data})},
+        {"no data chunk", riffWave({chunk("fmt ", formatBody(2, 44100, 16))})},
+        {"no format chunk", riffWave({data})},
+        {"a RIFF file of another form", avi},
+        {"headerless PCM", pcmRamp(4000, 5)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Wave* wave = opened(c.file);
+        EXPECT_EQ(wave->getDataLength(), 0);
+        std::uint8_t buffer[64];
+        std::uint32_t count = 1;
+        EXPECT_FALSE(wave->readPcm(buffer, sizeof buffer, &count));
+        EXPECT_EQ(count, 0u);
+        // The format of a new file, which any device can open.
+        EXPECT_EQ(wave->getSampleRate(), 44100u);
+        EXPECT_EQ(wave->getBitsPerSample(), 16u);
+        wave->release();
+    }
 }

@@ -11,6 +11,7 @@
 
 #include <mpg123.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -66,6 +67,28 @@ std::vector<std::uint8_t> referenceDecode(const std::vector<std::uint8_t>& file)
     }
     mpg123_delete(handle);
     return pcm;
+}
+
+// An ID3v2 tag of the given version whose body holds two MPEG-2 mono
+// headers one frame apart (22.05 kHz, 64 kbit/s, 208 bytes): a pair that a
+// search through the tag takes for the stream.
+std::vector<std::uint8_t> tagWithAFalseFramePair(std::uint8_t version, bool footer) {
+    std::vector<std::uint8_t> body(3000, 0x20);
+    const std::uint8_t header[] = {0xFF, 0xF3, 0x80, 0xC0};
+    std::copy(std::begin(header), std::end(header), body.begin() + 100);
+    std::copy(std::begin(header), std::end(header), body.begin() + 100 + 208);
+    auto size = static_cast<std::uint32_t>(body.size());
+    std::vector<std::uint8_t> tag = {'I', 'D', '3', version, 0, 0};
+    tag[5] = footer ? 0x10 : 0;
+    for (int shift : {21, 14, 7, 0})
+        tag.push_back(static_cast<std::uint8_t>(size >> shift & 0x7F));
+    tag.insert(tag.end(), body.begin(), body.end());
+    if (footer) {
+        std::vector<std::uint8_t> end(tag.begin(), tag.begin() + 10);
+        std::copy_n("3DI", 3, end.begin());
+        tag.insert(tag.end(), end.begin(), end.end());
+    }
+    return tag;
 }
 
 class Mp3File : public ::testing::Test {
@@ -183,6 +206,49 @@ TEST_F(Mp3File, BadInputEndsPlaybackWithoutAHang) {
         std::int64_t position = -1;
         mp3->seekPercent(50, &position);
         EXPECT_GE(position, 0);
+        mp3->release();
+    }
+}
+
+TEST_F(Mp3File, TagsAndJunkBeforeTheFirstFrameChangeNothingThatPlays) {
+    const std::vector<std::uint8_t> plain = soundFile("cbr128.mp3");
+    ASSERT_FALSE(plain.empty());
+    Mp3* reference = audio_test::sourceOver<Mp3>(plain);
+    const std::vector<std::uint8_t> pcm = decodeAll(reference);
+    reference->release();
+    ASSERT_FALSE(pcm.empty());
+
+    std::vector<std::uint8_t> junk;
+    const std::uint8_t falseSyncs[] = {0xFF, 0xFB, 0x94, 0x00, 0x55, 0xFF, 0xF3, 0x80, 0x13};
+    for (int i = 0; i < 20000; ++i)
+        junk.push_back(falseSyncs[i % sizeof falseSyncs]);
+    const std::vector<std::uint8_t> v23 = tagWithAFalseFramePair(3, false);
+    const std::vector<std::uint8_t> v24 = tagWithAFalseFramePair(4, true);
+    std::vector<std::uint8_t> twoTags = v24;
+    twoTags.insert(twoTags.end(), v23.begin(), v23.end());
+    const std::vector<std::uint8_t> cover = soundFile("cover5mb.mp3");
+    ASSERT_GT(cover.size(), 5u << 20);
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> prefix;
+    };
+    const Case cases[] = {
+        {"a 5 MB picture", std::vector<std::uint8_t>(cover.begin(), cover.end() - plain.size())},
+        {"ID3v2.3 with a false frame pair", v23},
+        {"ID3v2.4 with its footer", v24},
+        {"two tags", twoTags},
+        {"junk", junk},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::uint8_t> file = c.prefix;
+        file.insert(file.end(), plain.begin(), plain.end());
+        Mp3* mp3 = audio_test::sourceOver<Mp3>(file);
+        EXPECT_EQ(mp3->header().headerPosition, static_cast<std::int64_t>(c.prefix.size()));
+        EXPECT_EQ(mp3->getSampleRate(), 44100u);
+        EXPECT_TRUE(mp3->isStereo());
+        EXPECT_EQ(mp3->getBitrate(), 128);
+        EXPECT_TRUE(decodeAll(mp3) == pcm) << "the same samples as the file without them";
         mp3->release();
     }
 }
