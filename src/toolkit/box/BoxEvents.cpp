@@ -98,14 +98,7 @@ void Box::setVisible(bool visible, bool refresh) {
         releaseBackBuffer();
         return;
     }
-    unpark();
-    showPeer();
-    if (IContainer* parent = getParent()) {
-        parent->revalidate();
-        parent->revalidate();
-    }
-    if (refresh)
-        repaint();
+    showParked(refresh);
 }
 
 void Box::showOnly(std::int32_t index) {

@@ -187,6 +187,17 @@ void Component::unpark() {
         setLocation(unparkedX_, unparkedY_);
 }
 
+void Component::showParked(bool refresh) {
+    unpark();
+    showPeer();
+    if (IContainer* parent = getParent()) {
+        parent->revalidate();
+        parent->revalidate();
+    }
+    if (refresh)
+        repaint();
+}
+
 void Component::setEnabled(bool on) {
     enabled_ = on;
     if (peer_ != nullptr)

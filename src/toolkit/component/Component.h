@@ -132,6 +132,9 @@ protected:
     // lay them out.
     void park();
     void unpark();
+    // Back from parking and shown; the parent lays out twice, as a flow
+    // settles in its second pass.
+    void showParked(bool refresh);
 
     std::int32_t textId_ = -1;
 

@@ -75,14 +75,7 @@ void Spacer::setVisible(bool visible, bool refresh) {
         park();
         return;
     }
-    unpark();
-    showPeer();
-    if (IContainer* parent = getParent()) {
-        parent->revalidate();
-        parent->revalidate();
-    }
-    if (refresh)
-        repaint();
+    showParked(refresh);
 }
 
 } // namespace s::gui::win
