@@ -307,8 +307,6 @@ void Window::restore() {
     HWND hwnd = hwnd_;
     if (hwnd == nullptr)
         return;
-    if (IsZoomed(hwnd))
-        wasMaximized_ = false;
     if (iconized_) {
         ShowWindow(hwnd, SW_SHOW);
         visible_ = true;

@@ -66,10 +66,12 @@ public:
     };
     static constexpr int kEventKinds = 27;
 
-    // The middle-click actions, compared by identity.
-    static constexpr const char16_t* kMiddleClose = u"Close";
-    static constexpr const char16_t* kMiddleIconize = u"Iconize";
-    static constexpr const char16_t* kMiddleDoNothing = u"DoNothing";
+    // The middle-click actions, compared by identity: each is one object of
+    // the whole program (an inline array), unlike a literal, which each
+    // translation unit may hold a copy of.
+    static constexpr char16_t kMiddleClose[] = u"Close";
+    static constexpr char16_t kMiddleIconize[] = u"Iconize";
+    static constexpr char16_t kMiddleDoNothing[] = u"DoNothing";
 
     virtual void setLayout(layout::ILayoutManager* manager) = 0;
     virtual void setLeft(std::int32_t x) = 0;
