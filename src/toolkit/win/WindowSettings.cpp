@@ -14,9 +14,18 @@ namespace s::gui::win {
 void Window::handleEvent(void* source, int) {
     if (source == nullptr)
         return;
+    // The localizer calls on the thread that chose the language; the title
+    // and the language listeners belong to the window's thread.
     if (localizer_ != nullptr && source == static_cast<void*>(localizer_)) {
-        buildTitle();
-        raise(kLanguageChanged);
+        auto rebuild = [](void* self) {
+            auto* window = static_cast<Window*>(self);
+            window->buildTitle();
+            window->raise(kLanguageChanged);
+        };
+        if (hwnd_ == nullptr || isWindowThread())
+            rebuild(this);
+        else
+            invoke(rebuild, this);
         return;
     }
     for (std::uint32_t i = 0; i < closeTriggers_.length(); ++i) {

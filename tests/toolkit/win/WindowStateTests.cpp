@@ -1,7 +1,11 @@
 #include "toolkit/win/WindowTestSupport.h"
 
+#include "foundation/collections/Arrays.h"
+#include "localization/Localizer.h"
+
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 using s::gui::IWindow;
@@ -111,4 +115,43 @@ TEST(WindowState, SizeNotificationsReportResizesRestoresAndTheRememberedNormalBo
     SendMessageW(window->handle(), WM_ENDSESSION, TRUE, 0);
     EXPECT_TRUE(window->isShuttingDown());
     EXPECT_TRUE(window->isClosed());
+}
+
+TEST(WindowTitle, TheTitleComesFromTheLanguagePackAndFollowsTheLanguage) {
+    const char* pack =
+        "<lang><Languages>"
+        "<entry tagName=\"eng\" engName=\"English\" trueName=\"English\"/>"
+        "<entry tagName=\"deu\" engName=\"German\" trueName=\"Deutsch\"/>"
+        "</Languages><entries>"
+        "<entry id=\"10\"><eng>Timer</eng><deu>Wecker</deu></entry>"
+        "<entry id=\"11\"><eng>2.1</eng></entry>"
+        "</entries></lang>";
+    s::col::ArrayU08 bytes;
+    bytes.append(reinterpret_cast<const std::uint8_t*>(pack),
+                 static_cast<std::uint32_t>(std::strlen(pack)));
+    s::lang::Localizer* localizer = s::lang::Localizer::createFromUtf8(&bytes);
+    ASSERT_NE(localizer, nullptr);
+    localizer->selectLanguage(u"English");
+    {
+        TestWindow window;
+        EventCounter language;
+        window->addLanguageListener(&language);
+        window->setTitleIds(10, -1);
+        EXPECT_STREQ(reinterpret_cast<const wchar_t*>(window->getTitle()), L"")
+            << "no localizer, no title yet";
+        window->setLocalizer(localizer);
+        wchar_t text[64] = {};
+        GetWindowTextW(window->handle(), text, 64);
+        EXPECT_STREQ(text, L"Timer");
+        window->setTitleIds(10, 11);
+        GetWindowTextW(window->handle(), text, 64);
+        EXPECT_STREQ(text, L"Timer v2.1");
+
+        localizer->selectLanguage(u"German");
+        GetWindowTextW(window->handle(), text, 64);
+        EXPECT_STREQ(text, L"Wecker v2.1") << "a missing text falls back to the first language";
+        EXPECT_EQ(language.count, 1);
+        EXPECT_EQ(language.thread, GetWindowThreadProcessId(window->handle(), nullptr));
+    }
+    localizer->release();
 }
