@@ -14,21 +14,11 @@ using s::gui::win::Box;
 using s::gui::win::HwndPeer;
 using s::gui::win::Window;
 using s::test::EventCounter;
+using s::test::BlankDrawer;
 using s::test::TestWindow;
 using s::test::onWindowThread;
 
 namespace {
-
-// A frame painter that paints nothing; its presence makes the frame the
-// window's own.
-class BlankDrawer final : public s::gui::drawer::IDrawer {
-public:
-    const char16_t* getClassName() const override { return u"s_test_BlankDrawer"; }
-    s::base::IObject* newInstance() const override { return nullptr; }
-    void release() override {}
-    void clear() override {}
-    void paint(void*, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
-};
 
 HWND childHandle(s::gui::IComponent* component) {
     return HwndPeer::handleOf(s::gui::peerOf(component));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/objects/Pools.h"
+#include "toolkit/drawers/IDrawer.h"
 #include "toolkit/win/Window.h"
 
 #include <windows.h>
@@ -28,6 +29,17 @@ public:
 
 private:
     gui::win::Window* window_;
+};
+
+// A frame painter that paints nothing; its presence makes the frame the
+// window's own.
+class BlankDrawer final : public gui::drawer::IDrawer {
+public:
+    const char16_t* getClassName() const override { return u"s_test_BlankDrawer"; }
+    base::IObject* newInstance() const override { return nullptr; }
+    void release() override {}
+    void clear() override {}
+    void paint(void*, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
 };
 
 // Runs f on the window's thread and waits for it.
