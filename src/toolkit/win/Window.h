@@ -7,6 +7,7 @@
 #include "toolkit/box/Box.h"
 #include "toolkit/window/IWindow.h"
 #include "toolkit/window/WindowGeometry.h"
+#include "toolkit/win/BackBuffer.h"
 #include "toolkit/win/HwndPeer.h"
 #include "toolkit/win/InvisibleWindow.h"
 #include "toolkit/win/NativeWindowClass.h"
@@ -316,6 +317,7 @@ private:
     void onMiddleButtonDown();
     void onRightButtonDown();
     void onEndSession(bool ending, LPARAM flags);
+    void paintWithDrawer(HWND hwnd);
     void runCloseSequence();
     void recordNormalBounds();
 
@@ -411,6 +413,7 @@ private:
     bool active_ = false;
     std::int64_t deactivatedAt_ = 0;
     std::int32_t windowLayoutDepth_ = 0;
+    BackBuffer backBuffer_;
     WPARAM lastSizeKind_ = SIZE_RESTORED;
 };
 

@@ -67,6 +67,17 @@ LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         if (frameDrawer_ != nullptr && wParam != 0)
             return 0;
         break;
+    case WM_ERASEBKGND:
+        // Painted whole, through the back buffer, with the client.
+        if (frameDrawer_ != nullptr)
+            return 1;
+        break;
+    case WM_PAINT:
+        if (frameDrawer_ != nullptr) {
+            paintWithDrawer(hwnd);
+            return 0;
+        }
+        break;
     case WM_NCACTIVATE:
         if (frameDrawer_ != nullptr)
             return TRUE;

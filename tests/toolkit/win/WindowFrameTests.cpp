@@ -299,3 +299,40 @@ TEST(WindowFrame, KeepInScreenStopsMovesAndResizesAtTheWorkAreaEdge) {
     EXPECT_EQ(r.left, work.left);
     EXPECT_EQ(r.top, work.top);
 }
+
+TEST(WindowPaint, TheFrameDrawerPaintsTheWholeWindowAroundItsChildren) {
+    // Fills with one colour and counts its calls.
+    class Filler final : public s::gui::drawer::IDrawer {
+    public:
+        const char16_t* getClassName() const override { return u"s_test_Filler"; }
+        s::base::IObject* newInstance() const override { return nullptr; }
+        void release() override {}
+        void clear() override {}
+        void paint(void* surface, std::int32_t l, std::int32_t t, std::int32_t r,
+                   std::int32_t b) override {
+            ++calls;
+            width = r - l;
+            s::system::win::GdiObject<HBRUSH> brush(CreateSolidBrush(RGB(200, 30, 40)));
+            RECT rect{l, t, r, b};
+            FillRect(static_cast<HDC>(surface), &rect, brush.get());
+        }
+        std::atomic<int> calls{0};
+        std::atomic<int> width{0};
+    } filler;
+    TestWindow window;
+    window->setFrameDrawer(&filler, false);
+    window->setBounds(100, 100, 300, 200);
+    Box* box = s::thread::take<Box>();
+    box->setFixedWidth(50, false);
+    box->setFixedHeight(40, false);
+    window->add(box);
+    window->show(true, false);
+    window->repaint();
+    EXPECT_GT(filler.calls, 0);
+    EXPECT_EQ(filler.width, 300) << "the frame is painted with the client";
+    s::system::win::WindowDc dc(window->handle());
+    EXPECT_EQ(GetPixel(dc.get(), 2, 100), RGB(200, 30, 40)) << "the frame";
+    EXPECT_EQ(GetPixel(dc.get(), 150, 100), RGB(200, 30, 40)) << "the client";
+    EXPECT_NE(GetPixel(dc.get(), 10, 10), RGB(200, 30, 40)) << "the child paints itself";
+    window->setFrameDrawer(nullptr, false);
+}
