@@ -89,6 +89,8 @@ public:
     void centerInParent() override;
     IWindow* getWindow() const override { return const_cast<Window*>(this); }
     void add(IComponent* component) override;
+    void remove(IComponent* component, bool recursive) override;
+    void removeAll(bool recursive) override;
     void repaint() override;
     void setSizeWithinLimits(std::int32_t w, std::int32_t h) override;
     INativePeer* nativePeer() const override { return hwnd_ != nullptr ? &peer_ : nullptr; }

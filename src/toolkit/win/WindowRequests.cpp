@@ -221,4 +221,38 @@ void Window::add(IComponent* component) {
         component->release();
 }
 
+// A child's native window can only be destroyed by the thread that made it.
+void Window::remove(IComponent* component, bool recursive) {
+    if (hwnd_ == nullptr || isWindowThread()) {
+        Box::remove(component, recursive);
+        return;
+    }
+    struct Removal {
+        Window* window;
+        IComponent* component;
+        bool recursive;
+    } removal{this, component, recursive};
+    if (!invoke([](void* p) {
+            auto* r = static_cast<Removal*>(p);
+            r->window->Box::remove(r->component, r->recursive);
+        }, &removal))
+        Box::remove(component, recursive);
+}
+
+void Window::removeAll(bool recursive) {
+    if (hwnd_ == nullptr || isWindowThread()) {
+        Box::removeAll(recursive);
+        return;
+    }
+    struct Removal {
+        Window* window;
+        bool recursive;
+    } removal{this, recursive};
+    if (!invoke([](void* p) {
+            auto* r = static_cast<Removal*>(p);
+            r->window->Box::removeAll(r->recursive);
+        }, &removal))
+        Box::removeAll(recursive);
+}
+
 } // namespace s::gui::win

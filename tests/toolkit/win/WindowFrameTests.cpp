@@ -88,6 +88,15 @@ TEST(WindowChildren, BoxesGetChildWindowsThatParkWhenHiddenAndMoveOnceWhenFrozen
     EXPECT_EQ(positionChanges, 1);
     EXPECT_EQ(positionInParent(hwnd).x, 25);
     EXPECT_EQ(positionInParent(hwnd).y, 26);
+
+    // Removed from this thread, the child's window goes on the window's.
+    HWND secondHwnd = childHandle(second);
+    window->remove(second, false);
+    EXPECT_FALSE(IsWindow(secondHwnd));
+    EXPECT_EQ(window->getComponentCount(), 1);
+    window->removeAll(false);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(window->getComponentCount(), 0);
 }
 
 TEST(WindowTransparency, HalfOpacityIsAlpha127AndFullOpacityDropsTheLayeredStyle) {
