@@ -19,6 +19,10 @@
 #include <deque>
 #include <memory>
 
+namespace s::app {
+class IWindowState;
+}
+
 namespace s::gui::win {
 
 // The toolkit's top-level window. Its children are handled as a box's are;
@@ -26,8 +30,9 @@ namespace s::gui::win {
 // user-interface thread of the window's own, which every event is raised on.
 //
 // Still without a counterpart in the toolkit, and so only stored: the menu
-// bar, tray and context menus (nothing opens them yet), the status bar, the
-// skin holder's painters and the application window's state reports.
+// bar, tray and context menus (nothing opens them yet), the status bar and
+// the skin holder's painters. The application window is told about state
+// changes when it offers app::IWindowState.
 class Window : public Box, public IWindow, private INativeWindowHandler {
 public:
     // The private messages of the window's thread.
@@ -116,7 +121,7 @@ public:
     void showNormal() override;
     void iconize() override;
     bool isIconized() const override { return iconized_; }
-    void setEasyDrag(bool on) override { easyDrag_ = on; }
+    void setEasyDrag(bool on) override;
     void setMaximizeBox(bool on) override;
     void setMinimizeBox(bool on) override;
     void setSystemMenu(bool on) override;
@@ -232,7 +237,7 @@ public:
     bool askYesNo(const char16_t* text) override;
     void setApplicationWindow(app::IAppWindow* appWindow, bool withVersion) override;
     void saveState(bool force) override;
-    void setMiddleClickAction(const char16_t* action) override { middleClickAction_ = action; }
+    void setMiddleClickAction(const char16_t* action) override;
     bool isReachable() override;
     void moveIntoScreen() override;
     void show(bool visible, bool activate) override;
@@ -322,6 +327,7 @@ private:
     void paintWithDrawer(HWND hwnd);
     void runCloseSequence();
     void recordNormalBounds();
+    void reportBounds(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h);
 
     // Showing, state, transparency.
     void trimWorkingSet();
@@ -368,6 +374,8 @@ private:
     lang::Localizer* localizer_ = nullptr;
     drawer::Skinner* skinHolder_ = nullptr;
     app::IAppWindow* appWindow_ = nullptr;
+    // The application window's remembered state, when it offers one.
+    app::IWindowState* state_ = nullptr;
     bool appWindowWithVersion_ = false;
     drawer::IDrawer* frameDrawer_ = nullptr;
     bool frameDrawerOwned_ = false;

@@ -4,6 +4,7 @@
 
 #include "toolkit/win/Window.h"
 
+#include "toolkit/IWindowState.h"
 #include "toolkit/win/ScreenAreas.h"
 
 #include <windowsx.h>
@@ -110,8 +111,16 @@ void Window::onSize(WPARAM kind) {
     if (kind == SIZE_MAXIMIZED) {
         wasMaximized_ = true;
         doLayout();
+        if (state_ != nullptr) {
+            state_->setMaximized(true);
+            reportBounds(normalX_, normalY_, normalWidth_, normalHeight_);
+        }
     } else if (kind == SIZE_MINIMIZED) {
         wasMaximized_ = false;
+        if (state_ != nullptr) {
+            state_->setMaximized(false);
+            reportBounds(normalX_, normalY_, normalWidth_, normalHeight_);
+        }
     } else if (kind == SIZE_RESTORED) {
         bool comingBack = wasMaximized_ || lastSizeKind_ == SIZE_MINIMIZED;
         if (wasMaximized_) {

@@ -6,6 +6,8 @@
 
 #include "foundation/strings/win/WideText.h"
 #include "localization/Localizer.h"
+#include "toolkit/IAppWindow.h"
+#include "toolkit/IWindowState.h"
 #include "toolkit/box/IBox.h"
 #include "toolkit/drawers/IDrawer.h"
 
@@ -132,15 +134,73 @@ void Window::setContextMenu(IPopupMenu* menu, bool owned) {
     contextMenuOwned_ = owned;
 }
 
+// The window takes its state from the application window; the icons made
+// from the application's icon group are left to the caller for now.
 void Window::setApplicationWindow(app::IAppWindow* appWindow, bool withVersion) {
     appWindow_ = appWindow;
     appWindowWithVersion_ = withVersion;
+    state_ = dynamic_cast<app::IWindowState*>(appWindow);
+    if (appWindow == nullptr)
+        return;
+    if (lang::Localizer* localizer = appWindow->getLocalizer())
+        setLocalizer(localizer);
+    if (drawer::Skinner* skins = appWindow->getSkinSet())
+        setSkinHolder(skins);
+    if (state_ == nullptr)
+        return;
+    std::int32_t base = state_->getProductTextBase();
+    setTitleIds(base, withVersion ? base + 10 : -1);
+    setEasyDrag(state_->getEasyDrag());
+    setKeepOnTop(state_->getKeepOnTop());
+    setMiddleClickAction(state_->getMiddleClickAction());
+    if (state_->hasX() && state_->hasY()) {
+        setBounds(state_->getX(), state_->getY(), state_->getWidth(), state_->getHeight());
+        if (!isReachable())
+            centerInParent();
+    } else {
+        setSize(state_->getWidth(), state_->getHeight());
+    }
 }
 
-// Reporting the bounds and the maximized state needs the application
-// window's reporting side, which does not exist yet; the window keeps its
-// normal bounds meanwhile (normalX_ ... normalHeight_).
+void Window::setEasyDrag(bool on) {
+    easyDrag_ = on;
+    if (state_ != nullptr)
+        state_->setEasyDrag(on);
+}
+
+void Window::setMiddleClickAction(const char16_t* action) {
+    middleClickAction_ = action;
+    if (state_ != nullptr)
+        state_->setMiddleClickAction(action);
+}
+
+// Each value is written only when it is missing or different.
+void Window::reportBounds(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
+    if (!state_->hasX() || state_->getX() != x)
+        state_->setX(x);
+    if (!state_->hasY() || state_->getY() != y)
+        state_->setY(y);
+    if (!state_->hasWidth() || state_->getWidth() != w)
+        state_->setWidth(w);
+    if (!state_->hasHeight() || state_->getHeight() != h)
+        state_->setHeight(h);
+}
+
 void Window::saveState(bool) {
+    HWND hwnd = hwnd_;
+    if (state_ == nullptr || hwnd == nullptr || !visible_)
+        return;
+    if (IsZoomed(hwnd)) {
+        if (!state_->getMaximized())
+            state_->setMaximized(true);
+        return;
+    }
+    if (IsIconic(hwnd))
+        return;
+    if (state_->getMaximized())
+        state_->setMaximized(false);
+    geometry::Rect r = windowRect();
+    reportBounds(r.left, r.top, r.width(), r.height());
 }
 
 } // namespace s::gui::win

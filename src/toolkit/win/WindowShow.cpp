@@ -6,6 +6,7 @@
 
 #include "foundation/system/Platform.h"
 #include "toolkit/win/MessageBox.h"
+#include "toolkit/IWindowState.h"
 #include "toolkit/win/ScreenAreas.h"
 
 #include <algorithm>
@@ -232,12 +233,16 @@ void Window::show(bool visible, bool activateIt) {
             ShowWindow(hwnd, SW_MINIMIZE);
             ShowWindow(hwnd, SW_RESTORE);
         }
-        // Where an application window has remembered the window, it is put
-        // back there; until that reporting exists only reachability counts.
-        if (!IsZoomed(hwnd) && !keepInScreen_ && checkReachableOnShow_ && !isReachable()) {
-            geometry::Rect centred = geometry::centredIn(windowRect(), screen::primaryWorkArea());
-            SetWindowPos(hwnd, nullptr, centred.left, centred.top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        if (!IsZoomed(hwnd) && state_ != nullptr) {
+            if (state_->getMaximized()) {
+                maximize();
+            } else if (!keepInScreen_ && checkReachableOnShow_ &&
+                       (!state_->hasPosition() || !isReachable())) {
+                geometry::Rect centred =
+                    geometry::centredIn(windowRect(), screen::primaryWorkArea());
+                SetWindowPos(hwnd, nullptr, centred.left, centred.top, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
         }
         if (activateIt)
             activate(true);
@@ -352,6 +357,8 @@ void Window::setKeepOnTop(bool on) {
             leaveTopBand(flags);
     }
     keepOnTop_ = on;
+    if (state_ != nullptr)
+        state_->setKeepOnTop(on);
     if (targetOpacity_ != 100 && transparencyOnlyOnTop_)
         applyOpacity(on ? targetOpacity_ : 100);
 }

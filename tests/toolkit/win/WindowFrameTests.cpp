@@ -1,6 +1,8 @@
 #include "toolkit/win/WindowTestSupport.h"
 
 #include "foundation/objects/Pools.h"
+#include "toolkit/IAppWindow.h"
+#include "toolkit/IWindowState.h"
 #include "toolkit/box/Box.h"
 #include "toolkit/drawers/IDrawer.h"
 #include "toolkit/native/NativePeerFactory.h"
@@ -165,31 +167,113 @@ TEST(WindowClose, ACancellingListenerKeepsWindowAndTrayIconAndTheNextCloseHidesB
     EXPECT_EQ(canceller.heard, 2);
 }
 
-TEST(WindowShow, AWindowOffEveryMonitorIsCentredInTheWorkAreaWhenShown) {
+namespace {
+
+// An application window whose remembered state lives in memory.
+class RememberedState final : public s::app::IAppWindow, public s::app::IWindowState {
+public:
+    const char16_t* getSectionPath(const char16_t*) override { return u"Test\\View"; }
+    s::map::IMappedData* getStore() override { return nullptr; }
+    s::lang::Localizer* getLocalizer() override { return nullptr; }
+    s::gui::drawer::Skinner* getSkinSet() override { return nullptr; }
+
+    std::int32_t getProductTextBase() override { return 500000; }
+    bool hasPosition() override { return hasX() && hasY(); }
+    bool hasX() override { return x >= -100000; }
+    std::int32_t getX() override { return x; }
+    void setX(std::int32_t v) override { x = v; ++writes; }
+    bool hasY() override { return y >= -100000; }
+    std::int32_t getY() override { return y; }
+    void setY(std::int32_t v) override { y = v; ++writes; }
+    bool hasWidth() override { return true; }
+    std::int32_t getWidth() override { return width; }
+    void setWidth(std::int32_t v) override { width = v; ++writes; }
+    bool hasHeight() override { return true; }
+    std::int32_t getHeight() override { return height; }
+    void setHeight(std::int32_t v) override { height = v; ++writes; }
+    bool getEasyDrag() override { return easyDrag; }
+    void setEasyDrag(bool on) override { easyDrag = on; }
+    bool getMaximized() override { return maximized; }
+    void setMaximized(bool on) override { maximized = on; }
+    bool getKeepOnTop() override { return keepOnTop; }
+    void setKeepOnTop(bool on) override { keepOnTop = on; }
+    const char16_t* getMiddleClickAction() override { return middle; }
+    void setMiddleClickAction(const char16_t* action) override { middle = action; }
+
+    static constexpr std::int32_t kNone = -200000;
+    std::int32_t x = kNone, y = kNone, width = 300, height = 200;
+    bool easyDrag = true, maximized = false, keepOnTop = false;
+    const char16_t* middle = IWindow::kMiddleIconize;
+    int writes = 0;
+};
+
+} // namespace
+
+TEST(WindowShow, AWindowWhoseSavedPositionIsOffEveryMonitorIsCentredInTheWorkArea) {
+    s::gui::win::geometry::Rect work = s::gui::win::screen::primaryWorkArea();
+    // Saved where a monitor used to be.
+    RememberedState state;
+    state.x = -5000;
+    state.y = 9000;
     TestWindow window;
-    window->setBounds(-5000, 9000, 300, 200);
+    window->setApplicationWindow(&state, false);
+    EXPECT_TRUE(window->isReachable()) << "centred as it is attached";
+    window->setLocation(-5000, 9000); // and moved off again before it shows
     EXPECT_FALSE(window->isReachable());
     window->show(true, false);
     EXPECT_TRUE(IsWindowVisible(window->handle()));
-    s::gui::win::geometry::Rect work = s::gui::win::screen::primaryWorkArea();
     RECT r = s::test::rectOf(window->handle());
     EXPECT_EQ(r.left, work.left + (work.width() - 300) / 2);
     EXPECT_EQ(r.top, work.top + (work.height() - 200) / 2);
-    EXPECT_TRUE(window->isReachable());
+    EXPECT_EQ(r.right - r.left, 300);
 
-    // A reachable one stays where it is.
+    // Reachable, it stays where it is; hiding reports where that is.
     window->show(false, false);
     window->setLocation(20, 30);
     window->show(true, false);
     r = s::test::rectOf(window->handle());
     EXPECT_EQ(r.left, 20);
     EXPECT_EQ(r.top, 30);
-    // Unless nobody asked for the check.
     window->show(false, false);
+    EXPECT_EQ(state.x, 20);
+    EXPECT_EQ(state.y, 30);
+    int writes = state.writes;
+    window->show(true, false);
+    window->show(false, false);
+    EXPECT_EQ(state.writes, writes) << "unchanged values are not written again";
+
+    // Unless nobody asked for the check.
     window->setCheckReachableOnShow(false);
     window->setLocation(-5000, 9000);
     window->show(true, false);
     EXPECT_EQ(s::test::rectOf(window->handle()).left, -5000);
+}
+
+TEST(WindowShow, TheApplicationWindowGivesTheInitialStateAndHearsEveryChange) {
+    RememberedState state;
+    state.easyDrag = false;
+    state.keepOnTop = true;
+    state.maximized = true;
+    TestWindow window;
+    window->setApplicationWindow(&state, false);
+    EXPECT_EQ(window->getMiddleClickAction(), IWindow::kMiddleIconize);
+    EXPECT_TRUE(window->isKeepOnTop());
+    // No saved position: the saved size only.
+    RECT r = s::test::rectOf(window->handle());
+    EXPECT_EQ(r.right - r.left, 300);
+    window->show(true, false);
+    EXPECT_TRUE(window->isMaximized()) << "shown as it was left";
+    window->restore();
+    EXPECT_FALSE(state.maximized);
+    window->maximize();
+    EXPECT_TRUE(state.maximized);
+    window->restore();
+    window->setEasyDrag(true);
+    EXPECT_TRUE(state.easyDrag);
+    window->setKeepOnTop(false);
+    EXPECT_FALSE(state.keepOnTop);
+    window->setMiddleClickAction(IWindow::kMiddleClose);
+    EXPECT_EQ(state.middle, IWindow::kMiddleClose);
 }
 
 TEST(WindowFrame, HitTestAnswersThePaintedFrameAndEasyDragTurnsTheClientIntoTheCaption) {
