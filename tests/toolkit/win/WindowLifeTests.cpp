@@ -199,3 +199,60 @@ TEST(WindowRequests, MessageBoxesAndRequestsOfAWindowThatIsGoneReturnAtOnce) {
     window->showInformation(u"Never shown");
     EXPECT_LT(s::test::millisNow() - begin, 500);
 }
+
+namespace {
+
+// The message box a thread shows, once it is up; null after the timeout.
+HWND waitForBoxOf(DWORD thread, DWORD timeoutMs) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+        HWND found = nullptr;
+        EnumThreadWindows(
+            thread,
+            [](HWND hwnd, LPARAM out) -> BOOL {
+                wchar_t name[16] = {};
+                GetClassNameW(hwnd, name, 16);
+                if (lstrcmpW(name, L"#32770") != 0 || !IsWindowVisible(hwnd))
+                    return TRUE;
+                *reinterpret_cast<HWND*>(out) = hwnd;
+                return FALSE;
+            },
+            reinterpret_cast<LPARAM>(&found));
+        if (found != nullptr)
+            return found;
+        Sleep(20);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(WindowRequests, MessageBoxesAskedFromOtherThreadsBelongToTheWindowsThread) {
+    TestWindow window;
+    DWORD windowThread = GetWindowThreadProcessId(window->handle(), nullptr);
+    for (UINT answer : {IDYES, IDNO}) {
+        std::atomic<int> result{-1};
+        std::thread asker([&] { result = window->askYesNo(u"Go on?") ? 1 : 0; });
+        HWND box = waitForBoxOf(windowThread, 5000);
+        ASSERT_NE(box, nullptr) << "the question is shown by the window's thread";
+        PostMessageW(box, WM_COMMAND, answer, 0);
+        asker.join();
+        EXPECT_EQ(result, answer == IDYES ? 1 : 0);
+    }
+    std::thread informer([&] { window->showError(u"Broken"); });
+    HWND box = waitForBoxOf(windowThread, 5000);
+    ASSERT_NE(box, nullptr);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    informer.join();
+
+    // The second instance's messages: shown and activated, and its call heard.
+    EventCounter instance;
+    window->addInstanceListener(&instance);
+    SendMessageW(window->handle(), Window::kInstanceCallMessage, 0, 0);
+    EXPECT_EQ(instance.count, 1);
+    window->iconize();
+    EXPECT_FALSE(IsWindowVisible(window->handle()));
+    SendMessageW(window->handle(), Window::kShowYourselfMessage, 0, 0);
+    EXPECT_FALSE(window->isIconized());
+    EXPECT_TRUE(IsWindowVisible(window->handle()));
+}
