@@ -2,6 +2,7 @@
 
 #include "foundation/collections/Arrays.h"
 #include "localization/Localizer.h"
+#include "toolkit/box/Box.h"
 
 #include <gtest/gtest.h>
 
@@ -154,4 +155,40 @@ TEST(WindowTitle, TheTitleComesFromTheLanguagePackAndFollowsTheLanguage) {
         EXPECT_EQ(language.thread, GetWindowThreadProcessId(window->handle(), nullptr));
     }
     localizer->release();
+}
+
+TEST(WindowMouse, TheWheelGoesToAContainerUnderTheCursorElseToTheWindowsListenersAndKeysAreHeard) {
+    TestWindow window;
+    EventCounter wheel, key;
+    window->addWheelListener(&wheel);
+    window->addKeyListener(&key);
+    window->setBounds(100, 100, 300, 200);
+    auto* box = s::thread::take<s::gui::win::Box>();
+    box->setFixedWidth(100, false);
+    box->setFixedHeight(50, false);
+    window->add(box);
+    window->show(true, false);
+    POINT corner{0, 0};
+    ClientToScreen(window->handle(), &corner);
+    UINT lines = 0;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+
+    // Below the box: the window's listeners hear it, signed by direction.
+    SendMessageW(window->handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)),
+                 MAKELPARAM(corner.x + 150, corner.y + 120));
+    EXPECT_EQ(wheel.count, 1);
+    EXPECT_EQ(window->getWheelLines(), -static_cast<std::int32_t>(lines));
+    SendMessageW(window->handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
+                 MAKELPARAM(corner.x + 150, corner.y + 120));
+    EXPECT_EQ(window->getWheelLines(), static_cast<std::int32_t>(lines));
+    // Over the box: the box takes it.
+    SendMessageW(window->handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
+                 MAKELPARAM(corner.x + 20, corner.y + 20));
+    EXPECT_EQ(wheel.count, 2);
+
+    SendMessageW(window->handle(), WM_KEYDOWN, 'A', 0);
+    EXPECT_EQ(key.count, 1);
+    EXPECT_EQ(window->getLastKey(), 'A');
+    EXPECT_EQ(SendMessageW(window->handle(), WM_KEYDOWN, VK_RETURN, 0), 0);
+    EXPECT_EQ(window->getLastKey(), VK_RETURN);
 }
