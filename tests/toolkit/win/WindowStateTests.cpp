@@ -192,3 +192,42 @@ TEST(WindowMouse, TheWheelGoesToAContainerUnderTheCursorElseToTheWindowsListener
     EXPECT_EQ(SendMessageW(window->handle(), WM_KEYDOWN, VK_RETURN, 0), 0);
     EXPECT_EQ(window->getLastKey(), VK_RETURN);
 }
+
+TEST(WindowStyles, FrameButtonsBordersAndTheTaskbarButtonChangeTheNativeStyles) {
+    TestWindow window;
+    HWND hwnd = window->handle();
+    auto style = [&] { return GetWindowLongW(hwnd, GWL_STYLE); };
+    auto exStyle = [&] { return GetWindowLongW(hwnd, GWL_EXSTYLE); };
+    window->show(true, false);
+
+    window->setMaximizeBox(false);
+    EXPECT_EQ(style() & WS_MAXIMIZEBOX, 0);
+    EXPECT_NE(style() & WS_MINIMIZEBOX, 0);
+    window->setBorderResizable(false);
+    EXPECT_FALSE(window->isBorderResizable());
+    EXPECT_EQ(style() & WS_THICKFRAME, 0);
+    window->setStandardFrame(false);
+    EXPECT_NE(style() & WS_POPUP, 0);
+    EXPECT_EQ(style() & WS_CAPTION, 0);
+    EXPECT_NE(style() & WS_SYSMENU, 0) << "the system menu stays";
+    EXPECT_NE(style() & WS_MINIMIZEBOX, 0) << "and the chosen buttons";
+    EXPECT_EQ(style() & WS_MAXIMIZEBOX, 0);
+    window->setStandardFrame(true);
+    EXPECT_EQ(style() & WS_CAPTION, WS_CAPTION);
+    EXPECT_EQ(style() & WS_POPUP, 0);
+
+    window->setTaskbarButton(true);
+    EXPECT_NE(exStyle() & WS_EX_APPWINDOW, 0);
+    EXPECT_TRUE(IsWindowVisible(hwnd)) << "shown again around the change";
+    window->setTaskbarButton(false);
+    EXPECT_EQ(exStyle() & WS_EX_APPWINDOW, 0);
+    window->setToolWindow(true);
+    EXPECT_NE(exStyle() & WS_EX_TOOLWINDOW, 0);
+    window->setClientEdge(false);
+    EXPECT_EQ(exStyle() & WS_EX_CLIENTEDGE, 0);
+
+    window->setModalState(true);
+    EXPECT_FALSE(IsWindowEnabled(hwnd));
+    window->setModalState(false);
+    EXPECT_TRUE(IsWindowEnabled(hwnd));
+}
