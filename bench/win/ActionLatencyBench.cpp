@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     ActionProbe probe(dialog);
-    dialog.window().addListener(&probe);
+    dialog.window().addRequestListener(&probe);
     dialog.timeEntry().afterMin.set(u"0");
     dialog.timeEntry().afterSec.set(u"2");
     dialog.actionEntry().repeatChecked = false;

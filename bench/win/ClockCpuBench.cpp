@@ -5,7 +5,8 @@
 //   clock_cpu_bench.exe [seconds]   (default 10)
 
 #include "timer/win/ClockThread.h"
-#include "toolkit/win/RequestChannel.h"
+#include "foundation/objects/Pools.h"
+#include "toolkit/win/Window.h"
 
 #include <windows.h>
 
@@ -34,18 +35,18 @@ int main(int argc, char** argv) {
     int seconds = argc > 1 ? std::atoi(argv[1]) : 10;
     if (seconds <= 0)
         seconds = 10;
-    s::gui::win::RequestChannel window;
-    if (!window.open())
+    s::gui::win::Window& window = *s::thread::take<s::gui::win::Window>();
+    if (!window.isCreated())
         return 1;
     Ticks ticks;
-    window.addListener(&ticks);
+    window.addRequestListener(&ticks);
     s::sound::gui::dialogs::plinkett::ClockThread clock;
     double before = processCpuMs();
     clock.start(&window);
     Sleep(static_cast<DWORD>(seconds) * 1000);
     clock.clear();
     double used = processCpuMs() - before;
-    window.close();
+    window.release();
     std::printf(
         "clock thread over %d s: %d ticks, %.1f ms of processor time (%.3f %% of one core)\n",
         seconds, ticks.count, used, 100.0 * used / (seconds * 1000.0));

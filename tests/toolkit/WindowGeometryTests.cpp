@@ -97,3 +97,26 @@ TEST(TrayClick, AWindowThatJustLostActivationIsIconized) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(BackBuffer, KeptWhileItFitsReplacedWhenItWastesMoreThan30PercentEnlargedWhenShort) {
+    struct Case {
+        Size current, client, expected;
+    } cases[] = {
+        {{0, 0}, {300, 200}, {300, 200}},       // none yet: made to measure
+        {{300, 200}, {300, 200}, {300, 200}},   // exact
+        {{300, 200}, {280, 190}, {300, 200}},   // 0.7 × 60000 = 42000 ≤ 53200: kept
+        {{300, 200}, {200, 200}, {200, 200}},   // 42000 > 40000: replaced
+        {{300, 200}, {210, 200}, {300, 200}},   // 42000 = 42000: kept, the limit is inclusive
+        {{300, 200}, {320, 150}, {320, 200}},   // too narrow: only widened
+        {{300, 200}, {290, 260}, {300, 260}},   // too low: only heightened
+        {{300, 200}, {0, 0}, {0, 0}},           // a client of nothing frees the buffer
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(backBufferSize(c.current, c.client), c.expected)
+            << c.current.width << "x" << c.current.height << " for " << c.client.width << "x"
+            << c.client.height;
+}
+
+} // namespace

@@ -4,7 +4,7 @@
 #include "foundation/objects/Pools.h"
 #include "foundation/time/TimeFunctions.h"
 #include "foundation/threads/win/Thread.h"
-#include "toolkit/win/RequestChannel.h"
+#include "toolkit/window/IWindow.h"
 
 namespace s::sound::gui::dialogs::plinkett {
 
@@ -36,7 +36,7 @@ void ClockThread::createDependentPools() {
     s::thread::poolOf<s::thread::win::Thread>();
 }
 
-void ClockThread::start(s::gui::win::RequestChannel* owner) {
+void ClockThread::start(s::gui::IWindow* owner) {
     owner_ = owner;
     worker_->start(this);
 }

@@ -11,8 +11,8 @@
 namespace s::thread::win {
 class Thread;
 }
-namespace s::gui::win {
-class RequestChannel;
+namespace s::gui {
+class IWindow;
 }
 
 namespace s::sound::gui::dialogs::plinkett {
@@ -38,8 +38,8 @@ public:
 
     void handleEvent(void*, int) override {}
 
-    // Starts ticking into owner's request channel.
-    void start(s::gui::win::RequestChannel* owner);
+    // Starts ticking into owner's requests.
+    void start(s::gui::IWindow* owner);
     // The tick loop: one "ProcessUpdateClock" per new second, checked every 50 ms.
     void run() override;
     // Stops the loop (ending the worker by force after 5 s) and forgets the owner.
@@ -48,7 +48,7 @@ public:
     bool isTicking() const;
 
 private:
-    s::gui::win::RequestChannel* owner_ = nullptr;
+    s::gui::IWindow* owner_ = nullptr;
     s::thread::win::Thread* worker_;
     std::atomic<bool> stopRequested_{false};
 };

@@ -9,6 +9,8 @@
 #include "localization/Localizer.h"
 #include "toolkit/IAppWindow.h"
 
+#include <utility>
+
 namespace s::sound::gui::dialogs::plinkett {
 
 namespace {
@@ -57,9 +59,13 @@ void Dialog::runMain(Dialog* dialog) {
 }
 
 bool Dialog::openWindow() {
-    if (!window_.open())
+    if (window_ == nullptr)
+        window_ = s::thread::take<s::gui::win::Window>();
+    if (!window_->isCreated()) {
+        closeWindow();
         return false;
-    window_.addListener(this);
+    }
+    window_->addRequestListener(this);
     loadClockNames();
     if (localizer_ != nullptr) {
         units_.day.set(localizer_->getText(ids::kDayUnit));
@@ -68,7 +74,7 @@ bool Dialog::openWindow() {
         units_.second.set(localizer_->getText(ids::kSecondUnit));
     }
     // The last step of building the window: the Clock View starts ticking.
-    clockThread_.start(&window_);
+    clockThread_.start(window_);
     return true;
 }
 
@@ -77,7 +83,7 @@ void Dialog::clear() {
     timerThread_->waitIdle(kResetWaitMs);
     stopRequested_ = false;
     clockThread_.clear();
-    window_.close();
+    closeWindow();
     appWindow_ = nullptr;
     store_ = nullptr;
     localizer_ = nullptr;
@@ -116,6 +122,11 @@ void Dialog::resetFields() {
     playRepeat_ = true;
     playVolume_ = 50;
     shutdownType_ = kPowerOff;
+}
+
+void Dialog::closeWindow() {
+    if (window_ != nullptr)
+        std::exchange(window_, nullptr)->release();
 }
 
 const str::StrBuffer& Dialog::text(std::int32_t id) const {

@@ -12,7 +12,7 @@
 #include "timer/win/ClockThread.h"
 #include "localization/IEventListener.h"
 #include "toolkit/IAppWindow.h"
-#include "toolkit/win/RequestChannel.h"
+#include "toolkit/win/Window.h"
 
 #include <atomic>
 #include <cstdint>
@@ -74,10 +74,11 @@ public:
     // has closed.
     static void runMain(Dialog* dialog);
 
-    // Creates the window side: the user-interface thread that receives the
-    // status events. False when it could not be created.
+    // Creates the window side: the top-level window whose thread receives
+    // the status events. False when it could not be created.
     bool openWindow();
-    s::gui::win::RequestChannel& window() { return window_; }
+    // Valid after openWindow() succeeded, until the reset.
+    s::gui::win::Window& window() { return *window_; }
 
     void handleEvent(void* source, int eventId) override;
     void run() override;
@@ -130,6 +131,7 @@ public:
 
 private:
     void send(const char16_t* name);
+    void closeWindow();
     void runAction();
     void playSound();
     void shutDown();
@@ -152,7 +154,7 @@ private:
     map::IMappedData* store_ = nullptr;
     lang::Localizer* localizer_ = nullptr;
     s::gui::drawer::Skinner* skinSet_ = nullptr;
-    s::gui::win::RequestChannel window_;
+    s::gui::win::Window* window_ = nullptr;
 
     TimeEntry entry_;
     TimerView view_;

@@ -116,7 +116,8 @@ void Dialog::bringForward(void* dialog) {
 }
 
 void Dialog::playSound() {
-    window_.invoke(&Dialog::bringForward, this);
+    if (window_ != nullptr)
+        window_->invoke(&Dialog::bringForward, this);
     while (!stopRequested_) {
         thread::Pooled<IEncodedAudio> source(openSound(actionTarget_));
         if (!source)

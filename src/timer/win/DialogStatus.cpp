@@ -10,9 +10,10 @@
 namespace s::sound::gui::dialogs::plinkett {
 
 void Dialog::handleEvent(void* source, int eventId) {
-    if (source != &window_ || eventId != s::gui::win::RequestChannel::kRequestEvent)
+    if (window_ == nullptr || source != static_cast<s::gui::IComponent*>(window_) ||
+        eventId != s::gui::IWindow::kRequest)
         return;
-    const void* name = window_.getRequestValue1();
+    const void* name = window_->getRequestValue1();
     if (name == kProcessStatusStart)
         onStart();
     else if (name == kProcessStatusUpdate)

@@ -32,7 +32,8 @@ void Dialog::startRun(std::int32_t kind) {
 }
 
 void Dialog::send(const char16_t* name) {
-    window_.sendRequest(name, 0, 0, 0);
+    if (window_ != nullptr)
+        window_->sendRequest(name, 0, 0, 0);
 }
 
 void Dialog::run() {

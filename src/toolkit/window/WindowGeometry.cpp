@@ -77,6 +77,17 @@ Rect centredIn(const Rect& window, const Rect& area) {
     return {x, y, x + window.width(), y + window.height()};
 }
 
+Size backBufferSize(Size current, Size client) {
+    std::int64_t area = std::int64_t{current.width} * current.height;
+    std::int64_t clientArea = std::int64_t{client.width} * client.height;
+    if (area == 0 || area * 7 > clientArea * 10)
+        return client;
+    if (current.width < client.width || current.height < client.height)
+        return {current.width < client.width ? client.width : current.width,
+                current.height < client.height ? client.height : current.height};
+    return current;
+}
+
 std::uint8_t alphaOf(std::int32_t percent) {
     std::int32_t alpha = percent * 255 / 100;
     return static_cast<std::uint8_t>(alpha < 0 ? 0 : alpha > 255 ? 255 : alpha);

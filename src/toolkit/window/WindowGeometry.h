@@ -77,6 +77,17 @@ bool isReachable(const Rect& window, const Rect& virtualScreen);
 // its top-left corner.
 Rect centredIn(const Rect& window, const Rect& workArea);
 
+// The size of the off-screen image a client area of clientWidth ×
+// clientHeight is painted through, given the image's current size (0 × 0
+// when there is none): kept while it holds the client area without wasting
+// more than 30 % of its own, replaced by one of exactly the client's size
+// when it wastes more, and enlarged on the axis where it is too small.
+struct Size {
+    std::int32_t width = 0, height = 0;
+    bool operator==(const Size&) const = default;
+};
+Size backBufferSize(Size current, Size client);
+
 // The layered window's alpha for an opacity in percent.
 std::uint8_t alphaOf(std::int32_t percent);
 

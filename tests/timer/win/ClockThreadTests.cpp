@@ -1,7 +1,8 @@
 #include "timer/win/ClockThread.h"
 
 #include "TestClock.h"
-#include "toolkit/win/RequestChannel.h"
+#include "foundation/objects/Pools.h"
+#include "toolkit/win/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ namespace {
 // Counts the ticks the window's thread receives.
 class TickCounter : public s::gui::events::IEventListener {
 public:
-    explicit TickCounter(s::gui::win::RequestChannel& channel) : channel_(channel) {}
+    explicit TickCounter(s::gui::win::Window& channel) : channel_(channel) {}
     void handleEvent(void*, int) override {
         if (channel_.getRequestValue1() == kProcessUpdateClock)
             ++ticks;
@@ -34,21 +35,21 @@ public:
     std::atomic<int> ticks{0};
 
 private:
-    s::gui::win::RequestChannel& channel_;
+    s::gui::win::Window& channel_;
 };
 
 class ClockTicks : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(channel.open());
-        channel.addListener(&counter);
+        ASSERT_TRUE(channel.isCreated());
+        channel.addRequestListener(&counter);
     }
     void TearDown() override {
         clock.clear();
-        channel.close();
+        channel.release();
     }
 
-    s::gui::win::RequestChannel channel;
+    s::gui::win::Window& channel = *s::thread::take<s::gui::win::Window>();
     TickCounter counter{channel};
     ClockThread clock;
 };

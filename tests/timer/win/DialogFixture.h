@@ -150,7 +150,7 @@ protected:
     void SetUp() override {
         dialog.bind(&appWindow);
         ASSERT_TRUE(dialog.openWindow());
-        dialog.window().addListener(&recorder);
+        dialog.window().addRequestListener(&recorder);
     }
 
     // User requests run on the window's thread, as the window's events do.

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+namespace s::gui::win {
+
+// The hidden owner of a top-level window: an invisible pop-up tool window,
+// so that the window it owns gets no taskbar button unless it asks for one.
+// Created and destroyed on the owned window's thread.
+class InvisibleWindow {
+public:
+    InvisibleWindow() = default;
+    ~InvisibleWindow() { destroy(); }
+    InvisibleWindow(const InvisibleWindow&) = delete;
+    InvisibleWindow& operator=(const InvisibleWindow&) = delete;
+
+    // False, after telling the user, when the window could not be created.
+    bool create();
+    void destroy();
+    HWND handle() const { return hwnd_; }
+    void setIcons(HICON small, HICON large);
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+} // namespace s::gui::win

@@ -1,0 +1,247 @@
+// The window's message procedure: native traffic turned into the window's
+// events and state, on the window's thread.
+
+#include "toolkit/win/Window.h"
+
+#include "toolkit/native/NativePeerFactory.h"
+
+#include <windowsx.h>
+
+namespace s::gui::win {
+
+namespace {
+constexpr WPARAM kSystemCommandMask = 0xFFF0;
+} // namespace
+
+LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                              bool& handled) {
+    handled = true;
+    switch (message) {
+    case kRequestMessage:
+        if (lParam == 0) {
+            runNextCall();
+            return 0;
+        } else {
+            // Sent directly with a pointer to the four values.
+            const auto* values = reinterpret_cast<const std::intptr_t*>(lParam);
+            return deliverRequest(reinterpret_cast<const void*>(values[0]), values[1], values[2],
+                                  values[3]);
+        }
+    case kInformationMessage:
+    case kErrorMessage:
+    case kYesNoMessage:
+        return messageBox(message, reinterpret_cast<const char16_t*>(lParam)) ? 1 : 0;
+    case kShowYourselfMessage:
+        if (iconized_ || IsIconic(hwnd))
+            restore();
+        activate(true);
+        return 0;
+    case kInstanceCallMessage:
+        raise(kInstanceCall);
+        return 0;
+    case kDestroyMessage:
+        destroyNativeWindows();
+        PostQuitMessage(0);
+        return 0;
+    case kAttachMessage:
+        Box::add(reinterpret_cast<IComponent*>(lParam));
+        return 0;
+    case kTrayMessage:
+        onTrayMessage(lParam);
+        return 0;
+    case WM_CLOSE:
+        runCloseSequence();
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & kSystemCommandMask) == SC_CLOSE && closeIconizes_ && !iconized_) {
+            iconize();
+            return 0;
+        }
+        break;
+    case WM_NCHITTEST:
+        if (easyDrag_ || frameDrawer_ != nullptr)
+            return onHitTest(wParam, lParam);
+        break;
+    case WM_NCCALCSIZE:
+        // A frame drawer paints the frame inside the window rectangle.
+        if (frameDrawer_ != nullptr && wParam != 0)
+            return 0;
+        break;
+    case WM_ERASEBKGND:
+        // Painted whole, through the back buffer, with the client.
+        if (frameDrawer_ != nullptr)
+            return 1;
+        break;
+    case WM_PAINT:
+        if (frameDrawer_ != nullptr) {
+            paintWithDrawer(hwnd);
+            return 0;
+        }
+        break;
+    case WM_NCACTIVATE:
+        if (frameDrawer_ != nullptr)
+            return TRUE;
+        break;
+    case WM_SIZING:
+        onSizing(wParam, reinterpret_cast<RECT*>(lParam));
+        return TRUE;
+    case WM_WINDOWPOSCHANGING:
+        onPositionChanging(reinterpret_cast<WINDOWPOS*>(lParam));
+        break;
+    case WM_SIZE:
+        onSize(wParam);
+        return 0;
+    case WM_MOVE:
+        onMoved();
+        return 0;
+    case WM_ACTIVATE:
+        onActivate(LOWORD(wParam) != WA_INACTIVE);
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_NCLBUTTONDOWN:
+        raise(kLeftButtonDown);
+        break;
+    case WM_LBUTTONUP:
+    case WM_NCLBUTTONUP:
+        raise(kLeftButtonUp);
+        break;
+    case WM_LBUTTONDBLCLK:
+    case WM_NCLBUTTONDBLCLK:
+        raise(kDoubleClick);
+        if (!passDoubleClicks_)
+            return 0;
+        break;
+    case WM_RBUTTONDOWN:
+        onRightButtonDown();
+        return 0;
+    case WM_RBUTTONUP:
+        raise(kRightButtonUp);
+        break;
+    case WM_MBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+        onMiddleButtonDown();
+        return 0;
+    case WM_MOUSEMOVE:
+    case WM_NCMOUSEMOVE:
+        raise(kMouseMove);
+        break;
+    case WM_MOUSEWHEEL:
+        onWheel(wParam, lParam);
+        return 0;
+    case WM_KEYDOWN:
+        lastKey_ = static_cast<std::int32_t>(wParam);
+        raise(kKeyDown);
+        if (wParam == VK_RETURN)
+            return 0;
+        break;
+    case WM_CAPTURECHANGED:
+        if (dragCapture_) {
+            dragCapture_ = false;
+            POINT p;
+            GetCursorPos(&p);
+            dragEndX_ = p.x;
+            dragEndY_ = p.y;
+            raise(kDragEnded);
+        }
+        break;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_APMSUSPEND)
+            suspended_ = true;
+        else if (wParam == PBT_APMRESUMESUSPEND || wParam == PBT_APMRESUMEAUTOMATIC)
+            suspended_ = false;
+        return TRUE;
+    case WM_ENDSESSION:
+        onEndSession(wParam != 0, lParam);
+        return 0;
+    default:
+        break;
+    }
+    handled = false;
+    return 0;
+}
+
+void Window::runCloseSequence() {
+    if (closed_)
+        return;
+    closeCancelled_ = false;
+    closing_ = true;
+    SetEvent(closingEvent_.get());
+    raise(kClose);
+    closing_ = false;
+    ResetEvent(closingEvent_.get());
+    if (closeCancelled_)
+        return;
+    setVisible(false, false);
+    if (trayIconShown_) {
+        trayIconPinned_ = false;
+        removeTrayIcon();
+    }
+    closed_ = true;
+    SetEvent(closedEvent_.get());
+}
+
+// The end of the user's session with no flags is a shut-down or restart.
+// Telling the application base to shut down waits for the application
+// window's reporting side.
+void Window::onEndSession(bool ending, LPARAM flags) {
+    if (!ending || flags != 0)
+        return;
+    shuttingDown_ = true;
+    if (!closed_)
+        runCloseSequence();
+}
+
+void Window::onRightButtonDown() {
+    raise(kRightButtonDown);
+    // Opening the menu belongs to the popup menu, which the toolkit does not
+    // have yet; its listeners hear of the click all the same.
+    if (contextMenu_ != nullptr)
+        raise(kRightClickMenu);
+}
+
+void Window::onMiddleButtonDown() {
+    raise(kMiddleButtonDown);
+    if (middleClickAction_ == kMiddleClose)
+        close();
+    else if (middleClickAction_ == kMiddleIconize)
+        iconize();
+}
+
+void Window::onWheel(WPARAM wParam, LPARAM lParam) {
+    POINT cursor{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    for (std::int32_t i = 0; i < getComponentCount(); ++i) {
+        IComponent* child = getComponent(i);
+        if (!child->isContainer() || !child->isShowing() ||
+            !child->containsScreenPoint(cursor.x, cursor.y))
+            continue;
+        if (HWND target = HwndPeer::handleOf(peerOf(child))) {
+            SendMessageW(target, WM_MOUSEWHEEL, wParam, lParam);
+            return;
+        }
+    }
+    if (windowListeners_[IWindow::kWheel - 1].length() == 0)
+        return;
+    UINT lines = 3;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    wheelLines_ = GET_WHEEL_DELTA_WPARAM(wParam) < 0 ? -static_cast<std::int32_t>(lines)
+                                                     : static_cast<std::int32_t>(lines);
+    raise(IWindow::kWheel);
+}
+
+void Window::onActivate(bool on) {
+    if (on) {
+        // The hidden owner was created with the default, empty size.
+        ShowWindow(owner_.handle(), SW_SHOWNA);
+        raise(kActivated);
+        active_ = true;
+        deactivatedAt_ = 0;
+        return;
+    }
+    raise(kDeactivated);
+    if (active_) {
+        deactivatedAt_ = nowMs();
+        active_ = false;
+    }
+}
+
+} // namespace s::gui::win

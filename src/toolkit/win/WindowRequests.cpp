@@ -1,0 +1,258 @@
+// What other threads hand to the window's thread: requests, message boxes,
+// children to attach and functions to run. Each travels as a Call in the
+// window's queue, woken by a message; the sender waits for it, or for the
+// window to start closing or being destroyed, whichever comes first, so a
+// sender never hangs on a window that will not answer.
+
+#include "toolkit/win/Window.h"
+
+#include "foundation/objects/Pooled.h"
+#include "foundation/objects/Pools.h"
+#include "toolkit/win/MessageBox.h"
+
+#undef MessageBox
+
+namespace s::gui::win {
+
+struct Window::Call {
+    enum Kind { kRequest, kInformation, kError, kYesNo, kAttach, kInvoke };
+
+    Kind kind = kRequest;
+    const void* value1 = nullptr;
+    std::intptr_t value2 = 0, value3 = 0, value4 = 0;
+    str::StrBuffer text;
+    IComponent* component = nullptr;
+    void (*function)(void*) = nullptr;
+    void* argument = nullptr;
+    std::intptr_t reply = 0;
+    std::atomic<bool> done{false};
+    system::win::Handle finished{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+};
+
+// Requests and message boxes give up while the window closes (its close
+// listeners may be waiting for the very thread that sends); attachments and
+// functions to run give up only when the window is being destroyed.
+std::intptr_t Window::callOnThread(const std::shared_ptr<Call>& call, bool wait) {
+    HWND hwnd = hwnd_;
+    if (hwnd == nullptr || destroying_)
+        return 0;
+    if (isWindowThread())
+        return runCall(*call);
+    bool yieldsToClose = call->kind != Call::kAttach && call->kind != Call::kInvoke;
+    if (wait && yieldsToClose && closing_)
+        return 0;
+    {
+        platform::CriticalSectionGuard guard(callLock_);
+        calls_.push_back(call);
+    }
+    if (!PostMessageW(hwnd, kRequestMessage, 0, 0)) {
+        platform::CriticalSectionGuard guard(callLock_);
+        for (auto it = calls_.begin(); it != calls_.end(); ++it) {
+            if (*it == call) {
+                calls_.erase(it);
+                break;
+            }
+        }
+        return 0;
+    }
+    if (!wait)
+        return 0;
+    HANDLE events[3] = {call->finished.get(), abort_.get(), closingEvent_.get()};
+    WaitForMultipleObjects(yieldsToClose ? 3 : 2, events, FALSE, INFINITE);
+    if (call->done)
+        return call->reply;
+    // Given up: a call not yet taken is withdrawn; one being run keeps the
+    // record alive through the window's reference and finishes unheard.
+    platform::CriticalSectionGuard guard(callLock_);
+    for (auto it = calls_.begin(); it != calls_.end(); ++it) {
+        if (*it == call) {
+            calls_.erase(it);
+            break;
+        }
+    }
+    return call->done ? call->reply : 0;
+}
+
+// One wake-up message per queued call; a call withdrawn by its sender leaves
+// a wake-up with nothing to take, which does nothing.
+void Window::runNextCall() {
+    std::shared_ptr<Call> call;
+    {
+        platform::CriticalSectionGuard guard(callLock_);
+        if (calls_.empty())
+            return;
+        call = calls_.front();
+        calls_.pop_front();
+    }
+    call->reply = runCall(*call);
+    call->done = true;
+    SetEvent(call->finished.get());
+}
+
+std::intptr_t Window::runCall(Call& call) {
+    switch (call.kind) {
+    case Call::kRequest:
+        return deliverRequest(call.value1, call.value2, call.value3, call.value4);
+    case Call::kInformation:
+        return messageBox(kInformationMessage, call.text.cStr());
+    case Call::kError:
+        return messageBox(kErrorMessage, call.text.cStr());
+    case Call::kYesNo:
+        return messageBox(kYesNoMessage, call.text.cStr());
+    case Call::kAttach:
+        Box::add(call.component);
+        return 1;
+    case Call::kInvoke:
+        call.function(call.argument);
+        return 1;
+    }
+    return 0;
+}
+
+// A listener may send a further request from here (it runs at once, on
+// this thread); the values of the outer one are restored afterwards.
+std::intptr_t Window::deliverRequest(const void* a, std::intptr_t b, std::intptr_t c,
+                                     std::intptr_t d) {
+    const void* saved1 = requestValue1_;
+    std::intptr_t saved2 = requestValue2_, saved3 = requestValue3_, saved4 = requestValue4_;
+    std::intptr_t savedReply = requestReply_;
+    requestValue1_ = a;
+    requestValue2_ = b;
+    requestValue3_ = c;
+    requestValue4_ = d;
+    requestReply_ = 0;
+    raise(kRequest);
+    std::intptr_t reply = requestReply_;
+    requestValue1_ = saved1;
+    requestValue2_ = saved2;
+    requestValue3_ = saved3;
+    requestValue4_ = saved4;
+    requestReply_ = savedReply;
+    return reply;
+}
+
+bool Window::messageBox(UINT message, const char16_t* text) {
+    thread::Pooled<MessageBox> box(thread::take<MessageBox>());
+    switch (message) {
+    case kInformationMessage:
+        box->showInformation(text);
+        return true;
+    case kErrorMessage:
+        box->showError(text);
+        return true;
+    default:
+        return box->askYesNo(text);
+    }
+}
+
+std::intptr_t Window::sendRequest(const void* a, std::intptr_t b, std::intptr_t c,
+                                  std::intptr_t d) {
+    auto call = std::make_shared<Call>();
+    call->value1 = a;
+    call->value2 = b;
+    call->value3 = c;
+    call->value4 = d;
+    return callOnThread(call, true);
+}
+
+bool Window::postRequest(const void* a, std::intptr_t b, std::intptr_t c, std::intptr_t d) {
+    if (hwnd_ == nullptr || destroying_)
+        return false;
+    auto call = std::make_shared<Call>();
+    call->value1 = a;
+    call->value2 = b;
+    call->value3 = c;
+    call->value4 = d;
+    if (isWindowThread()) {
+        // Still asynchronous: queued behind whatever the thread does now.
+        {
+            platform::CriticalSectionGuard guard(callLock_);
+            calls_.push_back(call);
+        }
+        return PostMessageW(hwnd_, kRequestMessage, 0, 0) != FALSE;
+    }
+    callOnThread(call, false);
+    return true;
+}
+
+void Window::showInformation(const char16_t* text) {
+    auto call = std::make_shared<Call>();
+    call->kind = Call::kInformation;
+    call->text.set(text);
+    callOnThread(call, true);
+}
+
+void Window::showError(const char16_t* text) {
+    auto call = std::make_shared<Call>();
+    call->kind = Call::kError;
+    call->text.set(text);
+    callOnThread(call, true);
+}
+
+bool Window::askYesNo(const char16_t* text) {
+    auto call = std::make_shared<Call>();
+    call->kind = Call::kYesNo;
+    call->text.set(text);
+    return callOnThread(call, true) != 0;
+}
+
+bool Window::invoke(void (*function)(void*), void* argument) {
+    auto call = std::make_shared<Call>();
+    call->kind = Call::kInvoke;
+    call->function = function;
+    call->argument = argument;
+    return callOnThread(call, true) != 0;
+}
+
+// Children get their native windows on the window's thread, which then owns
+// them and receives their messages.
+void Window::add(IComponent* component) {
+    if (component == nullptr)
+        return;
+    if (hwnd_ == nullptr || isWindowThread()) {
+        Box::add(component);
+        return;
+    }
+    auto call = std::make_shared<Call>();
+    call->kind = Call::kAttach;
+    call->component = component;
+    // A window being destroyed takes no more children.
+    if (callOnThread(call, true) == 0 && !call->done)
+        component->release();
+}
+
+// A child's native window can only be destroyed by the thread that made it.
+void Window::remove(IComponent* component, bool recursive) {
+    if (hwnd_ == nullptr || isWindowThread()) {
+        Box::remove(component, recursive);
+        return;
+    }
+    struct Removal {
+        Window* window;
+        IComponent* component;
+        bool recursive;
+    } removal{this, component, recursive};
+    if (!invoke([](void* p) {
+            auto* r = static_cast<Removal*>(p);
+            r->window->Box::remove(r->component, r->recursive);
+        }, &removal))
+        Box::remove(component, recursive);
+}
+
+void Window::removeAll(bool recursive) {
+    if (hwnd_ == nullptr || isWindowThread()) {
+        Box::removeAll(recursive);
+        return;
+    }
+    struct Removal {
+        Window* window;
+        bool recursive;
+    } removal{this, recursive};
+    if (!invoke([](void* p) {
+            auto* r = static_cast<Removal*>(p);
+            r->window->Box::removeAll(r->recursive);
+        }, &removal))
+        Box::removeAll(recursive);
+}
+
+} // namespace s::gui::win

@@ -1,0 +1,123 @@
+// The notification-area icon: adding, removing and updating it, and what a
+// click on it does.
+
+#include "toolkit/win/Window.h"
+
+#include "foundation/strings/win/WideText.h"
+
+#include <shellapi.h>
+
+#include <cwchar>
+
+namespace s::gui::win {
+
+namespace {
+constexpr UINT kTrayIconId = 0;
+
+NOTIFYICONDATAW trayRecord(HWND hwnd, HICON icon, const char16_t* tip) {
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = hwnd;
+    data.uID = kTrayIconId;
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = Window::kTrayMessage;
+    data.hIcon = icon;
+    const wchar_t* text = str::win::wide(tip);
+    std::size_t n = std::wcslen(text);
+    if (n >= sizeof data.szTip / sizeof data.szTip[0])
+        n = sizeof data.szTip / sizeof data.szTip[0] - 1;
+    std::wmemcpy(data.szTip, text, n);
+    data.szTip[n] = L'\0';
+    return data;
+}
+} // namespace
+
+bool Window::addTrayIcon() {
+    HWND hwnd = hwnd_;
+    if (hwnd == nullptr)
+        return false;
+    NOTIFYICONDATAW data = trayRecord(hwnd, smallIcon_, title_.cStr());
+    if (!Shell_NotifyIconW(NIM_ADD, &data))
+        return false;
+    trayIconShown_ = true;
+    return true;
+}
+
+bool Window::removeTrayIcon() {
+    HWND hwnd = hwnd_;
+    if (hwnd == nullptr || trayIconPinned_ || !trayIconShown_)
+        return false;
+    NOTIFYICONDATAW data = trayRecord(hwnd, nullptr, u"");
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    trayIconShown_ = false;
+    return true;
+}
+
+void Window::modifyTrayTip() {
+    updateTrayIcon();
+}
+
+void Window::updateTrayIcon() {
+    HWND hwnd = hwnd_;
+    if (hwnd == nullptr || !trayIconShown_)
+        return;
+    NOTIFYICONDATAW data = trayRecord(hwnd, smallIcon_, title_.cStr());
+    Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+void Window::setTrayIcon(bool on) {
+    if (on) {
+        if (!trayIconShown_)
+            addTrayIcon();
+    } else {
+        removeTrayIcon();
+    }
+}
+
+void Window::setTrayIconPinned(bool on) {
+    if (on) {
+        if (!trayIconShown_)
+            addTrayIcon();
+        trayIconPinned_ = true;
+        return;
+    }
+    trayIconPinned_ = false;
+    if (!iconized_)
+        removeTrayIcon();
+}
+
+void Window::setTrayIconKept(bool on) {
+    trayIconKept_ = on;
+    if (on && !trayIconShown_)
+        addTrayIcon();
+    else if (!on && trayIconShown_ && !iconized_)
+        removeTrayIcon();
+}
+
+void Window::onTrayMessage(LPARAM lParam) {
+    UINT mouse = LOWORD(lParam);
+    if (mouse == WM_LBUTTONDOWN) {
+        if (trayClickToggles_) {
+            switch (geometry::trayClick(iconized_, active_, nowMs(), deactivatedAt_)) {
+            case geometry::TrayClick::Restore:
+                restore();
+                break;
+            case geometry::TrayClick::Iconize:
+                iconize();
+                break;
+            case geometry::TrayClick::Activate:
+                activate(true);
+                if (isMinimized())
+                    restore();
+                break;
+            }
+        }
+        raise(kTrayLeftClick);
+    } else if (mouse == WM_RBUTTONDOWN && trayMenu_ != nullptr) {
+        raise(kTrayRightClick);
+        // The tray menu opens here once the toolkit has popup menus.
+        SetForegroundWindow(hwnd_);
+    }
+}
+
+} // namespace s::gui::win

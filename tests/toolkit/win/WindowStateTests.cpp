@@ -1,0 +1,233 @@
+#include "toolkit/win/WindowTestSupport.h"
+
+#include "foundation/collections/Arrays.h"
+#include "localization/Localizer.h"
+#include "toolkit/box/Box.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+using s::gui::IWindow;
+using s::gui::win::Window;
+using s::test::EventCounter;
+using s::test::TestWindow;
+
+namespace {
+
+LRESULT trayClick(Window& window, UINT mouse) {
+    return SendMessageW(window.handle(), Window::kTrayMessage, 0, mouse);
+}
+
+} // namespace
+
+TEST(WindowTray, AClickJustAfterLosingActivationIconizesAndTheNextOneRestores) {
+    TestWindow window;
+    EventCounter clicks;
+    window->addTrayClickListener(&clicks);
+    window->setSmallIcon(LoadIconW(nullptr, IDI_APPLICATION), false);
+    window->show(true, true);
+    ASSERT_TRUE(IsWindowVisible(window->handle()));
+
+    // The click on the icon takes the activation first; the click itself
+    // arrives within 150 ms and hides the window.
+    window->activate(false);
+    EXPECT_FALSE(window->isActive());
+    trayClick(*window, WM_LBUTTONDOWN);
+    EXPECT_EQ(clicks.count, 1);
+    EXPECT_TRUE(window->isIconized());
+    EXPECT_FALSE(IsWindowVisible(window->handle()));
+
+    trayClick(*window, WM_LBUTTONDOWN);
+    EXPECT_EQ(clicks.count, 2);
+    EXPECT_FALSE(window->isIconized());
+    EXPECT_TRUE(IsWindowVisible(window->handle()));
+    EXPECT_FALSE(window->isTrayIconShown()) << "the icon goes with the restore unless kept";
+
+    // Long after losing activation a click brings the window forward instead.
+    window->activate(false);
+    Sleep(400);
+    trayClick(*window, WM_LBUTTONDOWN);
+    EXPECT_FALSE(window->isIconized());
+    EXPECT_TRUE(IsWindowVisible(window->handle()));
+
+    // Without toggling the click is only reported.
+    window->setTrayClickToggles(false);
+    window->activate(false);
+    trayClick(*window, WM_LBUTTONDOWN);
+    EXPECT_FALSE(window->isIconized());
+    EXPECT_EQ(clicks.count, 4);
+}
+
+TEST(WindowMouse, TheMiddleClickActionComparesByIdentityAndEventsComeOnTheWindowsThread) {
+    TestWindow window;
+    EventCounter middle, closing;
+    window->addMiddleClickListener(&middle);
+    window->addCloseListener(&closing);
+    window->show(true, false);
+
+    // The same text, but not the stored literal: nothing happens.
+    std::u16string lookalike(IWindow::kMiddleIconize);
+    window->setMiddleClickAction(lookalike.c_str());
+    SendMessageW(window->handle(), WM_MBUTTONDOWN, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(middle.count, 1);
+    EXPECT_NE(middle.thread, GetCurrentThreadId());
+    EXPECT_FALSE(window->isIconized());
+
+    window->setMiddleClickAction(IWindow::kMiddleIconize);
+    SendMessageW(window->handle(), WM_MBUTTONDOWN, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(window->isIconized());
+    window->restore();
+
+    window->setMiddleClickAction(IWindow::kMiddleClose);
+    SendMessageW(window->handle(), WM_MBUTTONDOWN, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(closing.count, 1);
+    EXPECT_TRUE(window->isClosed());
+}
+
+TEST(WindowState, SizeNotificationsReportResizesRestoresAndTheRememberedNormalBounds) {
+    TestWindow window;
+    EventCounter resized, restored, moved;
+    window->addResizeListener(&resized);
+    window->addRestoreListener(&restored);
+    window->addMoveListener(&moved);
+    window->setBounds(50, 60, 320, 240);
+    window->show(true, false);
+    EXPECT_GT(resized.count, 0);
+    EXPECT_GT(moved.count, 0);
+    int before = restored.count;
+    window->maximize();
+    EXPECT_TRUE(window->isMaximized());
+    window->restore();
+    EXPECT_FALSE(window->isMaximized());
+    EXPECT_EQ(restored.count, before + 1);
+    window->minimize();
+    EXPECT_TRUE(window->isMinimized());
+    window->restore();
+    EXPECT_EQ(restored.count, before + 2);
+
+    // Power notices.
+    SendMessageW(window->handle(), WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+    EXPECT_TRUE(window->isSuspended());
+    SendMessageW(window->handle(), WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+    EXPECT_FALSE(window->isSuspended());
+    // The end of a session that is a shut-down closes the window.
+    SendMessageW(window->handle(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(window->isShuttingDown());
+    EXPECT_TRUE(window->isClosed());
+}
+
+TEST(WindowTitle, TheTitleComesFromTheLanguagePackAndFollowsTheLanguage) {
+    const char* pack =
+        "<lang><Languages>"
+        "<entry tagName=\"eng\" engName=\"English\" trueName=\"English\"/>"
+        "<entry tagName=\"deu\" engName=\"German\" trueName=\"Deutsch\"/>"
+        "</Languages><entries>"
+        "<entry id=\"10\"><eng>Timer</eng><deu>Wecker</deu></entry>"
+        "<entry id=\"11\"><eng>2.1</eng></entry>"
+        "</entries></lang>";
+    s::col::ArrayU08 bytes;
+    bytes.append(reinterpret_cast<const std::uint8_t*>(pack),
+                 static_cast<std::uint32_t>(std::strlen(pack)));
+    s::lang::Localizer* localizer = s::lang::Localizer::createFromUtf8(&bytes);
+    ASSERT_NE(localizer, nullptr);
+    localizer->selectLanguage(u"English");
+    {
+        TestWindow window;
+        EventCounter language;
+        window->addLanguageListener(&language);
+        window->setTitleIds(10, -1);
+        EXPECT_STREQ(reinterpret_cast<const wchar_t*>(window->getTitle()), L"")
+            << "no localizer, no title yet";
+        window->setLocalizer(localizer);
+        wchar_t text[64] = {};
+        GetWindowTextW(window->handle(), text, 64);
+        EXPECT_STREQ(text, L"Timer");
+        window->setTitleIds(10, 11);
+        GetWindowTextW(window->handle(), text, 64);
+        EXPECT_STREQ(text, L"Timer v2.1");
+
+        localizer->selectLanguage(u"German");
+        GetWindowTextW(window->handle(), text, 64);
+        EXPECT_STREQ(text, L"Wecker v2.1") << "a missing text falls back to the first language";
+        EXPECT_EQ(language.count, 1);
+        EXPECT_EQ(language.thread, GetWindowThreadProcessId(window->handle(), nullptr));
+    }
+    localizer->release();
+}
+
+TEST(WindowMouse, TheWheelGoesToAContainerUnderTheCursorElseToTheWindowsListenersAndKeysAreHeard) {
+    TestWindow window;
+    EventCounter wheel, key;
+    window->addWheelListener(&wheel);
+    window->addKeyListener(&key);
+    window->setBounds(100, 100, 300, 200);
+    auto* box = s::thread::take<s::gui::win::Box>();
+    box->setFixedWidth(100, false);
+    box->setFixedHeight(50, false);
+    window->add(box);
+    window->show(true, false);
+    POINT corner{0, 0};
+    ClientToScreen(window->handle(), &corner);
+    UINT lines = 0;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+
+    // Below the box: the window's listeners hear it, signed by direction.
+    SendMessageW(window->handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)),
+                 MAKELPARAM(corner.x + 150, corner.y + 120));
+    EXPECT_EQ(wheel.count, 1);
+    EXPECT_EQ(window->getWheelLines(), -static_cast<std::int32_t>(lines));
+    SendMessageW(window->handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
+                 MAKELPARAM(corner.x + 150, corner.y + 120));
+    EXPECT_EQ(window->getWheelLines(), static_cast<std::int32_t>(lines));
+    // Over the box: the box takes it.
+    SendMessageW(window->handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
+                 MAKELPARAM(corner.x + 20, corner.y + 20));
+    EXPECT_EQ(wheel.count, 2);
+
+    SendMessageW(window->handle(), WM_KEYDOWN, 'A', 0);
+    EXPECT_EQ(key.count, 1);
+    EXPECT_EQ(window->getLastKey(), 'A');
+    EXPECT_EQ(SendMessageW(window->handle(), WM_KEYDOWN, VK_RETURN, 0), 0);
+    EXPECT_EQ(window->getLastKey(), VK_RETURN);
+}
+
+TEST(WindowStyles, FrameButtonsBordersAndTheTaskbarButtonChangeTheNativeStyles) {
+    TestWindow window;
+    HWND hwnd = window->handle();
+    auto style = [&] { return GetWindowLongW(hwnd, GWL_STYLE); };
+    auto exStyle = [&] { return GetWindowLongW(hwnd, GWL_EXSTYLE); };
+    window->show(true, false);
+
+    window->setMaximizeBox(false);
+    EXPECT_EQ(style() & WS_MAXIMIZEBOX, 0);
+    EXPECT_NE(style() & WS_MINIMIZEBOX, 0);
+    window->setBorderResizable(false);
+    EXPECT_FALSE(window->isBorderResizable());
+    EXPECT_EQ(style() & WS_THICKFRAME, 0);
+    window->setStandardFrame(false);
+    EXPECT_NE(style() & WS_POPUP, 0);
+    EXPECT_EQ(style() & WS_CAPTION, 0);
+    EXPECT_NE(style() & WS_SYSMENU, 0) << "the system menu stays";
+    EXPECT_NE(style() & WS_MINIMIZEBOX, 0) << "and the chosen buttons";
+    EXPECT_EQ(style() & WS_MAXIMIZEBOX, 0);
+    window->setStandardFrame(true);
+    EXPECT_EQ(style() & WS_CAPTION, WS_CAPTION);
+    EXPECT_EQ(style() & WS_POPUP, 0);
+
+    window->setTaskbarButton(true);
+    EXPECT_NE(exStyle() & WS_EX_APPWINDOW, 0);
+    EXPECT_TRUE(IsWindowVisible(hwnd)) << "shown again around the change";
+    window->setTaskbarButton(false);
+    EXPECT_EQ(exStyle() & WS_EX_APPWINDOW, 0);
+    window->setToolWindow(true);
+    EXPECT_NE(exStyle() & WS_EX_TOOLWINDOW, 0);
+    window->setClientEdge(false);
+    EXPECT_EQ(exStyle() & WS_EX_CLIENTEDGE, 0);
+
+    window->setModalState(true);
+    EXPECT_FALSE(IsWindowEnabled(hwnd));
+    window->setModalState(false);
+    EXPECT_TRUE(IsWindowEnabled(hwnd));
+}
