@@ -305,6 +305,8 @@ private:
 
     // Calls carried to the window's thread.
     std::intptr_t callOnThread(const std::shared_ptr<Call>& call, bool wait);
+    // Takes a call the window has not taken yet out of its queue.
+    void withdraw(const std::shared_ptr<Call>& call);
     void runNextCall();
     std::intptr_t runCall(Call& call);
     std::intptr_t deliverRequest(const void* a, std::intptr_t b, std::intptr_t c, std::intptr_t d);

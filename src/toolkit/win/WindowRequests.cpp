@@ -46,13 +46,7 @@ std::intptr_t Window::callOnThread(const std::shared_ptr<Call>& call, bool wait)
         calls_.push_back(call);
     }
     if (!PostMessageW(hwnd, kRequestMessage, 0, 0)) {
-        platform::CriticalSectionGuard guard(callLock_);
-        for (auto it = calls_.begin(); it != calls_.end(); ++it) {
-            if (*it == call) {
-                calls_.erase(it);
-                break;
-            }
-        }
+        withdraw(call);
         return 0;
     }
     if (!wait)
@@ -63,14 +57,18 @@ std::intptr_t Window::callOnThread(const std::shared_ptr<Call>& call, bool wait)
         return call->reply;
     // Given up: a call not yet taken is withdrawn; one being run keeps the
     // record alive through the window's reference and finishes unheard.
+    withdraw(call);
+    return call->done ? call->reply : 0;
+}
+
+void Window::withdraw(const std::shared_ptr<Call>& call) {
     platform::CriticalSectionGuard guard(callLock_);
     for (auto it = calls_.begin(); it != calls_.end(); ++it) {
         if (*it == call) {
             calls_.erase(it);
-            break;
+            return;
         }
     }
-    return call->done ? call->reply : 0;
 }
 
 // One wake-up message per queued call; a call withdrawn by its sender leaves
