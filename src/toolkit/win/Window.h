@@ -337,6 +337,8 @@ private:
     void leaveTopBand(UINT flags);
     void changeStyle(LONG_PTR add, LONG_PTR remove, bool extended);
     geometry::Rect windowRect() const;
+    // Moves the window, unsized, to where it lies inside bounds.
+    void moveInside(const geometry::Rect& bounds);
     geometry::Rect workAreaOfWindow() const;
     void placeNative(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, UINT flags);
 

@@ -81,11 +81,7 @@ void Window::setKeepInScreen(bool on) {
     keepInScreen_ = on;
     if (!on || !visible_ || hwnd_ == nullptr)
         return;
-    geometry::Rect now = windowRect();
-    geometry::Rect inside = geometry::movedInside(now, screen::keepInsideBounds());
-    if (inside.left != now.left || inside.top != now.top)
-        SetWindowPos(hwnd_, nullptr, inside.left, inside.top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    moveInside(screen::keepInsideBounds());
 }
 
 bool Window::isReachable() {
@@ -98,10 +94,14 @@ void Window::moveIntoScreen() {
     HWND hwnd = hwnd_;
     if (hwnd == nullptr || IsZoomed(hwnd))
         return;
+    moveInside(screen::virtualScreen());
+}
+
+void Window::moveInside(const geometry::Rect& bounds) {
     geometry::Rect now = windowRect();
-    geometry::Rect inside = geometry::movedInside(now, screen::virtualScreen());
+    geometry::Rect inside = geometry::movedInside(now, bounds);
     if (inside.left != now.left || inside.top != now.top)
-        SetWindowPos(hwnd, nullptr, inside.left, inside.top, 0, 0,
+        SetWindowPos(hwnd_, nullptr, inside.left, inside.top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
