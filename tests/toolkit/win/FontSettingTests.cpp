@@ -14,19 +14,22 @@ struct Measured {
     int weight;
 };
 
-// Point size and weight of the font the setting makes, read back from the
-// font the platform actually created.
+// Point size of the font the setting makes, read back from the native font
+// object, and the weight of the font the platform actually realised.
 Measured measure(const FontSetting& setting) {
     thread::Pooled<Font> font(setting.createFont());
     EXPECT_TRUE(font);
     if (!font)
         return {0, 0};
+    LOGFONTW logical{};
+    EXPECT_EQ(GetObjectW(font->handle(), sizeof logical, &logical),
+              static_cast<int>(sizeof logical));
     system::win::WindowDc screen(nullptr);
     system::win::Selection selected(screen.get(), font->handle());
     TEXTMETRICW metrics{};
     EXPECT_TRUE(GetTextMetricsW(screen.get(), &metrics));
-    const double em = metrics.tmHeight - metrics.tmInternalLeading;
-    return {static_cast<int>(std::lround(em * 72.0 / GetDeviceCaps(screen.get(), LOGPIXELSY))),
+    const double pixels = logical.lfHeight < 0 ? -logical.lfHeight : logical.lfHeight;
+    return {static_cast<int>(std::lround(pixels * 72.0 / GetDeviceCaps(screen.get(), LOGPIXELSY))),
             static_cast<int>(metrics.tmWeight)};
 }
 
