@@ -18,6 +18,9 @@ constexpr std::int32_t kHighestPriority = 2;
 constexpr std::uint32_t kChunkBytes = 4096;
 constexpr std::uint32_t kDrainMs = 2000;
 constexpr std::uint32_t kStopWaitMs = 4000;
+// A device that completes no buffer for this long while the player is not
+// paused has stopped taking sound: the play ends as a failure.
+constexpr std::uint64_t kStallMs = 2000;
 } // namespace
 
 Player::Player() : worker_(thread::take<thread::win::Thread>()) {
@@ -91,6 +94,7 @@ void Player::play(sound::IEncodedAudio* source, ProgressCallback callback, void*
     readAhead_->start(source);
     paused_ = false;
     endOfSource_ = false;
+    stalled_ = false;
     stopRequest_ = false;
     active_ = true;
     thread::Pooled<PlayerInternal> output(thread::take<PlayerInternal>());
@@ -134,11 +138,23 @@ bool Player::produceChunk() {
 
 void Player::run() {
     PlayerInternal* output = output_;
+    std::uint64_t lastProgress = GetTickCount64();
     while (!stopRequest_ && !endOfSource_) {
-        if (paused_ || !output->nextSlotFree()) {
+        if (paused_) {
+            lastProgress = GetTickCount64();
             platform::sleepMillis(10);
             continue;
         }
+        if (!output->nextSlotFree()) {
+            if (GetTickCount64() - lastProgress >= kStallMs) {
+                log::write("player: the output device stopped taking sound, play ended");
+                stalled_ = true;
+                break;
+            }
+            platform::sleepMillis(10);
+            continue;
+        }
+        lastProgress = GetTickCount64();
         bool produced;
         {
             thread::ObjLockerGuard guard(lock_);
@@ -147,8 +163,9 @@ void Player::run() {
         if (!produced)
             platform::sleepMillis(10);
     }
-    // Let what is queued play out, but not for ever.
-    if (!stopRequest_)
+    // Let what is queued play out, but not for ever; a stalled device plays
+    // nothing more.
+    if (!stopRequest_ && !stalled_)
         output->drain(kDrainMs, stopRequest_);
     active_ = false;
     paused_ = false;
@@ -179,6 +196,11 @@ void Player::stopPlay() {
     paused_ = false;
     endOfSource_ = false;
     dropOutput();
+}
+
+void Player::holdDeviceForTesting() {
+    if (PlayerInternal* output = output_.load())
+        output->pauseDevice();
 }
 
 void Player::seek(double percent) {

@@ -58,6 +58,12 @@ public:
     // The bytes given to the device since the last play; 0 when nothing
     // could be played.
     std::uint64_t bytesQueued() const { return bytesQueued_; }
+    // True when the last play ended because the device stopped completing
+    // buffers for 2 s: playing it again would only hang the same way.
+    bool stalled() const { return stalled_; }
+    // Pauses the device underneath the player, which goes on feeding it:
+    // what a device that stops taking buffers looks like. For tests.
+    void holdDeviceForTesting();
 
     void setEqualizerExEnabled(bool on) { stages_[0] = on; }
     bool isEqualizerExEnabled() const { return stages_[0]; }
@@ -88,6 +94,7 @@ private:
     bool stages_[4] = {};
     std::atomic<bool> paused_{false};
     std::atomic<bool> endOfSource_{false};
+    std::atomic<bool> stalled_{false};
     std::atomic<float> volume_{1.0f};
     std::int32_t presetIndex_ = -1;
     float octaveLevel_ = 0;

@@ -97,10 +97,6 @@ void CALLBACK PlayerInternal::completion(HWAVEOUT, UINT message, DWORD_PTR insta
 
 void PlayerInternal::run() {
     switch (command_) {
-    case kWaitFree:
-        while (!allSlotsFree())
-            platform::sleepMillis(10);
-        break;
     case kPause:
         waveOutPause(handle_.get());
         break;
@@ -160,8 +156,9 @@ void PlayerInternal::freeSlots() {
 
 void PlayerInternal::clear() {
     if (handle_) {
-        if (!allSlotsFree())
-            runCommand(kWaitFree, 1000);
+        // The reset hands every queued buffer back at once, also on a device
+        // that has stopped completing them; the player has already let the
+        // sound play out when it ended by itself.
         runCommand(kReset, 1500);
         runCommand(kClose, 1500);
         // A close that hung past its limit went with its worker; it is

@@ -58,7 +58,7 @@ public:
     void run() override;
 
 private:
-    enum Command : int { kNone = 0, kClose = 1, kPause = 4, kRestart = 5, kReset = 6, kWaitFree = 7 };
+    enum Command : int { kNone = 0, kClose = 1, kPause = 4, kRestart = 5, kReset = 6 };
     struct Slot {
         std::atomic<bool> free{true};
         WAVEHDR header{};

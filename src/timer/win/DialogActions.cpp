@@ -136,9 +136,10 @@ void Dialog::playSound() {
             }
         }
         player->stopPlay();
-        // Nothing reached the device: no output device, one that would not
-        // open, or a file without sound. Repeating would only spin.
-        if (!playRepeat_ || player->bytesQueued() == 0)
+        // Nothing reached the device (no output device, one that would not
+        // open, a file without sound), or the device stopped taking sound:
+        // repeating would only spin or hang the same way.
+        if (!playRepeat_ || player->bytesQueued() == 0 || player->stalled())
             return;
     }
 }

@@ -188,6 +188,24 @@ TEST_F(PlayerOutput, ASecondPlayStopsTheFirstAndStopPlayIsBounded) {
     third->release();
 }
 
+TEST_F(PlayerOutput, ADeviceThatStopsTakingSoundEndsThePlayAndTheNextPlayWorks) {
+    std::vector<std::int16_t> long_(2 * 44100 * 5, 1000);
+    Wave* held = sourceOver<Wave>(waveFile(long_));
+    player->play(held);
+    Sleep(200);
+    player->holdDeviceForTesting();
+    EXPECT_TRUE(waitUntilDone(*player, 3500)) << "a stalled device kept the player busy";
+    EXPECT_TRUE(player->stalled());
+    EXPECT_GT(player->bytesQueued(), 0u);
+    EXPECT_EQ(s::log::lines().back(), "player: the output device stopped taking sound, play ended");
+
+    // The stalled device was reset and closed: the next sound plays whole.
+    std::vector<std::int16_t> short_(2 * 4410, 2000);
+    EXPECT_TRUE(playedExactly(played(short_, 1.0f), asBytes(short_)));
+    EXPECT_FALSE(player->stalled());
+    held->release();
+}
+
 TEST_F(PlayerOutput, AnEmptySourceEndsAtOnce) {
     Wave* empty = sourceOver<Wave>(waveFile({}));
     DWORD start = GetTickCount();
