@@ -227,8 +227,11 @@ BOOL CALLBACK findWindow(HWND window, LPARAM parameter) {
 }
 
 void sendTo(DWORD processId, const char16_t* title, UINT message) {
-    if (system::win::Handle process{OpenProcess(PROCESS_ALL_ACCESS, FALSE, processId)})
-        WaitForInputIdle(process.get(), INFINITE);
+    // The other instance may be starting up; one that never gets idle (hung,
+    // or without a message loop) is not waited for beyond a few seconds.
+    if (system::win::Handle process{OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE,
+                                                processId)})
+        WaitForInputIdle(process.get(), 5000);
     WindowSearch search{processId, title, nullptr};
     EnumWindows(findWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found == nullptr)
