@@ -21,6 +21,8 @@ constexpr std::uint32_t kStopWaitMs = 4000;
 // A device that completes no buffer for this long while the player is not
 // paused has stopped taking sound: the play ends as a failure.
 constexpr std::uint64_t kStallMs = 2000;
+// How long a stop waits for the read-ahead to leave a read of the source.
+constexpr std::uint32_t kReaderStopMs = 80;
 } // namespace
 
 Player::Player() : worker_(thread::take<thread::win::Thread>()) {
@@ -95,6 +97,7 @@ void Player::play(sound::IEncodedAudio* source, ProgressCallback callback, void*
     paused_ = false;
     endOfSource_ = false;
     stalled_ = false;
+    sourceAbandoned_ = false;
     stopRequest_ = false;
     active_ = true;
     thread::Pooled<PlayerInternal> output(thread::take<PlayerInternal>());
@@ -175,7 +178,15 @@ void Player::run() {
 
 void Player::dropOutput() {
     if (readAhead_ != nullptr) {
-        readAhead_->release();
+        if (readAhead_->stopWithin(kReaderStopMs)) {
+            readAhead_->release();
+        } else {
+            // Ending the reader by force could leave the source's or the
+            // heap's lock held for ever; it is left to return by itself
+            // instead, and it and the source are never given back.
+            log::write("player: the sound source did not answer, its reader was left to end alone");
+            sourceAbandoned_ = true;
+        }
         readAhead_ = nullptr;
     }
     // Playing until the device is closed: whoever polls isPlaying sees the

@@ -61,6 +61,11 @@ public:
     // True when the last play ended because the device stopped completing
     // buffers for 2 s: playing it again would only hang the same way.
     bool stalled() const { return stalled_; }
+    // True when the last stop found the source inside a read that did not
+    // return (a stalled file or pipe): its reader was left to finish alone
+    // and still uses the source, which the caller must then neither release
+    // nor reuse.
+    bool sourceAbandoned() const { return sourceAbandoned_; }
     // Pauses the device underneath the player, which goes on feeding it:
     // what a device that stops taking buffers looks like. For tests.
     void holdDeviceForTesting();
@@ -95,6 +100,7 @@ private:
     std::atomic<bool> paused_{false};
     std::atomic<bool> endOfSource_{false};
     std::atomic<bool> stalled_{false};
+    std::atomic<bool> sourceAbandoned_{false};
     std::atomic<float> volume_{1.0f};
     std::int32_t presetIndex_ = -1;
     float octaveLevel_ = 0;

@@ -54,6 +54,17 @@ void PlayerBuffer::stopWorker() {
     }
 }
 
+bool PlayerBuffer::stopWithin(std::uint32_t ms) {
+    stopRequest_ = true;
+    flushRequest_ = true;
+    for (std::uint32_t waited = 0; !worker_->isIdle(); waited += 5) {
+        if (waited >= ms)
+            return false;
+        platform::sleepMillis(5);
+    }
+    return true;
+}
+
 void PlayerBuffer::clear() {
     stopWorker();
     source_ = nullptr;

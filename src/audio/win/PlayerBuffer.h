@@ -44,6 +44,11 @@ public:
     bool readChunk(void* out, std::uint32_t n, std::uint32_t* count);
     // Throws away what is read ahead (for a seek); the loop refills.
     void requestFlush() { flushRequest_ = true; }
+    // Asks the read-ahead to stop and waits up to ms for it; false when it is
+    // still inside a read of the source (a stalled file or pipe). Such a
+    // buffer must not be released or reused: its worker still writes to it
+    // and still reads the source, and ends by itself when the read returns.
+    bool stopWithin(std::uint32_t ms);
     thread::ObjLocker& lock() { return lock_; }
 
     void run() override;

@@ -136,6 +136,12 @@ void Dialog::playSound() {
             }
         }
         player->stopPlay();
+        // A source stuck in a read still belongs to the reader the player
+        // left behind: giving it back would hand it to the next alarm.
+        if (player->sourceAbandoned()) {
+            static_cast<void>(source.detach());
+            return;
+        }
         // Nothing reached the device (no output device, one that would not
         // open, a file without sound), or the device stopped taking sound:
         // repeating would only spin or hang the same way.

@@ -10,6 +10,7 @@
 #include "foundation/collections/Arrays.h"
 #include "foundation/system/DiagnosticLog.h"
 #include "foundation/system/Platform.h"
+#include "foundation/threads/win/Thread.h"
 #include "foundation/objects/Pools.h"
 
 #include <gtest/gtest.h>
@@ -108,6 +109,44 @@ std::vector<std::uint8_t> asBytes(const std::vector<std::int16_t>& samples) {
     return bytes;
 }
 
+
+// The bytes of a file on a share that stops answering: reads beyond stallAt
+// block for stallMs once, as a read of a stalled network file does.
+class StallingStream final : public s::io::IInputStream {
+public:
+    StallingStream(std::vector<std::uint8_t> bytes, std::size_t stallAt, DWORD stallMs)
+        : bytes_(std::move(bytes)), stallAt_(stallAt), stallMs_(stallMs) {}
+    bool read(void* buffer, std::uint32_t n, std::uint32_t* count) override {
+        if (position_ + n > stallAt_ && !stalled_.exchange(true))
+            Sleep(stallMs_);
+        std::size_t left = bytes_.size() - position_;
+        *count = static_cast<std::uint32_t>(n < left ? n : left);
+        std::memcpy(buffer, bytes_.data() + position_, *count);
+        position_ += *count;
+        return *count > 0 || n == 0;
+    }
+    void close() override {}
+    std::int64_t position() override { return static_cast<std::int64_t>(position_); }
+    bool isSeekable() override { return true; }
+    void rewind() override { position_ = 0; }
+    std::int64_t seekToEnd() override { return static_cast<std::int64_t>(position_ = bytes_.size()); }
+    void seek(std::int64_t p) override { position_ = static_cast<std::size_t>(p); }
+    void seekFromEnd(std::int64_t d) override { position_ = bytes_.size() - static_cast<std::size_t>(d); }
+    void skip(std::int64_t d) override { position_ += static_cast<std::size_t>(d); }
+    void skipBack(std::int64_t d) override { position_ -= static_cast<std::size_t>(d); }
+    void closeAndReset() override { position_ = 0; }
+    void dispose() override {}
+    void release() override {}
+    void clear() override {}
+
+private:
+    std::vector<std::uint8_t> bytes_;
+    std::size_t stallAt_;
+    DWORD stallMs_;
+    std::size_t position_ = 0;
+    std::atomic<bool> stalled_{false};
+};
+
 } // namespace
 
 TEST_F(PlayerOutput, AWavePlaysByteForByte) {
@@ -204,6 +243,30 @@ TEST_F(PlayerOutput, ADeviceThatStopsTakingSoundEndsThePlayAndTheNextPlayWorks) 
     EXPECT_TRUE(playedExactly(played(short_, 1.0f), asBytes(short_)));
     EXPECT_FALSE(player->stalled());
     held->release();
+}
+
+TEST_F(PlayerOutput, AStopDuringAStalledReadReturnsAtOnceAndEndsNoThreadByForce) {
+    const std::int32_t forcedBefore = s::thread::win::Thread::forcedEnds();
+    // Ten seconds of sound whose file stops answering for 10 s after 1.5 s.
+    auto* stalling = new StallingStream(waveFile(std::vector<std::int16_t>(2 * 44100 * 10, 700)),
+                                        44 + 4 * 44100 * 3 / 2, 10000);
+    Wave* wave = s::thread::take<Wave>();
+    wave->setInputSize(44 + 4 * 44100 * 10);
+    wave->setInput(stalling, false);
+    player->play(wave);
+    Sleep(600);
+    DWORD start = GetTickCount();
+    player->stopPlay();
+    EXPECT_LT(GetTickCount() - start, 200u) << "the stop waited for the stalled read";
+    EXPECT_FALSE(player->isPlaying());
+    EXPECT_TRUE(player->sourceAbandoned());
+    // The reader still holds the source and the stream: both are left to it.
+
+    // The next alarm plays normally, and nothing was ended by force.
+    std::vector<std::int16_t> short_(2 * 4410, 2000);
+    EXPECT_TRUE(playedExactly(played(short_, 1.0f), asBytes(short_)));
+    EXPECT_FALSE(player->sourceAbandoned());
+    EXPECT_EQ(s::thread::win::Thread::forcedEnds(), forcedBefore);
 }
 
 TEST_F(PlayerOutput, AnEmptySourceEndsAtOnce) {

@@ -2,9 +2,13 @@
 
 #include "foundation/objects/Pools.h"
 
+#include <atomic>
+
 namespace s::thread::win {
 
 namespace {
+
+std::atomic<std::int32_t> forcedEndCount{0};
 
 DWORD WINAPI threadRoutine(void* parameter) {
     auto* job = static_cast<Thread::JobBlock*>(parameter);
@@ -138,6 +142,8 @@ void Thread::waitIdle() {
         platform::sleepMillis(20);
 }
 
+std::int32_t Thread::forcedEnds() { return forcedEndCount.load(); }
+
 void Thread::waitIdle(std::uint32_t ms) {
     std::int64_t deadline = platform::processClockMillis() + ms;
     while (!job_.idle) {
@@ -145,6 +151,7 @@ void Thread::waitIdle(std::uint32_t ms) {
             if (job_.idle)
                 return;
             if (handle_) {
+                forcedEndCount.fetch_add(1);
                 TerminateThread(handle_.get(), 1);
                 WaitForSingleObject(handle_.get(), 1000);
                 handle_.reset();

@@ -36,6 +36,9 @@ public:
     void startForeverWithPeriod(ITask* task, std::uint32_t ms) override;
     bool isIdle() override;
     void waitIdle() override;
+    // How many threads this process has ended by force because a wait for
+    // them ran out; workers are meant to stop by themselves, so this stays 0.
+    static std::int32_t forcedEnds();
     void waitIdle(std::uint32_t ms) override;
     void stop() override;
     void stopAndWait() override;
