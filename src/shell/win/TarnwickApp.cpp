@@ -8,6 +8,7 @@
 #include "skins/Skinner.h"
 #include "timer/win/Dialog.h"
 #include "toolkit/win/MessageBox.h"
+#include "toolkit/window/IWindow.h"
 
 #include <windows.h>
 
@@ -33,13 +34,19 @@ bool CTarnwickApp::initInstance() {
     appBase_ = std::make_unique<s::app::win::AppBase>();
     log::write("start-up 3: application base created");
 
-    skinSet_ = std::make_unique<s::gui::drawer::Skinner>();
-    skinSet_->setName(u"ThinWindow");
+    auto* skinSet = s::thread::take<s::gui::drawer::Skinner>();
+    skinSet->setName(u"ThinWindow");
     log::write("start-up 4: window skin set created");
 
-    appWindow_ = std::make_unique<s::app::win::AppWindow>();
-    appWindow_->create(appBase_.get(), u"MainWindow", s::app::win::AppWindowDefaults{},
-                       skinSet_.get());
+    s::app::win::AppWindowDefaults defaults;
+    defaults.width = 200;
+    defaults.height = 100;
+    defaults.keepOnTop = true;
+    defaults.onMClick = s::gui::IWindow::kMiddleIconize;
+    defaults.defaultSkin = u"Gray WG";
+    defaults.skinResourceType = u"IDR_XML";
+    defaults.skinResourceId = 150;
+    appWindow_ = s::app::win::AppWindow::create(appBase_.get(), u"MainWindow", defaults, skinSet);
     log::write("start-up 5: main application window created");
 
     if (!s::system::OsVersion::get().isSupported()) {
@@ -67,7 +74,7 @@ bool CTarnwickApp::initInstance() {
     log::write("start-up 8: no other instance");
 
     dialog_ = s::thread::take<Dialog>();
-    dialog_->bind(appWindow_.get());
+    dialog_->bind(appWindow_);
     log::write("start-up 9: timer dialog bound");
 
     log::write("start-up 10: timer main routine");
@@ -85,9 +92,9 @@ void CTarnwickApp::tearDown() {
         dialog_ = nullptr;
         log::write("tear-down 1: timer dialog released");
     }
-    if (appWindow_) {
-        appWindow_.reset();
-        skinSet_.reset();
+    if (appWindow_ != nullptr) {
+        appWindow_->release();
+        appWindow_ = nullptr;
         log::write("tear-down 2: main application window released");
     }
     if (appBase_) {

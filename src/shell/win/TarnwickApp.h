@@ -6,9 +6,6 @@ namespace s::app::win {
 class AppBase;
 class AppWindow;
 } // namespace s::app::win
-namespace s::gui::drawer {
-class Skinner;
-}
 namespace s::sound::gui::dialogs::plinkett {
 class Dialog;
 }
@@ -33,7 +30,7 @@ private:
     void tearDown();
 
     std::unique_ptr<s::app::win::AppBase> appBase_;
-    std::unique_ptr<s::gui::drawer::Skinner> skinSet_;
-    std::unique_ptr<s::app::win::AppWindow> appWindow_;
+    // Owns its skin set, the one made at start-up.
+    s::app::win::AppWindow* appWindow_ = nullptr;
     s::sound::gui::dialogs::plinkett::Dialog* dialog_ = nullptr;
 };

@@ -1,9 +1,16 @@
 #include "shell/win/AppBase.h"
 
+#include "TestSupport.h"
+#include "shell/win/AppWindow.h"
+
 #include "foundation/system/Seams.h"
 #include "foundation/system/win/Handles.h"
+#include "foundation/objects/Pools.h"
 #include "localization/LangPack.h"
+#include "skins/Skinner.h"
+#include "skins/ThinWindow.h"
 #include "storage/win/RegDir.h"
+#include "toolkit/window/IWindow.h"
 
 #include <gtest/gtest.h>
 
@@ -168,4 +175,107 @@ TEST_F(AppBaseTest, IconImagesAndBitmapsComeFromTheResources) {
     EXPECT_NE(icon, nullptr);
     EXPECT_EQ(base.loadIcon(4242), nullptr);
     EXPECT_FALSE(base.hasAppSkinSet());
+}
+
+namespace {
+
+using s::app::win::AppWindow;
+using s::app::win::AppWindowDefaults;
+using s::gui::IWindow;
+
+constexpr char16_t kMainView[] = u"Software\\Vexa\\Vexa Tarnwick\\SaveData\\MainWindow\\View";
+
+std::u16string storedText(const char16_t* path, const char16_t* key) {
+    RegDir* dir = RegDir::opened(s::reg::kCurrentUser, path);
+    std::u16string value = str(dir->getString(key, u"(none)"));
+    dir->release();
+    return value;
+}
+
+void storeText(const char16_t* path, const char16_t* key, const char16_t* value) {
+    RegDir* dir = RegDir::opened(s::reg::kCurrentUser, path);
+    dir->setString(key, value);
+    dir->release();
+}
+
+AppWindowDefaults mainDefaults() {
+    AppWindowDefaults defaults;
+    defaults.onMClick = IWindow::kMiddleIconize;
+    return defaults;
+}
+
+} // namespace
+
+TEST_F(AppBaseTest, AnApplicationWindowKeepsItsViewInItsOwnSections) {
+    AppBase base;
+    AppWindow* window = AppWindow::create(&base, u"MainWindow", mainDefaults(), nullptr);
+    // A fresh store: the defaults, no position, and the identity sections.
+    EXPECT_FALSE(window->hasPosition());
+    EXPECT_EQ(window->getWidth(), 200);
+    EXPECT_EQ(window->getHeight(), 100);
+    EXPECT_TRUE(window->getKeepOnTop());
+    EXPECT_TRUE(window->getEasyDrag());
+    EXPECT_FALSE(window->getMaximized());
+    EXPECT_EQ(window->getMiddleClickAction(), IWindow::kMiddleIconize);
+    EXPECT_EQ(storedText(u"Software\\Vexa\\Vexa Tarnwick\\SaveData\\MainWindow\\SoftwareID", u""),
+              u"Vexa Tarnwick");
+    EXPECT_EQ(storedText(u"Software\\Vexa\\Vexa Tarnwick\\SaveData\\MainWindow\\Version", u""),
+              u"1.14");
+
+    window->setBounds(30, 40, 5, 120);
+    EXPECT_TRUE(window->hasPosition());
+    EXPECT_EQ(window->getX(), 30);
+    EXPECT_EQ(window->getWidth(), 5);
+    EXPECT_FALSE(window->isWidthValid()) << "a width of 5 is kept but is not valid";
+    EXPECT_TRUE(window->isHeightValid());
+    window->removeBounds();
+    EXPECT_FALSE(window->hasPosition());
+    EXPECT_EQ(window->getWidth(), 200);
+
+    // The stored middle-click text is compared ignoring case; setting the
+    // action that is already current writes nothing.
+    storeText(kMainView, u"OnMClick", u"close");
+    EXPECT_EQ(window->getMiddleClickAction(), IWindow::kMiddleClose);
+    EXPECT_TRUE(window->isMiddleClickClose());
+    window->setMiddleClickAction(IWindow::kMiddleIconize);
+    EXPECT_EQ(storedText(kMainView, u"OnMClick"), u"close") << "Iconize was already current";
+    window->setMiddleClickAction(IWindow::kMiddleDoNothing);
+    EXPECT_EQ(storedText(kMainView, u"OnMClick"), u"DoNothing");
+    window->release();
+
+    // At the next start an unknown stored action becomes DoNothing, and a
+    // lower-case one its literal.
+    storeText(kMainView, u"OnMClick", u"Minimize");
+    window = AppWindow::create(&base, u"MainWindow", mainDefaults(), nullptr);
+    EXPECT_EQ(window->getMiddleClickAction(), IWindow::kMiddleDoNothing);
+    window->release();
+    storeText(kMainView, u"OnMClick", u"iconize");
+    window = AppWindow::create(&base, u"MainWindow", mainDefaults(), nullptr);
+    EXPECT_EQ(window->getMiddleClickAction(), IWindow::kMiddleIconize);
+    window->release();
+}
+
+TEST_F(AppBaseTest, AnApplicationWindowChoosesItsStoredSkinOrItsDefault) {
+    AppBase base;
+    for (const char16_t* stored : {u"(none)", u"Blue", u"No Such Skin"}) {
+        if (std::u16string(stored) != u"(none)")
+            storeText(u"Software\\Vexa\\Vexa Tarnwick\\SaveData\\MainWindow\\Skin", u"", stored);
+        auto* set = s::thread::take<s::gui::drawer::Skinner>();
+        for (const char16_t* name : {u"Gray", u"Blue", u"Green"}) {
+            auto* skin = s::thread::take<s::gui::drawer::skin::ThinWindow>();
+            skin->setName(name);
+            set->addSkin(skin);
+        }
+        AppWindowDefaults defaults = mainDefaults();
+        defaults.defaultSkin = u"Green";
+        AppWindow* window = AppWindow::create(&base, u"MainWindow", defaults, set);
+        const std::u16string expected = std::u16string(stored) == u"Blue" ? u"Blue" : u"Green";
+        EXPECT_EQ(str(window->getSkin()), expected) << "stored " << s::test::narrow(stored);
+        EXPECT_EQ(str(set->currentSkin()->getName().cStr()), expected) << "stored " << s::test::narrow(stored);
+        window->setSkin(u"Gray");
+        EXPECT_EQ(storedText(u"Software\\Vexa\\Vexa Tarnwick\\SaveData\\MainWindow\\Skin", u""),
+                  u"Gray");
+        window->release(); // and with it the set it owns
+        removeProductKey();
+    }
 }
