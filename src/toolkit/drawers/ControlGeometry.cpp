@@ -10,9 +10,9 @@ ButtonPlan buttonPlan(const Rect& r, std::int32_t hoverState, bool bordered, boo
     std::int32_t state = hoverState == kHoverOver || hoverState == kHoverHeld ? hoverState
                                                                                : kHoverNone;
     // A toggled button looks sunk while the mouse is elsewhere and raised
-    // while it hovers.
-    if (pressed && state != kHoverNone)
-        state = state == kHoverOver ? kHoverHeld : kHoverOver;
+    // while it hovers; held down it is about to spring back, so it shows flat.
+    if (pressed)
+        state = state == kHoverNone ? kHoverHeld : state == kHoverHeld ? kHoverNone : kHoverOver;
     plan.state = state;
     if (bordered) {
         plan.fillBackground = pressed;

@@ -8,7 +8,7 @@ namespace s::gui::drawer {
 
 // What a button paints for its state, before glyph or text.
 struct ButtonPlan {
-    std::int32_t state = kHoverNone; // hover state after a pressed button swaps 1 and 2
+    std::int32_t state = kHoverNone; // the look: a pressed button swaps none and held
     bool fillBackground = false;     // fill `background` with the pressed background
     Rect background;
     std::int32_t borderMode = -1;    // -1: no border

@@ -347,7 +347,7 @@ bool glyphRects(const char16_t* name, const Rect& rect, Colour colour, Fills& ou
         Colour swatch = 0;
         if (!swatchColour(n.substr(kSwatch.size()), swatch))
             return false;
-        box.fill(box.x0, box.y0, box.W, box.H);
+        addFill(out, xywh(box.x0, box.y0, box.W, box.H), rgb(0, 0, 0));
         addFill(out, xywh(rect.left + 2, rect.top + 2, box.W - 2, box.H - 2), swatch);
         return true;
     }

@@ -24,6 +24,13 @@ namespace text {
 class IBasic : public IText {
 public:
     virtual bool isCentred() const = 0;
+    // The three colours of the font setting at index (0 .. 4).
+    virtual void setFontColour(std::int32_t index, std::uint8_t r, std::uint8_t g,
+                               std::uint8_t b) = 0;
+    virtual void setFontColour2(std::int32_t index, std::uint8_t r, std::uint8_t g,
+                                std::uint8_t b) = 0;
+    virtual void setFontColour3(std::int32_t index, std::uint8_t r, std::uint8_t g,
+                                std::uint8_t b) = 0;
 };
 } // namespace text
 

@@ -28,7 +28,19 @@ public:
                    gui::win::FontSetting* f5) override;
     void setCentred(bool on) override { centred_ = on; }
     bool isCentred() const override { return centred_; }
-    // Indices outside 0 .. 4 give the last setting.
+    void setFontColour(std::int32_t index, std::uint8_t r, std::uint8_t g,
+                       std::uint8_t b) override {
+        fontSetting(index).setColour(r, g, b);
+    }
+    void setFontColour2(std::int32_t index, std::uint8_t r, std::uint8_t g,
+                        std::uint8_t b) override {
+        fontSetting(index).setColour2(r, g, b);
+    }
+    void setFontColour3(std::int32_t index, std::uint8_t r, std::uint8_t g,
+                        std::uint8_t b) override {
+        fontSetting(index).setColour3(r, g, b);
+    }
+    // Indices below 0 give the first setting, above 4 the last.
     gui::win::FontSetting& fontSetting(std::int32_t index) override;
 
 private:
