@@ -11,8 +11,11 @@ namespace {
 
 constexpr Colour kDot = rgb(53, 185, 56);
 
-void ellipse(HDC dc, std::int32_t from, std::int32_t to, Colour pen, Colour brush) {
-    system::win::GdiObject<HPEN> p(CreatePen(PS_SOLID, 4, pen));
+// insideFrame keeps the whole pen inside the bounds: a ring over the whole
+// surface would otherwise lose half its width at the edges.
+void ellipse(HDC dc, std::int32_t from, std::int32_t to, Colour pen, Colour brush,
+             bool insideFrame) {
+    system::win::GdiObject<HPEN> p(CreatePen(insideFrame ? PS_INSIDEFRAME : PS_SOLID, 4, pen));
     system::win::GdiObject<HBRUSH> b(CreateSolidBrush(brush));
     if (!p || !b)
         return;
@@ -42,9 +45,9 @@ void Thin::paintRadio(void* surface, void* scratchSurface, const Rect& rect, boo
         scratch = ownDc.get();
     }
     paint::fillRect(scratch, {0, 0, kScratchSize, kScratchSize}, background);
-    ellipse(scratch, 0, kScratchSize, frame_, background);
+    ellipse(scratch, 0, kScratchSize, frame_, background, true);
     if (checked)
-        ellipse(scratch, 12, 40, background, kDot);
+        ellipse(scratch, 12, 40, background, kDot, false);
     const std::int32_t height = rect.bottom - rect.top;
     const int oldMode = SetStretchBltMode(dc, HALFTONE);
     // Halftone stretching needs the brush origin set again afterwards.
