@@ -193,6 +193,16 @@ TEST(WindowFrame, CornersShapeFrameAndRegion) {
     EXPECT_EQ(lg.count({2, 14}), 0u);
     EXPECT_EQ(lg.count({18, 14}), 1u);
 
+    // Large corners at the bottom: the right one's middle rows start a pixel
+    // further in than the left one's mirror would.
+    Fills bottom;
+    windowFrameRects(r, 0, 2, kInk, bottom);
+    const Pixels bt = rasterize(bottom);
+    for (auto [x, y] : {std::pair{4, 14}, {2, 13}, {15, 14}, {17, 12}, {16, 13}, {19, 10}})
+        EXPECT_EQ(bt.count({x, y}), 1u) << x << "," << y;
+    for (auto [x, y] : {std::pair{5, 14}, {2, 11}, {14, 14}, {16, 12}, {15, 13}, {18, 10}})
+        EXPECT_EQ(bt.count({x, y}), 0u) << x << "," << y;
+
     const WindowShape topOnly = windowShape(2, 0);
     EXPECT_FALSE(topOnly.rectangular);
     EXPECT_EQ(topOnly.ellipse, 11);

@@ -52,23 +52,36 @@ void borderRects(const Rect& r, std::int32_t mode, std::int32_t cornerKind, Colo
 
 namespace {
 
+// One row of a corner: its distance from the top (or bottom) row, its start
+// measured from the left edge (or back from the right edge) and its width.
 struct Row {
-    std::int32_t dy, x, width;
+    std::int32_t dy, inset, width;
 };
 
-// Rows of one corner, with offsets from the top (or the bottom) row and
-// from the left edge; the right corners mirror them.
+struct Corner {
+    Row topLeft[5], topRight[5], bottomLeft[5], bottomRight[5];
+    int rows;
+};
+
+// The bottom right corner of the large kind is not quite the mirror of the
+// others: its third and fourth rows start one pixel further in.
+constexpr Corner kSmallCorner = {{{1, 0, 2}}, {{1, 2, 2}}, {{1, 0, 2}}, {{1, 2, 2}}, 1};
+constexpr Corner kLargeCorner = {
+    {{1, 0, 5}, {2, 0, 3}, {3, 0, 2}, {4, 0, 2}, {5, 0, 1}},
+    {{1, 5, 5}, {2, 3, 3}, {3, 2, 2}, {4, 2, 2}, {5, 1, 1}},
+    {{1, 0, 5}, {2, 0, 3}, {3, 0, 2}, {4, 0, 2}, {5, 0, 1}},
+    {{1, 5, 5}, {2, 4, 3}, {3, 3, 2}, {4, 2, 2}, {5, 1, 1}},
+    5};
+
 void cornerRows(const Rect& r, std::int32_t kind, bool top, Colour colour, Fills& out) {
-    static constexpr Row kSmall[] = {{1, 0, 2}};
-    static constexpr Row kLarge[] = {{1, 0, 5}, {2, 0, 3}, {3, 0, 2}, {4, 0, 2}, {5, 0, 1}};
-    const Row* rows = kind == 1 ? kSmall : kLarge;
-    const std::size_t count = kind == 1 ? std::size(kSmall) : std::size(kLarge);
-    const std::int32_t h = r.bottom - r.top;
-    for (std::size_t i = 0; i < count; ++i) {
-        const Row& row = rows[i];
-        const std::int32_t y = top ? r.top + row.dy : r.top + h - 1 - row.dy;
-        addFill(out, xywh(r.left + row.x, y, row.width, 1), colour);
-        addFill(out, xywh(r.right - row.x - row.width, y, row.width, 1), colour);
+    const Corner& c = kind == 1 ? kSmallCorner : kLargeCorner;
+    const Row* left = top ? c.topLeft : c.bottomLeft;
+    const Row* right = top ? c.topRight : c.bottomRight;
+    for (int i = 0; i < c.rows; ++i) {
+        const std::int32_t yl = top ? r.top + left[i].dy : r.bottom - 1 - left[i].dy;
+        const std::int32_t yr = top ? r.top + right[i].dy : r.bottom - 1 - right[i].dy;
+        addFill(out, xywh(r.left + left[i].inset, yl, left[i].width, 1), colour);
+        addFill(out, xywh(r.right - right[i].inset, yr, right[i].width, 1), colour);
     }
 }
 

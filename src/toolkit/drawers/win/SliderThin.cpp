@@ -4,6 +4,8 @@
 #include "toolkit/drawers/FrameGeometry.h"
 #include "toolkit/drawers/Glyphs.h"
 
+#include <algorithm>
+
 namespace s::gui::drawer::slider::win {
 
 namespace {
