@@ -85,6 +85,47 @@ TEST(Glyphs, TableOfNamesGivesTheirShapes) {
     }
 }
 
+// A glyph in a 12 x 12 box as text, '#' for a filled pixel.
+std::string mask12(const char16_t* name) {
+    Fills fills;
+    glyphRects(name, {0, 0, 12, 12}, kInk, fills);
+    const Pixels px = rasterize(fills);
+    std::string out;
+    for (int y = 0; y < 12; ++y) {
+        for (int x = 0; x < 12; ++x)
+            out += px.count({x, y}) ? '#' : '.';
+        out += '\n';
+    }
+    return out;
+}
+
+TEST(Glyphs, ArrowsAreTheirPixelMasks) {
+    EXPECT_EQ(mask12(u"#Up"), "............\n"
+                              "............\n"
+                              "............\n"
+                              ".....##.....\n"
+                              "....####....\n"
+                              "...######...\n"
+                              "..###..###..\n"
+                              ".###....###.\n"
+                              ".##......##.\n"
+                              "............\n"
+                              "............\n"
+                              "............\n");
+    EXPECT_EQ(mask12(u"#Play"), "............\n"
+                                ".##.........\n"
+                                ".####.......\n"
+                                ".######.....\n"
+                                ".########...\n"
+                                ".##########.\n"
+                                ".##########.\n"
+                                ".########...\n"
+                                ".######.....\n"
+                                ".####.......\n"
+                                ".##.........\n"
+                                "............\n");
+}
+
 TEST(Glyphs, ColourSwatchIsTheDigitsColourInABlackEdge) {
     Fills fills;
     ASSERT_TRUE(glyphRects(u"#Color-00FF0000", {0, 0, 16, 16}, kInk, fills));
