@@ -132,6 +132,35 @@ TEST(ThinDrawers, OutlinedTextGrowsAndShowsItsOutline) {
     EXPECT_EQ(h[1] - h[0], 1);
 }
 
+TEST(ThinDrawers, ComboAndGroupBoxDrawTheirFramesInTheirColours) {
+    MemorySurface surface(120, 60, kBlack);
+    Taken<combo::IThin> combo{takeThinCombo()};
+    combo->setFrameColour(176, 176, 176);
+    combo->paintCombo(surface.dc(), {0, 0, 100, 20}, kHoverNone, u"Daily", nullptr, true);
+    // The separator one pixel right of the text area (which ends at 85), and
+    // the drop arrow's first dot in the 10 pixels after it.
+    EXPECT_EQ(surface.at(86, 10), kCompFg);
+    EXPECT_EQ(surface.at(86, 1), kBlack);
+    EXPECT_EQ(surface.at(88, 8), kCompFg);
+    EXPECT_EQ(surface.at(92, 12), kCompFg);
+    EXPECT_EQ(surface.at(90, 6), kBlack);
+    // The button look: its left edge in the frame colour itself.
+    EXPECT_EQ(surface.at(0, 10), kCompFg);
+
+    Taken<groupbox::IThin> group{takeThinGroupBox()};
+    group->setBorderColour(200, 10, 10);
+    group->paintGroup(surface.dc(), {0, 24, 120, 60}, u"G", nullptr, 20, 12);
+    const COLORREF border = RGB(200, 10, 10);
+    // The top edge runs through the title's middle, with a gap for it.
+    EXPECT_EQ(surface.at(4, 29), border);
+    EXPECT_EQ(surface.at(25, 29), kBlack);
+    EXPECT_EQ(surface.at(50, 29), border);
+    EXPECT_EQ(surface.at(0, 45), border);
+    EXPECT_EQ(surface.at(119, 45), border);
+    EXPECT_EQ(surface.at(60, 59), border);
+    EXPECT_EQ(surface.at(60, 45), kBlack);
+}
+
 TEST(ThinDrawers, WindowShapeFollowsTheCorners) {
     Taken<window::IThin> frame{takeThinWindow()};
     EXPECT_TRUE(frame->isTransparent());
