@@ -2,6 +2,7 @@
 
 #include "foundation/objects/Pools.h"
 #include "skins/FallbackSkinTable.h"
+#include "skins/SkinDrawers.h"
 #include "skins/Skinner.h"
 #include "skins/ThinWindow.h"
 
@@ -11,6 +12,7 @@ ThinWindow* createSkin(const char16_t* name, const SkinComponents& components) {
     auto* skin = thread::take<ThinWindow>();
     skin->setName(name);
     skin->setColours(components);
+    buildThinDrawers(*skin);
     return skin;
 }
 

@@ -12,7 +12,8 @@ class ThinWindow;
 
 // A pooled ThinWindow the caller releases (or hands to a set), named and
 // coloured from 45 components in factory order; components outside
-// 0 .. 255 are clamped to the nearer end.
+// 0 .. 255 are clamped to the nearer end. Its drawers are built from those
+// colours (buildThinDrawers).
 ThinWindow* createSkin(const char16_t* name, const SkinComponents& components);
 
 // Makes a skin of the class the set holds and appends it with its name.

@@ -1,0 +1,32 @@
+#include "toolkit/drawers/win/ComboThin.h"
+
+#include "toolkit/drawers/ControlGeometry.h"
+#include "toolkit/drawers/Glyphs.h"
+
+namespace s::gui::drawer::combo::win {
+
+void Thin::paintCombo(void* surface, const Rect& rect, std::int32_t hoverState,
+                      const char16_t* text, const gui::win::Font* font, bool enabled) {
+    HDC dc = paint::dcOf(surface);
+    if (dc == nullptr || rect.empty())
+        return;
+    // The combo has one colour for its frame, enabled or not; a disabled
+    // combo shows that by its text.
+    button_.setNormalColour(redOf(frame_), greenOf(frame_), blueOf(frame_));
+    button_.setDisabledColour(redOf(frame_), greenOf(frame_), blueOf(frame_));
+    button_.paintButton(surface, rect, hoverState, nullptr, true, nullptr, enabled, false, false);
+    const Rect area = comboTextArea(rect, hoverState);
+    if (text != nullptr && text[0] != u'\0' && !area.empty()) {
+        std::int32_t w = 0, h = 0;
+        text_.measureText(surface, area, text, font, w, h);
+        const std::int32_t top = area.top + (area.bottom - area.top - h) / 2;
+        const Rect line{area.left, top, area.right, top + h};
+        text_.drawText(surface, line, text, font);
+    }
+    Fills fills;
+    addFill(fills, {area.right + 1, rect.top + 2, area.right + 2, rect.bottom - 2}, frame_);
+    glyphRects(u"#Down", comboArrowArea(rect, hoverState), frame_, fills);
+    paint::fillAll(dc, fills);
+}
+
+} // namespace s::gui::drawer::combo::win
