@@ -8,7 +8,6 @@
 #include <limits>
 #include <sstream>
 #include <string>
-#include <vector>
 
 using s::gui::counter::CounterBars;
 using s::gui::counter::CounterData;
@@ -87,24 +86,26 @@ public:
     std::ostringstream out;
 };
 
+// Samples added oldest first to a ring one longer, so that all of them show.
 struct Series {
-    std::vector<std::int64_t> oldestFirst;  // added in this order to a ring one longer
+    std::int64_t values[4];
+    std::int32_t count = 0;  // 0: no such series
     std::int64_t maximum = 1000;
     bool marksOnly = false;
     bool autoScale = false;
 };
 
 void fillSeries(CounterData& data, const Series& series) {
-    data.setCapacity(static_cast<std::int32_t>(series.oldestFirst.size()) + 1);
+    data.setCapacity(series.count + 1);
     data.setMaximum(series.maximum);
     data.setMarksOnly(series.marksOnly);
     data.setAutoScale(series.autoScale);
     data.setAutoScaleFloor(100);
-    // The first value lands in the slot the ring starts with; one more slot
-    // keeps the ring's length minus one samples on show.
+    // The first value lands in the slot the ring starts with, which the
+    // painter counts among the ones it leaves out.
     data.addSample(0);
-    for (std::int64_t value : series.oldestFirst)
-        data.addSample(value);
+    for (std::int32_t i = 0; i < series.count; ++i)
+        data.addSample(series.values[i]);
 }
 
 struct DrawCase {
@@ -112,45 +113,44 @@ struct DrawCase {
     Rect area;
     std::int32_t type;
     Series first;
-    std::vector<Series> second;  // none or one
+    Series second;
     bool swap;
-    std::string fills;
+    const char* fills;
 };
 
 TEST(CounterBars, DrawGeometry) {
     const DrawCase cases[] = {
-        {"level bars: series 2 over series 1", {10, 5, 210, 25}, 1, {{1000}}, {{{250}}}, false,
+        {"level bars: series 2 over series 1", {10, 5, 210, 25}, 1, {{1000}, 1}, {{250}, 1}, false,
          "(10,5,210,25)A(10,5,60,25)B"},
-        {"level bars swapped twice give back the colours", {10, 5, 210, 25}, 1, {{1000}},
-         {{{250}}}, true, "(10,5,210,25)B(10,5,60,25)A"},
-        {"level bar under one pixel draws nothing", {0, 0, 200, 10}, 1, {{4}}, {}, false, ""},
+        {"level bars with swapped colours", {10, 5, 210, 25}, 1, {{1000}, 1}, {{250}, 1}, true,
+         "(10,5,210,25)B(10,5,60,25)A"},
+        {"level bar under one pixel draws nothing", {0, 0, 200, 10}, 1, {{4}, 1}, {}, false, ""},
         {"level bars scale to the newest sample, series 2 too", {0, 0, 100, 10}, 1,
-         {{50, 400}, 1000, false, true}, {{{100}}}, false, "(0,0,100,10)A(0,0,25,10)B"},
+         {{50, 400}, 2, 1000, false, true}, {{100}, 1}, false, "(0,0,100,10)A(0,0,25,10)B"},
         {"history: newest on the right, a tiny sample keeps one pixel", {0, 0, 4, 100}, 0,
-         {{500, 1, 0, 1000}}, {}, false, "(3,0,4,100)A(1,99,2,100)A(0,50,1,100)A"},
-        {"history clips to the columns there are", {0, 0, 2, 10}, 0, {{1000, 1000, 500}}, {},
+         {{500, 1, 0, 1000}, 4}, {}, false, "(3,0,4,100)A(1,99,2,100)A(0,50,1,100)A"},
+        {"history clips to the columns there are", {0, 0, 2, 10}, 0, {{1000, 1000, 500}, 3}, {},
          false, "(1,5,2,10)A(0,0,1,10)A"},
-        {"history marks", {0, 0, 1, 100}, 0, {{500}, 1000, true}, {}, false, "(0,50,1,55)A"},
-        {"centred history rounds and centres", {0, 10, 2, 20}, 2, {{250, 350}}, {}, false,
+        {"history marks", {0, 0, 1, 100}, 0, {{500}, 1, 1000, true}, {}, false, "(0,50,1,55)A"},
+        {"centred history rounds and centres", {0, 10, 2, 20}, 2, {{250, 350}, 2}, {}, false,
          "(1,13,2,17)A(0,13,1,16)A"},
-        {"centred history marks at both ends", {0, 0, 1, 100}, 2, {{500}, 1000, true}, {}, false,
-         "(0,25,1,30)A(0,70,1,75)A"},
-        {"history of series 2 over series 1", {0, 0, 1, 10}, 0, {{1000}}, {{{500}}}, false,
+        {"centred history marks at both ends", {0, 0, 1, 100}, 2, {{500}, 1, 1000, true}, {},
+         false, "(0,25,1,30)A(0,70,1,75)A"},
+        {"history of series 2 over series 1", {0, 0, 1, 10}, 0, {{1000}, 1}, {{500}, 1}, false,
          "(0,0,1,10)A(0,5,1,10)B"},
-        {"empty area", {5, 5, 5, 50}, 1, {{1000}}, {}, false, ""},
-        {"negative area", {50, 50, 10, 10}, 0, {{1000}}, {}, false, ""},
-        {"empty scale", {0, 0, 10, 10}, 0, {{5}, 0}, {}, false, ""},
-        {"unknown type", {0, 0, 10, 10}, 7, {{5}}, {}, false, ""},
+        {"empty area", {5, 5, 5, 50}, 1, {{1000}, 1}, {}, false, ""},
+        {"negative area", {50, 50, 10, 10}, 0, {{1000}, 1}, {}, false, ""},
+        {"empty scale", {0, 0, 10, 10}, 0, {{5}, 1, 0}, {}, false, ""},
+        {"unknown type", {0, 0, 10, 10}, 7, {{5}, 1}, {}, false, ""},
     };
     CounterBars bars;
     for (const DrawCase& c : cases) {
         SCOPED_TRACE(c.name);
         CounterData first, second;
         fillSeries(first, c.first);
-        if (!c.second.empty())
-            fillSeries(second, c.second.front());
+        fillSeries(second, c.second);
         Recorder recorder;
-        bars.compute(c.area, c.type, &first, c.second.empty() ? nullptr : &second,
+        bars.compute(c.area, c.type, &first, c.second.count > 0 ? &second : nullptr,
                      {Recorder::kFirst, Recorder::kSecond}, c.swap, recorder);
         EXPECT_EQ(recorder.out.str(), c.fills);
     }
