@@ -42,6 +42,7 @@ void Counter::resetCounter() {
     defaultPainter_.clear();
     defaultPainter_.setColour1(0, 0, 0);
     setPileLayout();
+    // The button-face colour, shown only once the counter is made opaque.
     setBackgroundSystem(false);
     setBackgroundTransparent(false);
 }
