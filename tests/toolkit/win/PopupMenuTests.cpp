@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 using s::gui::IPopupMenu;
@@ -107,6 +108,9 @@ TEST(PopupMenu, ARightClickOpensTheContextMenuAndTheKeyboardChoiceReachesItsList
     RECT r = s::test::rectOf(window->handle());
     click(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, r.left + 60, r.top + 80);
     Sleep(400);
+    // Keeps the open menu on the display for a screenshot when asked to.
+    if (const char* hold = std::getenv("TARNWICK_TEST_HOLD_MS"))
+        Sleep(static_cast<DWORD>(std::atoi(hold)));
     // Down to the first entry, past the separator to the second, and choose.
     key(VK_DOWN);
     key(VK_DOWN);
