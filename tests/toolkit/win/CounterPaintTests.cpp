@@ -25,10 +25,8 @@ HWND handleOf(Counter* counter) {
 }
 
 Colour pixel(HWND hwnd, int x, int y) {
-    HDC dc = GetDC(hwnd);
-    COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(hwnd, dc);
-    return static_cast<Colour>(c);
+    s::system::win::WindowDc dc(hwnd);
+    return static_cast<Colour>(GetPixel(dc.get(), x, y));
 }
 
 Basic* makePainter() {
