@@ -170,6 +170,12 @@ PopupMenu* PopupMenu::findHolder(std::int32_t commandId, std::int32_t& position)
     return nullptr;
 }
 
+MenuItem* PopupMenu::findItem(std::int32_t commandId, PopupMenu*& holder,
+                              std::int32_t& position) {
+    holder = findHolder(commandId, position);
+    return holder != nullptr ? holder->items_[static_cast<std::size_t>(position)] : nullptr;
+}
+
 std::int32_t PopupMenu::subMenuPosition(const PopupMenu* subMenu) const {
     auto it = std::find(subMenus_.begin(), subMenus_.end(), subMenu);
     if (it == subMenus_.end())

@@ -80,6 +80,9 @@ private:
     void applyMarks(std::int32_t position, const menuitem::MenuItem* item);
     // The menu holding commandId (this one or a sub-menu) and its position there.
     PopupMenu* findHolder(std::int32_t commandId, std::int32_t& position);
+    // The item with commandId here or in a sub-menu, null when none has it.
+    menuitem::MenuItem* findItem(std::int32_t commandId, PopupMenu*& holder,
+                                 std::int32_t& position);
     std::int32_t subMenuPosition(const PopupMenu* subMenu) const;
     void titleChanged();
     void adoptLocalizer(lang::Localizer* localizer);

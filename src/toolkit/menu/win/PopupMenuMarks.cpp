@@ -65,17 +65,18 @@ void PopupMenu::adoptLocalizer(lang::Localizer* localizer) {
 }
 
 bool PopupMenu::isItemChecked(std::int32_t commandId) {
+    PopupMenu* holder;
     std::int32_t position;
-    PopupMenu* holder = findHolder(commandId, position);
-    return holder != nullptr && holder->items_[static_cast<std::size_t>(position)]->isChecked();
+    MenuItem* item = findItem(commandId, holder, position);
+    return item != nullptr && item->isChecked();
 }
 
 bool PopupMenu::setItemChecked(std::int32_t commandId, bool checked) {
+    PopupMenu* holder;
     std::int32_t position;
-    PopupMenu* holder = findHolder(commandId, position);
-    if (holder == nullptr)
+    MenuItem* item = findItem(commandId, holder, position);
+    if (item == nullptr)
         return false;
-    MenuItem* item = holder->items_[static_cast<std::size_t>(position)];
     if (item->isChecked() == checked)
         return true;
     item->setChecked(checked);
@@ -85,22 +86,22 @@ bool PopupMenu::setItemChecked(std::int32_t commandId, bool checked) {
 }
 
 bool PopupMenu::setItemText(std::int32_t commandId, const char16_t* text) {
+    PopupMenu* holder;
     std::int32_t position;
-    PopupMenu* holder = findHolder(commandId, position);
-    if (holder == nullptr)
+    MenuItem* item = findItem(commandId, holder, position);
+    if (item == nullptr)
         return false;
-    MenuItem* item = holder->items_[static_cast<std::size_t>(position)];
     item->setText(text);
     holder->setNativeText(position, item->getShownText());
     return true;
 }
 
 bool PopupMenu::setItemTextId(std::int32_t commandId, std::int32_t textId) {
+    PopupMenu* holder;
     std::int32_t position;
-    PopupMenu* holder = findHolder(commandId, position);
-    if (holder == nullptr)
+    MenuItem* item = findItem(commandId, holder, position);
+    if (item == nullptr)
         return false;
-    MenuItem* item = holder->items_[static_cast<std::size_t>(position)];
     item->setTextId(textId);
     if (item->getLocalizer() == nullptr)
         item->setLocalizer(holder->localizer_);
