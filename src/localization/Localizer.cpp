@@ -115,6 +115,13 @@ void Localizer::makeCurrent(LangPack* language) {
 
 void Localizer::addListener(gui::events::IEventListener* listener) { listeners_.add(listener); }
 
+void Localizer::removeListener(gui::events::IEventListener* listener) {
+    for (std::uint32_t i = listeners_.length(); i-- > 0;) {
+        if (listeners_.at(i) == listener)
+            listeners_.remove(i, 1);
+    }
+}
+
 const str::StrBuffer& Localizer::getText(std::int32_t id) const {
     static const str::StrBuffer empty;
     const LangPack* language = currentLanguage();

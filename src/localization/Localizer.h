@@ -72,8 +72,11 @@ public:
     // Makes the language at index current (an index outside the pack
     // changes nothing).
     void selectLanguageAt(std::int32_t index);
-    // Not owned; no duplicate check, no removal.
+    // Not owned; no duplicate check.
     void addListener(gui::events::IEventListener* listener);
+    // Every registration of listener; for listeners that go away before the
+    // localizer (a released menu).
+    void removeListener(gui::events::IEventListener* listener);
 
     // The current language's text for id, or the empty string for an
     // identifier not in the pack. Valid as long as the localizer.

@@ -45,6 +45,7 @@ Window::Window() {
 Window::~Window() {
     stopThread();
     releaseOwnedIcons();
+    releaseOwnedContextMenu();
     if (frameDrawer_ != nullptr && frameDrawerOwned_)
         frameDrawer_->release();
 }

@@ -29,9 +29,9 @@ namespace s::gui::win {
 // its native window, owned by a hidden InvisibleWindow, lives on a
 // user-interface thread of the window's own, which every event is raised on.
 //
-// Still without a counterpart in the toolkit, and so only stored: the menu
-// bar, tray and context menus (nothing opens them yet), the status bar and
-// the skin holder's painters. The application window is told about state
+// Still without a counterpart in the toolkit, and so only stored: the status
+// bar and the skin holder's painters. The context and tray menus open on a
+// right click; the menu bar only takes part in running commands. The application window is told about state
 // changes when it offers app::IWindowState.
 class Window : public Box, public IWindow, private INativeWindowHandler {
 public:
@@ -325,6 +325,9 @@ private:
     void onWheel(WPARAM wParam, LPARAM lParam);
     void onMiddleButtonDown();
     void onRightButtonDown();
+    // True when one of the window's menus held the command and ran it.
+    bool onMenuCommand(std::int32_t commandId);
+    void releaseOwnedContextMenu();
     void onEndSession(bool ending, LPARAM flags);
     void paintWithDrawer(HWND hwnd);
     void runCloseSequence();

@@ -3,6 +3,9 @@
 
 #include "toolkit/win/Window.h"
 
+#include "toolkit/menu/IMenuBar.h"
+#include "toolkit/menu/IPopupMenu.h"
+#include "toolkit/menu/win/PopupMenu.h"
 #include "toolkit/native/NativePeerFactory.h"
 
 #include <windowsx.h>
@@ -52,6 +55,16 @@ LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_CLOSE:
         runCloseSequence();
         return 0;
+    case WM_COMMAND:
+        // Menu picks carry no control; a control's notification goes back to it.
+        if (lParam == 0 && onMenuCommand(LOWORD(wParam)))
+            return 0;
+        break;
+    case WM_INITMENUPOPUP:
+        if (HWND recorded = PopupMenu::ownerOf(reinterpret_cast<HMENU>(wParam));
+            recorded != nullptr && recorded != hwnd && IsWindow(recorded))
+            return SendMessageW(recorded, message, wParam, lParam);
+        break;
     case WM_SYSCOMMAND:
         if ((wParam & kSystemCommandMask) == SC_CLOSE && closeIconizes_ && !iconized_) {
             iconize();
@@ -193,10 +206,31 @@ void Window::onEndSession(bool ending, LPARAM flags) {
 
 void Window::onRightButtonDown() {
     raise(kRightButtonDown);
-    // Opening the menu belongs to the popup menu, which the toolkit does not
-    // have yet; its listeners hear of the click all the same.
-    if (contextMenu_ != nullptr)
-        raise(kRightClickMenu);
+    if (contextMenu_ == nullptr)
+        return;
+    raise(kRightClickMenu);
+    // A listener of the event may have taken the menu away.
+    if (contextMenu_ == nullptr)
+        return;
+    POINT cursor;
+    GetCursorPos(&cursor);
+    contextMenu_->open(cursor.x, cursor.y, this);
+}
+
+// The menu bar first, then the tray menu, then the context menu: the first
+// that holds the command runs it.
+bool Window::onMenuCommand(std::int32_t commandId) {
+    if (menuBar_ != nullptr && menuBar_->hasItem(commandId)) {
+        menuBar_->runCommand(commandId);
+        return true;
+    }
+    for (IPopupMenu* menu : {trayMenu_, contextMenu_}) {
+        if (menu != nullptr && menu->hasItem(commandId)) {
+            menu->runCommand(commandId);
+            return true;
+        }
+    }
+    return false;
 }
 
 void Window::onMiddleButtonDown() {

@@ -10,6 +10,7 @@
 #include "toolkit/IWindowState.h"
 #include "toolkit/box/IBox.h"
 #include "toolkit/drawers/IDrawer.h"
+#include "toolkit/menu/IPopupMenu.h"
 
 namespace s::gui::win {
 
@@ -130,8 +131,19 @@ void Window::setFrameDrawer(drawer::IDrawer* drawer, bool owned) {
 }
 
 void Window::setContextMenu(IPopupMenu* menu, bool owned) {
+    if (menu != contextMenu_)
+        releaseOwnedContextMenu();
     contextMenu_ = menu;
     contextMenuOwned_ = owned;
+}
+
+void Window::releaseOwnedContextMenu() {
+    if (contextMenuOwned_) {
+        if (auto* pooled = dynamic_cast<thread::IPoolable*>(contextMenu_))
+            pooled->release();
+    }
+    contextMenu_ = nullptr;
+    contextMenuOwned_ = false;
 }
 
 // The window takes its state from the application window; the icons made

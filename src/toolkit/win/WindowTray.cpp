@@ -4,6 +4,7 @@
 #include "toolkit/win/Window.h"
 
 #include "foundation/strings/win/WideText.h"
+#include "toolkit/menu/IPopupMenu.h"
 
 #include <shellapi.h>
 
@@ -115,7 +116,14 @@ void Window::onTrayMessage(LPARAM lParam) {
         raise(kTrayLeftClick);
     } else if (mouse == WM_RBUTTONDOWN && trayMenu_ != nullptr) {
         raise(kTrayRightClick);
-        // The tray menu opens here once the toolkit has popup menus.
+        if (trayMenu_ == nullptr)
+            return;
+        // A menu opened for a window that is not in the foreground stays
+        // open when the user clicks elsewhere.
+        SetForegroundWindow(hwnd_);
+        POINT cursor;
+        GetCursorPos(&cursor);
+        trayMenu_->openAbove(cursor.x, cursor.y, this);
         SetForegroundWindow(hwnd_);
     }
 }

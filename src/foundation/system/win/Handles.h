@@ -89,6 +89,10 @@ template <class T> struct GdiHandle : NullIsEmpty<T> {
     static void free(T value) { DeleteObject(value); }
 };
 
+struct MenuObject : NullIsEmpty<HMENU> {
+    static void free(Type value) { DestroyMenu(value); }
+};
+
 template <class T> struct LocalBlock : NullIsEmpty<T> {
     static void free(T value) { LocalFree(value); }
 };
@@ -103,6 +107,9 @@ using RegKey = Owned<detail::RegistryKey>;
 using Icon = Owned<detail::IconObject>;
 // A device context made by CreateCompatibleDC (or CreateDC), deleted with DeleteDC.
 using CreatedDc = Owned<detail::MemoryDc>;
+// A menu made by CreatePopupMenu. Destroying it destroys the sub-menus
+// still attached to it: detach those that have owners of their own first.
+using Menu = Owned<detail::MenuObject>;
 // A pen, brush, font, bitmap or region, deleted with DeleteObject.
 template <class T> using GdiObject = Owned<detail::GdiHandle<T>>;
 using Bitmap = GdiObject<HBITMAP>;

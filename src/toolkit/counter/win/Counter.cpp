@@ -1,0 +1,200 @@
+#include "toolkit/counter/win/Counter.h"
+
+#include "foundation/objects/Pools.h"
+#include "toolkit/native/NativePeerFactory.h"
+#include "toolkit/win/HwndPeer.h"
+
+namespace s::gui::win {
+
+Counter::Counter() {
+    resetCounter();
+}
+
+Counter::~Counter() {
+    unhookWindow();
+    releaseOwnedPainter();
+}
+
+base::IObject* Counter::newInstance() const {
+    return thread::take<Counter>();
+}
+
+void Counter::release() {
+    thread::giveBack(this);
+}
+
+void Counter::clear() {
+    unhookWindow();
+    Box::clear();
+    releaseOwnedPainter();
+    series1_.clear();
+    series2_.clear();
+    backBuffer_.release();
+    resetCounter();
+}
+
+void Counter::resetCounter() {
+    content_ = nullptr;
+    showSeries2_ = false;
+    graphType_ = 0;
+    marginLeft_ = marginTop_ = marginRight_ = marginBottom_ = 0;
+    swapColours_ = false;
+    defaultPainter_.clear();
+    defaultPainter_.setColour1(0, 0, 0);
+    setPileLayout();
+    // The button-face colour, shown only once the counter is made opaque.
+    setBackgroundSystem(false);
+    setBackgroundTransparent(false);
+}
+
+void Counter::setParent(IContainer* parent) {
+    unhookWindow();
+    Box::setParent(parent);
+    hookWindow();
+}
+
+// The box's window is a plain child of the toolkit's class; the counter
+// takes its messages from here on.
+void Counter::hookWindow() {
+    HWND hwnd = HwndPeer::handleOf(nativePeer());
+    if (hwnd == nullptr)
+        return;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
+                      reinterpret_cast<LONG_PTR>(static_cast<INativeWindowHandler*>(this)));
+    hooked_ = hwnd;
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+void Counter::unhookWindow() {
+    if (hooked_ != nullptr && IsWindow(hooked_))
+        detachHandler(hooked_);
+    hooked_ = nullptr;
+    backBuffer_.release();
+}
+
+void Counter::setContent(IComponent* component) {
+    if (component == content_)
+        return;
+    IComponent* old = content_;
+    content_ = nullptr;
+    if (old != nullptr)
+        remove(old, true);
+    content_ = component;
+    if (component != nullptr)
+        add(component);
+    repaint();
+}
+
+void Counter::releaseOwnedPainter() {
+    if (painter_ != nullptr && painterOwned_)
+        painter_->release();
+    painter_ = nullptr;
+    painterOwned_ = false;
+}
+
+void Counter::setDrawer(drawer::ICounter* painter, bool owned) {
+    if (painter != painter_)
+        releaseOwnedPainter();
+    painter_ = painter;
+    painterOwned_ = painter != nullptr && owned;
+    repaint();
+}
+
+void Counter::setDrawer(drawer::IDrawer* drawer, bool owned) {
+    if (auto* painter = dynamic_cast<drawer::ICounter*>(drawer)) {
+        setDrawer(painter, owned);
+        return;
+    }
+    if (drawer != nullptr && owned)
+        drawer->release();
+}
+
+drawer::ICounter* Counter::getDrawer() {
+    return painter_ != nullptr ? painter_ : &defaultPainter_;
+}
+
+void Counter::setGraphType(std::int32_t type) {
+    graphType_ = type;
+    repaint();
+}
+
+void Counter::setMargins(std::int32_t left, std::int32_t top, std::int32_t right,
+                         std::int32_t bottom) {
+    marginLeft_ = left;
+    marginTop_ = top;
+    marginRight_ = right;
+    marginBottom_ = bottom;
+    repaint();
+}
+
+void Counter::setShowSeries2(bool on) {
+    showSeries2_ = on;
+    repaint();
+}
+
+void Counter::releaseBackBuffer() {
+    backBuffer_.release();
+    if (auto* box = dynamic_cast<IBox*>(content_))
+        box->releaseBackBuffer();
+    else if (auto* counter = dynamic_cast<ICounter*>(content_))
+        counter->releaseBackBuffer();
+}
+
+bool Counter::toggleColourSwap() {
+    swapColours_ = !swapColours_;
+    repaint();
+    return swapColours_;
+}
+
+LRESULT Counter::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                               bool& handled) {
+    handled = true;
+    switch (message) {
+    case WM_ERASEBKGND:
+        // Painted whole through the back buffer.
+        return 1;
+    case WM_PAINT:
+        paintNow(hwnd);
+        return 0;
+    case WM_NCHITTEST:
+        // Clicks fall through to the window behind the meter.
+        return HTTRANSPARENT;
+    case WM_MOUSEWHEEL:
+        if (HWND target = HwndPeer::handleOf(content_ != nullptr ? peerOf(content_) : nullptr))
+            return SendMessageW(target, message, wParam, lParam);
+        break;
+    default:
+        break;
+    }
+    handled = false;
+    return 0;
+}
+
+void Counter::paintNow(HWND hwnd) {
+    PAINTSTRUCT ps;
+    HDC screen = BeginPaint(hwnd, &ps);
+    if (screen == nullptr)
+        return;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    HDC buffer = backBuffer_.fit(screen, client.right, client.bottom);
+    if (buffer != nullptr) {
+        // Behind a transparent meter shows its parent's colour.
+        IContainer* parent = getParent();
+        std::uint32_t background =
+            isBackgroundTransparent() && parent != nullptr ? parent->getBackground() : getBackground();
+        SetDCBrushColor(buffer, static_cast<COLORREF>(background));
+        FillRect(buffer, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        getDrawer()->draw(buffer, marginLeft_, marginTop_, client.right - marginRight_,
+                          client.bottom - marginBottom_, graphType_, &series1_,
+                          showSeries2_ ? &series2_ : nullptr, swapColours_);
+        if (content_ != nullptr && content_->isShowing()) {
+            std::int32_t x = content_->getX(), y = content_->getY();
+            ExcludeClipRect(screen, x, y, x + content_->getWidth(), y + content_->getHeight());
+        }
+        BitBlt(screen, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+    }
+    EndPaint(hwnd, &ps);
+}
+
+} // namespace s::gui::win

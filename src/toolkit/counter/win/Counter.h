@@ -1,0 +1,89 @@
+#pragma once
+
+#include "toolkit/box/Box.h"
+#include "toolkit/counter/CounterData.h"
+#include "toolkit/counter/ICounter.h"
+#include "toolkit/drawers/win/CounterBasic.h"
+#include "toolkit/win/BackBuffer.h"
+#include "toolkit/win/NativeWindowClass.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace s::gui::win {
+
+// The counter meter: a box holding at most one content component, laid out
+// as a pile, in front of bars its painter draws from two series. Its window
+// paints through a back buffer, lets clicks fall through to what is behind
+// it and hands the wheel to its content.
+class Counter final : public Box, public ICounter, private INativeWindowHandler {
+public:
+    Counter();
+    ~Counter() override;
+
+    const char16_t* getClassName() const override { return u"s_gui_win_Counter"; }
+    base::IObject* newInstance() const override;
+    void release() override;
+    void clear() override;
+
+    void setParent(IContainer* parent) override;
+
+    // IContainer
+    void doLayout() override { Box::doLayout(); }
+    layout::ILayoutManager* getLayout() override { return Box::getLayout(); }
+
+    // ICounter
+    void setLayout(layout::ILayoutManager* manager) override { Box::setLayout(manager); }
+    using Box::setFixedHeight;
+    using Box::setFixedWidth;
+    using Box::setPercentHeight;
+    using Box::setPercentWidth;
+    void setPercentWidth(std::int32_t p) override { Box::setPercentWidth(p, true); }
+    void setPercentHeight(std::int32_t p) override { Box::setPercentHeight(p, true); }
+    void setFixedWidth(std::int32_t w) override { Box::setFixedWidth(w, true); }
+    void setFixedHeight(std::int32_t h) override { Box::setFixedHeight(h, true); }
+    IComponent* getContent() const override { return content_; }
+    void setContent(IComponent* component) override;
+    void setDrawer(drawer::ICounter* painter, bool owned) override;
+    // A box drawer that is not a counter painter is refused (and given back
+    // when it was handed over).
+    void setDrawer(drawer::IDrawer* drawer, bool owned) override;
+    drawer::ICounter* getDrawer() override;
+    void setGraphType(std::int32_t type) override;
+    void setMargins(std::int32_t left, std::int32_t top, std::int32_t right,
+                    std::int32_t bottom) override;
+    counter::CounterData* getSeries1() override { return &series1_; }
+    counter::CounterData* getSeries2() override { return &series2_; }
+    void setShowSeries2(bool on) override;
+    void releaseBackBuffer() override;
+    bool toggleColourSwap() override;
+
+    std::int32_t getGraphType() const { return graphType_; }
+    bool isColourSwapped() const { return swapColours_; }
+
+private:
+    LRESULT handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                          bool& handled) override;
+    void paintNow(HWND hwnd);
+    void hookWindow();
+    void unhookWindow();
+    void releaseOwnedPainter();
+    void resetCounter();
+
+    IComponent* content_ = nullptr;
+    counter::CounterData series1_;
+    counter::CounterData series2_;
+    bool showSeries2_ = false;
+    std::int32_t graphType_ = 0;
+    std::int32_t marginLeft_ = 0, marginTop_ = 0, marginRight_ = 0, marginBottom_ = 0;
+    bool swapColours_ = false;
+    drawer::ICounter* painter_ = nullptr;
+    bool painterOwned_ = false;
+    // Used while no painter is set: black bars over a transparent background.
+    drawer::counter::win::Basic defaultPainter_;
+    BackBuffer backBuffer_;
+    HWND hooked_ = nullptr;
+};
+
+} // namespace s::gui::win
