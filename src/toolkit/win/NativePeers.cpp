@@ -1,6 +1,7 @@
 #include "toolkit/win/NativePeers.h"
 
 #include "foundation/strings/win/WideText.h"
+#include "toolkit/box/Box.h"
 #include "toolkit/component/IComponent.h"
 #include "toolkit/win/NativeWindowClass.h"
 
@@ -12,6 +13,10 @@ namespace {
 constexpr UINT kKeepZ = SWP_NOZORDER | SWP_NOACTIVATE;
 } // namespace
 
+ChildPeer::ChildPeer(IComponent& component)
+    : container_(component.isContainer()), component_(&component),
+      box_(dynamic_cast<Box*>(&component)) {}
+
 bool ChildPeer::create(INativePeer* parent) {
     if (hwnd_ != nullptr)
         return true;
@@ -19,7 +24,8 @@ bool ChildPeer::create(INativePeer* parent) {
     DWORD style = parentHwnd != nullptr ? WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN : WS_POPUP;
     // Tab and arrow keys move between the controls inside a container.
     DWORD exStyle = container_ ? WS_EX_CONTROLPARENT : 0;
-    hwnd_ = createToolkitWindow(exStyle, L"", style, 0, 0, 0, 0, parentHwnd, nullptr);
+    INativeWindowHandler* handler = component_ != nullptr ? this : nullptr;
+    hwnd_ = createToolkitWindow(exStyle, L"", style, 0, 0, 0, 0, parentHwnd, handler);
     if (hwnd_ == nullptr) {
         reportCreationFailure();
         return false;
@@ -28,12 +34,22 @@ bool ChildPeer::create(INativePeer* parent) {
 }
 
 void ChildPeer::destroy() {
-    if (hwnd_ == nullptr)
-        return;
-    // Gone already when the parent's window was destroyed first.
-    if (IsWindow(hwnd_))
-        DestroyWindow(hwnd_);
+    backBuffer_.release();
+    trackingLeave_ = false;
+    HWND hwnd = hwnd_;
     hwnd_ = nullptr;
+    // Gone already when the parent's window was destroyed first.
+    if (hwnd == nullptr || !IsWindow(hwnd))
+        return;
+    if (component_ != nullptr) {
+        // A handle that no longer carries this peer names another window by
+        // now; it is not this peer's to destroy.
+        auto* mine = static_cast<INativeWindowHandler*>(this);
+        if (GetWindowLongPtrW(hwnd, GWLP_USERDATA) != reinterpret_cast<LONG_PTR>(mine))
+            return;
+        detachHandler(hwnd);
+    }
+    DestroyWindow(hwnd);
 }
 
 void ChildPeer::place(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, UINT flags,
@@ -97,7 +113,7 @@ void ChildPeer::setAcceptFiles(bool accept) {
 }
 
 std::unique_ptr<INativePeer> WindowsPeerFactory::makePeer(IComponent& component) {
-    return std::make_unique<ChildPeer>(component.isContainer());
+    return std::make_unique<ChildPeer>(component);
 }
 
 // GetSysColor's COLORREF keeps red in the low byte, as the toolkit does.

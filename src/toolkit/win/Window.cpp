@@ -31,6 +31,14 @@ void initialiseThreadPlatform() {
         CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
                              RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
 }
+// Tab and Shift+Tab move the focus between the tab stops of the window's
+// controls, through the platform's dialog navigation, which descends into
+// the boxes (they are control parents). Only the Tab key goes that way: the
+// window keeps Enter, Escape and the arrows for its key listeners.
+bool isTabKey(const MSG& msg) {
+    return (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_CHAR) &&
+           msg.wParam == VK_TAB;
+}
 } // namespace
 
 Window::Window() {
@@ -97,8 +105,11 @@ DWORD WINAPI Window::threadMain(void* parameter) {
     // From here on the window object may be gone once the loop ends: the
     // destroy message and the quit request are the last things it sees.
     if (created) {
+        HWND window = self->hwnd_;
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            if (isTabKey(msg) && IsWindow(window) && IsDialogMessageW(window, &msg))
+                continue;
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }

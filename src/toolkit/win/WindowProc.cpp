@@ -4,6 +4,7 @@
 #include "toolkit/win/Window.h"
 
 #include "toolkit/native/NativePeerFactory.h"
+#include "toolkit/win/NativePeers.h"
 
 #include <windowsx.h>
 
@@ -69,15 +70,10 @@ LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         break;
     case WM_ERASEBKGND:
         // Painted whole, through the back buffer, with the client.
-        if (frameDrawer_ != nullptr)
-            return 1;
-        break;
+        return 1;
     case WM_PAINT:
-        if (frameDrawer_ != nullptr) {
-            paintWithDrawer(hwnd);
-            return 0;
-        }
-        break;
+        paintClient(hwnd);
+        return 0;
     case WM_NCACTIVATE:
         if (frameDrawer_ != nullptr)
             return TRUE;
@@ -127,6 +123,9 @@ LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         break;
     case WM_MOUSEWHEEL:
         onWheel(wParam, lParam);
+        return 0;
+    case kWheelPassedUpMessage:
+        raiseWheel(wParam);
         return 0;
     case WM_KEYDOWN:
         lastKey_ = static_cast<std::int32_t>(wParam);
@@ -219,6 +218,10 @@ void Window::onWheel(WPARAM wParam, LPARAM lParam) {
             return;
         }
     }
+    raiseWheel(wParam);
+}
+
+void Window::raiseWheel(WPARAM wParam) {
     if (windowListeners_[IWindow::kWheel - 1].length() == 0)
         return;
     UINT lines = 3;
