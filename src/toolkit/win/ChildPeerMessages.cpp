@@ -59,6 +59,14 @@ LRESULT ChildPeer::handleMessage(HWND, UINT message, WPARAM wParam, LPARAM lPara
     return 0;
 }
 
+namespace {
+// Only a hover colour or a paint listener shows the hover state.
+void repaintHover(Box& box, HWND hwnd) {
+    if (box.isHoverColourOn() || box.hasListeners(Box::kPainting))
+        InvalidateRect(hwnd, nullptr, FALSE);
+}
+} // namespace
+
 // The platform reports the leave once the cursor is off the client area
 // (or over a child window); only the change of state repaints. The mouse
 // is not captured: a capture would take the clicks from the box's children.
@@ -66,17 +74,16 @@ void ChildPeer::onMouseMove() {
     if (box_->isClickThrough() || box_->isHovering())
         return;
     TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
-    trackingLeave_ = TrackMouseEvent(&track) != FALSE;
+    TrackMouseEvent(&track);
     box_->setHovering(true);
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    repaintHover(*box_, hwnd_);
 }
 
 void ChildPeer::onMouseLeave() {
-    trackingLeave_ = false;
     if (!box_->isHovering())
         return;
     box_->setHovering(false);
-    InvalidateRect(hwnd_, nullptr, FALSE);
+    repaintHover(*box_, hwnd_);
 }
 
 // The first child box under the cursor takes the step; else the box's own

@@ -35,7 +35,6 @@ bool ChildPeer::create(INativePeer* parent) {
 
 void ChildPeer::destroy() {
     backBuffer_.release();
-    trackingLeave_ = false;
     HWND hwnd = hwnd_;
     hwnd_ = nullptr;
     // Gone already when the parent's window was destroyed first.

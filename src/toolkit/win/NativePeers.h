@@ -75,13 +75,12 @@ private:
     Box* box_ = nullptr;
     HWND hwnd_ = nullptr;
     MemDC backBuffer_;
-    bool trackingLeave_ = false;
 };
 
 // Sent by a box to its top-level window with a wheel step that no box under
 // the cursor took: the window raises its own wheel event without offering
 // the step to its children again.
-inline constexpr UINT kWheelPassedUpMessage = WM_APP + 3;
+inline constexpr UINT kWheelPassedUpMessage = WM_APP + 64;
 
 // Makes the child peers and answers the system colours from the platform.
 class WindowsPeerFactory final : public INativePeerFactory {

@@ -31,6 +31,7 @@ void initialiseThreadPlatform() {
         CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
                              RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
 }
+
 // Tab and Shift+Tab move the focus between the tab stops of the window's
 // controls, through the platform's dialog navigation, which descends into
 // the boxes (they are control parents). Only the Tab key goes that way: the
