@@ -3,8 +3,8 @@
 #include "localization/Localizer.h"
 #include "toolkit/ISkinHolder.h"
 #include "toolkit/component/IContainer.h"
-#include "toolkit/window/IWindow.h"
 #include "toolkit/native/NativePeerFactory.h"
+#include "toolkit/window/IWindow.h"
 
 #include <algorithm>
 #include <utility>

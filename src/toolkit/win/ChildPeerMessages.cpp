@@ -14,8 +14,7 @@
 
 namespace s::gui::win {
 
-LRESULT ChildPeer::handleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam,
-                                 bool& handled) {
+LRESULT ChildPeer::handleMessage(HWND, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
     handled = true;
     switch (message) {
     case WM_ERASEBKGND:

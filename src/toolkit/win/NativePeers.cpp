@@ -4,6 +4,7 @@
 #include "toolkit/box/Box.h"
 #include "toolkit/component/IComponent.h"
 #include "toolkit/win/NativeWindowClass.h"
+#include "toolkit/win/UrlDropTarget.h"
 
 #include <shellapi.h>
 
@@ -15,7 +16,8 @@ constexpr UINT kKeepZ = SWP_NOZORDER | SWP_NOACTIVATE;
 
 ChildPeer::ChildPeer(IComponent& component)
     : container_(component.isContainer()), component_(&component),
-      box_(dynamic_cast<Box*>(&component)) {}
+      box_(dynamic_cast<Box*>(&component)) {
+}
 
 bool ChildPeer::create(INativePeer* parent) {
     if (hwnd_ != nullptr)
@@ -35,6 +37,7 @@ bool ChildPeer::create(INativePeer* parent) {
 
 void ChildPeer::destroy() {
     backBuffer_.release();
+    setAcceptUrls(false);
     HWND hwnd = hwnd_;
     hwnd_ = nullptr;
     // Gone already when the parent's window was destroyed first.
@@ -109,6 +112,16 @@ void ChildPeer::setText(const char16_t* text) {
 void ChildPeer::setAcceptFiles(bool accept) {
     if (hwnd_ != nullptr)
         DragAcceptFiles(hwnd_, accept);
+}
+
+void ChildPeer::setAcceptUrls(bool accept) {
+    if (accept && urlTarget_ == nullptr && hwnd_ != nullptr && box_ != nullptr) {
+        urlTarget_ = UrlDropTarget::registerFor(hwnd_, *box_);
+    } else if (!accept && urlTarget_ != nullptr) {
+        urlTarget_->revoke(hwnd_);
+        urlTarget_->Release();
+        urlTarget_ = nullptr;
+    }
 }
 
 std::unique_ptr<INativePeer> WindowsPeerFactory::makePeer(IComponent& component) {

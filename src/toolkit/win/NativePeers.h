@@ -10,6 +10,7 @@
 namespace s::gui::win {
 
 class Box;
+class UrlDropTarget;
 
 // The native window of a box, spacer or label: a child window of the
 // toolkit's class under the parent's window (a hidden pop-up when there is no
@@ -43,8 +44,8 @@ public:
     bool screenPosition(std::int32_t& x, std::int32_t& y) override;
     void setText(const char16_t* text) override;
     void setAcceptFiles(bool accept) override;
-    // URL drops need an OLE drop target, which the toolkit does not have yet.
-    void setAcceptUrls(bool) override {}
+    // Registers or revokes the box's OLE drop target for URLs.
+    void setAcceptUrls(bool accept) override;
     MemDC* backBuffer() override { return backBuffer_.dc() != nullptr ? &backBuffer_ : nullptr; }
     void releaseBackBuffer() override { backBuffer_.release(); }
 
@@ -74,6 +75,7 @@ private:
     IComponent* component_ = nullptr;
     Box* box_ = nullptr;
     HWND hwnd_ = nullptr;
+    UrlDropTarget* urlTarget_ = nullptr;
     MemDC backBuffer_;
 };
 

@@ -12,6 +12,7 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <ole2.h>
 
 namespace s::gui::win {
 
@@ -21,7 +22,8 @@ constexpr DWORD kQuitRetryMs = 10;
 // thread is told to quit regardless.
 constexpr DWORD kDestroyMessageWaitMs = 2000;
 
-void initialiseThreadPlatform() {
+// True when OLE was initialised, to be undone at the thread's end.
+bool initialiseThreadPlatform() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
                                                        ICC_USEREX_CLASSES | ICC_COOL_CLASSES |
                                                        ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
@@ -30,6 +32,8 @@ void initialiseThreadPlatform() {
     if (SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
         CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
                              RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
+    // Boxes that take dropped URLs register OLE drop targets.
+    return SUCCEEDED(OleInitialize(nullptr));
 }
 
 // Tab and Shift+Tab move the focus between the tab stops of the window's
@@ -100,7 +104,7 @@ void Window::startThread() {
 
 DWORD WINAPI Window::threadMain(void* parameter) {
     auto* self = static_cast<Window*>(parameter);
-    initialiseThreadPlatform();
+    bool ole = initialiseThreadPlatform();
     bool created = self->createNativeWindows();
     SetEvent(self->ready_.get());
     // From here on the window object may be gone once the loop ends: the
@@ -115,6 +119,8 @@ DWORD WINAPI Window::threadMain(void* parameter) {
             DispatchMessageW(&msg);
         }
     }
+    if (ole)
+        OleUninitialize();
     CoUninitialize();
     return 0;
 }

@@ -6,11 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <ole2.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
 #include <cstring>
 #include <string>
+#include <thread>
 
 using s::test::TestWindow;
 
@@ -132,6 +134,105 @@ HGLOBAL twoFileDrop() {
     return memory;
 }
 
+// A link offered for dragging, in the browsers' URL format and as text.
+class LinkData final : public IDataObject {
+public:
+    explicit LinkData(const wchar_t* url) : url_(url) {}
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject)) {
+            *object = static_cast<IDataObject*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
+        if (QueryGetData(format) != S_OK)
+            return DV_E_FORMATETC;
+        std::size_t bytes = (url_.size() + 1) * sizeof(wchar_t);
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+        std::memcpy(GlobalLock(memory), url_.c_str(), bytes);
+        GlobalUnlock(memory);
+        medium->tymed = TYMED_HGLOBAL;
+        medium->hGlobal = memory;
+        medium->pUnkForRelease = nullptr;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC*, STGMEDIUM*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override {
+        static const UINT link = RegisterClipboardFormatW(L"UniformResourceLocatorW");
+        bool known = format->cfFormat == link || format->cfFormat == CF_UNICODETEXT;
+        return known && (format->tymed & TYMED_HGLOBAL) != 0 ? S_OK : DV_E_FORMATETC;
+    }
+    HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC*, FORMATETC* out) override {
+        out->ptd = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD, IEnumFORMATETC** out) override {
+        *out = nullptr;
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+    HRESULT STDMETHODCALLTYPE DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
+    HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA**) override {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+
+private:
+    std::wstring url_;
+};
+
+class LeftButtonSource final : public IDropSource {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDropSource)) {
+            *object = static_cast<IDropSource*>(this);
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override {
+        if (escape)
+            return DRAGDROP_S_CANCEL;
+        return (keys & MK_LBUTTON) != 0 ? S_OK : DRAGDROP_S_DROP;
+    }
+    HRESULT STDMETHODCALLTYPE GiveFeedback(DWORD) override { return DRAGDROP_S_USEDEFAULTCURSORS; }
+};
+
+// Drags the link with real mouse input from one screen point to another
+// through the platform's drag and drop, started on the window's thread,
+// which saw the press; the drop's effect, or none.
+DWORD dragLink(s::gui::win::Window& window, const wchar_t* url, POINT from, POINT to) {
+    mouse(0, from.x, from.y);
+    mouse(MOUSEEVENTF_LEFTDOWN, from.x, from.y);
+    std::thread hand([from, to] {
+        Sleep(300);
+        for (int step = 1; step <= 5; ++step)
+            mouse(0, from.x + (to.x - from.x) * step / 5, from.y + (to.y - from.y) * step / 5);
+        Sleep(300);
+        mouse(MOUSEEVENTF_LEFTUP, to.x, to.y);
+    });
+    DWORD effect = DROPEFFECT_NONE;
+    s::test::onWindowThread(window, [&] {
+        LinkData data(url);
+        LeftButtonSource source;
+        if (DoDragDrop(&data, &source, DROPEFFECT_COPY | DROPEFFECT_LINK, &effect) !=
+            DRAGDROP_S_DROP)
+            effect = DROPEFFECT_NONE;
+    });
+    hand.join();
+    return effect;
+}
+
 } // namespace
 
 // With easy drag, a click-through box lets the drag through to the window;
@@ -174,6 +275,17 @@ TEST(BoxInput, ClickThroughBoxesPassDragsToTheWindowAndOtherBoxesKeepClicksAndDr
     EXPECT_EQ(drops.count, 1);
     ASSERT_EQ(clickable->getDroppedFiles()->count(), 2u);
     EXPECT_EQ(std::u16string(clickable->getDroppedFiles()->at(1)->cStr()), u"C:\\two words.mp3");
+
+    // A link dragged across the box that takes URLs.
+    s::test::EventCounter urls;
+    clickable->addUrlDropListener(&urls);
+    s::test::onWindowThread(*window, [&] { clickable->setAcceptUrls(true); });
+    p = centreOf(target);
+    EXPECT_EQ(
+        dragLink(*window, L"https://example.org/a?b=1", {p.x - 40, p.y}, {p.x + 40, p.y + 10}),
+        static_cast<DWORD>(DROPEFFECT_LINK));
+    EXPECT_EQ(urls.count, 1);
+    EXPECT_EQ(std::u16string(clickable->getDroppedUrl()->cStr()), u"https://example.org/a?b=1");
 }
 
 // Tab and Shift+Tab walk the tab stops of the window's controls, into
