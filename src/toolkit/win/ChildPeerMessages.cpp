@@ -85,25 +85,35 @@ void ChildPeer::onMouseLeave() {
     repaintHover(*box_, hwnd_);
 }
 
-// The first child box under the cursor takes the step; else the box's own
-// wheel listeners; else the window the box lies in.
-void ChildPeer::onWheel(WPARAM wParam, LPARAM lParam) {
+bool offerWheelToChildren(IComponent& container, WPARAM wParam, LPARAM lParam) {
     POINT cursor{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    for (std::int32_t i = 0; i < box_->getComponentCount(); ++i) {
-        IComponent* child = box_->getComponent(i);
+    for (std::int32_t i = 0; i < container.getComponentCount(); ++i) {
+        IComponent* child = container.getComponent(i);
         if (!child->isContainer() || !child->isShowing() ||
             !child->containsScreenPoint(cursor.x, cursor.y))
             continue;
         if (HWND target = HwndPeer::handleOf(peerOf(child))) {
             SendMessageW(target, WM_MOUSEWHEEL, wParam, lParam);
-            return;
+            return true;
         }
     }
+    return false;
+}
+
+std::int32_t wheelLinesOf(WPARAM wParam) {
+    UINT lines = 3;
+    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    auto signedLines = static_cast<std::int32_t>(lines);
+    return GET_WHEEL_DELTA_WPARAM(wParam) < 0 ? -signedLines : signedLines;
+}
+
+// The first child box under the cursor takes the step; else the box's own
+// wheel listeners; else the window the box lies in.
+void ChildPeer::onWheel(WPARAM wParam, LPARAM lParam) {
+    if (offerWheelToChildren(*box_, wParam, lParam))
+        return;
     if (box_->hasListeners(Box::kWheel)) {
-        UINT lines = 3;
-        SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-        auto signedLines = static_cast<std::int32_t>(lines);
-        box_->setWheelLines(GET_WHEEL_DELTA_WPARAM(wParam) < 0 ? -signedLines : signedLines);
+        box_->setWheelLines(wheelLinesOf(wParam));
         box_->raiseEvent(Box::kWheel);
         return;
     }

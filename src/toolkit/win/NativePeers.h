@@ -79,6 +79,12 @@ private:
     MemDC backBuffer_;
 };
 
+// Sends the wheel step to the first child of container that is a showing
+// container under the cursor; false when none took it.
+bool offerWheelToChildren(IComponent& container, WPARAM wParam, LPARAM lParam);
+// The system's lines per wheel notch, negative towards the user.
+std::int32_t wheelLinesOf(WPARAM wParam);
+
 // Sent by a box to its top-level window with a wheel step that no box under
 // the cursor took: the window raises its own wheel event without offering
 // the step to its children again.

@@ -207,27 +207,14 @@ void Window::onMiddleButtonDown() {
 }
 
 void Window::onWheel(WPARAM wParam, LPARAM lParam) {
-    POINT cursor{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    for (std::int32_t i = 0; i < getComponentCount(); ++i) {
-        IComponent* child = getComponent(i);
-        if (!child->isContainer() || !child->isShowing() ||
-            !child->containsScreenPoint(cursor.x, cursor.y))
-            continue;
-        if (HWND target = HwndPeer::handleOf(peerOf(child))) {
-            SendMessageW(target, WM_MOUSEWHEEL, wParam, lParam);
-            return;
-        }
-    }
-    raiseWheel(wParam);
+    if (!offerWheelToChildren(*this, wParam, lParam))
+        raiseWheel(wParam);
 }
 
 void Window::raiseWheel(WPARAM wParam) {
     if (windowListeners_[IWindow::kWheel - 1].length() == 0)
         return;
-    UINT lines = 3;
-    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-    wheelLines_ = GET_WHEEL_DELTA_WPARAM(wParam) < 0 ? -static_cast<std::int32_t>(lines)
-                                                     : static_cast<std::int32_t>(lines);
+    wheelLines_ = wheelLinesOf(wParam);
     raise(IWindow::kWheel);
 }
 
