@@ -133,7 +133,7 @@ void Window::onSize(WPARAM kind) {
             raise(kRestored);
     }
     lastSizeKind_ = kind;
-    if (frameDrawer_ != nullptr) {
+    if (frameDrawer_ != nullptr && kind != SIZE_MINIMIZED) {
         // The painted frame follows the edges: the whole window is painted
         // again, and takes the shape the drawer gives this size.
         applyRegion();
