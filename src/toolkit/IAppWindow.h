@@ -10,6 +10,9 @@ class Localizer;
 namespace s::gui::drawer {
 class Skinner;
 }
+namespace s::gui {
+class ISkinHolder;
+}
 
 namespace s::app {
 
@@ -25,6 +28,9 @@ public:
     virtual map::IMappedData* getStore() = 0;
     virtual lang::Localizer* getLocalizer() = 0;
     virtual gui::drawer::Skinner* getSkinSet() = 0;
+    // The skin set as the window's skin holder; null while the set does not
+    // offer one.
+    virtual gui::ISkinHolder* getSkinHolder() { return nullptr; }
 };
 
 } // namespace s::app

@@ -126,6 +126,7 @@ public:
     // For the native side: it raises the events it sees (drops, wheel,
     // clicks) and reads and sets the state of painting and the mouse.
     void raiseEvent(int eventId);
+    bool hasListeners(int eventId) const;
     // Raises the paint event with surface as the paint DC; true when a
     // listener painted the box itself.
     bool raisePaint(void* surface);

@@ -23,6 +23,10 @@ void Box::raiseEvent(int eventId) {
             ->handleEvent(static_cast<IComponent*>(this), eventId);
 }
 
+bool Box::hasListeners(int eventId) const {
+    return eventId >= 1 && eventId <= kEventKinds && listeners_[eventId - 1].length() > 0;
+}
+
 bool Box::raisePaint(void* surface) {
     paintHandled_ = false;
     paintDC_ = surface;

@@ -1,7 +1,10 @@
 #include "toolkit/component/Component.h"
 
+#include "localization/Localizer.h"
+#include "toolkit/ISkinHolder.h"
 #include "toolkit/component/IContainer.h"
 #include "toolkit/native/NativePeerFactory.h"
+#include "toolkit/window/IWindow.h"
 
 #include <algorithm>
 #include <utility>
@@ -16,7 +19,23 @@ Component::~Component() {
     destroyPeer();
 }
 
-void Component::handleEvent(void*, int) {
+void Component::handleEvent(void* source, int) {
+    if (source == nullptr || window_ == nullptr)
+        return;
+    lang::Localizer* localizer = window_->getLocalizer();
+    if (localizer != nullptr && source == static_cast<void*>(localizer)) {
+        if (textId_ != -1)
+            refreshText(localizer->getText(textId_).cStr());
+        return;
+    }
+    ISkinHolder* holder = window_->getSkinHolder();
+    if (holder != nullptr && source == static_cast<void*>(holder))
+        refreshSkin(*holder);
+}
+
+void Component::refreshText(const char16_t* text) {
+    if (peer_ != nullptr)
+        peer_->setText(text);
 }
 
 void Component::clear() {

@@ -8,6 +8,8 @@
 
 namespace s::gui {
 
+class ISkinHolder;
+
 // The state and behaviour every component shares, and the whole of a leaf's.
 // Without a peer (before attaching, or when native creation failed) every
 // operation works on the stored values alone. Concrete classes supply the
@@ -19,8 +21,10 @@ public:
     Component(const Component&) = delete;
     Component& operator=(const Component&) = delete;
 
-    // Plain components do nothing with events; controls and windows reload
-    // their texts and painters.
+    // The text and skin refresh: from the window's localizer a component
+    // with a textId takes its text again (refreshText); from the window's
+    // skin holder it takes a new painter (refreshSkin). Other events are
+    // ignored here.
     void handleEvent(void* source, int eventId) override;
     void clear() override;
 
@@ -103,6 +107,13 @@ public:
     static constexpr std::int32_t kParkedY = 10000;
 
 protected:
+    // The component's text in the new language; by default it becomes the
+    // native window's text.
+    virtual void refreshText(const char16_t* text);
+    // The skin changed: controls take the painter of their kind from the
+    // holder and repaint. Nothing for components without a painter.
+    virtual void refreshSkin(ISkinHolder& holder) { (void)holder; }
+
     // The natural sizes, which controls measure from their text and font.
     void setMinimumSize(std::int32_t w, std::int32_t h);
     void setPreferredSize(std::int32_t w, std::int32_t h);

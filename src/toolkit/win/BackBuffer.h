@@ -17,6 +17,8 @@ public:
     // client is empty or the image could not be made.
     HDC fit(HDC reference, std::int32_t clientWidth, std::int32_t clientHeight);
     void release();
+    // The image's device context as the last fit left it; null when none.
+    HDC dc() const { return dc_.get(); }
     geometry::Size size() const { return size_; }
     int reallocations() const { return reallocations_; }
 
@@ -28,5 +30,10 @@ private:
     geometry::Size size_;
     int reallocations_ = 0;
 };
+
+// A back buffer as components see it: the kept image of a box's or a
+// window's last painting, which transparent children copy their background
+// out of.
+class MemDC final : public BackBuffer {};
 
 } // namespace s::gui::win

@@ -1,8 +1,10 @@
 #include "toolkit/win/NativePeers.h"
 
 #include "foundation/strings/win/WideText.h"
+#include "toolkit/box/Box.h"
 #include "toolkit/component/IComponent.h"
 #include "toolkit/win/NativeWindowClass.h"
+#include "toolkit/win/UrlDropTarget.h"
 
 #include <shellapi.h>
 
@@ -12,6 +14,11 @@ namespace {
 constexpr UINT kKeepZ = SWP_NOZORDER | SWP_NOACTIVATE;
 } // namespace
 
+ChildPeer::ChildPeer(IComponent& component)
+    : container_(component.isContainer()), component_(&component),
+      box_(dynamic_cast<Box*>(&component)) {
+}
+
 bool ChildPeer::create(INativePeer* parent) {
     if (hwnd_ != nullptr)
         return true;
@@ -19,7 +26,8 @@ bool ChildPeer::create(INativePeer* parent) {
     DWORD style = parentHwnd != nullptr ? WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN : WS_POPUP;
     // Tab and arrow keys move between the controls inside a container.
     DWORD exStyle = container_ ? WS_EX_CONTROLPARENT : 0;
-    hwnd_ = createToolkitWindow(exStyle, L"", style, 0, 0, 0, 0, parentHwnd, nullptr);
+    INativeWindowHandler* handler = component_ != nullptr ? this : nullptr;
+    hwnd_ = createToolkitWindow(exStyle, L"", style, 0, 0, 0, 0, parentHwnd, handler);
     if (hwnd_ == nullptr) {
         reportCreationFailure();
         return false;
@@ -28,12 +36,22 @@ bool ChildPeer::create(INativePeer* parent) {
 }
 
 void ChildPeer::destroy() {
-    if (hwnd_ == nullptr)
-        return;
-    // Gone already when the parent's window was destroyed first.
-    if (IsWindow(hwnd_))
-        DestroyWindow(hwnd_);
+    backBuffer_.release();
+    setAcceptUrls(false);
+    HWND hwnd = hwnd_;
     hwnd_ = nullptr;
+    // Gone already when the parent's window was destroyed first.
+    if (hwnd == nullptr || !IsWindow(hwnd))
+        return;
+    if (component_ != nullptr) {
+        // A handle that no longer carries this peer names another window by
+        // now; it is not this peer's to destroy.
+        auto* mine = static_cast<INativeWindowHandler*>(this);
+        if (GetWindowLongPtrW(hwnd, GWLP_USERDATA) != reinterpret_cast<LONG_PTR>(mine))
+            return;
+        detachHandler(hwnd);
+    }
+    DestroyWindow(hwnd);
 }
 
 void ChildPeer::place(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, UINT flags,
@@ -96,8 +114,18 @@ void ChildPeer::setAcceptFiles(bool accept) {
         DragAcceptFiles(hwnd_, accept);
 }
 
+void ChildPeer::setAcceptUrls(bool accept) {
+    if (accept && urlTarget_ == nullptr && hwnd_ != nullptr && box_ != nullptr) {
+        urlTarget_ = UrlDropTarget::registerFor(hwnd_, *box_);
+    } else if (!accept && urlTarget_ != nullptr) {
+        urlTarget_->revoke(hwnd_);
+        urlTarget_->Release();
+        urlTarget_ = nullptr;
+    }
+}
+
 std::unique_ptr<INativePeer> WindowsPeerFactory::makePeer(IComponent& component) {
-    return std::make_unique<ChildPeer>(component.isContainer());
+    return std::make_unique<ChildPeer>(component);
 }
 
 // GetSysColor's COLORREF keeps red in the low byte, as the toolkit does.

@@ -12,6 +12,7 @@
 
 #include <commctrl.h>
 #include <objbase.h>
+#include <ole2.h>
 
 namespace s::gui::win {
 
@@ -21,7 +22,8 @@ constexpr DWORD kQuitRetryMs = 10;
 // thread is told to quit regardless.
 constexpr DWORD kDestroyMessageWaitMs = 2000;
 
-void initialiseThreadPlatform() {
+// True when OLE was initialised, to be undone at the thread's end.
+bool initialiseThreadPlatform() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_DATE_CLASSES |
                                                        ICC_USEREX_CLASSES | ICC_COOL_CLASSES |
                                                        ICC_STANDARD_CLASSES | ICC_LINK_CLASS};
@@ -30,6 +32,17 @@ void initialiseThreadPlatform() {
     if (SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
         CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
                              RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
+    // Boxes that take dropped URLs register OLE drop targets.
+    return SUCCEEDED(OleInitialize(nullptr));
+}
+
+// Tab and Shift+Tab move the focus between the tab stops of the window's
+// controls, through the platform's dialog navigation, which descends into
+// the boxes (they are control parents). Only the Tab key goes that way: the
+// window keeps Enter, Escape and the arrows for its key listeners.
+bool isTabKey(const MSG& msg) {
+    return (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_CHAR) &&
+           msg.wParam == VK_TAB;
 }
 } // namespace
 
@@ -92,18 +105,23 @@ void Window::startThread() {
 
 DWORD WINAPI Window::threadMain(void* parameter) {
     auto* self = static_cast<Window*>(parameter);
-    initialiseThreadPlatform();
+    bool ole = initialiseThreadPlatform();
     bool created = self->createNativeWindows();
     SetEvent(self->ready_.get());
     // From here on the window object may be gone once the loop ends: the
     // destroy message and the quit request are the last things it sees.
     if (created) {
+        HWND window = self->hwnd_;
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            if (isTabKey(msg) && IsWindow(window) && IsDialogMessageW(window, &msg))
+                continue;
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
     }
+    if (ole)
+        OleUninitialize();
     CoUninitialize();
     return 0;
 }

@@ -30,8 +30,8 @@ namespace s::gui::win {
 // user-interface thread of the window's own, which every event is raised on.
 //
 // Still without a counterpart in the toolkit, and so only stored: the status
-// bar and the skin holder's painters. The context and tray menus open on a
-// right click; the menu bar only takes part in running commands. The application window is told about state
+// bar. The context and tray menus open on a right click; the menu bar only
+// takes part in running commands. The application window is told about state
 // changes when it offers app::IWindowState.
 class Window : public Box, public IWindow, private INativeWindowHandler {
 public:
@@ -152,8 +152,8 @@ public:
     lang::Localizer* getLocalizer() const override { return localizer_; }
     void setLocalizer(lang::Localizer* localizer) override;
     bool hasSkinHolder() const override { return skinHolder_ != nullptr; }
-    drawer::Skinner* getSkinHolder() const override { return skinHolder_; }
-    void setSkinHolder(drawer::Skinner* holder) override { skinHolder_ = holder; }
+    ISkinHolder* getSkinHolder() const override { return skinHolder_; }
+    void setSkinHolder(ISkinHolder* holder) override;
     void addCloseTrigger(IComponent* component) override;
     void addCloseListener(events::IEventListener* l) override { listen(kClose, l); }
     void addRightButtonDownListener(events::IEventListener* l) override {
@@ -282,8 +282,10 @@ private:
         void setText(const char16_t* text) override { window_.setTitle(text); }
         void setAcceptFiles(bool) override {}
         void setAcceptUrls(bool) override {}
-        MemDC* backBuffer() override { return nullptr; }
-        void releaseBackBuffer() override {}
+        MemDC* backBuffer() override {
+            return window_.backBuffer_.dc() != nullptr ? &window_.backBuffer_ : nullptr;
+        }
+        void releaseBackBuffer() override { window_.backBuffer_.release(); }
 
     private:
         Window& window_;
@@ -329,7 +331,13 @@ private:
     bool onMenuCommand(std::int32_t commandId);
     void releaseOwnedContextMenu();
     void onEndSession(bool ending, LPARAM flags);
-    void paintWithDrawer(HWND hwnd);
+    // Painting (WindowPaint.cpp): the client through the back buffer, the
+    // shape the frame drawer gives the window, and a change of skin.
+    void paintClient(HWND hwnd);
+    void applyRegion();
+    void onSkinChanged();
+    // Wheel steps no child box took.
+    void raiseWheel(WPARAM wParam);
     void runCloseSequence();
     void recordNormalBounds();
     void reportBounds(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h);
@@ -379,7 +387,7 @@ private:
     // The icons the window was given to own.
     system::win::Icon smallIconOwned_, largeIconOwned_;
     lang::Localizer* localizer_ = nullptr;
-    drawer::Skinner* skinHolder_ = nullptr;
+    ISkinHolder* skinHolder_ = nullptr;
     app::IAppWindow* appWindow_ = nullptr;
     // The application window's remembered state, when it offers one.
     app::IWindowState* state_ = nullptr;
@@ -430,7 +438,9 @@ private:
     bool active_ = false;
     std::int64_t deactivatedAt_ = 0;
     std::int32_t windowLayoutDepth_ = 0;
-    BackBuffer backBuffer_;
+    MemDC backBuffer_;
+    // A window region from the frame drawer is in place.
+    bool regionApplied_ = false;
     WPARAM lastSizeKind_ = SIZE_RESTORED;
 };
 

@@ -133,6 +133,12 @@ void Window::onSize(WPARAM kind) {
             raise(kRestored);
     }
     lastSizeKind_ = kind;
+    if (frameDrawer_ != nullptr && kind != SIZE_MINIMIZED) {
+        // The painted frame follows the edges: the whole window is painted
+        // again, and takes the shape the drawer gives this size.
+        applyRegion();
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
     raise(kResized);
 }
 

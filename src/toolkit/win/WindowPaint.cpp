@@ -1,31 +1,33 @@
-// Painting a window that has a frame drawer: the drawer paints the whole
-// window (its frame lies inside the client area) into the back buffer, and
-// one copy puts it on the screen around the children.
+// Painting the window: the frame drawer (or, without one, the background
+// colour) paints the whole client area into the back buffer, and one copy
+// puts it on the screen around the children. The drawer's frame lies inside
+// the client area, and the drawer gives the window its shape.
 
 #include "toolkit/win/Window.h"
 
-#include "toolkit/drawers/IDrawer.h"
-#include "toolkit/native/NativePeerFactory.h"
+#include "toolkit/ISkinHolder.h"
+#include "toolkit/drawers/Painters.h"
+#include "toolkit/win/NativePeers.h"
+#include "toolkit/win/PaintSupport.h"
 
 namespace s::gui::win {
 
 namespace {
-// Paint nothing over the children, which paint themselves.
-void excludeChildren(Window& window, HDC dc) {
-    for (std::int32_t i = 0; i < window.getComponentCount(); ++i) {
-        IComponent* child = window.getComponent(i);
-        HWND hwnd = HwndPeer::handleOf(peerOf(child));
-        if (hwnd == nullptr || !IsWindowVisible(hwnd))
-            continue;
-        RECT r;
-        GetWindowRect(hwnd, &r);
-        MapWindowPoints(nullptr, window.handle(), reinterpret_cast<POINT*>(&r), 2);
-        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+// Every component inside the container hears of the skin change, children
+// before their own children.
+void passOn(IComponent& container, void* source, int eventId) {
+    for (std::int32_t i = 0; i < container.getComponentCount(); ++i) {
+        IComponent* child = container.getComponent(i);
+        child->handleEvent(source, eventId);
+        if (child->isContainer())
+            passOn(*child, source, eventId);
     }
 }
 } // namespace
 
-void Window::paintWithDrawer(HWND hwnd) {
+// The buffer is kept after the copy: the window's transparent children copy
+// the pixels behind them out of it.
+void Window::paintClient(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     if (dc == nullptr)
@@ -33,11 +35,68 @@ void Window::paintWithDrawer(HWND hwnd) {
     RECT client;
     GetClientRect(hwnd, &client);
     if (HDC buffer = backBuffer_.fit(dc, client.right, client.bottom)) {
-        frameDrawer_->paint(buffer, 0, 0, client.right, client.bottom);
-        excludeChildren(*this, dc);
+        if (frameDrawer_ != nullptr)
+            frameDrawer_->paint(buffer, 0, 0, client.right, client.bottom);
+        else
+            fillColour(buffer, client.right, client.bottom, getBackground());
+        excludeChildren(*this, hwnd, dc);
         BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
     }
     EndPaint(hwnd, &ps);
+}
+
+// On the window's thread, after every size change and change of drawer. A
+// window painter shapes the window (rounded corners); any other drawer, or
+// none, leaves it rectangular.
+void Window::applyRegion() {
+    HWND hwnd = hwnd_;
+    if (hwnd == nullptr)
+        return;
+    auto* painter = dynamic_cast<drawer::IWindow*>(frameDrawer_);
+    if (painter == nullptr) {
+        if (regionApplied_)
+            SetWindowRgn(hwnd, nullptr, TRUE);
+        regionApplied_ = false;
+        return;
+    }
+    geometry::Rect r = windowRect();
+    auto shape = static_cast<HRGN>(painter->createRegion(0, 0, r.width(), r.height()));
+    system::win::GdiObject<HRGN> region(shape);
+    bool accepted = SetWindowRgn(hwnd, shape, TRUE) != 0;
+    // The platform owns a region it accepted.
+    if (accepted)
+        (void)region.detach();
+    regionApplied_ = accepted && shape != nullptr;
+}
+
+void Window::setSkinHolder(ISkinHolder* holder) {
+    skinHolder_ = holder;
+    if (holder == nullptr)
+        return;
+    holder->addSkinListener(static_cast<events::IEventListener*>(static_cast<IComponent*>(this)));
+    if (drawer::IDrawer* painter = holder->getPainter(ISkinHolder::kWindowPainter))
+        setFrameDrawer(painter, false);
+}
+
+// The skin holder calls on the thread that changed the skin; the painters
+// and the repaint belong to the window's thread.
+void Window::onSkinChanged() {
+    auto refresh = [](void* self) {
+        auto* window = static_cast<Window*>(self);
+        ISkinHolder* holder = window->skinHolder_;
+        if (holder == nullptr)
+            return;
+        if (drawer::IDrawer* painter = holder->getPainter(ISkinHolder::kWindowPainter))
+            window->setFrameDrawer(painter, false);
+        passOn(*window, static_cast<void*>(holder), 0);
+        if (HWND hwnd = window->hwnd_)
+            RedrawWindow(hwnd, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    };
+    if (hwnd_ == nullptr || isWindowThread())
+        refresh(this);
+    else
+        invoke(refresh, this);
 }
 
 } // namespace s::gui::win

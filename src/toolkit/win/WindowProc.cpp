@@ -7,6 +7,7 @@
 #include "toolkit/menu/IPopupMenu.h"
 #include "toolkit/menu/win/PopupMenu.h"
 #include "toolkit/native/NativePeerFactory.h"
+#include "toolkit/win/NativePeers.h"
 
 #include <windowsx.h>
 
@@ -82,15 +83,10 @@ LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         break;
     case WM_ERASEBKGND:
         // Painted whole, through the back buffer, with the client.
-        if (frameDrawer_ != nullptr)
-            return 1;
-        break;
+        return 1;
     case WM_PAINT:
-        if (frameDrawer_ != nullptr) {
-            paintWithDrawer(hwnd);
-            return 0;
-        }
-        break;
+        paintClient(hwnd);
+        return 0;
     case WM_NCACTIVATE:
         if (frameDrawer_ != nullptr)
             return TRUE;
@@ -140,6 +136,9 @@ LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         break;
     case WM_MOUSEWHEEL:
         onWheel(wParam, lParam);
+        return 0;
+    case kWheelPassedUpMessage:
+        raiseWheel(wParam);
         return 0;
     case WM_KEYDOWN:
         lastKey_ = static_cast<std::int32_t>(wParam);
@@ -242,23 +241,14 @@ void Window::onMiddleButtonDown() {
 }
 
 void Window::onWheel(WPARAM wParam, LPARAM lParam) {
-    POINT cursor{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    for (std::int32_t i = 0; i < getComponentCount(); ++i) {
-        IComponent* child = getComponent(i);
-        if (!child->isContainer() || !child->isShowing() ||
-            !child->containsScreenPoint(cursor.x, cursor.y))
-            continue;
-        if (HWND target = HwndPeer::handleOf(peerOf(child))) {
-            SendMessageW(target, WM_MOUSEWHEEL, wParam, lParam);
-            return;
-        }
-    }
+    if (!offerWheelToChildren(*this, wParam, lParam))
+        raiseWheel(wParam);
+}
+
+void Window::raiseWheel(WPARAM wParam) {
     if (windowListeners_[IWindow::kWheel - 1].length() == 0)
         return;
-    UINT lines = 3;
-    SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
-    wheelLines_ = GET_WHEEL_DELTA_WPARAM(wParam) < 0 ? -static_cast<std::int32_t>(lines)
-                                                     : static_cast<std::int32_t>(lines);
+    wheelLines_ = wheelLinesOf(wParam);
     raise(IWindow::kWheel);
 }
 

@@ -7,6 +7,7 @@
 #include "foundation/strings/win/WideText.h"
 #include "localization/Localizer.h"
 #include "toolkit/IAppWindow.h"
+#include "toolkit/ISkinHolder.h"
 #include "toolkit/IWindowState.h"
 #include "toolkit/box/IBox.h"
 #include "toolkit/drawers/IDrawer.h"
@@ -29,6 +30,10 @@ void Window::handleEvent(void* source, int) {
             rebuild(this);
         else
             invoke(rebuild, this);
+        return;
+    }
+    if (skinHolder_ != nullptr && source == static_cast<void*>(skinHolder_)) {
+        onSkinChanged();
         return;
     }
     for (std::uint32_t i = 0; i < closeTriggers_.length(); ++i) {
@@ -127,6 +132,7 @@ void Window::setFrameDrawer(drawer::IDrawer* drawer, bool owned) {
     if (HWND hwnd = hwnd_)
         SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    applyRegion();
     repaint();
 }
 
@@ -156,8 +162,8 @@ void Window::setApplicationWindow(app::IAppWindow* appWindow, bool withVersion) 
         return;
     if (lang::Localizer* localizer = appWindow->getLocalizer())
         setLocalizer(localizer);
-    if (drawer::Skinner* skins = appWindow->getSkinSet())
-        setSkinHolder(skins);
+    if (ISkinHolder* holder = appWindow->getSkinHolder())
+        setSkinHolder(holder);
     if (state_ == nullptr)
         return;
     std::int32_t base = state_->getProductTextBase();

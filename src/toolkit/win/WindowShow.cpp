@@ -247,8 +247,9 @@ void Window::show(bool visible, bool activateIt) {
         if (activateIt)
             activate(true);
         ShowWindow(hwnd, activateIt ? SW_SHOW : SW_SHOWNA);
-        RedrawWindow(hwnd, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        // Showing left the window and its children invalid, frame and all:
+        // they are painted now, each once.
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         visible_ = true;
     } else if (!visible && visible_) {
         saveState(true);

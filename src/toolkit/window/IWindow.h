@@ -12,7 +12,6 @@ class IAppWindow;
 }
 namespace s::gui::drawer {
 class IDrawer;
-class Skinner;
 }
 namespace s::gui::layout {
 class ILayoutManager;
@@ -22,6 +21,7 @@ namespace s::gui {
 
 class IPopupMenu;
 class IMenuBar;
+class ISkinHolder;
 
 // The top-level window: a container that owns a native top-level window, runs
 // its message loop on a user-interface thread of its own and raises its
@@ -120,8 +120,10 @@ public:
     virtual lang::Localizer* getLocalizer() const = 0;
     virtual void setLocalizer(lang::Localizer* localizer) = 0;
     virtual bool hasSkinHolder() const = 0;
-    virtual drawer::Skinner* getSkinHolder() const = 0;
-    virtual void setSkinHolder(drawer::Skinner* holder) = 0;
+    virtual ISkinHolder* getSkinHolder() const = 0;
+    // Takes the window painter from the holder and listens to its skin
+    // changes.
+    virtual void setSkinHolder(ISkinHolder* holder) = 0;
     virtual void addCloseTrigger(IComponent* component) = 0;
     virtual void addCloseListener(events::IEventListener* listener) = 0;
     virtual void addRightButtonDownListener(events::IEventListener* listener) = 0;

@@ -2,14 +2,18 @@
 
 #include "foundation/objects/Pools.h"
 #include "toolkit/IAppWindow.h"
+#include "toolkit/ISkinHolder.h"
 #include "toolkit/IWindowState.h"
 #include "toolkit/box/Box.h"
 #include "toolkit/drawers/IDrawer.h"
+#include "toolkit/drawers/Painters.h"
 #include "toolkit/native/NativePeerFactory.h"
 #include "toolkit/win/HwndPeer.h"
 #include "toolkit/win/ScreenAreas.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 using s::gui::IWindow;
 using s::gui::win::Box;
@@ -393,39 +397,160 @@ TEST(WindowFrame, KeepInScreenStopsMovesAndResizesAtTheWorkAreaEdge) {
     EXPECT_EQ(r.top, work.top);
 }
 
-TEST(WindowPaint, TheFrameDrawerPaintsTheWholeWindowAroundItsChildren) {
-    // Fills with one colour and counts its calls.
-    class Filler final : public s::gui::drawer::IDrawer {
-    public:
-        const char16_t* getClassName() const override { return u"s_test_Filler"; }
-        s::base::IObject* newInstance() const override { return nullptr; }
-        void release() override {}
-        void clear() override {}
-        void paint(void* surface, std::int32_t l, std::int32_t t, std::int32_t r,
-                   std::int32_t b) override {
-            ++calls;
-            width = r - l;
-            s::system::win::GdiObject<HBRUSH> brush(CreateSolidBrush(RGB(200, 30, 40)));
-            RECT rect{l, t, r, b};
-            FillRect(static_cast<HDC>(surface), &rect, brush.get());
-        }
-        std::atomic<int> calls{0};
-        std::atomic<int> width{0};
-    } filler;
-    TestWindow window;
-    window->setFrameDrawer(&filler, false);
-    window->setBounds(100, 100, 300, 200);
+namespace {
+
+// A window painter of one colour whose shape lacks the top-left corner.
+class PaintedFrame final : public s::gui::drawer::IWindow {
+public:
+    explicit PaintedFrame(COLORREF colour) : colour_(colour) {}
+    const char16_t* getClassName() const override { return u"s_test_PaintedFrame"; }
+    s::base::IObject* newInstance() const override { return nullptr; }
+    void release() override {}
+    void clear() override {}
+    void paint(void* surface, std::int32_t l, std::int32_t t, std::int32_t r,
+               std::int32_t b) override {
+        ++calls;
+        width = r - l;
+        s::system::win::GdiObject<HBRUSH> brush(CreateSolidBrush(colour_));
+        RECT rect{l, t, r, b};
+        FillRect(static_cast<HDC>(surface), &rect, brush.get());
+    }
+    void setBackground(std::uint8_t, std::uint8_t, std::uint8_t) override {}
+    s::gui::drawer::Colour getBackground() const override { return colour_; }
+    bool isTransparent() const override { return false; }
+    void setBorderColour(std::uint8_t, std::uint8_t, std::uint8_t) override {}
+    s::gui::drawer::Colour getBorderColour() const override { return colour_; }
+    void setCorners(std::int32_t, std::int32_t) override {}
+    void* createRegion(std::int32_t l, std::int32_t t, std::int32_t r,
+                       std::int32_t b) const override {
+        return CreateRoundRectRgn(l, t, r + 1, b + 1, 24, 24);
+    }
+    std::atomic<int> calls{0};
+    std::atomic<int> width{0};
+
+private:
+    COLORREF colour_;
+};
+
+// Hands out the window painter of its current skin and tells its listeners
+// when the skin changes.
+class TestSkinHolder final : public s::gui::ISkinHolder {
+public:
+    explicit TestSkinHolder(s::gui::drawer::IDrawer* painter) : painter_(painter) {}
+    s::gui::drawer::IDrawer* getPainter(PainterKind kind) override {
+        return kind == kWindowPainter ? painter_ : nullptr;
+    }
+    void addSkinListener(s::gui::events::IEventListener* listener) override {
+        listeners_.push_back(listener);
+    }
+    void change(s::gui::drawer::IDrawer* painter) {
+        painter_ = painter;
+        for (auto* listener : listeners_)
+            listener->handleEvent(static_cast<s::gui::ISkinHolder*>(this), 0);
+    }
+
+private:
+    s::gui::drawer::IDrawer* painter_;
+    std::vector<s::gui::events::IEventListener*> listeners_;
+};
+
+// A box that counts the skin changes it hears; not pooled.
+class SkinCountingBox final : public Box {
+public:
+    void release() override { delete this; }
+    std::atomic<int>* refreshes = nullptr;
+
+protected:
+    void refreshSkin(s::gui::ISkinHolder&) override { ++*refreshes; }
+};
+
+Box* colouredBox(std::int32_t w, std::int32_t h, COLORREF colour) {
     Box* box = s::thread::take<Box>();
-    box->setFixedWidth(50, false);
-    box->setFixedHeight(40, false);
-    window->add(box);
-    window->show(true, false);
+    box->setFixedWidth(w, false);
+    box->setFixedHeight(h, false);
+    box->setBackground(GetRValue(colour), GetGValue(colour), GetBValue(colour), false);
+    return box;
+}
+
+} // namespace
+
+// The window (painted by its frame drawer) holds a red row box with a green
+// box and a transparent one, which holds a blue box; and a transparent box
+// straight on the window. Each shows its colour or what lies behind it,
+// read back from the screen.
+TEST(WindowPaint, NestedBoxesPaintTheirColoursAndTransparentOnesShowWhatLiesBehindThem) {
+    constexpr COLORREF navy = RGB(20, 40, 160), teal = RGB(0, 128, 128);
+    constexpr COLORREF red = RGB(200, 30, 40), green = RGB(30, 160, 60);
+    constexpr COLORREF blue = RGB(40, 60, 220), yellow = RGB(250, 220, 0);
+    PaintedFrame frame(navy), otherFrame(teal);
+    TestSkinHolder skins(&frame);
+    TestWindow window;
+    window->setSkinHolder(&skins);
+    window->setBounds(100, 100, 320, 220);
+    Box* row = colouredBox(200, 100, red);
+    row->setRowLayout();
+    row->setInsets(10);
+    row->setHorizontalGap(10);
+    Box* green60 = colouredBox(60, 60, green);
+    green60->setHoverColour(250, 220, 0);
+    Box* clear60 = s::thread::take<Box>();
+    clear60->setFixedWidth(60, false);
+    clear60->setFixedHeight(60, false);
+    clear60->add(colouredBox(20, 20, blue));
+    row->add(green60);
+    row->add(clear60);
+    std::atomic<int> refreshes{0};
+    auto* clearOnWindow = new SkinCountingBox;
+    clearOnWindow->refreshes = &refreshes;
+    clearOnWindow->setFixedWidth(100, false);
+    clearOnWindow->setFixedHeight(50, false);
+    window->add(row);
+    window->add(clearOnWindow);
+    window->show(true, true);
     window->repaint();
-    EXPECT_GT(filler.calls, 0);
-    EXPECT_EQ(filler.width, 300) << "the frame is painted with the client";
-    s::system::win::WindowDc dc(window->handle());
-    EXPECT_EQ(GetPixel(dc.get(), 2, 100), RGB(200, 30, 40)) << "the frame";
-    EXPECT_EQ(GetPixel(dc.get(), 150, 100), RGB(200, 30, 40)) << "the client";
-    EXPECT_NE(GetPixel(dc.get(), 10, 10), RGB(200, 30, 40)) << "the child paints itself";
+    Sleep(200);
+
+    EXPECT_GT(frame.calls, 0);
+    EXPECT_EQ(frame.width, 320) << "the frame is painted with the client";
+    auto pixel = [&](int x, int y) {
+        s::system::win::WindowDc dc(window->handle());
+        return GetPixel(dc.get(), x, y);
+    };
+    EXPECT_EQ(pixel(300, 200), navy) << "the window";
+    EXPECT_EQ(pixel(5, 5), red) << "the row's inset";
+    EXPECT_EQ(pixel(75, 40), red) << "the gap";
+    EXPECT_EQ(pixel(40, 40), green);
+    EXPECT_EQ(pixel(90, 20), blue) << "inside the transparent box";
+    EXPECT_EQ(pixel(120, 50), red) << "the row behind the transparent box";
+    EXPECT_EQ(pixel(50, 125), navy) << "the frame drawer behind a transparent box";
+
+    // The shape comes from the drawer and follows the size.
+    s::system::win::GdiObject<HRGN> shape(CreateRectRgn(0, 0, 0, 0));
+    ASSERT_NE(GetWindowRgn(window->handle(), shape.get()), ERROR);
+    EXPECT_FALSE(PtInRegion(shape.get(), 1, 1)) << "the rounded corner";
+    EXPECT_TRUE(PtInRegion(shape.get(), 160, 110));
+    EXPECT_FALSE(PtInRegion(shape.get(), 360, 110));
+    window->setSize(400, 220);
+    ASSERT_NE(GetWindowRgn(window->handle(), shape.get()), ERROR);
+    EXPECT_TRUE(PtInRegion(shape.get(), 360, 110));
+
+    // Hovering colours the green box until the mouse leaves it.
+    POINT over{40, 40};
+    ClientToScreen(window->handle(), &over);
+    s::test::moveMouse(over.x, over.y);
+    Sleep(300);
+    EXPECT_EQ(pixel(40, 40), yellow);
+    EXPECT_TRUE(green60->isHovering());
+    s::test::moveMouse(over.x + 200, over.y + 100);
+    Sleep(300);
+    EXPECT_EQ(pixel(40, 40), green);
+
+    // A new skin: the window takes its painter, the transparent box shows
+    // it, and the components hear of the change.
+    skins.change(&otherFrame);
+    EXPECT_EQ(pixel(300, 200), teal);
+    EXPECT_EQ(pixel(50, 125), teal);
+    EXPECT_EQ(refreshes, 1);
     window->setFrameDrawer(nullptr, false);
+    EXPECT_EQ(GetWindowRgn(window->handle(), shape.get()), ERROR) << "rectangular again";
 }

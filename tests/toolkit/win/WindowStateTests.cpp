@@ -181,10 +181,24 @@ TEST(WindowMouse, TheWheelGoesToAContainerUnderTheCursorElseToTheWindowsListener
     SendMessageW(window->handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
                  MAKELPARAM(corner.x + 150, corner.y + 120));
     EXPECT_EQ(window->getWheelLines(), static_cast<std::int32_t>(lines));
-    // Over the box: the box takes it.
+    // Over the box: the box takes it when it has listeners of its own, and
+    // hands it back to the window otherwise, which does not offer it to the
+    // box again.
+    EventCounter boxWheel;
+    box->addWheelListener(&boxWheel);
     SendMessageW(window->handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
                  MAKELPARAM(corner.x + 20, corner.y + 20));
+    EXPECT_EQ(boxWheel.count, 1);
+    EXPECT_EQ(box->getWheelLines(), static_cast<std::int32_t>(lines));
     EXPECT_EQ(wheel.count, 2);
+    auto* inner = s::thread::take<s::gui::win::Box>();
+    inner->setFixedWidth(40, false);
+    inner->setFixedHeight(40, false);
+    s::test::onWindowThread(*window, [&] { box->add(inner); });
+    SendMessageW(window->handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA),
+                 MAKELPARAM(corner.x + 20, corner.y + 20));
+    EXPECT_EQ(boxWheel.count, 1) << "the inner box under the cursor comes first";
+    EXPECT_EQ(wheel.count, 3);
 
     SendMessageW(window->handle(), WM_KEYDOWN, 'A', 0);
     EXPECT_EQ(key.count, 1);

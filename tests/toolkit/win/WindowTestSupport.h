@@ -65,6 +65,22 @@ inline double millisNow() {
     return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
+// Real input through the platform's input queue, in screen pixels.
+inline void sendMouse(DWORD flags, int x, int y) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    int w = GetSystemMetrics(SM_CXSCREEN) - 1, h = GetSystemMetrics(SM_CYSCREEN) - 1;
+    input.mi.dx = x * 65535 / w;
+    input.mi.dy = y * 65535 / h;
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+    Sleep(60);
+}
+
+inline void moveMouse(int x, int y) {
+    sendMouse(0, x, y);
+}
+
 inline RECT rectOf(HWND hwnd) {
     RECT r{};
     GetWindowRect(hwnd, &r);
