@@ -1,3 +1,4 @@
+#include "foundation/system/win/Handles.h"
 #include "toolkit/controls/win/Button.h"
 #include "toolkit/controls/win/CheckBox.h"
 #include "toolkit/controls/win/RadioButton.h"
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -61,17 +63,22 @@ private:
     std::vector<Entry> entries_;
 };
 
-// Real input on the X display Wine draws on. The tool is a Unix program,
-// which Wine starts but cannot wait for: each step waits for its effect.
-void xdotool(const std::wstring& arguments) {
-    std::wstring command = L"Z:\\usr\\bin\\xdotool " + arguments;
+// Starts a program of the Unix side, which Wine can start but not wait for.
+bool startUnixTool(const std::wstring& path, const std::wstring& arguments) {
+    std::wstring command = path + L" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(CreateProcessW(L"Z:\\usr\\bin\\xdotool", command.data(), nullptr, nullptr, FALSE,
-                               0, nullptr, nullptr, &startup, &process));
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    if (!CreateProcessW(path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return false;
+    s::system::win::Handle thread(process.hThread), owned(process.hProcess);
+    return true;
+}
+
+// Real input on the X display Wine draws on; each step waits for its effect.
+void xdotool(const std::wstring& arguments) {
+    ASSERT_TRUE(startUnixTool(L"Z:\\usr\\bin\\xdotool", arguments));
 }
 
 bool waitFor(const std::function<bool()>& done, int ms = 3000) {
@@ -119,12 +126,11 @@ std::wstring textOf(Control* control) {
     return reinterpret_cast<const wchar_t*>(control->getText());
 }
 
-template <class T> T* make(const char16_t* text, EventLog& log) {
+template <class T> T* make(const char16_t* text) {
     T* control = s::thread::take<T>();
     control->setText(text);
     control->setFixedWidth(180);
     control->setFixedHeight(26);
-    (void)log;
     return control;
 }
 
@@ -144,29 +150,29 @@ TEST(ControlScenario, RealInputRaisesEachControlsEventsInOrder) {
     CheckBox* check = nullptr;
     RadioButton *first = nullptr, *second = nullptr;
     ASSERT_TRUE(s::test::onWindowThread(*window, [&] {
-        plain = make<Button>(u"Go", log);
-        toggle = make<Button>(u"Keep", log);
+        plain = make<Button>(u"Go");
+        toggle = make<Button>(u"Keep");
         toggle->setToggle(true, true, false, false);
-        repeat = make<Button>(u"#Up", log);
+        repeat = make<Button>(u"#Up");
         repeat->setAutoRepeat(true);
         for (Button* b : {plain, toggle, repeat}) {
             b->addPressListener(&log);
             b->addActionListener(&log);
             b->addAfterActionListener(&log);
         }
-        field = make<TextField>(u"", log);
+        field = make<TextField>(u"");
         field->addChangeListener(&log);
         field->addEnterListener(&log);
         field->addFocusLostListener(&log);
-        check = make<CheckBox>(u"Enables the field below", log);
+        check = make<CheckBox>(u"Enables the field below");
         check->addCheckedListener(&log);
         check->addUncheckedListener(&log);
-        target = make<TextField>(u"dependent", log);
+        target = make<TextField>(u"dependent");
         target->setEnabled(false);
         check->enabledWhileChecked(target);
-        first = make<RadioButton>(u"First", log);
+        first = make<RadioButton>(u"First");
         first->setGroupStart(true);
-        second = make<RadioButton>(u"Second", log);
+        second = make<RadioButton>(u"Second");
         for (RadioButton* r : {first, second}) {
             r->addCheckedListener(&log);
             r->addUncheckedListener(&log);
@@ -268,18 +274,10 @@ TEST(ControlScenario, RealInputRaisesEachControlsEventsInOrder) {
         EXPECT_EQ(nativeText(c->handle()), textOf(c)) << reinterpret_cast<const wchar_t*>(
                                                            c->getClassName());
 
+    // A picture of the window to look at, when asked for one.
     if (const char* shot = std::getenv("TARNWICK_CONTROLS_SCREENSHOT")) {
-        std::wstring command = L"Z:\\usr\\bin\\import -window root ";
-        for (const char* p = shot; *p != 0; ++p)
-            command += static_cast<wchar_t>(*p);
-        STARTUPINFOW startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION process{};
-        if (CreateProcessW(L"Z:\\usr\\bin\\import", command.data(), nullptr, nullptr, FALSE, 0,
-                           nullptr, nullptr, &startup, &process)) {
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
+        std::wstring path(shot, shot + std::strlen(shot));
+        if (startUnixTool(L"Z:\\usr\\bin\\import", L"-window root " + path))
             Sleep(1500);
-        }
     }
 }
