@@ -63,7 +63,7 @@ public:
     void setText(const char16_t*) override {}
     void setAcceptFiles(bool) override {}
     void setAcceptUrls(bool) override {}
-    gui::win::MemDC* backBuffer() override { return nullptr; }
+    gui::win::BackBuffer* backBuffer() override { return nullptr; }
     void releaseBackBuffer() override { ++record_->backBufferReleases; }
 
 private:

@@ -55,7 +55,7 @@ public:
     std::int32_t getComponentCount() const override;
     IComponent* getComponent(std::int32_t index) const override;
     col::_array::ArrayP* getComponentList() override { return &children_; }
-    win::MemDC* getBackgroundImage(std::int32_t& x, std::int32_t& y) override;
+    win::BackBuffer* getBackgroundImage(std::int32_t& x, std::int32_t& y) override;
     void freeze() override;
     void unfreeze() override;
 

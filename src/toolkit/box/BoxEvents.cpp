@@ -86,7 +86,7 @@ void Box::releaseBackBuffer() {
         nativePeer()->releaseBackBuffer();
 }
 
-win::MemDC* Box::getBackgroundImage(std::int32_t& x, std::int32_t& y) {
+win::BackBuffer* Box::getBackgroundImage(std::int32_t& x, std::int32_t& y) {
     if (nativePeer() != nullptr && nativePeer()->backBuffer() != nullptr)
         return nativePeer()->backBuffer();
     return Component::getBackgroundImage(x, y);

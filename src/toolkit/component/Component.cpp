@@ -331,7 +331,7 @@ void Component::setSizeWithinLimits(std::int32_t w, std::int32_t h) {
     setSize(width, height);
 }
 
-win::MemDC* Component::getBackgroundImage(std::int32_t& x, std::int32_t& y) {
+win::BackBuffer* Component::getBackgroundImage(std::int32_t& x, std::int32_t& y) {
     if (parent_ == nullptr)
         return nullptr;
     x += x_ + originX_;

@@ -87,7 +87,7 @@ public:
     std::int32_t getComponentCount() const override { return 0; }
     IComponent* getComponent(std::int32_t) const override { return nullptr; }
     col::_array::ArrayP* getComponentList() override { return nullptr; }
-    win::MemDC* getBackgroundImage(std::int32_t& x, std::int32_t& y) override;
+    win::BackBuffer* getBackgroundImage(std::int32_t& x, std::int32_t& y) override;
     bool isFrozen() const override { return frozen_; }
     void freeze() override { frozen_ = true; }
     void unfreeze() override;

@@ -11,7 +11,7 @@ class ArrayP;
 }
 
 namespace s::gui::win {
-class MemDC;
+class BackBuffer;
 }
 
 namespace s::gui {
@@ -100,7 +100,7 @@ public:
     virtual col::_array::ArrayP* getComponentList() = 0;
     // The off-screen image holding the pixels behind this component, with x
     // and y turned into that image's coordinates; null when there is none.
-    virtual win::MemDC* getBackgroundImage(std::int32_t& x, std::int32_t& y) = 0;
+    virtual win::BackBuffer* getBackgroundImage(std::int32_t& x, std::int32_t& y) = 0;
     virtual bool isFrozen() const = 0;
     virtual void freeze() = 0;
     virtual void unfreeze() = 0;

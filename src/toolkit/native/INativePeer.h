@@ -3,7 +3,7 @@
 #include <cstdint>
 
 namespace s::gui::win {
-class MemDC;
+class BackBuffer;
 }
 
 namespace s::gui {
@@ -42,7 +42,7 @@ public:
     virtual void setAcceptFiles(bool accept) = 0;
     virtual void setAcceptUrls(bool accept) = 0;
     // The box's kept image of its last painting, null when it has none.
-    virtual win::MemDC* backBuffer() = 0;
+    virtual win::BackBuffer* backBuffer() = 0;
     virtual void releaseBackBuffer() = 0;
 };
 

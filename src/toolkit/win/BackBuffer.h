@@ -9,8 +9,9 @@
 
 namespace s::gui::win {
 
-// The one off-screen image a window paints its client area into before a
-// single copy to the screen; reallocated only by geometry::backBufferSize.
+// The off-screen image a window or a box paints its client area into before
+// a single copy to the screen, kept so that transparent children can copy
+// their background out of it; reallocated only by geometry::backBufferSize.
 class BackBuffer {
 public:
     // The image's device context, at least the client's size; null when the
@@ -30,10 +31,5 @@ private:
     geometry::Size size_;
     int reallocations_ = 0;
 };
-
-// A back buffer as components see it: the kept image of a box's or a
-// window's last painting, which transparent children copy their background
-// out of.
-class MemDC final : public BackBuffer {};
 
 } // namespace s::gui::win

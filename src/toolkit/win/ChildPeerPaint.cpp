@@ -59,7 +59,7 @@ void ChildPeer::fillBackground(HDC dc, std::int32_t width, std::int32_t height, 
         // without an image of its own adds its offset and asks its parent.
         std::int32_t x = self->getX() + self->getOriginX();
         std::int32_t y = self->getY() + self->getOriginY();
-        MemDC* image = parent->getBackgroundImage(x, y);
+        BackBuffer* image = parent->getBackgroundImage(x, y);
         if (image != nullptr && image->dc() != nullptr) {
             geometry::Size size = image->size();
             // Whatever the image does not cover keeps the colour.

@@ -3,6 +3,7 @@
 #include "foundation/strings/win/WideText.h"
 #include "toolkit/box/Box.h"
 #include "toolkit/component/IComponent.h"
+#include "toolkit/controls/win/ControlPeer.h"
 #include "toolkit/win/NativeWindowClass.h"
 #include "toolkit/win/UrlDropTarget.h"
 
@@ -125,6 +126,8 @@ void ChildPeer::setAcceptUrls(bool accept) {
 }
 
 std::unique_ptr<INativePeer> WindowsPeerFactory::makePeer(IComponent& component) {
+    if (auto* control = dynamic_cast<INativeControl*>(&component))
+        return std::make_unique<ControlPeer>(*control);
     return std::make_unique<ChildPeer>(component);
 }
 

@@ -22,7 +22,9 @@ class UrlDropTarget;
 // with its mouse handling, drops and wheel; any other component with its
 // background colour or, when transparent, the parent's pixels. A peer made
 // without a component leaves its window to the class's default painting.
-class ChildPeer final : public HwndPeer, private INativeWindowHandler {
+//
+// Controls make their own window in ControlPeer and share the rest.
+class ChildPeer : public HwndPeer, private INativeWindowHandler {
 public:
     explicit ChildPeer(bool container) : container_(container) {}
     explicit ChildPeer(IComponent& component);
@@ -46,8 +48,11 @@ public:
     void setAcceptFiles(bool accept) override;
     // Registers or revokes the box's OLE drop target for URLs.
     void setAcceptUrls(bool accept) override;
-    MemDC* backBuffer() override { return backBuffer_.dc() != nullptr ? &backBuffer_ : nullptr; }
+    BackBuffer* backBuffer() override { return backBuffer_.dc() != nullptr ? &backBuffer_ : nullptr; }
     void releaseBackBuffer() override { backBuffer_.release(); }
+
+protected:
+    HWND hwnd_ = nullptr;
 
 private:
     LRESULT handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
@@ -74,9 +79,8 @@ private:
     bool container_;
     IComponent* component_ = nullptr;
     Box* box_ = nullptr;
-    HWND hwnd_ = nullptr;
     UrlDropTarget* urlTarget_ = nullptr;
-    MemDC backBuffer_;
+    BackBuffer backBuffer_;
 };
 
 // Sends the wheel step to the first child of container that is a showing
@@ -90,7 +94,7 @@ std::int32_t wheelLinesOf(WPARAM wParam);
 // the step to its children again.
 inline constexpr UINT kWheelPassedUpMessage = WM_APP + 64;
 
-// Makes the child peers and answers the system colours from the platform.
+// Makes the child peers (a control's own kind for controls) and answers the system colours from the platform.
 class WindowsPeerFactory final : public INativePeerFactory {
 public:
     std::unique_ptr<INativePeer> makePeer(IComponent& component) override;

@@ -36,14 +36,23 @@ bool initialiseThreadPlatform() {
     return SUCCEEDED(OleInitialize(nullptr));
 }
 
-// Tab and Shift+Tab move the focus between the tab stops of the window's
-// controls, through the platform's dialog navigation, which descends into
-// the boxes (they are control parents). Only the Tab key goes that way: the
-// window keeps Enter, Escape and the arrows for its key listeners.
-bool isTabKey(const MSG& msg) {
-    return (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_CHAR) &&
-           msg.wParam == VK_TAB;
+// The Tab key moves the keyboard focus to the next control that takes it
+// (Shift+Tab to the one before), through boxes into their controls; the key
+// then goes no further. A Tab to the window itself starts at its first
+// control.
+bool moveFocusByTab(HWND root, const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || root == nullptr ||
+        (msg.hwnd != root && !IsChild(root, msg.hwnd)))
+        return false;
+    HWND focus = GetFocus();
+    HWND from = focus != nullptr && IsChild(root, focus) ? focus : nullptr;
+    HWND next = GetNextDlgTabItem(root, from, GetKeyState(VK_SHIFT) < 0);
+    if (next == nullptr || next == from)
+        return false;
+    SetFocus(next);
+    return true;
 }
+
 } // namespace
 
 Window::Window() {
@@ -111,10 +120,10 @@ DWORD WINAPI Window::threadMain(void* parameter) {
     // From here on the window object may be gone once the loop ends: the
     // destroy message and the quit request are the last things it sees.
     if (created) {
-        HWND window = self->hwnd_;
+        HWND root = self->hwnd_;
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            if (isTabKey(msg) && IsWindow(window) && IsDialogMessageW(window, &msg))
+            if (moveFocusByTab(root, msg))
                 continue;
             TranslateMessage(&msg);
             DispatchMessageW(&msg);

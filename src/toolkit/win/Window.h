@@ -282,7 +282,7 @@ private:
         void setText(const char16_t* text) override { window_.setTitle(text); }
         void setAcceptFiles(bool) override {}
         void setAcceptUrls(bool) override {}
-        MemDC* backBuffer() override {
+        BackBuffer* backBuffer() override {
             return window_.backBuffer_.dc() != nullptr ? &window_.backBuffer_ : nullptr;
         }
         void releaseBackBuffer() override { window_.backBuffer_.release(); }
@@ -438,7 +438,7 @@ private:
     bool active_ = false;
     std::int64_t deactivatedAt_ = 0;
     std::int32_t windowLayoutDepth_ = 0;
-    MemDC backBuffer_;
+    BackBuffer backBuffer_;
     // A window region from the frame drawer is in place.
     bool regionApplied_ = false;
     WPARAM lastSizeKind_ = SIZE_RESTORED;
