@@ -43,7 +43,7 @@ bool ControlPeer::create(INativePeer* parent) {
     NativeForm form = control_.nativeForm();
     DWORD style = (parentHwnd != nullptr ? WS_CHILD : WS_POPUP) | WS_CLIPSIBLINGS | form.style;
     const wchar_t* text = str::win::wide(control_.nativeText());
-    INativeWindowHandler* outer = creating;
+    ::s::gui::win::INativeWindowHandler* outer = creating;
     creating = &control_;
     if (form.className == nullptr) {
         hwnd_ = createToolkitWindow(form.exStyle, text, style, 0, 0, 0, 0, parentHwnd, &control_);
