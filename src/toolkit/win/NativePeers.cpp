@@ -2,6 +2,7 @@
 
 #include "foundation/strings/win/WideText.h"
 #include "toolkit/component/IComponent.h"
+#include "toolkit/controls/win/ControlPeer.h"
 #include "toolkit/win/NativeWindowClass.h"
 
 #include <shellapi.h>
@@ -97,6 +98,8 @@ void ChildPeer::setAcceptFiles(bool accept) {
 }
 
 std::unique_ptr<INativePeer> WindowsPeerFactory::makePeer(IComponent& component) {
+    if (auto* control = dynamic_cast<INativeControl*>(&component))
+        return std::make_unique<ControlPeer>(*control);
     return std::make_unique<ChildPeer>(component.isContainer());
 }
 

@@ -7,11 +7,12 @@
 
 namespace s::gui::win {
 
-// The native window of a box, spacer or label: a child window of the
-// toolkit's class under the parent's window (a hidden pop-up when there is no
-// parent). Created on the thread that attaches the component, which for a
-// window's children is the window's thread.
-class ChildPeer final : public HwndPeer {
+// The native window of a box or spacer: a child window of the toolkit's
+// class under the parent's window (a hidden pop-up when there is no parent).
+// Created on the thread that attaches the component, which for a window's
+// children is the window's thread. Controls make their own window in
+// ControlPeer and share the rest.
+class ChildPeer : public HwndPeer {
 public:
     explicit ChildPeer(bool container) : container_(container) {}
     ~ChildPeer() override { destroy(); }
@@ -39,15 +40,17 @@ public:
     MemDC* backBuffer() override { return nullptr; }
     void releaseBackBuffer() override {}
 
+protected:
+    HWND hwnd_ = nullptr;
+
 private:
     void place(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, UINT flags,
                bool show);
 
     bool container_;
-    HWND hwnd_ = nullptr;
 };
 
-// Makes the child peers and answers the system colours from the platform.
+// Makes the child peers (a control's own kind for controls) and answers the system colours from the platform.
 class WindowsPeerFactory final : public INativePeerFactory {
 public:
     std::unique_ptr<INativePeer> makePeer(IComponent& component) override;

@@ -1,6 +1,8 @@
 #include "toolkit/win/NativeWindowClass.h"
 
 #include "foundation/system/Platform.h"
+#include "toolkit/controls/win/ControlMessages.h"
+#include "toolkit/controls/win/ControlPeer.h"
 
 #include <commctrl.h>
 
@@ -8,25 +10,122 @@ namespace s::gui::win {
 
 namespace {
 
-// A control's notification comes to its parent; it goes back to the
-// control, which is the one that knows what to do with it.
-LRESULT reflectToControl(UINT message, WPARAM wParam, LPARAM lParam, bool& reflected) {
-    HWND control = nullptr;
-    if (message == WM_COMMAND)
-        control = reinterpret_cast<HWND>(lParam);
-    else if (message == WM_NOTIFY && lParam != 0)
-        control = reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
-    reflected = false;
-    if (control == nullptr)
-        return 0;
+bool isToolkitClass(HWND hwnd, wchar_t (&className)[32]) {
+    className[0] = 0;
+    GetClassNameW(hwnd, className, 32);
+    return lstrcmpW(className, kToolkitClassName) == 0;
+}
+
+// A notification from a child of the toolkit's class goes to its handler as
+// it came.
+LRESULT passToToolkitChild(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                           bool& reflected) {
     auto* handler =
         reinterpret_cast<INativeWindowHandler*>(GetWindowLongPtrW(control, GWLP_USERDATA));
-    wchar_t className[32] = {};
-    GetClassNameW(control, className, 32);
-    // Only the toolkit's own windows carry a handler in their user data.
-    if (handler == nullptr || lstrcmpW(className, kToolkitClassName) != 0)
+    if (handler == nullptr)
         return 0;
     return handler->handleMessage(control, message, wParam, lParam, reflected);
+}
+
+LRESULT reflectCommand(HWND parent, WPARAM wParam, LPARAM lParam, bool& reflected) {
+    auto control = reinterpret_cast<HWND>(lParam);
+    // Menus and accelerators have no control; only own children count.
+    if (control == nullptr || GetParent(control) != parent)
+        return 0;
+    wchar_t className[32];
+    if (isToolkitClass(control, className))
+        return passToToolkitChild(control, WM_COMMAND, wParam, lParam, reflected);
+    UINT message = reflectedCommand(className, HIWORD(wParam));
+    if (message == 0)
+        return 0;
+    reflected = true;
+    return SendMessageW(control, message, wParam, lParam);
+}
+
+LRESULT reflectNotify(WPARAM wParam, LPARAM lParam, bool& reflected) {
+    if (lParam == 0)
+        return 0;
+    HWND control = reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+    wchar_t className[32];
+    if (control == nullptr || !isToolkitClass(control, className))
+        return 0;
+    return passToToolkitChild(control, WM_NOTIFY, wParam, lParam, reflected);
+}
+
+// Colour requests: a control that answers them gives a brush; one that does
+// not gets the default colours.
+LRESULT reflectColours(WPARAM wParam, LPARAM lParam, bool& reflected) {
+    auto control = reinterpret_cast<HWND>(lParam);
+    if (control == nullptr)
+        return 0;
+    LRESULT brush = SendMessageW(control, kReflectedColours, wParam, lParam);
+    reflected = brush != 0;
+    return brush;
+}
+
+// Owner-drawn items of a control are drawn and measured by the control.
+// Menus are their owners' business. An item measured while its control is
+// still being created goes to that control, whose window the parent cannot
+// name yet.
+LRESULT reflectItem(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, bool& reflected) {
+    if (lParam == 0)
+        return 0;
+    if (message == WM_DRAWITEM) {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlType == ODT_MENU || item->hwndItem == nullptr)
+            return 0;
+        reflected = true;
+        return SendMessageW(item->hwndItem, message, wParam, lParam);
+    }
+    const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
+    if (item->CtlType == ODT_MENU)
+        return 0;
+    if (HWND control = GetDlgItem(parent, static_cast<int>(item->CtlID))) {
+        reflected = true;
+        return SendMessageW(control, message, wParam, lParam);
+    }
+    if (INativeWindowHandler* creating = controlBeingCreated())
+        return creating->handleMessage(nullptr, message, wParam, lParam, reflected);
+    return 0;
+}
+
+// A track bar tells its parent of every move of its thumb by a scroll
+// message; the slider around it wants to know.
+LRESULT reflectScroll(UINT message, WPARAM wParam, LPARAM lParam, bool& reflected) {
+    auto control = reinterpret_cast<HWND>(lParam);
+    wchar_t className[32];
+    if (control == nullptr || isToolkitClass(control, className) ||
+        lstrcmpiW(className, TRACKBAR_CLASSW) != 0)
+        return 0;
+    reflected = true;
+    return SendMessageW(control, message, wParam, lParam);
+}
+
+// What the platform tells a parent about one of its controls goes back to
+// the control, which is the one that knows what to do with it.
+LRESULT reflectToControl(HWND parent, UINT message, WPARAM wParam, LPARAM lParam,
+                         bool& reflected) {
+    reflected = false;
+    switch (message) {
+    case WM_COMMAND:
+        return reflectCommand(parent, wParam, lParam, reflected);
+    case WM_NOTIFY:
+        return reflectNotify(wParam, lParam, reflected);
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+        return reflectColours(wParam, lParam, reflected);
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+        return reflectItem(parent, message, wParam, lParam, reflected);
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        return reflectScroll(message, wParam, lParam, reflected);
+    default:
+        return 0;
+    }
 }
 
 LRESULT CALLBACK toolkitProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -41,11 +140,9 @@ LRESULT CALLBACK toolkitProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         if (handled)
             return result;
     }
-    if (message == WM_COMMAND || message == WM_NOTIFY) {
-        LRESULT result = reflectToControl(message, wParam, lParam, handled);
-        if (handled)
-            return result;
-    }
+    LRESULT reflected = reflectToControl(hwnd, message, wParam, lParam, handled);
+    if (handled)
+        return reflected;
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 

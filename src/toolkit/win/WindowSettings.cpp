@@ -13,6 +13,20 @@
 
 namespace s::gui::win {
 
+namespace {
+
+// Every component under container hears of the language change, so that
+// those with a text identifier look their text up again.
+void tellLanguageChange(IComponent& container, void* localizer) {
+    for (std::int32_t i = 0; i < container.getComponentCount(); ++i) {
+        IComponent* child = container.getComponent(i);
+        child->handleEvent(localizer, 0);
+        tellLanguageChange(*child, localizer);
+    }
+}
+
+} // namespace
+
 void Window::handleEvent(void* source, int) {
     if (source == nullptr)
         return;
@@ -22,6 +36,7 @@ void Window::handleEvent(void* source, int) {
         auto rebuild = [](void* self) {
             auto* window = static_cast<Window*>(self);
             window->buildTitle();
+            tellLanguageChange(*window, window->localizer_);
             window->raise(kLanguageChanged);
         };
         if (hwnd_ == nullptr || isWindowThread())

@@ -1,0 +1,293 @@
+#include "toolkit/controls/win/Control.h"
+
+#include "foundation/strings/win/WideText.h"
+#include "localization/Localizer.h"
+#include "toolkit/component/IContainer.h"
+#include "toolkit/controls/win/ControlMessages.h"
+#include "toolkit/drawers/IDrawer.h"
+#include "toolkit/native/NativePeerFactory.h"
+#include "toolkit/win/Font.h"
+#include "toolkit/window/IWindow.h"
+
+namespace s::gui::win {
+
+Control::Control(std::int32_t fontCount) : fontCount_(fontCount) {
+}
+
+Control::~Control() {
+    // The window goes first: its procedure calls into this control.
+    setParent(nullptr);
+    releaseFonts();
+    releasePainter();
+}
+
+void Control::clear() {
+    Component::clear();
+    reset();
+    resetControl();
+}
+
+void Control::reset() {
+    text_.set(u"");
+    for (FontSetting& setting : fonts_)
+        setting.reset();
+    colourChosen_ = false;
+    releaseFonts();
+    releasePainter();
+    listeners_.clear();
+    brush_.reset();
+}
+
+HWND Control::handle() const {
+    return HwndPeer::handleOf(nativePeer());
+}
+
+void Control::handleEvent(void* source, int) {
+    IWindow* window = getWindow();
+    if (source == nullptr || window == nullptr || textId_ == -1)
+        return;
+    lang::Localizer* localizer = window->getLocalizer();
+    if (localizer != nullptr && source == static_cast<void*>(localizer))
+        setText(localizer->getText(textId_).cStr());
+}
+
+void Control::setText(const char16_t* text) {
+    text_.set(text != nullptr ? text : u"");
+    if (INativePeer* peer = nativePeer())
+        peer->setText(text_.cStr());
+    measure();
+    if (IContainer* parent = getParent())
+        parent->revalidate();
+    repaint();
+}
+
+void Control::setTextId(std::int32_t id) {
+    textId_ = id;
+    IWindow* window = getWindow();
+    if (id == -1 || window == nullptr || window->getLocalizer() == nullptr)
+        return;
+    setText(window->getLocalizer()->getText(id).cStr());
+}
+
+// The text of the identifier, when it was set before the control had a
+// window to ask, is looked up on attaching.
+void Control::setParent(IContainer* parent) {
+    Component::setParent(parent);
+    if (parent != nullptr && textId_ != -1)
+        setTextId(textId_);
+}
+
+void Control::nativeCreated(HWND hwnd) {
+    if (Font* f = font(0))
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f->handle()), FALSE);
+}
+
+void Control::setPercentWidth(std::int32_t p) {
+    storePercentWidth(p);
+    if (IContainer* parent = getParent())
+        parent->revalidate();
+}
+
+void Control::setPercentHeight(std::int32_t p) {
+    storePercentHeight(p);
+    if (IContainer* parent = getParent())
+        parent->revalidate();
+}
+
+void Control::setFixedWidth(std::int32_t w) {
+    storeFixedWidth(w);
+    if (IContainer* parent = getParent())
+        parent->revalidate();
+}
+
+void Control::setFixedHeight(std::int32_t h) {
+    storeFixedHeight(h);
+    if (IContainer* parent = getParent())
+        parent->revalidate();
+}
+
+void Control::setPainter(drawer::IDrawer* painter, bool owned) {
+    if (painter != painter_)
+        releasePainter();
+    painter_ = painter;
+    painterOwned_ = painter != nullptr && owned;
+    if (painter != nullptr) {
+        fillFonts();
+        // The skin's fonts come with the skin's colours.
+        colourChosen_ = true;
+    }
+    fontsChanged();
+}
+
+void Control::releasePainter() {
+    if (painter_ != nullptr && painterOwned_)
+        painter_->release();
+    painter_ = nullptr;
+    painterOwned_ = false;
+}
+
+Font* Control::font(std::int32_t state) {
+    if (state < 0 || state >= fontCount_)
+        state = 0;
+    if (realised_[state] == nullptr)
+        realised_[state] = fonts_[state].createFont();
+    return realised_[state];
+}
+
+void Control::releaseFonts() {
+    for (Font*& f : realised_) {
+        if (f != nullptr)
+            f->release();
+        f = nullptr;
+    }
+}
+
+void Control::fontsChanged() {
+    // The native control lets go of the old font before it is destroyed.
+    Font* old[kMaxFonts];
+    for (std::int32_t i = 0; i < kMaxFonts; ++i) {
+        old[i] = realised_[i];
+        realised_[i] = nullptr;
+    }
+    if (HWND hwnd = handle()) {
+        Font* f = font(0);
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f != nullptr ? f->handle() : nullptr),
+                     FALSE);
+    }
+    for (Font* f : old) {
+        if (f != nullptr)
+            f->release();
+    }
+    measure();
+    if (IContainer* parent = getParent())
+        parent->revalidate();
+    repaint();
+}
+
+SIZE Control::textExtent(const char16_t* text, std::int32_t state) {
+    SIZE size{0, 0};
+    system::win::WindowDc screen(nullptr);
+    if (screen.get() == nullptr)
+        return size;
+    Font* f = font(state);
+    system::win::Selection selection(screen.get(),
+                                     f != nullptr ? static_cast<HGDIOBJ>(f->handle())
+                                                  : GetStockObject(DEFAULT_GUI_FONT));
+    const wchar_t* wide = str::win::wide(text != nullptr ? text : u"");
+    int length = lstrlenW(wide);
+    if (!GetTextExtentPoint32W(screen.get(), length > 0 ? wide : L"X", length > 0 ? length : 1,
+                               &size))
+        return SIZE{0, 0};
+    if (length == 0)
+        size.cx = 0;
+    return size;
+}
+
+void Control::measure() {
+    SIZE text = textExtent(text_.cStr(), 0);
+    SIZE pad = padding();
+    setMinimumSize(text.cx + pad.cx, text.cy + pad.cy);
+    setPreferredSize(text.cx + pad.cx, text.cy + pad.cy);
+}
+
+std::uint32_t Control::textColour() const {
+    return colourChosen_ ? fonts_[0].getColour()
+                         : static_cast<std::uint32_t>(GetSysColor(COLOR_BTNTEXT));
+}
+
+bool Control::parentBackground(std::uint32_t& colour) const {
+    IContainer* parent = getParent();
+    if (parent == nullptr || parent->isBackgroundTransparent())
+        return false;
+    colour = parent->getBackground();
+    return true;
+}
+
+void Control::fillBackground(HDC surface, const RECT& r) {
+    std::uint32_t colour = getBackground();
+    if (isBackgroundTransparent() && !parentBackground(colour))
+        colour = systemColour(SystemColour::ButtonFace);
+    system::win::GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+    FillRect(surface, &r, brush.get());
+}
+
+// The brush is kept for the platform to use and replaced when the colour
+// changes; a transparent control over a transparent parent gets the hollow
+// stock brush and a transparent text background.
+LRESULT Control::answerColours(HDC dc) {
+    SetTextColor(dc, textColour());
+    std::uint32_t colour = getBackground();
+    if (isBackgroundTransparent() && !parentBackground(colour)) {
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
+    }
+    SetBkColor(dc, colour);
+    if (!brush_ || brushColour_ != colour) {
+        brush_.reset(CreateSolidBrush(colour));
+        brushColour_ = colour;
+    }
+    return reinterpret_cast<LRESULT>(brush_.get());
+}
+
+void Control::paintInto(HDC target) {
+    RECT client{};
+    HWND hwnd = handle();
+    if (hwnd == nullptr || !GetClientRect(hwnd, &client) || client.right <= 0 ||
+        client.bottom <= 0)
+        return;
+    system::win::CreatedDc surface(CreateCompatibleDC(target));
+    system::win::Bitmap bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
+    if (!surface || !bitmap)
+        return;
+    system::win::Selection selection(surface.get(), bitmap.get());
+    paint(surface.get(), client);
+    BitBlt(target, 0, 0, client.right, client.bottom, surface.get(), 0, 0, SRCCOPY);
+}
+
+LRESULT Control::onMessage(HWND, UINT, WPARAM, LPARAM, bool& handled) {
+    handled = false;
+    return 0;
+}
+
+LRESULT Control::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                               bool& handled) {
+    handled = false;
+    LRESULT result = onMessage(hwnd, message, wParam, lParam, handled);
+    if (handled)
+        return result;
+    handled = true;
+    switch (message) {
+    case kReflectedColours:
+        return answerColours(reinterpret_cast<HDC>(wParam));
+    case WM_NCHITTEST:
+        if (transparentToHits())
+            return HTTRANSPARENT;
+        break;
+    case WM_ERASEBKGND:
+        if (paintsItself())
+            return 1;
+        break;
+    case WM_PAINT:
+        if (paintsItself()) {
+            PAINTSTRUCT ps;
+            if (HDC dc = BeginPaint(hwnd, &ps)) {
+                paintInto(dc);
+                EndPaint(hwnd, &ps);
+            }
+            return 0;
+        }
+        break;
+    case WM_PRINTCLIENT:
+        if (paintsItself()) {
+            paintInto(reinterpret_cast<HDC>(wParam));
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    handled = false;
+    return 0;
+}
+
+} // namespace s::gui::win

@@ -1,0 +1,171 @@
+#pragma once
+
+#include "foundation/strings/StrBuffer.h"
+#include "foundation/system/win/Handles.h"
+#include "toolkit/component/Component.h"
+#include "toolkit/controls/win/ControlPeer.h"
+#include "toolkit/events/ListenerLists.h"
+#include "toolkit/win/FontSetting.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+namespace s::gui::drawer {
+class IDrawer;
+}
+
+namespace s::gui::win {
+
+class Font;
+
+// What every control shares: its text (literal or by language-pack
+// identifier), its font settings (one per visual state), its painter, its
+// listener lists and its native window, which keeps the control's text as its
+// window text so that screen readers and test drivers can read it.
+//
+// A control paints itself, through an off-screen surface of its client size
+// copied to the screen once, when it has a painter or when it draws its own
+// kind plainly; otherwise the platform draws it with the control's colours.
+class Control : public Component, public INativeControl {
+public:
+    static constexpr std::int32_t kMaxFonts = 3;
+
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    // A language change (the window's localizer as source) looks the text up
+    // again.
+    void handleEvent(void* source, int eventId) override;
+    void clear() override;
+
+    const char16_t* getText() const { return text_.cStr(); }
+    virtual void setText(const char16_t* text);
+    // Takes the text from the window's localizer at once when there is one,
+    // and again at each language change.
+    void setTextId(std::int32_t id);
+    std::int32_t getTextId() const { return textId_; }
+
+    // Font operations: a setter changes every state's setting, a getter
+    // reads the first one. Each change measures the control again and asks
+    // the parent to lay out. Font height and width are named so, apart from
+    // the component's size.
+    void setSizeCode(std::int32_t code);
+    std::int32_t getSizeCode() const { return fonts_[0].getSizeCode(); }
+    FontSetting& getFont(std::int32_t state = 0);
+    void setFaceName(const char16_t* name);
+    const char16_t* getFaceName() const { return fonts_[0].getFaceName(); }
+    std::uint32_t getColour() const { return fonts_[0].getColour(); }
+    void setColour(std::uint8_t r, std::uint8_t g, std::uint8_t b);
+    void setColour2(std::uint8_t r, std::uint8_t g, std::uint8_t b);
+    void setColour3(std::uint8_t r, std::uint8_t g, std::uint8_t b);
+    void setFontHeight(std::int32_t h);
+    std::int32_t getFontHeight() const { return fonts_[0].getHeight(); }
+    void setFontWidth(std::int32_t w);
+    std::int32_t getFontWidth() const { return fonts_[0].getWidth(); }
+    void setBold(bool on);
+    bool isBold() const { return fonts_[0].isBold(); }
+    void setItalic(bool on);
+    bool isItalic() const { return fonts_[0].isItalic(); }
+    void setUnderline(bool on);
+    bool isUnderline() const { return fonts_[0].isUnderline(); }
+    void setStrikeOut(bool on);
+    bool isStrikeOut() const { return fonts_[0].isStrikeOut(); }
+    void setWeight(std::int32_t weight);
+    std::int32_t getWeight() const { return fonts_[0].getWeight(); }
+
+    void setPercentWidth(std::int32_t p);
+    void setPercentHeight(std::int32_t p);
+    void setFixedWidth(std::int32_t w);
+    void setFixedHeight(std::int32_t h);
+
+    void setParent(IContainer* parent) override;
+
+    // INativeControl
+    const char16_t* nativeText() const override { return text_.cStr(); }
+    void nativeCreated(HWND hwnd) override;
+    LRESULT handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                          bool& handled) override;
+
+    HWND handle() const;
+
+protected:
+    explicit Control(std::int32_t fontCount);
+    ~Control() override;
+
+    // The control's own messages, before the common ones; handled false
+    // lets the common handling and then the platform's follow.
+    virtual LRESULT onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                              bool& handled);
+    // Whether the control draws itself (see the class comment).
+    virtual bool paintsItself() const { return painter_ != nullptr; }
+    // Paints the client rectangle into the off-screen surface.
+    virtual void paint(HDC, const RECT&) {}
+    // Clicks fall through to the window behind while this answers true.
+    virtual bool transparentToHits() const { return false; }
+    // Sets the minimum and preferred size from the text; the default is the
+    // text's extent plus padding().
+    virtual void measure();
+    virtual SIZE padding() const { return SIZE{8, 6}; }
+    // Lets the painter fill in the font settings the program left unset.
+    virtual void fillFonts() {}
+    // Restores the control's own defaults; clear() calls it after the common
+    // state is reset, and the constructor once.
+    virtual void resetControl() {}
+
+    // Installs a painter; an owned one is released with the control or with
+    // the next painter. Fills the fonts from it and repaints.
+    void setPainter(drawer::IDrawer* painter, bool owned);
+    drawer::IDrawer* painter() const { return painter_; }
+
+    // The realised font of a state (made on first use; null when the
+    // platform cannot make it). Valid until the next font change.
+    Font* font(std::int32_t state);
+    // After any change of a font setting: new fonts, new size, new layout.
+    void fontsChanged();
+    // The text's extent in the given state's font.
+    SIZE textExtent(const char16_t* text, std::int32_t state);
+
+    void addListener(std::int32_t list, events::IEventListener* listener) {
+        listeners_.add(list, listener);
+    }
+    void raise(std::int32_t list, int eventId) {
+        listeners_.raise(list, static_cast<IComponent*>(this), eventId);
+    }
+
+    // Paints the control now, through the off-screen surface, into target.
+    void paintInto(HDC target);
+    // The background behind a transparent control: the parent's colour, or
+    // none when the parent is transparent too (or there is no parent).
+    bool parentBackground(std::uint32_t& colour) const;
+    void fillBackground(HDC surface, const RECT& r);
+    // The colour the text is drawn in: the font setting's once the program
+    // or a painter chose it, else the platform's button text.
+    std::uint32_t textColour() const;
+
+    FontSetting fonts_[kMaxFonts];
+    std::int32_t fontCount_;
+    bool colourChosen_ = false;
+
+private:
+    // Applies change to every state's setting, then fontsChanged().
+    template <class F> void changeFonts(F change) {
+        for (std::int32_t i = 0; i < fontCount_; ++i)
+            change(fonts_[i]);
+        fontsChanged();
+    }
+    LRESULT answerColours(HDC dc);
+    void releaseFonts();
+    void releasePainter();
+    void reset();
+
+    str::StrBuffer text_;
+    Font* realised_[kMaxFonts] = {};
+    drawer::IDrawer* painter_ = nullptr;
+    bool painterOwned_ = false;
+    events::ListenerLists listeners_;
+    system::win::GdiObject<HBRUSH> brush_;
+    std::uint32_t brushColour_ = 0;
+};
+
+} // namespace s::gui::win
