@@ -208,6 +208,7 @@ void Window::doLayout() {
     ++windowLayoutDepth_;
     if (getComponentCount() > 0)
         getLayout()->layoutContainer(static_cast<IWindow*>(this));
+    placeStatusBar();
     --windowLayoutDepth_;
 }
 

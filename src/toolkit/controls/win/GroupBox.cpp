@@ -1,0 +1,238 @@
+#include "toolkit/controls/win/GroupBox.h"
+
+#include "foundation/objects/Pools.h"
+#include "foundation/strings/win/WideText.h"
+#include "foundation/system/win/Handles.h"
+#include "localization/Localizer.h"
+#include "toolkit/controls/TitleText.h"
+#include "toolkit/drawers/Painters.h"
+#include "toolkit/native/NativePeerFactory.h"
+#include "toolkit/win/Font.h"
+#include "toolkit/window/IWindow.h"
+
+#include <algorithm>
+
+namespace s::gui::win {
+
+namespace {
+// The frame's inner margin, and where the title starts along the top edge.
+constexpr std::int32_t kMargin = 6;
+constexpr std::int32_t kTitleLeft = 8;
+constexpr std::int32_t kTitlePadding = 2;
+} // namespace
+
+GroupBox::GroupBox() {
+    resetGroupBox();
+}
+
+GroupBox::~GroupBox() {
+    // The window goes first: its procedure calls into this group box.
+    setParent(nullptr);
+    if (realised_ != nullptr)
+        realised_->release();
+}
+
+base::IObject* GroupBox::newInstance() const {
+    return thread::take<GroupBox>();
+}
+
+void GroupBox::release() {
+    thread::giveBack(this);
+}
+
+void GroupBox::clear() {
+    Box::clear();
+    resetGroupBox();
+}
+
+void GroupBox::resetGroupBox() {
+    setPileLayout();
+    title_.set(u"");
+    shown_.set(u"");
+    textId_ = -1;
+    font_.reset();
+    if (realised_ != nullptr)
+        realised_->release();
+    realised_ = nullptr;
+    applyInsets();
+}
+
+Font* GroupBox::titleFont() const {
+    if (realised_ == nullptr)
+        realised_ = font_.createFont();
+    return realised_;
+}
+
+SIZE GroupBox::titleExtent() const {
+    SIZE size{0, 0};
+    system::win::WindowDc screen(nullptr);
+    Font* f = titleFont();
+    system::win::Selection selection(screen.get(), f != nullptr
+                                                       ? static_cast<HGDIOBJ>(f->handle())
+                                                       : GetStockObject(DEFAULT_GUI_FONT));
+    RECT r{0, 0, 0, 0};
+    // The shown text, measured as it is drawn: "&&" is one character wide.
+    DrawTextW(screen.get(), str::win::wide(shown_.length() > 0 ? shown_.cStr() : u"X"), -1, &r,
+              DT_CALCRECT | DT_SINGLELINE);
+    size.cx = shown_.length() > 0 ? r.right : 0;
+    size.cy = r.bottom;
+    return size;
+}
+
+// The content sits inside the frame, below the title.
+void GroupBox::applyInsets() {
+    setInsetsHorizontal(kMargin);
+    setInsetBottom(kMargin);
+    setInsetTop(titleExtent().cy + kTitlePadding);
+}
+
+std::int32_t GroupBox::getMinimumWidth() const {
+    return std::max(Box::getMinimumWidth(),
+                    static_cast<std::int32_t>(titleExtent().cx) + 2 * kTitleLeft);
+}
+
+std::int32_t GroupBox::getPreferredWidth() const {
+    return std::max(Box::getPreferredWidth(), getMinimumWidth());
+}
+
+void GroupBox::setTitle(const char16_t* title) {
+    title_.set(title != nullptr ? title : u"");
+    controls::literalTitle(title_.cStr(), shown_);
+    if (INativePeer* peer = nativePeer())
+        peer->setText(shown_.cStr());
+    if (IContainer* parent = getParent())
+        parent->revalidate();
+    repaint();
+}
+
+void GroupBox::setTitleId(std::int32_t id) {
+    textId_ = id;
+    IWindow* window = getWindow();
+    if (id != -1 && window != nullptr && window->getLocalizer() != nullptr)
+        setTitle(window->getLocalizer()->getText(id).cStr());
+}
+
+void GroupBox::handleEvent(void* source, int eventId) {
+    Box::handleEvent(source, eventId);
+    IWindow* window = getWindow();
+    if (source != nullptr && window != nullptr && textId_ != -1 &&
+        source == static_cast<void*>(window->getLocalizer()))
+        setTitleId(textId_);
+}
+
+void GroupBox::fontChanged() {
+    Font* old = realised_;
+    realised_ = nullptr;
+    if (HWND hwnd = HwndPeer::handleOf(nativePeer())) {
+        Font* f = titleFont();
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f != nullptr ? f->handle() : nullptr),
+                     FALSE);
+    }
+    if (old != nullptr)
+        old->release();
+    applyInsets();
+    doLayout();
+    if (IContainer* parent = getParent())
+        parent->revalidate();
+    repaint();
+}
+
+void GroupBox::setContent(IComponent* component) {
+    removeAll(false);
+    if (component != nullptr)
+        add(component);
+}
+
+// The skin's title font fills in what the program left unset.
+void GroupBox::setDrawer(drawer::IDrawer* painter, bool owned) {
+    Box::setDrawer(painter, owned);
+    if (auto* group = dynamic_cast<drawer::IGroupBox*>(painter))
+        group->fillFonts(&font_);
+    fontChanged();
+}
+
+NativeForm GroupBox::nativeForm() const {
+    return NativeForm{L"Button", BS_GROUPBOX | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, 1000};
+}
+
+void GroupBox::nativeCreated(HWND hwnd) {
+    if (Font* f = titleFont())
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f->handle()), FALSE);
+    if (textId_ != -1)
+        setTitleId(textId_);
+}
+
+void GroupBox::paintInto(HDC target, HWND hwnd) {
+    RECT client{};
+    if (!GetClientRect(hwnd, &client) || client.right <= 0 || client.bottom <= 0)
+        return;
+    system::win::CreatedDc surface(CreateCompatibleDC(target));
+    system::win::Bitmap bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
+    if (!surface || !bitmap)
+        return;
+    system::win::Selection selection(surface.get(), bitmap.get());
+    std::uint32_t colour = getBackground();
+    if (isBackgroundTransparent()) {
+        IContainer* parent = getParent();
+        colour = parent != nullptr && !parent->isBackgroundTransparent()
+                     ? parent->getBackground()
+                     : systemColour(SystemColour::ButtonFace);
+    }
+    system::win::GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
+    FillRect(surface.get(), &client, brush.get());
+    SIZE title = titleExtent();
+    Font* f = titleFont();
+    if (auto* group = dynamic_cast<drawer::IGroupBox*>(getDrawer())) {
+        group->paintGroup(surface.get(),
+                          drawer::Rect{client.left, client.top, client.right, client.bottom},
+                          shown_.cStr(), f, title.cx, title.cy);
+    } else {
+        RECT frame{0, title.cy / 2, client.right, client.bottom};
+        DrawEdge(surface.get(), &frame, EDGE_ETCHED, BF_RECT);
+        if (shown_.length() > 0) {
+            system::win::Selection fontSelection(
+                surface.get(),
+                f != nullptr ? static_cast<HGDIOBJ>(f->handle()) : GetStockObject(DEFAULT_GUI_FONT));
+            RECT text{kTitleLeft, 0, kTitleLeft + title.cx + 2 * kTitlePadding, title.cy};
+            FillRect(surface.get(), &text, brush.get());
+            text.left += kTitlePadding;
+            SetBkMode(surface.get(), TRANSPARENT);
+            SetTextColor(surface.get(), GetSysColor(COLOR_BTNTEXT));
+            // The shown text goes through the prefix rule, which turns each
+            // "&&" back into one "&" and underlines nothing.
+            DrawTextW(surface.get(), str::win::wide(shown_.cStr()), -1, &text, DT_SINGLELINE);
+        }
+    }
+    BitBlt(target, 0, 0, client.right, client.bottom, surface.get(), 0, 0, SRCCOPY);
+}
+
+LRESULT GroupBox::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                bool& handled) {
+    handled = true;
+    switch (message) {
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        if (HDC dc = BeginPaint(hwnd, &ps)) {
+            paintInto(dc, hwnd);
+            EndPaint(hwnd, &ps);
+        }
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        paintInto(reinterpret_cast<HDC>(wParam), hwnd);
+        return 0;
+    default:
+        break;
+    }
+    // The platform's group box would send its children's notifications on
+    // to its own parent, which cannot tell them apart.
+    LRESULT result = reflectToControl(hwnd, message, wParam, lParam, handled);
+    if (handled)
+        return result;
+    handled = false;
+    return 0;
+}
+
+} // namespace s::gui::win
