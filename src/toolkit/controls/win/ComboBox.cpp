@@ -9,6 +9,7 @@
 #include "toolkit/drawers/Painters.h"
 #include "toolkit/win/Font.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace s::gui::win {
@@ -226,6 +227,21 @@ void ComboBox::onDropDown(HWND hwnd) {
                                                  GetSystemMetrics(SM_CXVSCROLL),
                                                  textExtent(u"0", 0).cx);
     SendMessageW(hwnd, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(width), 0);
+    reserveListHeight(hwnd);
+}
+
+// The platform opens the list as tall as the window was last made beyond
+// its field; the layout makes it only as tall as the field. Asked for more
+// now, it keeps the difference for the list and shrinks back to the field.
+void ComboBox::reserveListHeight(HWND hwnd) {
+    RECT r{};
+    if (!GetWindowRect(hwnd, &r))
+        return;
+    std::int32_t rows = std::clamp(items_.count(), 1, combobox::kRowsWithoutScrollBar);
+    auto row = static_cast<std::int32_t>(SendMessageW(hwnd, CB_GETITEMHEIGHT, 0, 0));
+    std::int32_t list = rows * std::max(row, 1) + 2;
+    SetWindowPos(hwnd, nullptr, 0, 0, r.right - r.left, (r.bottom - r.top) + list,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ComboBox::scrollOnOpen(HWND list) {

@@ -76,6 +76,7 @@ private:
     void selectionChanged(bool notify);
     void onSelectionReflected(HWND hwnd);
     void onDropDown(HWND hwnd);
+    void reserveListHeight(HWND hwnd);
     void drawItem(const DRAWITEMSTRUCT& item);
     void scrollOnOpen(HWND list);
     void setHover(std::int32_t state);

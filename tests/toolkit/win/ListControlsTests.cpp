@@ -1,0 +1,178 @@
+#include "toolkit/win/WindowTestSupport.h"
+
+#include "toolkit/combobox/ComboBoxItem.h"
+#include "toolkit/controls/win/ComboBox.h"
+#include "toolkit/controls/win/GroupBox.h"
+#include "toolkit/controls/win/StatusBar.h"
+#include "toolkit/native/NativePeerFactory.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <mutex>
+#include <vector>
+
+using s::gui::combobox::ComboBoxItem;
+using s::gui::win::ComboBox;
+using s::gui::win::GroupBox;
+using s::gui::win::StatusBar;
+using s::test::TestWindow;
+
+namespace {
+
+// Real input through the platform's input queue, in screen pixels.
+void click(int x, int y) {
+    int w = GetSystemMetrics(SM_CXSCREEN) - 1, h = GetSystemMetrics(SM_CYSCREEN) - 1;
+    for (DWORD flags : {DWORD{0}, DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_LEFTUP}}) {
+        INPUT input{};
+        input.type = INPUT_MOUSE;
+        input.mi.dx = x * 65535 / w;
+        input.mi.dy = y * 65535 / h;
+        input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+        SendInput(1, &input, sizeof input);
+        Sleep(80);
+    }
+    Sleep(300);
+}
+
+void pressKey(WORD key) {
+    INPUT inputs[2] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+    }
+    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, inputs, sizeof(INPUT));
+    Sleep(300);
+}
+
+HWND handleOf(const s::gui::IComponent* component) {
+    return s::gui::win::HwndPeer::handleOf(s::gui::peerOf(component));
+}
+
+RECT clientRectOnScreen(HWND hwnd) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+// Each selection event with the indexes the combo box had when raising it.
+class SelectionLog : public s::gui::events::IEventListener {
+public:
+    explicit SelectionLog(ComboBox& combo) : combo_(combo) {}
+    void handleEvent(void* source, int eventId) override {
+        std::lock_guard<std::mutex> lock(mutex_);
+        sameSource = sameSource && source == static_cast<s::gui::IComponent*>(&combo_);
+        events.push_back({eventId, combo_.getSelectedIndex(), combo_.getPreviousIndex()});
+    }
+    struct Event {
+        int id, selected, previous;
+        bool operator==(const Event&) const = default;
+    };
+    std::vector<Event> snapshot() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return events;
+    }
+    bool sameSource = true;
+
+private:
+    ComboBox& combo_;
+    std::mutex mutex_;
+    std::vector<Event> events;
+};
+
+std::ostream& operator<<(std::ostream& out, const SelectionLog::Event& e) {
+    return out << "{event " << e.id << ", selected " << e.selected << ", previous " << e.previous
+               << "}";
+}
+
+// Screenshots are taken from outside while the window waits this long.
+void pauseForScreenshot() {
+    if (const char* ms = std::getenv("TARNWICK_SCREENSHOT_PAUSE_MS"))
+        Sleep(static_cast<DWORD>(std::atoi(ms)));
+}
+
+} // namespace
+
+TEST(ListControls, ComboSelectionByMouseAndKeyGroupTitleAndStatusBarAtTheBottom) {
+    TestWindow window;
+    window->setBounds(200, 200, 360, 260);
+
+    auto* group = s::thread::take<GroupBox>();
+    group->setTitle(u"A&B");
+    auto* combo = s::thread::take<ComboBox>();
+    const char16_t* texts[] = {u"Zero", u"One", u"Two", u"Three", u"Four"};
+    for (const char16_t* text : texts) {
+        auto* item = s::thread::take<ComboBoxItem>();
+        item->setText(text);
+        combo->addItem(item);
+    }
+    combo->getItem(2)->setFlags(s::gui::combobox::kBold);
+    combo->setFixedWidth(160);
+    SelectionLog log(*combo);
+    combo->addSelectionListener(&log);
+    group->setContent(combo);
+    auto* bar = s::thread::take<StatusBar>();
+    bar->setSizeGrip(true);
+    window->add(group);
+    window->add(bar);
+    window->show(true, true);
+    Sleep(500);
+
+    HWND comboHwnd = handleOf(combo);
+    HWND groupHwnd = handleOf(group);
+    HWND barHwnd = handleOf(bar);
+    ASSERT_NE(comboHwnd, nullptr);
+    ASSERT_NE(groupHwnd, nullptr);
+    ASSERT_NE(barHwnd, nullptr);
+    // Created with item 0 selected, and no event for that.
+    EXPECT_EQ(SendMessageW(comboHwnd, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(combo->getSelectedIndex(), 0);
+
+    // The mouse opens the list and picks item 3.
+    RECT field = clientRectOnScreen(comboHwnd);
+    click((field.left + field.right) / 2, (field.top + field.bottom) / 2);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(comboHwnd, &info));
+    ASSERT_TRUE(IsWindowVisible(info.hwndList)) << "the list did not open";
+    RECT list = clientRectOnScreen(info.hwndList);
+    auto row = static_cast<int>(SendMessageW(comboHwnd, CB_GETITEMHEIGHT, 0, 0));
+    pauseForScreenshot();
+    click(list.left + 20, list.top + row * 3 + row / 2);
+    EXPECT_FALSE(IsWindowVisible(info.hwndList));
+    std::vector<SelectionLog::Event> byMouse{{0, 3, 0}};
+    EXPECT_EQ(log.snapshot(), byMouse);
+
+    // The keyboard moves it on by one.
+    pressKey(VK_DOWN);
+    std::vector<SelectionLog::Event> byKey{{0, 3, 0}, {0, 4, 3}};
+    EXPECT_EQ(log.snapshot(), byKey);
+    EXPECT_TRUE(log.sameSource);
+    wchar_t text[32] = {};
+    GetWindowTextW(comboHwnd, text, 32);
+    EXPECT_STREQ(text, L"Four");
+
+    // The title is shown with its ampersand: doubled in the native text,
+    // which the platform shows as one.
+    GetWindowTextW(groupHwnd, text, 32);
+    EXPECT_STREQ(text, L"A&&B");
+    EXPECT_EQ(std::u16string(group->getTitle()), u"A&B");
+
+    // The bar stays along the bottom edge, below the content, after a resize.
+    for (int height : {260, 400}) {
+        SCOPED_TRACE(height);
+        window->setSize(360 + height - 260, height);
+        Sleep(300);
+        RECT client = clientRectOnScreen(window->handle());
+        RECT barRect = s::test::rectOf(barHwnd);
+        EXPECT_EQ(barRect.bottom, client.bottom);
+        EXPECT_EQ(barRect.left, client.left);
+        EXPECT_EQ(barRect.right, client.right);
+        EXPECT_EQ(barRect.bottom - barRect.top, bar->getPreferredHeight());
+        EXPECT_LE(s::test::rectOf(groupHwnd).bottom, barRect.top);
+        EXPECT_EQ(window->getInnerHeight(), client.bottom - client.top - bar->getPreferredHeight());
+    }
+    pauseForScreenshot();
+}
