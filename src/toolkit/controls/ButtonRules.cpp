@@ -1,7 +1,6 @@
 #include "toolkit/controls/ButtonRules.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace s::gui::controls {
 
@@ -50,8 +49,9 @@ void colourSwatchText(std::uint32_t colour, str::StrBuffer& text) {
 std::int32_t clampSliderValue(std::int32_t value, std::int32_t minimum, std::int32_t maximum,
                               bool limitOn, std::int32_t limit) {
     std::int32_t low = std::min(minimum, maximum), high = std::max(minimum, maximum);
-    if (limitOn && limit > std::numeric_limits<std::int32_t>::min())
-        high = std::min(high, limit - 1);
+    // In 64 bits, so that the lowest limit has a value below it.
+    if (limitOn && std::int64_t{limit} - 1 < high)
+        high = static_cast<std::int32_t>(std::max(std::int64_t{limit} - 1, std::int64_t{low}));
     // A limit at or below the minimum leaves only the minimum.
     high = std::max(high, low);
     return std::clamp(value, low, high);

@@ -31,6 +31,24 @@ void initialiseThreadPlatform() {
         CoInitializeSecurity(nullptr, -1, nullptr, nullptr, RPC_C_AUTHN_LEVEL_DEFAULT,
                              RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
 }
+
+// The Tab key moves the keyboard focus to the next control that takes it
+// (Shift+Tab to the one before), through boxes into their controls; the key
+// then goes no further. A Tab to the window itself starts at its first
+// control.
+bool moveFocusByTab(HWND root, const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || root == nullptr ||
+        (msg.hwnd != root && !IsChild(root, msg.hwnd)))
+        return false;
+    HWND focus = GetFocus();
+    HWND from = focus != nullptr && IsChild(root, focus) ? focus : nullptr;
+    HWND next = GetNextDlgTabItem(root, from, GetKeyState(VK_SHIFT) < 0);
+    if (next == nullptr || next == from)
+        return false;
+    SetFocus(next);
+    return true;
+}
+
 } // namespace
 
 Window::Window() {
@@ -97,8 +115,11 @@ DWORD WINAPI Window::threadMain(void* parameter) {
     // From here on the window object may be gone once the loop ends: the
     // destroy message and the quit request are the last things it sees.
     if (created) {
+        HWND root = self->hwnd_;
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+            if (moveFocusByTab(root, msg))
+                continue;
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }

@@ -70,8 +70,11 @@ void Control::setTextId(std::int32_t id) {
 }
 
 // The text of the identifier, when it was set before the control had a
-// window to ask, is looked up on attaching.
+// window to ask, is looked up on attaching; the parent lays the control out
+// at its measured size.
 void Control::setParent(IContainer* parent) {
+    if (parent != nullptr)
+        measure();
     Component::setParent(parent);
     if (parent != nullptr && textId_ != -1)
         setTextId(textId_);

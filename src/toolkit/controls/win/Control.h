@@ -113,6 +113,9 @@ protected:
     // state is reset, and the constructor once.
     virtual void resetControl() {}
 
+    // Keeps text as the control's text without telling the native window,
+    // which already shows it.
+    void storeText(const char16_t* text) { text_.set(text != nullptr ? text : u""); }
     // Installs a painter; an owned one is released with the control or with
     // the next painter. Fills the fonts from it and repaints.
     void setPainter(drawer::IDrawer* painter, bool owned);

@@ -1,0 +1,73 @@
+#include "toolkit/controls/win/CheckBox.h"
+
+#include "foundation/objects/Pools.h"
+#include "toolkit/drawers/Painters.h"
+
+namespace s::gui::win {
+
+namespace {
+constexpr std::int32_t kBoxSize = 13;
+} // namespace
+
+CheckBox::CheckBox() : CheckControl(1) {
+}
+
+CheckBox::~CheckBox() = default;
+
+base::IObject* CheckBox::newInstance() const {
+    return thread::take<CheckBox>();
+}
+
+void CheckBox::release() {
+    thread::giveBack(this);
+}
+
+void CheckBox::resetControl() {
+    CheckControl::resetControl();
+    multiLine_ = false;
+}
+
+NativeForm CheckBox::nativeForm() const {
+    DWORD style = WS_TABSTOP | BS_AUTOCHECKBOX | BS_NOTIFY | (multiLine_ ? BS_MULTILINE : 0);
+    return NativeForm{L"Button", style, 0, 1003};
+}
+
+void CheckBox::setDrawer(drawer::ICheckBox* painter, bool owned) {
+    setPainter(painter, owned);
+}
+
+void CheckBox::fillFonts() {
+    if (auto* p = static_cast<drawer::ICheckBox*>(painter()))
+        p->fillFonts(&fonts_[0], nullptr);
+}
+
+void CheckBox::checkChanged(bool changed) {
+    if (!changed)
+        return;
+    if (isChecked())
+        raise(kCheckedList, kChecked);
+    else
+        raise(kUncheckedList, kUnchecked);
+}
+
+void CheckBox::measure() {
+    auto* p = static_cast<drawer::ICheckBox*>(painter());
+    if (p == nullptr) {
+        CheckControl::measure();
+        return;
+    }
+    std::int32_t w = 0, h = 0;
+    system::win::WindowDc screen(nullptr);
+    p->measure(screen.get(), getText(), font(0), w, h);
+    setMinimumSize(w, h);
+    setPreferredSize(w, h);
+}
+
+void CheckBox::paint(HDC surface, const RECT& client) {
+    fillBackground(surface, client);
+    if (auto* p = static_cast<drawer::ICheckBox*>(painter()))
+        p->paintCheckBox(surface, drawer::Rect{client.left, client.top, client.right, client.bottom},
+                         kBoxSize, isChecked(), getText(), font(0));
+}
+
+} // namespace s::gui::win

@@ -1,0 +1,57 @@
+#include "toolkit/controls/win/RadioButton.h"
+
+#include "foundation/objects/Pools.h"
+#include "toolkit/drawers/Painters.h"
+
+namespace s::gui::win {
+
+RadioButton::RadioButton() : CheckControl(1) {
+}
+
+RadioButton::~RadioButton() = default;
+
+base::IObject* RadioButton::newInstance() const {
+    return thread::take<RadioButton>();
+}
+
+void RadioButton::release() {
+    thread::giveBack(this);
+}
+
+void RadioButton::resetControl() {
+    CheckControl::resetControl();
+    groupStart_ = false;
+}
+
+NativeForm RadioButton::nativeForm() const {
+    DWORD style = WS_TABSTOP | BS_AUTORADIOBUTTON | BS_NOTIFY | (groupStart_ ? WS_GROUP : 0);
+    return NativeForm{L"Button", style, 0, 1003};
+}
+
+void RadioButton::setDrawer(drawer::IRadioButton* painter, bool owned) {
+    setPainter(painter, owned);
+}
+
+void RadioButton::fillFonts() {
+    if (auto* p = static_cast<drawer::IRadioButton*>(painter()))
+        p->fillFonts(&fonts_[0], nullptr);
+}
+
+void RadioButton::checkChanged(bool) {
+    raise(isChecked() ? kCheckedList : kUncheckedList, 0);
+}
+
+// The painter draws over the parent's colour; its scratch surface is the
+// one being painted.
+void RadioButton::paint(HDC surface, const RECT& client) {
+    fillBackground(surface, client);
+    std::uint32_t background = getBackground();
+    if (isBackgroundTransparent())
+        parentBackground(background);
+    if (auto* p = static_cast<drawer::IRadioButton*>(painter()))
+        p->paintRadio(surface, surface,
+                      drawer::Rect{client.left, client.top, client.right, client.bottom},
+                      isChecked(), getText(), font(0), background);
+}
+
+} // namespace s::gui::win

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "toolkit/controls/win/Control.h"
+
+namespace s::gui::win {
+
+// The platform's single-line edit control, drawn by the platform with the
+// control's colours. Events: 1 the text changed (by the user, or by setText
+// with notify), 2 Enter pressed in the field, 3 the field lost the keyboard
+// focus.
+class TextField : public Control {
+public:
+    enum Event : int { kChanged = 1, kEnter = 2, kFocusLost = 3 };
+    // Sent to the field's window: take the focus and select all the text.
+    static constexpr UINT kFocusAndSelectAllMessage = WM_USER + 1;
+
+    TextField();
+    ~TextField() override;
+
+    const char16_t* getClassName() const override { return u"s_gui_win_TextField"; }
+    base::IObject* newInstance() const override;
+    void release() override;
+
+    // The text as the user left it.
+    using Control::getText;
+    void setText(const char16_t* text) override { setText(text, true); }
+    // notify false: no change event for this text.
+    void setText(const char16_t* text, bool notify);
+    bool isEmpty() const { return getText()[0] == 0; }
+    // Empties the field, raising the change event.
+    void clearText() { setText(u"", true); }
+
+    void addChangeListener(events::IEventListener* l) { addListener(kChanged, l); }
+    // Enter never reaches the platform's edit control: the Enter listeners
+    // get it instead, in registration order.
+    void addEnterListener(events::IEventListener* l) { addListener(kEnter, l); }
+    void addFocusLostListener(events::IEventListener* l) { addListener(kFocusLost, l); }
+    void setPassword(bool on);
+    bool isPassword() const { return password_; }
+    void focusAndSelectAll();
+    bool isEditable() const override { return editable_; }
+    void setEditable(bool on) override;
+
+    NativeForm nativeForm() const override;
+    void nativeCreated(HWND hwnd) override;
+
+protected:
+    LRESULT onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                      bool& handled) override;
+    void measure() override;
+    void resetControl() override;
+
+private:
+    void readNativeText(HWND hwnd);
+    LRESULT typeCharacter(HWND hwnd, WPARAM wParam, LPARAM lParam);
+
+    bool password_ = false;
+    bool editable_ = true;
+    bool quiet_ = false;
+};
+
+} // namespace s::gui::win
