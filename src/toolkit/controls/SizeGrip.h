@@ -5,8 +5,8 @@
 namespace s::gui::controls {
 
 // The size grip drawn in a bottom-right corner: six 2 x 2 light dots, each
-// with a shadow dot one pixel up and to the left, placed by their distance
-// from the right and the bottom edge.
+// with a shadow dot one pixel up and to the left, placed by the distance of
+// their top-left corner from the right and the bottom edge.
 struct GripDot {
     std::int32_t fromRight;
     std::int32_t fromBottom;

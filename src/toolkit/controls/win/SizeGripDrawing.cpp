@@ -10,8 +10,8 @@ void drawSizeGrip(HDC dc, int width, int height) {
     system::win::GdiObject<HBRUSH> shadow(CreateSolidBrush(RGB(184, 181, 161)));
     constexpr int size = controls::kGripDotSize;
     for (const controls::GripDot& dot : controls::kGripDots) {
-        int x = width - dot.fromRight - size;
-        int y = height - dot.fromBottom - size;
+        int x = width - dot.fromRight;
+        int y = height - dot.fromBottom;
         RECT shade{x - 1, y - 1, x - 1 + size, y - 1 + size};
         FillRect(dc, &shade, shadow.get());
         RECT spot{x, y, x + size, y + size};
