@@ -1,6 +1,7 @@
 #include "toolkit/win/WindowTestSupport.h"
 
 #include "toolkit/combobox/ComboBoxItem.h"
+#include "toolkit/controls/win/CheckBox.h"
 #include "toolkit/controls/win/ComboBox.h"
 #include "toolkit/controls/win/GroupBox.h"
 #include "toolkit/controls/win/StatusBar.h"
@@ -113,6 +114,10 @@ TEST(ListControls, ComboSelectionByMouseAndKeyGroupTitleAndStatusBarAtTheBottom)
     SelectionLog log(*combo);
     combo->addSelectionListener(&log);
     group->setContent(combo);
+    auto* titleCheck = s::thread::take<s::gui::win::CheckBox>();
+    group->setTitleCheckBox(titleCheck);
+    s::test::EventCounter titleChecks;
+    group->addTitleCheckListener(&titleChecks);
     auto* bar = s::thread::take<StatusBar>();
     bar->setSizeGrip(true);
     window->add(group);
@@ -159,6 +164,14 @@ TEST(ListControls, ComboSelectionByMouseAndKeyGroupTitleAndStatusBarAtTheBottom)
     GetWindowTextW(groupHwnd, text, 32);
     EXPECT_STREQ(text, L"A&&B");
     EXPECT_EQ(std::u16string(group->getTitle()), u"A&B");
+
+    // A click on the title check box reaches the group box's listener once.
+    RECT check = s::test::rectOf(handleOf(titleCheck));
+    ASSERT_GT(check.right, check.left);
+    EXPECT_LE(check.bottom, field.top);
+    click(check.left + 6, (check.top + check.bottom) / 2);
+    EXPECT_TRUE(titleCheck->isChecked());
+    EXPECT_EQ(titleChecks.count, 1);
 
     // The bar stays along the bottom edge, below the content, after a resize.
     for (int height : {260, 400}) {

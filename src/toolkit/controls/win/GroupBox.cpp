@@ -5,6 +5,7 @@
 #include "foundation/system/win/Handles.h"
 #include "localization/Localizer.h"
 #include "toolkit/controls/TitleText.h"
+#include "toolkit/controls/win/CheckBox.h"
 #include "toolkit/drawers/Painters.h"
 #include "toolkit/native/NativePeerFactory.h"
 #include "toolkit/win/Font.h"
@@ -28,6 +29,7 @@ GroupBox::GroupBox() {
 GroupBox::~GroupBox() {
     // The window goes first: its procedure calls into this group box.
     setParent(nullptr);
+    dropTitleCheckBox();
     if (realised_ != nullptr)
         realised_->release();
 }
@@ -41,8 +43,61 @@ void GroupBox::release() {
 }
 
 void GroupBox::clear() {
+    dropTitleCheckBox();
+    titleCheckListeners_.freeMemory();
     Box::clear();
     resetGroupBox();
+}
+
+// The check box is no child the pile lays out: it follows the group box's
+// own window and sits over the title.
+void GroupBox::setParent(IContainer* parent) {
+    if (parent == nullptr && titleCheck_ != nullptr)
+        titleCheck_->setParent(nullptr);
+    Box::setParent(parent);
+    if (parent != nullptr && titleCheck_ != nullptr && nativePeer() != nullptr) {
+        titleCheck_->setParent(this);
+        doLayout();
+    }
+}
+
+void GroupBox::doLayout() {
+    Box::doLayout();
+    if (titleCheck_ != nullptr) {
+        SIZE title = titleExtent();
+        titleCheck_->setBounds(kTitleLeft, 0, title.cx, title.cy);
+    }
+}
+
+void GroupBox::setTitleCheckBox(CheckBox* box) {
+    if (box == titleCheck_)
+        return;
+    dropTitleCheckBox();
+    titleCheck_ = box;
+    if (box == nullptr)
+        return;
+    box->setText(shown_.cStr());
+    auto* self = static_cast<events::IEventListener*>(static_cast<IComponent*>(this));
+    box->addCheckedListener(self);
+    box->addUncheckedListener(self);
+    if (nativePeer() != nullptr)
+        box->setParent(this);
+    applyInsets();
+    doLayout();
+    repaint();
+}
+
+void GroupBox::dropTitleCheckBox() {
+    if (CheckBox* box = titleCheck_) {
+        titleCheck_ = nullptr;
+        box->setParent(nullptr);
+        box->release();
+    }
+}
+
+void GroupBox::addTitleCheckListener(events::IEventListener* listener) {
+    if (listener != nullptr)
+        titleCheckListeners_.add(listener);
 }
 
 void GroupBox::resetGroupBox() {
@@ -65,6 +120,8 @@ Font* GroupBox::titleFont() const {
 
 SIZE GroupBox::titleExtent() const {
     SIZE size{0, 0};
+    if (titleCheck_ != nullptr)
+        return SIZE{titleCheck_->getPreferredWidth(), titleCheck_->getPreferredHeight()};
     system::win::WindowDc screen(nullptr);
     Font* f = titleFont();
     system::win::Selection selection(screen.get(), f != nullptr
@@ -100,6 +157,10 @@ void GroupBox::setTitle(const char16_t* title) {
     controls::literalTitle(title_.cStr(), shown_);
     if (INativePeer* peer = nativePeer())
         peer->setText(shown_.cStr());
+    if (titleCheck_ != nullptr)
+        titleCheck_->setText(shown_.cStr());
+    applyInsets();
+    doLayout();
     if (IContainer* parent = getParent())
         parent->revalidate();
     repaint();
@@ -114,6 +175,14 @@ void GroupBox::setTitleId(std::int32_t id) {
 
 void GroupBox::handleEvent(void* source, int eventId) {
     Box::handleEvent(source, eventId);
+    if (titleCheck_ != nullptr && source == static_cast<IComponent*>(titleCheck_) &&
+        (eventId == CheckBox::kChecked || eventId == CheckBox::kUnchecked)) {
+        // Read afresh at every step: a listener may register another.
+        for (std::uint32_t i = 0; i < titleCheckListeners_.length(); ++i)
+            static_cast<events::IEventListener*>(titleCheckListeners_.at(i))
+                ->handleEvent(static_cast<IComponent*>(this), kTitleCheckChanged);
+        return;
+    }
     IWindow* window = getWindow();
     if (source != nullptr && window != nullptr && textId_ != -1 &&
         source == static_cast<void*>(window->getLocalizer()))
@@ -189,7 +258,7 @@ void GroupBox::paintInto(HDC target, HWND hwnd) {
     } else {
         RECT frame{0, title.cy / 2, client.right, client.bottom};
         DrawEdge(surface.get(), &frame, EDGE_ETCHED, BF_RECT);
-        if (shown_.length() > 0) {
+        if (shown_.length() > 0 && titleCheck_ == nullptr) {
             system::win::Selection fontSelection(
                 surface.get(),
                 f != nullptr ? static_cast<HGDIOBJ>(f->handle()) : GetStockObject(DEFAULT_GUI_FONT));
