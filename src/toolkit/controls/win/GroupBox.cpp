@@ -3,6 +3,7 @@
 #include "foundation/objects/Pools.h"
 #include "foundation/strings/win/WideText.h"
 #include "foundation/system/win/Handles.h"
+#include "toolkit/controls/win/OffScreenPaint.h"
 #include "localization/Localizer.h"
 #include "toolkit/controls/TitleText.h"
 #include "toolkit/controls/win/CheckBox.h"
@@ -231,15 +232,7 @@ void GroupBox::nativeCreated(HWND hwnd) {
         setTitleId(textId_);
 }
 
-void GroupBox::paintInto(HDC target, HWND hwnd) {
-    RECT client{};
-    if (!GetClientRect(hwnd, &client) || client.right <= 0 || client.bottom <= 0)
-        return;
-    system::win::CreatedDc surface(CreateCompatibleDC(target));
-    system::win::Bitmap bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
-    if (!surface || !bitmap)
-        return;
-    system::win::Selection selection(surface.get(), bitmap.get());
+void GroupBox::paint(HDC surface, const RECT& client) {
     std::uint32_t colour = getBackground();
     if (isBackgroundTransparent()) {
         IContainer* parent = getParent();
@@ -248,60 +241,43 @@ void GroupBox::paintInto(HDC target, HWND hwnd) {
                      : systemColour(SystemColour::ButtonFace);
     }
     system::win::GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
-    FillRect(surface.get(), &client, brush.get());
+    FillRect(surface, &client, brush.get());
     SIZE title = titleExtent();
     Font* f = titleFont();
     if (auto* group = dynamic_cast<drawer::IGroupBox*>(getDrawer())) {
-        group->paintGroup(surface.get(),
+        group->paintGroup(surface,
                           drawer::Rect{client.left, client.top, client.right, client.bottom},
                           shown_.cStr(), f, title.cx, title.cy);
     } else {
         RECT frame{0, title.cy / 2, client.right, client.bottom};
-        DrawEdge(surface.get(), &frame, EDGE_ETCHED, BF_RECT);
+        DrawEdge(surface, &frame, EDGE_ETCHED, BF_RECT);
         if (shown_.length() > 0 && titleCheck_ == nullptr) {
             system::win::Selection fontSelection(
-                surface.get(),
+                surface,
                 f != nullptr ? static_cast<HGDIOBJ>(f->handle()) : GetStockObject(DEFAULT_GUI_FONT));
             RECT text{kTitleLeft, 0, kTitleLeft + title.cx + 2 * kTitlePadding, title.cy};
-            FillRect(surface.get(), &text, brush.get());
+            FillRect(surface, &text, brush.get());
             text.left += kTitlePadding;
-            SetBkMode(surface.get(), TRANSPARENT);
-            SetTextColor(surface.get(), GetSysColor(COLOR_BTNTEXT));
+            SetBkMode(surface, TRANSPARENT);
+            SetTextColor(surface, GetSysColor(COLOR_BTNTEXT));
             // The shown text goes through the prefix rule, which turns each
             // "&&" back into one "&" and underlines nothing.
-            DrawTextW(surface.get(), str::win::wide(shown_.cStr()), -1, &text, DT_SINGLELINE);
+            DrawTextW(surface, str::win::wide(shown_.cStr()), -1, &text, DT_SINGLELINE);
         }
     }
-    BitBlt(target, 0, 0, client.right, client.bottom, surface.get(), 0, 0, SRCCOPY);
 }
 
 LRESULT GroupBox::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                 bool& handled) {
-    handled = true;
-    switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (HDC dc = BeginPaint(hwnd, &ps)) {
-            paintInto(dc, hwnd);
-            EndPaint(hwnd, &ps);
-        }
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paintInto(reinterpret_cast<HDC>(wParam), hwnd);
-        return 0;
-    default:
-        break;
-    }
-    // The platform's group box would send its children's notifications on
-    // to its own parent, which cannot tell them apart.
-    LRESULT result = reflectToControl(hwnd, message, wParam, lParam, handled);
+    LRESULT result = 0;
+    handled = answerPaintMessage(
+        hwnd, message, wParam,
+        [this](HDC surface, const RECT& client) { paint(surface, client); }, result);
     if (handled)
         return result;
-    handled = false;
-    return 0;
+    // The platform's group box would send its children's notifications on
+    // to its own parent, which cannot tell them apart.
+    return reflectToControl(hwnd, message, wParam, lParam, handled);
 }
 
 } // namespace s::gui::win

@@ -68,7 +68,7 @@ private:
     SIZE titleExtent() const;
     void applyInsets();
     void dropTitleCheckBox();
-    void paintInto(HDC target, HWND hwnd);
+    void paint(HDC surface, const RECT& client);
 
     str::StrBuffer title_;
     str::StrBuffer shown_;

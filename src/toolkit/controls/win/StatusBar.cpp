@@ -2,6 +2,7 @@
 
 #include "foundation/objects/Pools.h"
 #include "foundation/system/win/Handles.h"
+#include "toolkit/controls/win/OffScreenPaint.h"
 #include "toolkit/controls/SizeGrip.h"
 #include "toolkit/controls/win/SizeGripDrawing.h"
 #include "toolkit/drawers/IDrawer.h"
@@ -82,45 +83,29 @@ bool StatusBar::pointInGrip(HWND hwnd, LPARAM clientPoint) const {
                             client.bottom);
 }
 
-void StatusBar::paintInto(HDC target, HWND hwnd) {
-    RECT client{};
-    if (!GetClientRect(hwnd, &client) || client.right <= 0 || client.bottom <= 0)
-        return;
-    system::win::CreatedDc surface(CreateCompatibleDC(target));
-    system::win::Bitmap bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
-    if (!surface || !bitmap)
-        return;
-    system::win::Selection selection(surface.get(), bitmap.get());
+void StatusBar::paint(HDC surface, const RECT& client) {
     IWindow* window = getWindow();
     std::uint32_t colour = window != nullptr && !window->isBackgroundTransparent()
                                ? window->getBackground()
                                : systemColour(SystemColour::ButtonFace);
     system::win::GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
-    FillRect(surface.get(), &client, brush.get());
+    FillRect(surface, &client, brush.get());
     if (drawer::IDrawer* painter = getDrawer())
-        painter->paint(surface.get(), 0, 0, client.right, client.bottom);
+        painter->paint(surface, 0, 0, client.right, client.bottom);
     if (sizeGrip_)
-        drawSizeGrip(surface.get(), client.right, client.bottom);
-    BitBlt(target, 0, 0, client.right, client.bottom, surface.get(), 0, 0, SRCCOPY);
+        drawSizeGrip(surface, client.right, client.bottom);
 }
 
 LRESULT StatusBar::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                  bool& handled) {
+    LRESULT result = 0;
+    handled = answerPaintMessage(
+        hwnd, message, wParam,
+        [this](HDC surface, const RECT& client) { paint(surface, client); }, result);
+    if (handled)
+        return result;
     handled = true;
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (HDC dc = BeginPaint(hwnd, &ps)) {
-            paintInto(dc, hwnd);
-            EndPaint(hwnd, &ps);
-        }
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        paintInto(reinterpret_cast<HDC>(wParam), hwnd);
-        return 0;
     case WM_SETCURSOR: {
         POINT p{};
         GetCursorPos(&p);

@@ -41,7 +41,7 @@ public:
 
 private:
     void resetStatusBar();
-    void paintInto(HDC target, HWND hwnd);
+    void paint(HDC surface, const RECT& client);
     bool pointInGrip(HWND hwnd, LPARAM clientPoint) const;
 
     bool sizeGrip_ = false;
