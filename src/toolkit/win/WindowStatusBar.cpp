@@ -3,6 +3,8 @@
 
 #include "toolkit/win/Window.h"
 
+#include "toolkit/native/NativePeerFactory.h"
+
 namespace s::gui::win {
 
 void Window::setStatusBar(IComponent* bar) {
@@ -43,8 +45,13 @@ void Window::placeStatusBar() {
     if (statusBar_ == nullptr || hwnd == nullptr || !GetClientRect(hwnd, &client))
         return;
     std::int32_t height = statusBarHeight();
-    if (height > 0)
-        statusBar_->setBounds(0, client.bottom - height, client.right, height);
+    if (height <= 0)
+        return;
+    statusBar_->setBounds(0, client.bottom - height, client.right, height);
+    // The window erases the bar's new place whole; the bar's content, which
+    // did not move inside it, would not be painted again on its own.
+    if (HWND bar = HwndPeer::handleOf(peerOf(statusBar_)))
+        RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 } // namespace s::gui::win

@@ -4,6 +4,7 @@
 #include "toolkit/controls/win/CheckBox.h"
 #include "toolkit/controls/win/ComboBox.h"
 #include "toolkit/controls/win/GroupBox.h"
+#include "toolkit/controls/win/ImageControl.h"
 #include "toolkit/controls/win/StatusBar.h"
 #include "toolkit/native/NativePeerFactory.h"
 
@@ -120,6 +121,15 @@ TEST(ListControls, ComboSelectionByMouseAndKeyGroupTitleAndStatusBarAtTheBottom)
     group->addTitleCheckListener(&titleChecks);
     auto* bar = s::thread::take<StatusBar>();
     bar->setSizeGrip(true);
+    // The bar shows a small red picture, half of it transparent.
+    std::vector<std::uint8_t> pixels;
+    for (int i = 0; i < 12 * 12; ++i)
+        pixels.insert(pixels.end(), {255, 0, 0, static_cast<std::uint8_t>(i % 12 < 6 ? 255 : 0)});
+    s::gui::Image picture;
+    picture.assign(12, 12, pixels.data());
+    auto* image = s::thread::take<s::gui::win::Image>();
+    image->setImage(&picture, true);
+    bar->setContent(image, 0);
     window->add(group);
     window->add(bar);
     window->show(true, true);
@@ -187,5 +197,11 @@ TEST(ListControls, ComboSelectionByMouseAndKeyGroupTitleAndStatusBarAtTheBottom)
         EXPECT_LE(s::test::rectOf(groupHwnd).bottom, barRect.top);
         EXPECT_EQ(window->getInnerHeight(), client.bottom - client.top - bar->getPreferredHeight());
     }
+    // The picture is drawn centred, its transparent half showing the bar.
+    RECT shown = s::test::rectOf(handleOf(image));
+    POINT centre{(shown.left + shown.right) / 2, (shown.top + shown.bottom) / 2};
+    s::system::win::WindowDc screen(nullptr);
+    EXPECT_EQ(GetPixel(screen.get(), centre.x - 3, centre.y), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(screen.get(), centre.x + 3, centre.y), GetSysColor(COLOR_BTNFACE));
     pauseForScreenshot();
 }
