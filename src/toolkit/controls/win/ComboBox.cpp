@@ -52,9 +52,12 @@ void ComboBox::resetControl() {
     measure();
 }
 
+// The size is the same whatever the font; the list's rows follow the font.
 void ComboBox::measure() {
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     setPreferredSize(kMinimumWidth, kMinimumHeight);
+    if (HWND hwnd = handle())
+        SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, itemHeight());
 }
 
 NativeForm ComboBox::nativeForm() const {
