@@ -226,6 +226,10 @@ void Window::add(IComponent* component) {
 
 // A child's native window can only be destroyed by the thread that made it.
 void Window::remove(IComponent* component, bool recursive) {
+    if (component != nullptr && component == statusBar_) {
+        setStatusBar(nullptr);
+        return;
+    }
     if (hwnd_ == nullptr || isWindowThread()) {
         Box::remove(component, recursive);
         return;

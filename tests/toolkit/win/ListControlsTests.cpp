@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <mutex>
 #include <vector>
@@ -97,7 +98,7 @@ void pauseForScreenshot() {
 
 } // namespace
 
-TEST(ListControls, ComboSelectionByMouseAndKeyGroupTitleAndStatusBarAtTheBottom) {
+TEST(ListControls, ComboSelectionGroupTitleStatusBarAndImageUnderRealInput) {
     TestWindow window;
     window->setBounds(200, 200, 360, 260);
 
@@ -203,5 +204,30 @@ TEST(ListControls, ComboSelectionByMouseAndKeyGroupTitleAndStatusBarAtTheBottom)
     s::system::win::WindowDc screen(nullptr);
     EXPECT_EQ(GetPixel(screen.get(), centre.x - 3, centre.y), RGB(255, 0, 0));
     EXPECT_EQ(GetPixel(screen.get(), centre.x + 3, centre.y), GetSysColor(COLOR_BTNFACE));
+
+    // A set of frames advances on its timer while it plays, and stops with it.
+    s::gui::Image frames[3];
+    for (s::gui::Image& frame : frames)
+        frame.assign(12, 12, pixels.data());
+    auto frameNow = [&] {
+        std::int32_t frame = -1;
+        s::test::onWindowThread(*window, [&] { frame = image->getFrame(); });
+        return frame;
+    };
+    s::test::onWindowThread(*window, [&] {
+        image->setFrames(frames, 3, 40);
+        image->play();
+    });
+    std::vector<bool> seen(3, false);
+    for (int i = 0; i < 20; ++i, Sleep(30)) {
+        std::int32_t frame = frameNow();
+        if (frame >= 0 && frame < 3)
+            seen[static_cast<std::size_t>(frame)] = true;
+    }
+    EXPECT_EQ(std::count(seen.begin(), seen.end(), true), 3);
+    s::test::onWindowThread(*window, [&] { image->stop(); });
+    std::int32_t stopped = frameNow();
+    Sleep(200);
+    EXPECT_EQ(frameNow(), stopped);
     pauseForScreenshot();
 }
