@@ -64,9 +64,9 @@ LRESULT reflectColours(WPARAM wParam, LPARAM lParam, bool& reflected) {
 }
 
 // Owner-drawn items of a control are drawn and measured by the control.
-// Menus are their owners' business. An item measured while its control is
-// still being created goes to that control, whose window the parent cannot
-// name yet.
+// Menus are their owners' business. An item measured while a control is
+// being created is that control's: its window is not subclassed yet, and
+// controls of one kind share an id, so the id alone may name another.
 LRESULT reflectItem(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, bool& reflected) {
     if (lParam == 0)
         return 0;
@@ -80,13 +80,13 @@ LRESULT reflectItem(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, boo
     const auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam);
     if (item->CtlType == ODT_MENU)
         return 0;
-    if (HWND control = GetDlgItem(parent, static_cast<int>(item->CtlID))) {
-        reflected = true;
-        return SendMessageW(control, message, wParam, lParam);
-    }
     if (INativeWindowHandler* creating = controlBeingCreated())
         return creating->handleMessage(nullptr, message, wParam, lParam, reflected);
-    return 0;
+    HWND control = GetDlgItem(parent, static_cast<int>(item->CtlID));
+    if (control == nullptr)
+        return 0;
+    reflected = true;
+    return SendMessageW(control, message, wParam, lParam);
 }
 
 // A track bar tells its parent of every move of its thumb by a scroll

@@ -63,17 +63,24 @@ private:
     std::vector<Entry> entries_;
 };
 
-// Starts a program of the Unix side, which Wine can start but not wait for.
+// Starts a program of the Unix side through the helper beside the test,
+// and waits until it has been started.
 bool startUnixTool(const std::wstring& path, const std::wstring& arguments) {
-    std::wstring command = path + L" " + arguments;
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring helper = self;
+    helper = helper.substr(0, helper.find_last_of(L'\\') + 1) + L"unix_tool.exe";
+    std::wstring command = L"\"" + helper + L"\" " + path + L" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(path.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+    if (!CreateProcessW(helper.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process))
         return false;
     s::system::win::Handle thread(process.hThread), owned(process.hProcess);
-    return true;
+    DWORD code = 1;
+    return WaitForSingleObject(owned.get(), 5000) == WAIT_OBJECT_0 &&
+           GetExitCodeProcess(owned.get(), &code) && code == 0;
 }
 
 // Real input on the X display Wine draws on; each step waits for its effect.
@@ -149,6 +156,7 @@ TEST(ControlScenario, RealInputRaisesEachControlsEventsInOrder) {
     TextField *field = nullptr, *target = nullptr;
     CheckBox* check = nullptr;
     RadioButton *first = nullptr, *second = nullptr;
+    Button* grip = nullptr;
     ASSERT_TRUE(s::test::onWindowThread(*window, [&] {
         plain = make<Button>(u"Go");
         toggle = make<Button>(u"Keep");
@@ -177,8 +185,14 @@ TEST(ControlScenario, RealInputRaisesEachControlsEventsInOrder) {
             r->addCheckedListener(&log);
             r->addUncheckedListener(&log);
         }
+        grip = s::thread::take<Button>();
+        grip->setText(u"#Resizer");
+        grip->setFixedWidth(12);
+        grip->setFixedHeight(12);
+        grip->addPressListener(&log);
+        grip->addActionListener(&log);
         for (Control* c : std::initializer_list<Control*>{plain, toggle, repeat, field, check,
-                                                          target, first, second})
+                                                          target, first, second, grip})
             window->add(c);
     }));
     log.toggle = toggle;
@@ -207,16 +221,23 @@ TEST(ControlScenario, RealInputRaisesEachControlsEventsInOrder) {
     Sleep(1000);
     xdotool(L"mouseup 1");
     ASSERT_TRUE(waitFor([&] { return log.of(repeat).back().eventId == 2; }));
+    // The release is when the click came; the presses are the held time's.
     std::vector<EventLog::Entry> held;
+    double released = 0;
     for (const EventLog::Entry& e : log.of(repeat)) {
         if (e.eventId == 3)
             held.push_back(e);
+        else if (e.eventId == 1)
+            released = e.at;
     }
     ASSERT_GE(held.size(), 4u) << "repeats while held";
-    EXPECT_LE(held.size(), 9u);
     EXPECT_GE(held[1].at - held[0].at, 450.0) << "the first repeat waits half a second";
     for (std::size_t i = 2; i < held.size(); ++i)
         EXPECT_GE(held[i].at - held[i - 1].at, 80.0) << "repeat " << i;
+    double heldFor = released - held[0].at;
+    EXPECT_NEAR(static_cast<double>(held.size() - 1), (heldFor - 500.0) / 100.0 + 1.0, 2.0)
+        << "held for " << heldFor << " ms";
+    EXPECT_LE(held.back().at, released);
     std::size_t afterRelease = log.of(repeat).size();
     Sleep(400);
     EXPECT_EQ(log.of(repeat).size(), afterRelease) << "no presses after letting go";
@@ -268,9 +289,26 @@ TEST(ControlScenario, RealInputRaisesEachControlsEventsInOrder) {
     ASSERT_FALSE(firstEvents.empty());
     EXPECT_EQ(firstEvents.back().eventId, 0);
 
+    // Dragging the size grip resizes the window from its bottom-right corner.
+    RECT before = s::test::rectOf(window->handle());
+    moveTo(grip);
+    xdotool(L"mousedown 1");
+    Sleep(200);
+    xdotool(L"mousemove_relative 20 15");
+    Sleep(200);
+    xdotool(L"mousemove_relative 20 15");
+    Sleep(200);
+    xdotool(L"mouseup 1");
+    ASSERT_TRUE(waitFor([&] {
+        RECT now = s::test::rectOf(window->handle());
+        return now.right - before.right == 40 && now.bottom - before.bottom == 30;
+    })) << "the window did not follow the grip";
+    EXPECT_EQ(s::test::rectOf(window->handle()).left, before.left);
+    EXPECT_EQ(log.idsOf(grip).size(), 0u) << "a grip is no button to press or click";
+
     // Screen readers and test drivers read every control's text.
     for (Control* c : std::initializer_list<Control*>{plain, toggle, repeat, field, check, target,
-                                                      first, second})
+                                                      first, second, grip})
         EXPECT_EQ(nativeText(c->handle()), textOf(c)) << reinterpret_cast<const wchar_t*>(
                                                            c->getClassName());
 

@@ -1,9 +1,12 @@
+#include "foundation/system/Seams.h"
 #include "localization/Localizer.h"
 #include "toolkit/box/Box.h"
 #include "toolkit/controls/win/Button.h"
 #include "toolkit/controls/win/Label.h"
 #include "toolkit/controls/win/TextField.h"
 #include "toolkit/win/WindowTestSupport.h"
+
+#include <shellapi.h>
 
 #include <gtest/gtest.h>
 
@@ -90,4 +93,50 @@ TEST(ControlTexts, TextsByIdentifierFollowTheLanguageIntoTheNativeWindows) {
         EXPECT_EQ(nativeText(field->handle()), L"13");
     }
     localizer->release();
+}
+
+namespace {
+std::wstring openedTarget;
+int recordOpen(SHELLEXECUTEINFOW* request) {
+    openedTarget = std::wstring(request->lpVerb != nullptr ? request->lpVerb : L"") + L" " +
+                   request->lpFile;
+    return 1;
+}
+} // namespace
+
+// A link label opens its target when the button is let go on it, not when
+// let go elsewhere; a plain label lets clicks through to the window.
+TEST(ControlTexts, ALinkLabelOpensItsTargetAndAPlainLabelLetsClicksThrough) {
+    TestWindow window;
+    window->setBounds(100, 100, 240, 120);
+    s::gui::win::Label *link = nullptr, *plain = nullptr;
+    s::test::EventCounter clicks;
+    ASSERT_TRUE(s::test::onWindowThread(*window, [&] {
+        link = s::thread::take<s::gui::win::Label>();
+        link->setText(u"Home page");
+        link->setLink(u"https://example.org/timer");
+        link->addClickListener(&clicks);
+        plain = s::thread::take<s::gui::win::Label>();
+        plain->setText(u"Just text");
+        window->add(link);
+        window->add(plain);
+    }));
+    window->show(true, true);
+    s::seams::setShellExecute(recordOpen);
+    HWND hwnd = link->handle();
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(3000, 3));
+    EXPECT_EQ(openedTarget, L"") << "let go outside";
+    EXPECT_EQ(clicks.count, 0);
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageW(hwnd, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+    s::seams::setShellExecute(nullptr);
+    EXPECT_EQ(openedTarget, L"open https://example.org/timer");
+    EXPECT_EQ(clicks.count, 1);
+
+    RECT r = s::test::rectOf(plain->handle());
+    EXPECT_EQ(SendMessageW(plain->handle(), WM_NCHITTEST, 0, MAKELPARAM(r.left + 2, r.top + 2)),
+              HTTRANSPARENT);
+    r = s::test::rectOf(hwnd);
+    EXPECT_EQ(SendMessageW(hwnd, WM_NCHITTEST, 0, MAKELPARAM(r.left + 2, r.top + 2)), HTCLIENT);
 }

@@ -6,6 +6,8 @@
 #include "toolkit/drawers/Painters.h"
 #include "toolkit/win/Font.h"
 
+#include <windowsx.h>
+
 namespace s::gui::win {
 
 namespace {
@@ -57,22 +59,21 @@ void Label::showTemporaryText(const char16_t* text, std::uint32_t milliseconds) 
     SetTimer(hwnd, kRestoreTimer, milliseconds, nullptr);
 }
 
-void Label::onRelease(HWND hwnd) {
+void Label::onRelease(HWND hwnd, LPARAM where) {
     held_ = false;
     ReleaseCapture();
     InvalidateRect(hwnd, nullptr, FALSE);
-    POINT cursor;
+    POINT release{GET_X_LPARAM(where), GET_Y_LPARAM(where)};
     RECT client;
-    GetCursorPos(&cursor);
-    ScreenToClient(hwnd, &cursor);
     GetClientRect(hwnd, &client);
-    if (!PtInRect(&client, cursor))
+    if (!PtInRect(&client, release))
         return;
     file::win::openWithShell(link_.cStr());
     raise(kClicked, kClicked);
 }
 
-LRESULT Label::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM, bool& handled) {
+LRESULT Label::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                         bool& handled) {
     handled = true;
     switch (message) {
     case WM_LBUTTONDOWN:
@@ -85,7 +86,7 @@ LRESULT Label::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM, bool& h
     case WM_LBUTTONUP:
         if (!held_)
             break;
-        onRelease(hwnd);
+        onRelease(hwnd, lParam);
         return 0;
     case WM_CAPTURECHANGED:
         held_ = false;

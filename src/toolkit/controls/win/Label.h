@@ -43,7 +43,9 @@ protected:
     void resetControl() override;
 
 private:
-    void onRelease(HWND hwnd);
+    // Opens the link when the button was let go inside (where: client
+    // coordinates as the message gives them).
+    void onRelease(HWND hwnd, LPARAM where);
 
     str::StrBuffer link_;
     str::StrBuffer remembered_;
