@@ -6,6 +6,7 @@
 #include "toolkit/controls/win/GroupBox.h"
 #include "toolkit/controls/win/ImageControl.h"
 #include "toolkit/controls/win/StatusBar.h"
+#include "toolkit/drawers/Painters.h"
 #include "toolkit/native/NativePeerFactory.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,33 @@ std::ostream& operator<<(std::ostream& out, const SelectionLog::Event& e) {
                << "}";
 }
 
+// A combo painter that remembers the hover state of its last painting.
+class HoverRecorder final : public s::gui::drawer::ICombo {
+public:
+    const char16_t* getClassName() const override { return u"s_test_HoverRecorder"; }
+    s::base::IObject* newInstance() const override { return nullptr; }
+    void release() override {}
+    void clear() override {}
+    void paint(void*, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
+    void fillFonts(s::gui::win::FontSetting*, s::gui::win::FontSetting*) override {}
+    void paintCombo(void*, const s::gui::drawer::Rect&, std::int32_t hoverState, const char16_t*,
+                    const s::gui::win::Font*, bool) override {
+        hover = hoverState;
+    }
+    std::atomic<std::int32_t> hover{-1};
+};
+
+void moveTo(int x, int y) {
+    int w = GetSystemMetrics(SM_CXSCREEN) - 1, h = GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x * 65535 / w;
+    input.mi.dy = y * 65535 / h;
+    input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+    Sleep(300);
+}
+
 // Screenshots are taken from outside while the window waits this long.
 void pauseForScreenshot() {
     if (const char* ms = std::getenv("TARNWICK_SCREENSHOT_PAUSE_MS"))
@@ -169,6 +197,22 @@ TEST(ListControls, ComboSelectionGroupTitleStatusBarAndImageUnderRealInput) {
     wchar_t text[32] = {};
     GetWindowTextW(comboHwnd, text, 32);
     EXPECT_STREQ(text, L"Four");
+
+    // With a painter the closed field shows the pointer over it (1), the
+    // list open (2) and neither (0).
+    HoverRecorder painter;
+    s::test::onWindowThread(*window, [&] { combo->setDrawer(&painter, false); });
+    POINT middle{(field.left + field.right) / 2, (field.top + field.bottom) / 2};
+    moveTo(middle.x, middle.y);
+    moveTo(middle.x + 2, middle.y);
+    EXPECT_EQ(painter.hover, 1);
+    click(middle.x, middle.y);
+    EXPECT_EQ(painter.hover, 2);
+    pressKey(VK_ESCAPE);
+    EXPECT_EQ(painter.hover, 1);
+    moveTo(field.right + 40, field.bottom + 60);
+    EXPECT_EQ(painter.hover, 0);
+    EXPECT_EQ(log.snapshot().size(), 2u) << "opening and closing selected nothing";
 
     // The title is shown with its ampersand: doubled in the native text,
     // which the platform shows as one.
