@@ -44,8 +44,16 @@ std::string idsOf(const ComboBoxItems& items) {
     return ids;
 }
 
-enum class Op { Insert, RemoveAt, RemoveItem, ReleaseById, ReleaseSelected, Select, SelectById,
-                TakeSelection };
+enum class Op {
+    Insert,
+    RemoveAt,
+    RemoveItem,
+    ReleaseById,
+    ReleaseSelected,
+    Select,
+    SelectById,
+    TakeSelection
+};
 
 struct IndexCase {
     const char* name;
@@ -95,19 +103,33 @@ TEST(ComboBoxItems, IndexRulesOfInsertRemoveReleaseAndSelect) {
 
         ComboBoxItem* taken = nullptr;
         switch (c.op) {
-        case Op::Insert: items.insert(c.argument, item(99, &released)); break;
-        case Op::RemoveAt: taken = items.removeAt(c.argument); break;
+        case Op::Insert:
+            items.insert(c.argument, item(99, &released));
+            break;
+        case Op::RemoveAt:
+            taken = items.removeAt(c.argument);
+            break;
         case Op::RemoveItem: {
             ComboBoxItem* target = items.at(c.argument);
             EXPECT_EQ(items.remove(target), c.argument);
             taken = target;
             break;
         }
-        case Op::ReleaseById: items.releaseById(c.argument); break;
-        case Op::ReleaseSelected: items.releaseSelected(); break;
-        case Op::Select: items.select(c.argument); break;
-        case Op::SelectById: items.selectById(c.argument); break;
-        case Op::TakeSelection: items.takeSelection(c.argument); break;
+        case Op::ReleaseById:
+            items.releaseById(c.argument);
+            break;
+        case Op::ReleaseSelected:
+            items.releaseSelected();
+            break;
+        case Op::Select:
+            items.select(c.argument);
+            break;
+        case Op::SelectById:
+            items.selectById(c.argument);
+            break;
+        case Op::TakeSelection:
+            items.takeSelection(c.argument);
+            break;
         }
 
         EXPECT_EQ(items.selected(), c.wantSelected);
@@ -152,17 +174,16 @@ TEST(ComboBoxDropDown, TopIndexOnOpen) {
     struct Case {
         std::int32_t listHeight, itemHeight, current, previous, want;
     } cases[] = {
-        {200, 10, 50, 45, 45}, // both within the 20 rows: the smaller on top
-        {200, 10, 45, 50, 45},
-        {200, 10, 50, 30, 40}, // 20 rows apart: centre the current one
-        {0, 0, 5, -1, 0},      // no size: 20 rows, clamped at the top
-        {30, 10, 50, 10, -1},  // three rows: left alone
-        {200, 10, -1, 3, -1},  // no selection
+        {200, 10, 50, 45, 45},                        // both within the 20 rows: the smaller on top
+        {200, 10, 45, 50, 45}, {200, 10, 50, 30, 40}, // 20 rows apart: centre the current one
+        {0, 0, 5, -1, 0},                             // no size: 20 rows, clamped at the top
+        {30, 10, 50, 10, -1},                         // three rows: left alone
+        {200, 10, -1, 3, -1},                         // no selection
     };
     for (const Case& c : cases)
-        EXPECT_EQ(s::gui::combobox::topIndexOnOpen(c.listHeight, c.itemHeight, c.current,
-                                                   c.previous),
-                  c.want)
+        EXPECT_EQ(
+            s::gui::combobox::topIndexOnOpen(c.listHeight, c.itemHeight, c.current, c.previous),
+            c.want)
             << c.listHeight << "/" << c.itemHeight << " current " << c.current << " previous "
             << c.previous;
 }

@@ -21,12 +21,12 @@ std::int32_t dropDownWidth(const MeasuredItem* items, std::int32_t count,
     return widest + zeroWidth;
 }
 
-std::int32_t topIndexOnOpen(std::int32_t listHeight, std::int32_t itemHeight,
-                            std::int32_t current, std::int32_t previous) {
+std::int32_t topIndexOnOpen(std::int32_t listHeight, std::int32_t itemHeight, std::int32_t current,
+                            std::int32_t previous) {
     if (current < 0)
         return -1;
-    std::int32_t rows = listHeight > 0 && itemHeight > 0 ? listHeight / itemHeight
-                                                         : kDefaultVisibleRows;
+    std::int32_t rows =
+        listHeight > 0 && itemHeight > 0 ? listHeight / itemHeight : kDefaultVisibleRows;
     if (previous >= 0 && std::abs(previous - current) < rows)
         return std::min(previous, current);
     if (rows > 3)

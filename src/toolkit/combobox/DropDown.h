@@ -27,7 +27,7 @@ inline constexpr std::int32_t kDefaultVisibleRows = 20;
 // The top index to give the list when it opens, or -1 to leave it. A
 // previous selection near the current one shows both, the smaller at the
 // top; otherwise a list showing more than three rows centres the current one.
-std::int32_t topIndexOnOpen(std::int32_t listHeight, std::int32_t itemHeight,
-                            std::int32_t current, std::int32_t previous);
+std::int32_t topIndexOnOpen(std::int32_t listHeight, std::int32_t itemHeight, std::int32_t current,
+                            std::int32_t previous);
 
 } // namespace s::gui::combobox

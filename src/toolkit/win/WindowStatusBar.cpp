@@ -14,10 +14,13 @@ void Window::setStatusBar(IComponent* bar) {
             IComponent* bar;
         } change{this, bar};
         // A window being destroyed takes no bar; the bar is released then.
-        if (!invoke([](void* p) {
-                auto* c = static_cast<Change*>(p);
-                c->window->setStatusBar(c->bar);
-            }, &change) && bar != nullptr)
+        if (!invoke(
+                [](void* p) {
+                    auto* c = static_cast<Change*>(p);
+                    c->window->setStatusBar(c->bar);
+                },
+                &change) &&
+            bar != nullptr)
             bar->release();
         return;
     }

@@ -61,10 +61,9 @@ void ComboBox::measure() {
 }
 
 NativeForm ComboBox::nativeForm() const {
-    return NativeForm{L"ComboBox",
-                      WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED |
-                          CBS_HASSTRINGS,
-                      0, 1020};
+    return NativeForm{
+        L"ComboBox",
+        WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 0, 1020};
 }
 
 void ComboBox::nativeCreated(HWND hwnd) {
@@ -219,16 +218,15 @@ void ComboBox::onDropDown(HWND hwnd) {
             setting.setBold(true);
         system::win::WindowDc screen(nullptr);
         thread::Pooled<Font> f(setting.createFont());
-        system::win::Selection selection(
-            screen.get(), f ? static_cast<HGDIOBJ>(f->handle()) : GetStockObject(DEFAULT_GUI_FONT));
+        system::win::Selection selection(screen.get(), f ? static_cast<HGDIOBJ>(f->handle())
+                                                         : GetStockObject(DEFAULT_GUI_FONT));
         SIZE size{0, 0};
         const wchar_t* text = str::win::wide(item->getText());
         GetTextExtentPoint32W(screen.get(), text, lstrlenW(text), &size);
         measured.push_back({size.cx, item->getFlags()});
     }
-    std::int32_t width = combobox::dropDownWidth(measured.data(), items_.count(),
-                                                 GetSystemMetrics(SM_CXVSCROLL),
-                                                 textExtent(u"0", 0).cx);
+    std::int32_t width = combobox::dropDownWidth(
+        measured.data(), items_.count(), GetSystemMetrics(SM_CXVSCROLL), textExtent(u"0", 0).cx);
     SendMessageW(hwnd, CB_SETDROPPEDWIDTH, static_cast<WPARAM>(width), 0);
     reserveListHeight(hwnd);
 }
@@ -293,9 +291,9 @@ void ComboBox::paint(HDC surface, const RECT& client) {
     if (auto* combo = dynamic_cast<drawer::ICombo*>(painter())) {
         fillBackground(surface, client);
         Font* f = font(isEnabled() ? 0 : 1);
-        combo->paintCombo(surface, drawer::Rect{client.left, client.top, client.right, client.bottom},
-                          hover_, selected != nullptr ? selected->getText() : u"", f,
-                          isEnabled());
+        combo->paintCombo(surface,
+                          drawer::Rect{client.left, client.top, client.right, client.bottom},
+                          hover_, selected != nullptr ? selected->getText() : u"", f, isEnabled());
         return;
     }
     PlainField field;
@@ -307,8 +305,7 @@ void ComboBox::paint(HDC surface, const RECT& client) {
     drawPlainField(surface, client, field, fonts_[0]);
 }
 
-LRESULT ComboBox::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                            bool& handled) {
+LRESULT ComboBox::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool& handled) {
     handled = false;
     switch (message) {
     case kReflectedSelection:
@@ -331,10 +328,9 @@ LRESULT ComboBox::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     case WM_MEASUREITEM: {
         auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         measure->itemHeight = static_cast<UINT>(
-            measure->itemID == static_cast<UINT>(-1) ? getHeight() > kFieldFrame
-                                                           ? getHeight() - kFieldFrame
-                                                           : itemHeight()
-                                                     : itemHeight());
+            measure->itemID == static_cast<UINT>(-1)
+                ? getHeight() > kFieldFrame ? getHeight() - kFieldFrame : itemHeight()
+                : itemHeight());
         handled = true;
         return TRUE;
     }

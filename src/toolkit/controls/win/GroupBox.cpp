@@ -3,10 +3,10 @@
 #include "foundation/objects/Pools.h"
 #include "foundation/strings/win/WideText.h"
 #include "foundation/system/win/Handles.h"
-#include "toolkit/controls/win/OffScreenPaint.h"
 #include "localization/Localizer.h"
 #include "toolkit/controls/TitleText.h"
 #include "toolkit/controls/win/CheckBox.h"
+#include "toolkit/controls/win/OffScreenPaint.h"
 #include "toolkit/drawers/Painters.h"
 #include "toolkit/native/NativePeerFactory.h"
 #include "toolkit/win/Font.h"
@@ -125,9 +125,8 @@ SIZE GroupBox::titleExtent() const {
         return SIZE{titleCheck_->getPreferredWidth(), titleCheck_->getPreferredHeight()};
     system::win::WindowDc screen(nullptr);
     Font* f = titleFont();
-    system::win::Selection selection(screen.get(), f != nullptr
-                                                       ? static_cast<HGDIOBJ>(f->handle())
-                                                       : GetStockObject(DEFAULT_GUI_FONT));
+    system::win::Selection selection(screen.get(), f != nullptr ? static_cast<HGDIOBJ>(f->handle())
+                                                                : GetStockObject(DEFAULT_GUI_FONT));
     RECT r{0, 0, 0, 0};
     // The shown text, measured as it is drawn: "&&" is one character wide.
     DrawTextW(screen.get(), str::win::wide(shown_.length() > 0 ? shown_.cStr() : u"X"), -1, &r,
@@ -195,8 +194,8 @@ void GroupBox::fontChanged() {
     realised_ = nullptr;
     if (HWND hwnd = HwndPeer::handleOf(nativePeer())) {
         Font* f = titleFont();
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f != nullptr ? f->handle() : nullptr),
-                     FALSE);
+        SendMessageW(hwnd, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(f != nullptr ? f->handle() : nullptr), FALSE);
     }
     if (old != nullptr)
         old->release();
@@ -252,9 +251,9 @@ void GroupBox::paint(HDC surface, const RECT& client) {
         RECT frame{0, title.cy / 2, client.right, client.bottom};
         DrawEdge(surface, &frame, EDGE_ETCHED, BF_RECT);
         if (shown_.length() > 0 && titleCheck_ == nullptr) {
-            system::win::Selection fontSelection(
-                surface,
-                f != nullptr ? static_cast<HGDIOBJ>(f->handle()) : GetStockObject(DEFAULT_GUI_FONT));
+            system::win::Selection fontSelection(surface, f != nullptr
+                                                              ? static_cast<HGDIOBJ>(f->handle())
+                                                              : GetStockObject(DEFAULT_GUI_FONT));
             RECT text{kTitleLeft, 0, kTitleLeft + title.cx + 2 * kTitlePadding, title.cy};
             FillRect(surface, &text, brush.get());
             text.left += kTitlePadding;
@@ -271,8 +270,8 @@ LRESULT GroupBox::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
                                 bool& handled) {
     LRESULT result = 0;
     handled = answerPaintMessage(
-        hwnd, message, wParam,
-        [this](HDC surface, const RECT& client) { paint(surface, client); }, result);
+        hwnd, message, wParam, [this](HDC surface, const RECT& client) { paint(surface, client); },
+        result);
     if (handled)
         return result;
     // The platform's group box would send its children's notifications on

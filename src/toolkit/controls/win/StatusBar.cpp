@@ -2,8 +2,8 @@
 
 #include "foundation/objects/Pools.h"
 #include "foundation/system/win/Handles.h"
-#include "toolkit/controls/win/OffScreenPaint.h"
 #include "toolkit/controls/SizeGrip.h"
+#include "toolkit/controls/win/OffScreenPaint.h"
 #include "toolkit/controls/win/SizeGripDrawing.h"
 #include "toolkit/drawers/IDrawer.h"
 #include "toolkit/native/NativePeerFactory.h"
@@ -100,8 +100,8 @@ LRESULT StatusBar::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
                                  bool& handled) {
     LRESULT result = 0;
     handled = answerPaintMessage(
-        hwnd, message, wParam,
-        [this](HDC surface, const RECT& client) { paint(surface, client); }, result);
+        hwnd, message, wParam, [this](HDC surface, const RECT& client) { paint(surface, client); },
+        result);
     if (handled)
         return result;
     handled = true;
