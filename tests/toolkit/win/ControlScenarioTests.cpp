@@ -2,8 +2,11 @@
 #include "toolkit/controls/win/Button.h"
 #include "toolkit/controls/win/CheckBox.h"
 #include "toolkit/controls/win/RadioButton.h"
+#include "toolkit/controls/win/Slider.h"
 #include "toolkit/controls/win/TextField.h"
 #include "toolkit/win/WindowTestSupport.h"
+
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -19,6 +22,7 @@ using s::gui::win::Button;
 using s::gui::win::CheckBox;
 using s::gui::win::Control;
 using s::gui::win::RadioButton;
+using s::gui::win::Slider;
 using s::gui::win::TextField;
 using s::test::TestWindow;
 
@@ -157,6 +161,7 @@ TEST(ControlScenario, RealInputRaisesEachControlsEventsInOrder) {
     CheckBox* check = nullptr;
     RadioButton *first = nullptr, *second = nullptr;
     Button* grip = nullptr;
+    Slider* slider = nullptr;
     ASSERT_TRUE(s::test::onWindowThread(*window, [&] {
         plain = make<Button>(u"Go");
         toggle = make<Button>(u"Keep");
@@ -185,6 +190,12 @@ TEST(ControlScenario, RealInputRaisesEachControlsEventsInOrder) {
             r->addCheckedListener(&log);
             r->addUncheckedListener(&log);
         }
+        slider = make<Slider>(u"");
+        slider->setRange(0, 100);
+        slider->setValue(10);
+        slider->setLimit(60);
+        slider->setLimitOn(true);
+        slider->addChangeListener(&log);
         grip = s::thread::take<Button>();
         grip->setText(u"#Resizer");
         grip->setFixedWidth(12);
@@ -192,7 +203,7 @@ TEST(ControlScenario, RealInputRaisesEachControlsEventsInOrder) {
         grip->addPressListener(&log);
         grip->addActionListener(&log);
         for (Control* c : std::initializer_list<Control*>{plain, toggle, repeat, field, check,
-                                                          target, first, second, grip})
+                                                          target, first, second, slider, grip})
             window->add(c);
     }));
     log.toggle = toggle;
@@ -288,6 +299,16 @@ TEST(ControlScenario, RealInputRaisesEachControlsEventsInOrder) {
     std::vector<EventLog::Entry> firstEvents = log.of(first);
     ASSERT_FALSE(firstEvents.empty());
     EXPECT_EQ(firstEvents.back().eventId, 0);
+
+    // The track bar's moves reach the slider, which keeps below its limit.
+    click(slider);
+    ASSERT_TRUE(waitFor([&] { return !log.of(slider).empty(); }));
+    EXPECT_GT(slider->getValue(), 10);
+    xdotool(L"key End");
+    ASSERT_TRUE(waitFor([&] { return slider->getValue() == 59; }));
+    EXPECT_EQ(SendMessageW(slider->handle(), TBM_GETPOS, 0, 0), 59);
+    for (const EventLog::Entry& e : log.of(slider))
+        EXPECT_EQ(e.eventId, 0);
 
     // Dragging the size grip resizes the window from its bottom-right corner.
     RECT before = s::test::rectOf(window->handle());

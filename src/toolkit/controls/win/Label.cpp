@@ -77,6 +77,7 @@ LRESULT Label::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
     handled = true;
     switch (message) {
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
         if (link_.length() == 0)
             break;
         held_ = true;
