@@ -29,7 +29,7 @@ void swapRedAndBlue(std::uint8_t* pixels, std::size_t count) {
 
 } // namespace
 
-bool iconImage(HINSTANCE module, int iconId, int size, Image& image) {
+bool iconImage(HINSTANCE module, int iconId, int size, gui::Image& image) {
     image.clear();
     system::win::Icon icon(static_cast<HICON>(
         LoadImageW(module, MAKEINTRESOURCEW(iconId), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
@@ -52,7 +52,7 @@ bool iconImage(HINSTANCE module, int iconId, int size, Image& image) {
     return true;
 }
 
-HBITMAP bitmapOf(const Image& image) {
+HBITMAP bitmapOf(const gui::Image& image) {
     if (image.isEmpty())
         return nullptr;
     BITMAPINFO info = topDownInfo(image.width(), image.height());

@@ -101,8 +101,8 @@ LRESULT reflectScroll(UINT message, WPARAM wParam, LPARAM lParam, bool& reflecte
     return SendMessageW(control, message, wParam, lParam);
 }
 
-// What the platform tells a parent about one of its controls goes back to
-// the control, which is the one that knows what to do with it.
+} // namespace
+
 LRESULT reflectToControl(HWND parent, UINT message, WPARAM wParam, LPARAM lParam,
                          bool& reflected) {
     reflected = false;
@@ -127,6 +127,8 @@ LRESULT reflectToControl(HWND parent, UINT message, WPARAM wParam, LPARAM lParam
         return 0;
     }
 }
+
+namespace {
 
 LRESULT CALLBACK toolkitProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {

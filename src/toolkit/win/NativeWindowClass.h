@@ -27,6 +27,14 @@ bool registerToolkitClass();
 HWND createToolkitWindow(DWORD exStyle, const wchar_t* title, DWORD style, int x, int y, int width,
                          int height, HWND parent, INativeWindowHandler* handler);
 
+// Sends what the platform tells parent about one of its controls (command
+// notifications, colour requests, owner-drawn items, track bar scrolls) back
+// to the control, which is the one that knows what to do with it. A control
+// that is itself a parent of controls calls it for its children; reflected
+// false when the message was not for a control.
+LRESULT reflectToControl(HWND parent, UINT message, WPARAM wParam, LPARAM lParam,
+                         bool& reflected);
+
 // Stops delivering messages to the window's handler.
 void detachHandler(HWND hwnd);
 

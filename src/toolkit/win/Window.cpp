@@ -236,6 +236,7 @@ void Window::doLayout() {
     ++windowLayoutDepth_;
     if (getComponentCount() > 0)
         getLayout()->layoutContainer(static_cast<IWindow*>(this));
+    placeStatusBar();
     --windowLayoutDepth_;
 }
 

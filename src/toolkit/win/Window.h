@@ -29,9 +29,9 @@ namespace s::gui::win {
 // its native window, owned by a hidden InvisibleWindow, lives on a
 // user-interface thread of the window's own, which every event is raised on.
 //
-// Still without a counterpart in the toolkit, and so only stored: the status
-// bar. The context and tray menus open on a right click; the menu bar only
-// takes part in running commands. The application window is told about state
+// A status bar is kept along the bottom edge of the client area, outside the
+// laid-out children. The context and tray menus open on a right click; the
+// menu bar only takes part in running commands. The application window is told about state
 // changes when it offers app::IWindowState.
 class Window : public Box, public IWindow, private INativeWindowHandler {
 public:
@@ -255,6 +255,13 @@ public:
     bool isSuspended() const override { return suspended_; }
     bool isShuttingDown() const override { return shuttingDown_; }
 
+    // The bar along the bottom of the client area: a component that is an
+    // IStatusBar (add() of one comes here too), owned by the window, which
+    // releases the one it replaces; null removes it. The inner height leaves
+    // it out.
+    void setStatusBar(IComponent* bar);
+    IComponent* getStatusBar() const { return statusBar_; }
+
     // Read by tests and by the application window.
     std::int32_t getCurrentOpacity() const { return currentOpacity_; }
     bool isActive() const { return active_; }
@@ -298,6 +305,10 @@ private:
 
     // Thread and life.
     void resetWindow();
+    // The status bar's height while it shows, and putting it in its place.
+    std::int32_t statusBarHeight() const;
+    void placeStatusBar();
+    void removeAllHere(bool recursive);
     void startThread();
     void stopThread();
     static DWORD WINAPI threadMain(void* self);
@@ -388,6 +399,7 @@ private:
     system::win::Icon smallIconOwned_, largeIconOwned_;
     lang::Localizer* localizer_ = nullptr;
     ISkinHolder* skinHolder_ = nullptr;
+    IComponent* statusBar_ = nullptr;
     app::IAppWindow* appWindow_ = nullptr;
     // The application window's remembered state, when it offers one.
     app::IWindowState* state_ = nullptr;

@@ -8,6 +8,7 @@
 
 #include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
+#include "toolkit/controls/IStatusBar.h"
 #include "toolkit/win/MessageBox.h"
 
 #undef MessageBox
@@ -207,6 +208,10 @@ bool Window::invoke(void (*function)(void*), void* argument) {
 void Window::add(IComponent* component) {
     if (component == nullptr)
         return;
+    if (dynamic_cast<IStatusBar*>(component) != nullptr) {
+        setStatusBar(component);
+        return;
+    }
     if (hwnd_ == nullptr || isWindowThread()) {
         Box::add(component);
         return;
@@ -221,6 +226,10 @@ void Window::add(IComponent* component) {
 
 // A child's native window can only be destroyed by the thread that made it.
 void Window::remove(IComponent* component, bool recursive) {
+    if (component != nullptr && component == statusBar_) {
+        setStatusBar(nullptr);
+        return;
+    }
     if (hwnd_ == nullptr || isWindowThread()) {
         Box::remove(component, recursive);
         return;
@@ -237,9 +246,14 @@ void Window::remove(IComponent* component, bool recursive) {
         Box::remove(component, recursive);
 }
 
+void Window::removeAllHere(bool recursive) {
+    Box::removeAll(recursive);
+    setStatusBar(nullptr);
+}
+
 void Window::removeAll(bool recursive) {
     if (hwnd_ == nullptr || isWindowThread()) {
-        Box::removeAll(recursive);
+        removeAllHere(recursive);
         return;
     }
     struct Removal {
@@ -248,9 +262,9 @@ void Window::removeAll(bool recursive) {
     } removal{this, recursive};
     if (!invoke([](void* p) {
             auto* r = static_cast<Removal*>(p);
-            r->window->Box::removeAll(r->recursive);
+            r->window->removeAllHere(r->recursive);
         }, &removal))
-        Box::removeAll(recursive);
+        removeAllHere(recursive);
 }
 
 } // namespace s::gui::win

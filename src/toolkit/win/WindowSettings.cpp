@@ -39,6 +39,10 @@ void Window::handleEvent(void* source, int) {
             auto* window = static_cast<Window*>(self);
             window->buildTitle();
             tellLanguageChange(*window, window->localizer_);
+            if (IComponent* bar = window->statusBar_) {
+                bar->handleEvent(window->localizer_, 0);
+                tellLanguageChange(*bar, window->localizer_);
+            }
             window->raise(kLanguageChanged);
         };
         if (hwnd_ == nullptr || isWindowThread())

@@ -93,7 +93,7 @@ std::int32_t Window::getInnerWidth() const {
 std::int32_t Window::getInnerHeight() const {
     RECT r{};
     if (HWND hwnd = hwnd_; hwnd != nullptr && GetClientRect(hwnd, &r))
-        return r.bottom;
+        return std::max<std::int32_t>(0, r.bottom - statusBarHeight());
     return Component::getHeight();
 }
 

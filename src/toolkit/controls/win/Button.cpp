@@ -3,6 +3,7 @@
 #include "foundation/objects/Pools.h"
 #include "foundation/strings/win/WideText.h"
 #include "toolkit/controls/win/ControlMessages.h"
+#include "toolkit/controls/win/SizeGripDrawing.h"
 #include "toolkit/drawers/Painters.h"
 #include "toolkit/win/Font.h"
 
@@ -261,19 +262,8 @@ void Button::paint(HDC surface, const RECT& client) {
     paintPlain(surface, client, hover, shownPressed);
 }
 
-// Six white dots, each with a darker one up and left of it, in the
-// bottom-right corner.
 void Button::paintGrip(HDC surface, const RECT& client) {
-    static constexpr POINT kDots[] = {{3, 11}, {3, 7}, {7, 7}, {3, 3}, {7, 3}, {11, 3}};
-    system::win::GdiObject<HBRUSH> light(CreateSolidBrush(RGB(255, 255, 255)));
-    system::win::GdiObject<HBRUSH> shade(CreateSolidBrush(RGB(184, 181, 161)));
-    for (const POINT& d : kDots) {
-        LONG x = client.right - d.x, y = client.bottom - d.y;
-        RECT dark{x - 1, y - 1, x + 1, y + 1};
-        RECT white{x, y, x + 2, y + 2};
-        FillRect(surface, &dark, shade.get());
-        FillRect(surface, &white, light.get());
-    }
+    drawSizeGrip(surface, client.right, client.bottom);
 }
 
 // Without a painter: the platform's push button, the text (a glyph name

@@ -4,6 +4,7 @@
 #include "localization/Localizer.h"
 #include "toolkit/component/IContainer.h"
 #include "toolkit/controls/win/ControlMessages.h"
+#include "toolkit/controls/win/OffScreenPaint.h"
 #include "toolkit/drawers/IDrawer.h"
 #include "toolkit/native/NativePeerFactory.h"
 #include "toolkit/win/Font.h"
@@ -233,18 +234,9 @@ LRESULT Control::answerColours(HDC dc) {
 }
 
 void Control::paintInto(HDC target) {
-    RECT client{};
-    HWND hwnd = handle();
-    if (hwnd == nullptr || !GetClientRect(hwnd, &client) || client.right <= 0 ||
-        client.bottom <= 0)
-        return;
-    system::win::CreatedDc surface(CreateCompatibleDC(target));
-    system::win::Bitmap bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
-    if (!surface || !bitmap)
-        return;
-    system::win::Selection selection(surface.get(), bitmap.get());
-    paint(surface.get(), client);
-    BitBlt(target, 0, 0, client.right, client.bottom, surface.get(), 0, 0, SRCCOPY);
+    if (HWND hwnd = handle())
+        paintOffScreen(hwnd, target,
+                       [this](HDC surface, const RECT& client) { paint(surface, client); });
 }
 
 LRESULT Control::onMessage(HWND, UINT, WPARAM, LPARAM, bool& handled) {
@@ -258,6 +250,11 @@ LRESULT Control::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     LRESULT result = onMessage(hwnd, message, wParam, lParam, handled);
     if (handled)
         return result;
+    auto paintClient = [this](HDC surface, const RECT& client) { paint(surface, client); };
+    if (paintsItself() && answerPaintMessage(hwnd, message, wParam, paintClient, result)) {
+        handled = true;
+        return result;
+    }
     handled = true;
     switch (message) {
     case kReflectedColours:
@@ -265,26 +262,6 @@ LRESULT Control::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_NCHITTEST:
         if (transparentToHits())
             return HTTRANSPARENT;
-        break;
-    case WM_ERASEBKGND:
-        if (paintsItself())
-            return 1;
-        break;
-    case WM_PAINT:
-        if (paintsItself()) {
-            PAINTSTRUCT ps;
-            if (HDC dc = BeginPaint(hwnd, &ps)) {
-                paintInto(dc);
-                EndPaint(hwnd, &ps);
-            }
-            return 0;
-        }
-        break;
-    case WM_PRINTCLIENT:
-        if (paintsItself()) {
-            paintInto(reinterpret_cast<HDC>(wParam));
-            return 0;
-        }
         break;
     default:
         break;

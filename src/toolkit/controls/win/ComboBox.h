@@ -1,0 +1,93 @@
+#pragma once
+
+#include "toolkit/combobox/ComboBoxItems.h"
+#include "toolkit/controls/win/Control.h"
+
+#include <cstdint>
+
+namespace s::gui::drawer {
+class ICombo;
+}
+
+namespace s::gui::win {
+
+// A drop-down list of ComboBoxItems on the platform's owner-drawn combo box.
+// The items, the selection and the previous selection live in the control
+// and the native list follows them. The opened list is always drawn by the
+// control; the closed field by the painter when there is one, plainly
+// otherwise. Raises event 0 on the selection list when the selection changes.
+class ComboBox final : public Control {
+public:
+    static constexpr int kSelectionChanged = 0;
+    static constexpr std::int32_t kMinimumWidth = 50;
+    static constexpr std::int32_t kMinimumHeight = 26;
+
+    ComboBox();
+    ~ComboBox() override;
+
+    const char16_t* getClassName() const override { return u"s_gui_win_ComboBox"; }
+    base::IObject* newInstance() const override;
+    void release() override;
+
+    std::int32_t getItemCount() const { return items_.count(); }
+    combobox::ComboBoxItem* getItem(std::int32_t i) const { return items_.at(i); }
+    // The combo box takes the item; the release operations give it back.
+    void addItem(combobox::ComboBoxItem* item);
+    void insertItem(std::int32_t i, combobox::ComboBoxItem* item);
+    // Take the item out and hand it to the caller.
+    combobox::ComboBoxItem* removeItemAt(std::int32_t i);
+    void removeItem(combobox::ComboBoxItem* item);
+    void releaseItem(combobox::ComboBoxItem* item);
+    void releaseItemAt(std::int32_t i);
+    void releaseItemById(std::int32_t id);
+    void releaseSelectedItem();
+    void releaseAllItems();
+
+    void select(std::int32_t i, bool notify);
+    void selectById(std::int32_t id, bool notify);
+    std::int32_t getSelectedIndex() const { return items_.selected(); }
+    combobox::ComboBoxItem* getSelectedItem() const { return items_.selectedItem(); }
+    std::int32_t getPreviousIndex() const { return items_.previous(); }
+    combobox::ComboBoxItem* getPreviousItem() const { return items_.previousItem(); }
+
+    void addSelectionListener(events::IEventListener* listener);
+    void setDrawer(drawer::ICombo* painter, bool owned);
+    // Each item drawn in the face its font slot names.
+    void setPerItemFonts(bool on);
+
+    // INativeControl
+    NativeForm nativeForm() const override;
+    void nativeCreated(HWND hwnd) override;
+
+protected:
+    LRESULT onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                      bool& handled) override;
+    bool paintsItself() const override { return true; }
+    void paint(HDC surface, const RECT& client) override;
+    void measure() override;
+    void fillFonts() override;
+    void resetControl() override;
+    void boundsChanged() override;
+
+private:
+    // The native list again from the items, with the current selection.
+    void fillNative();
+    void showSelection();
+    void selectionChanged(bool notify);
+    void onSelectionReflected(HWND hwnd);
+    void onDropDown(HWND hwnd);
+    void reserveListHeight(HWND hwnd);
+    void drawItem(const DRAWITEMSTRUCT& item);
+    void scrollOnOpen(HWND list);
+    void setHover(std::int32_t state);
+    std::int32_t itemHeight();
+
+    combobox::ComboBoxItems items_;
+    bool perItemFonts_ = false;
+    bool dropped_ = false;
+    bool scrollPending_ = false;
+    bool mouseOver_ = false;
+    std::int32_t hover_ = 0;
+};
+
+} // namespace s::gui::win
