@@ -160,7 +160,7 @@ TEST_F(TimerSettingsTest, StoredValuesOutsideTheirChoicesGiveTheDefaults) {
     }
 }
 
-TEST_F(TimerSettingsTest, WhatIsSavedAtExitLoadsAgainInTheExitOrder) {
+TEST_F(TimerSettingsTest, WhatIsSavedLoadsAgainWithTheExitKeysInTheirOrder) {
     TimerSettings saved;
     saved.entry.mode = EntryMode::At;
     saved.entry.clockSystem = ClockSystem::Pm;
@@ -182,17 +182,29 @@ TEST_F(TimerSettingsTest, WhatIsSavedAtExitLoadsAgainInTheExitOrder) {
     saved.webPageAddress.set(u"https://example.org/?a=1&b=2");
     saved.action.pathText.set(saved.executePath);
     saved.action.parameterText.set(saved.executeParameter);
-    // Written at once, not at exit: they keep their stored values.
-    saved.clockMode = false;
-    saved.transparency = 90;
+    // Written when they change, not at exit.
+    saved.clockMode = true;
+    saved.keepInScreen = false;
+    saved.doubleClickExpansion = false;
+    saved.showTaskBarButton = false;
+    saved.transparency = 40;
     {
         StorePtr store = open();
+        store->setBool(kView, u"TransparencyOnlyOnTop", true);
+        storeClockMode(*store, kView, true);
+        storeKeepInScreen(*store, kView, false);
+        storeDoubleClickExpansion(*store, kView, false);
+        storeShowTaskBarButton(*store, kView, false);
+        storeTransparency(*store, kView, 40);
+        storeLanguage(*store, u"MainWindow\\Language", u"German");
         saveTimerSettingsAtExit(*store, kView, saved, true);
         store->flush();
     }
     StorePtr store = open();
     EXPECT_EQ(describe(load(*store)), describe(saved));
     EXPECT_TRUE(store->getBool(kView, u"FinishedAsIconized", false));
+    EXPECT_FALSE(store->getBool(kView, u"TransparencyOnlyOnTop", true));
+    EXPECT_EQ(narrow(store->getString(u"MainWindow\\Language", u"", u"(none)")), "German");
 
     const std::string text = fileBytes(file_);
     const char* const order[] = {"FinishedAsIconized", "ModeAt", "AtAmPm24", "AtHour", "AtMin",
@@ -233,25 +245,6 @@ TEST_F(TimerSettingsTest, LoadingWritesNothing) {
         store->flush();
         EXPECT_EQ(fileBytes(file_), before);
     }
-}
-
-TEST_F(TimerSettingsTest, ImmediateWritesReachTheirKeys) {
-    StorePtr store = open();
-    storeClockMode(*store, kView, true);
-    storeKeepInScreen(*store, kView, false);
-    storeDoubleClickExpansion(*store, kView, false);
-    storeShowTaskBarButton(*store, kView, false);
-    store->setBool(kView, u"TransparencyOnlyOnTop", true);
-    storeTransparency(*store, kView, 40);
-    storeLanguage(*store, u"MainWindow\\Language", u"German");
-    TimerSettings loaded = load(*store);
-    EXPECT_TRUE(loaded.clockMode);
-    EXPECT_FALSE(loaded.keepInScreen);
-    EXPECT_FALSE(loaded.doubleClickExpansion);
-    EXPECT_FALSE(loaded.showTaskBarButton);
-    EXPECT_EQ(loaded.transparency, 40);
-    EXPECT_FALSE(store->getBool(kView, u"TransparencyOnlyOnTop", true));
-    EXPECT_EQ(narrow(store->getString(u"MainWindow\\Language", u"", u"(none)")), "German");
 }
 
 } // namespace
