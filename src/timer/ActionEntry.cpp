@@ -17,6 +17,10 @@ ActionKind actionOfKey(const str::StrBuffer& key) {
     return kPlay;
 }
 
+const char16_t* keyOfAction(ActionKind kind) {
+    return kind >= kPlay && kind <= kShutdown ? kActionKeys[kind - kPlay] : kActionKeys[0];
+}
+
 std::int32_t actionNameId(ActionKind kind) {
     return ids::kFirstActionName + ids::kActionNameStep * (kind - kPlay);
 }

@@ -34,6 +34,9 @@ struct ActionEntry {
 // Play, for any other text.
 ActionKind actionOfKey(const str::StrBuffer& key);
 
+// The key of an action as the action list and the store spell it.
+const char16_t* keyOfAction(ActionKind kind);
+
 // The language text of an action's name ("Play Sound", ...).
 std::int32_t actionNameId(ActionKind kind);
 

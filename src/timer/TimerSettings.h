@@ -44,13 +44,36 @@ struct TimerSettingDefaults {
 };
 
 // Reads every key of the section at window build; absent, mistyped or
-// absurd values give their defaults, and nothing is written.
+// absurd values give their defaults, and nothing is written. The action
+// entry's path text is the selected action's string (empty for Shutdown)
+// and its parameter text the Execute parameter, as the action box shows them.
 void loadTimerSettings(map::IMappedData& store, const char16_t* viewSection,
                        const TimerSettingDefaults& defaults, TimerSettings& out);
 
 // Writes the keys written at exit ("ModeAt" .. "ShutdownType", the action
-// strings, "FinishedAsIconized") in their order.
+// strings, "FinishedAsIconized") in their order. The action strings are
+// written as the record holds them: the caller first copies the path field's
+// text into the string of the selected action.
 void saveTimerSettingsAtExit(map::IMappedData& store, const char16_t* viewSection,
                              const TimerSettings& settings, bool finishedAsIconized);
+
+// A stored time text longer than this is no time anyone typed: it takes the
+// field's default. Every text the timer itself writes into a field fits.
+inline constexpr std::uint32_t kMaxTimeTextLength = 20;
+// A stored action string longer than the longest Windows path or command
+// line takes the action's default.
+inline constexpr std::uint32_t kMaxActionTextLength = 32767;
+
+// The keys written as soon as the user changes them, each in one place.
+void storeClockMode(map::IMappedData& store, const char16_t* viewSection, bool on);
+void storeKeepInScreen(map::IMappedData& store, const char16_t* viewSection, bool on);
+void storeDoubleClickExpansion(map::IMappedData& store, const char16_t* viewSection, bool on);
+void storeShowTaskBarButton(map::IMappedData& store, const char16_t* viewSection, bool on);
+// "Transparency" (the opacity in percent) with "TransparencyOnlyOnTop" false.
+void storeTransparency(map::IMappedData& store, const char16_t* viewSection,
+                       std::int32_t opacity);
+// The language now current, as the value of the "Language" section itself.
+void storeLanguage(map::IMappedData& store, const char16_t* languageSection,
+                   const char16_t* engName);
 
 } // namespace s::sound::gui::dialogs::plinkett
