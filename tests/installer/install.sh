@@ -1,0 +1,166 @@
+#!/usr/bin/env bash
+# The installer and the portable zip under Wine, as a user meets them:
+# a silent install for the current user puts the files, the Start menu
+# shortcut, the uninstall entry and the "Silent" marker in place, and the
+# installed program starts; an install over it keeps the user's settings; the
+# silent uninstall removes files, shortcut and entry and keeps the settings
+# unless asked to remove them; the zip unpacked anywhere runs.
+#   install.sh SETUP.exe PORTABLE.zip BUILD_EXE_DIR WINEPREFIX VERSION README.md
+set -u
+setup=$1 zip=$2 built=$3 version=$5 readme=$6
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
+export WINEPREFIX=$4
+tarnwick_prefix_init "$WINEPREFIX"
+tarnwick_wineserver_start "$WINEPREFIX"
+tarnwick_display_start
+work=$(mktemp -d)
+trap 'tarnwick_display_stop; rm -rf "$work"' EXIT
+
+failures=0 checks=0
+check() { # name expected actual
+    checks=$((checks + 1))
+    if [ "$2" == "$3" ]; then
+        echo "ok: $1"
+    else
+        echo "FAILED: $1"
+        echo "  expected: $2"
+        echo "  actual:   $3"
+        failures=$((failures + 1))
+    fi
+}
+finish() {
+    echo "$((checks - failures)) passed, $failures failed"
+    [ "$failures" -eq 0 ]
+    exit
+}
+
+for f in "$setup" "$zip"; do
+    if [ ! -f "$f" ]; then
+        echo "FAILED: $f is missing; build the targets installer and portable_zip"
+        exit 1
+    fi
+done
+
+# A Windows path as the Unix one, and a registry value's data.
+unix() { winepath -u "$1" 2>/dev/null | tr -d '\r'; }
+winenv() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
+regval() { # key value -> "TYPE DATA", empty when missing
+    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+        sed -nE "s/^ +$2 +(REG_[A-Z_]+) +(.*)$/\1 \2/p"
+}
+regdefault() { # key -> "TYPE DATA" of its own value, empty when missing
+    wine reg query "$1" /ve 2>/dev/null | tr -d '\r' |
+        sed -nE "s/^ +\(Default\) +(REG_[A-Z_]+) +(.*)$/\1 \2/p"
+}
+haskey() { wine reg query "$1" >/dev/null 2>&1 && echo yes || echo no; }
+
+product="Vexa Tarnwick"
+uninstall_key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product"
+product_key="HKCU\\Software\\Vexa\\$product"
+settings_key="$product_key\\SaveData\\InstallerCheck"
+win_dir="$(winenv LOCALAPPDATA)\\Programs\\$product"
+dir=$(unix "$win_dir")
+link=$(unix "$(winenv APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\$product.lnk")
+
+# A clean start: no earlier install, entry or settings in this prefix.
+rm -rf "$dir" "$link"
+wine reg delete "$uninstall_key" /f >/dev/null 2>&1
+wine reg delete "$product_key" /f >/dev/null 2>&1
+
+# --- Install for the current user, silently.
+timeout 120 wine "$setup" /S /CurrentUser; rc=$?
+check "silent install exits with 0" 0 "$rc"
+for f in Tarnwick.exe sound.mp3; do
+    check "$f installed as built" same "$(cmp -s "$built/$f" "$dir/$f" && echo same || echo differs)"
+done
+check "uninstaller installed" yes "$([ -f "$dir/Uninstall.exe" ] && echo yes || echo no)"
+check "Start menu shortcut made" yes "$([ -f "$link" ] && echo yes || echo no)"
+# The link keeps its target as a local path (ANSI) and usually as UTF-16 too.
+target=$(python3 - "$link" "$win_dir\\Tarnwick.exe" <<'EOF'
+import sys
+data = open(sys.argv[1], 'rb').read() if len(sys.argv) > 1 else b''
+want = sys.argv[2].lower()
+found = want.encode('latin-1') in data.lower() or want.encode('utf-16-le') in data.lower()
+print('points at the installed program' if found else 'other target')
+EOF
+)
+check "shortcut target" "points at the installed program" "$target"
+
+check "entry DisplayName" "REG_SZ $product" "$(regval "$uninstall_key" DisplayName)"
+check "entry DisplayVersion" "REG_SZ $version" "$(regval "$uninstall_key" DisplayVersion)"
+check "entry Publisher" "REG_SZ Vexa" "$(regval "$uninstall_key" Publisher)"
+check "entry DisplayIcon" "REG_SZ $win_dir\\Tarnwick.exe,0" "$(regval "$uninstall_key" DisplayIcon)"
+check "entry InstallLocation" "REG_SZ $win_dir" "$(regval "$uninstall_key" InstallLocation)"
+check "entry UninstallString" "REG_SZ \"$win_dir\\Uninstall.exe\" /CurrentUser" \
+    "$(regval "$uninstall_key" UninstallString)"
+check "entry QuietUninstallString" "REG_SZ \"$win_dir\\Uninstall.exe\" /CurrentUser /S" \
+    "$(regval "$uninstall_key" QuietUninstallString)"
+# EstimatedSize is in KiB: within a few KiB of what the three files take.
+size=$(regval "$uninstall_key" EstimatedSize)
+files_kib=$(( ($(stat -c %s "$dir/Tarnwick.exe") + $(stat -c %s "$dir/sound.mp3") +
+               $(stat -c %s "$dir/Uninstall.exe")) / 1024 ))
+reported=$(( ${size#REG_DWORD } ))
+check "entry EstimatedSize is a DWORD" REG_DWORD "${size%% *}"
+check "entry EstimatedSize matches the files" yes \
+    "$([ "$reported" -ge $((files_kib - 4)) ] && [ "$reported" -le $((files_kib + 8)) ] && echo yes || echo "no ($reported KiB for $files_kib KiB)")"
+check "\"Silent\" marker set as a 4-byte 1" "REG_DWORD 0x1" "$(regval "$product_key" Silent)"
+
+# The installed program starts (the argument skips the first-start step,
+# which would open the product's web page).
+out=$(timeout 60 wine "$dir/Tarnwick.exe" -startup 2>/dev/null | tr -d '\r'); rc=$?
+check "installed program exits with 0" 0 "$rc"
+check "installed program reaches its main routine" "start-up 10: timer main routine" \
+    "$(grep '^start-up 10' <<<"$out")"
+check "installed program wrote its version" "REG_SZ $version" \
+    "$(regdefault "$product_key\\SaveData\\Version")"
+
+# --- A setting of the user's, then an install over the first one.
+wine reg add "$settings_key" /ve /d kept /f >/dev/null 2>&1
+printf 'changed' >"$dir/sound.mp3"
+timeout 120 wine "$setup" /S /CurrentUser; rc=$?
+check "install over it exits with 0" 0 "$rc"
+check "install over it replaces the files" same "$(cmp -s "$built/sound.mp3" "$dir/sound.mp3" && echo same || echo differs)"
+check "install over it keeps the settings" "REG_SZ kept" "$(regdefault "$settings_key")"
+
+# --- Silent uninstall. The uninstaller runs from a copy of itself in the
+# temporary folder and returns at once: wait for it to finish.
+wine "$dir/Uninstall.exe" /CurrentUser /S; rc=$?
+check "silent uninstall starts" 0 "$rc"
+for _ in $(seq 60); do
+    [ -e "$dir" ] || break
+    sleep 0.5
+done
+check "files and folder removed" gone "$([ -e "$dir" ] && ls "$dir" | tr '\n' ' ' || echo gone)"
+check "shortcut removed" gone "$([ -e "$link" ] && echo present || echo gone)"
+check "uninstall entry removed" no "$(haskey "$uninstall_key")"
+check "\"Silent\" marker removed" "" "$(regval "$product_key" Silent)"
+check "settings kept" "REG_SZ kept" "$(regdefault "$settings_key")"
+
+# --- Asked to, the uninstaller removes the settings too.
+timeout 120 wine "$setup" /S /CurrentUser >/dev/null 2>&1
+wine "$dir/Uninstall.exe" /CurrentUser /S /RemoveSettings
+for _ in $(seq 60); do
+    [ -e "$dir" ] || break
+    sleep 0.5
+done
+check "uninstall with /RemoveSettings removes the product key" no "$(haskey "$product_key")"
+check "uninstall with /RemoveSettings removes the files" gone "$([ -e "$dir" ] && echo present || echo gone)"
+
+# --- The portable zip: exactly its three files, and it runs where unpacked.
+check "zip contents" "README.txt sound.mp3 Tarnwick.exe" \
+    "$(unzip -Z1 "$zip" | sort | tr '\n' ' ' | sed 's/ $//')"
+mkdir "$work/anywhere"
+unzip -q "$zip" -d "$work/anywhere"
+check "zip README names the version" yes \
+    "$(grep -q "Tarnwick $version" "$work/anywhere/README.txt" && echo yes || echo no)"
+out=$(timeout 60 wine "$work/anywhere/Tarnwick.exe" -startup 2>/dev/null | tr -d '\r'); rc=$?
+check "unpacked program exits with 0" 0 "$rc"
+check "unpacked program reaches its main routine" "start-up 10: timer main routine" \
+    "$(grep '^start-up 10' <<<"$out")"
+
+# The README names the artifacts of this version.
+for name in "TarnwickSetup-$version.exe" "Tarnwick-$version-portable.zip"; do
+    check "README names $name" yes "$(grep -qF "$name" "$readme" && echo yes || echo no)"
+done
+
+finish
