@@ -11,7 +11,9 @@
 ; The uninstaller takes /RemoveSettings to remove the user's settings too;
 ; without it (and unless the user says so when asked) they are kept.
 
-Unicode true
+; A 64-bit installer for a 64-bit program (and Wine without its 32-bit part
+; runs it too).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestDPIAware true

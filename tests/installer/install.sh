@@ -3,8 +3,10 @@
 # a silent install for the current user puts the files, the Start menu
 # shortcut, the uninstall entry and the "Silent" marker in place, and the
 # installed program starts; an install over it keeps the user's settings; the
-# silent uninstall removes files, shortcut and entry and keeps the settings
-# unless asked to remove them; the zip unpacked anywhere runs.
+# silent uninstall ends a running copy, removes files, shortcut and entry and
+# keeps the settings unless asked to remove them; an install for all users
+# goes to the machine's folders and key and is removed again; the zip
+# unpacked anywhere runs.
 #   install.sh SETUP.exe PORTABLE.zip BUILD_EXE_DIR WINEPREFIX VERSION README.md
 set -u
 setup=$1 zip=$2 built=$3 version=$5 readme=$6
@@ -41,26 +43,32 @@ for f in "$setup" "$zip"; do
     fi
 done
 
-# A Windows path as the Unix one, and a registry value's data.
-unix() { winepath -u "$1" 2>/dev/null | tr -d '\r'; }
-winenv() { wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r'; }
-regval() { # key value -> "TYPE DATA", empty when missing
-    wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
-        sed -nE "s/^ +$2 +(REG_[A-Z_]+) +(.*)$/\1 \2/p"
+# Every Wine start costs about half a second: the folders are asked for at
+# once, and each registry key is read once into a dump.
+{ read -r local_appdata; read -r appdata; read -r program_files; read -r program_data; } < <(
+    wine cmd /c 'echo %LOCALAPPDATA%&echo %APPDATA%&echo %ProgramW6432%&echo %ProgramData%' \
+        2>/dev/null | tr -d '\r')
+dump() { wine reg query "$1" 2>/dev/null | tr -d '\r'; }
+field() { # DUMP NAME -> "TYPE DATA" of that value in a dump, empty when missing
+    sed -nE "s/^ +$2 +(REG_[A-Z_]+) +(.*)$/\1 \2/p" <<<"$1"
 }
-regdefault() { # key -> "TYPE DATA" of its own value, empty when missing
-    wine reg query "$1" /ve 2>/dev/null | tr -d '\r' |
-        sed -nE "s/^ +\(Default\) +(REG_[A-Z_]+) +(.*)$/\1 \2/p"
-}
+regdefault() { field "$(dump "$1")" '\(Default\)'; }
 haskey() { wine reg query "$1" >/dev/null 2>&1 && echo yes || echo no; }
 
 product="Vexa Tarnwick"
 uninstall_key="HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product"
 product_key="HKCU\\Software\\Vexa\\$product"
 settings_key="$product_key\\SaveData\\InstallerCheck"
-win_dir="$(winenv LOCALAPPDATA)\\Programs\\$product"
-dir=$(unix "$win_dir")
-link=$(unix "$(winenv APPDATA)\\Microsoft\\Windows\\Start Menu\\Programs\\$product.lnk")
+if [ -z "$local_appdata" ] || [ -z "$program_data" ]; then
+    echo "FAILED: Wine did not name the user's folders"
+    exit 1
+fi
+start_menu='Microsoft\Windows\Start Menu\Programs'
+win_dir="$local_appdata\\Programs\\$product"
+all_dir_win="$program_files\\$product"
+{ read -r dir; read -r link; read -r all_dir; read -r all_link; } < <(
+    winepath -u "$win_dir" "$appdata\\$start_menu\\$product.lnk" \
+        "$all_dir_win" "$program_data\\$start_menu\\$product.lnk" 2>/dev/null | tr -d '\r')
 
 # A clean start: no earlier install, entry or settings in this prefix.
 rm -rf "$dir" "$link"
@@ -86,24 +94,26 @@ EOF
 )
 check "shortcut target" "points at the installed program" "$target"
 
-check "entry DisplayName" "REG_SZ $product" "$(regval "$uninstall_key" DisplayName)"
-check "entry DisplayVersion" "REG_SZ $version" "$(regval "$uninstall_key" DisplayVersion)"
-check "entry Publisher" "REG_SZ Vexa" "$(regval "$uninstall_key" Publisher)"
-check "entry DisplayIcon" "REG_SZ $win_dir\\Tarnwick.exe,0" "$(regval "$uninstall_key" DisplayIcon)"
-check "entry InstallLocation" "REG_SZ $win_dir" "$(regval "$uninstall_key" InstallLocation)"
+entry=$(dump "$uninstall_key")
+check "entry DisplayName" "REG_SZ $product" "$(field "$entry" DisplayName)"
+check "entry DisplayVersion" "REG_SZ $version" "$(field "$entry" DisplayVersion)"
+check "entry Publisher" "REG_SZ Vexa" "$(field "$entry" Publisher)"
+check "entry DisplayIcon" "REG_SZ $win_dir\\Tarnwick.exe,0" "$(field "$entry" DisplayIcon)"
+check "entry InstallLocation" "REG_SZ $win_dir" "$(field "$entry" InstallLocation)"
 check "entry UninstallString" "REG_SZ \"$win_dir\\Uninstall.exe\" /CurrentUser" \
-    "$(regval "$uninstall_key" UninstallString)"
+    "$(field "$entry" UninstallString)"
 check "entry QuietUninstallString" "REG_SZ \"$win_dir\\Uninstall.exe\" /CurrentUser /S" \
-    "$(regval "$uninstall_key" QuietUninstallString)"
+    "$(field "$entry" QuietUninstallString)"
 # EstimatedSize is in KiB: within a few KiB of what the three files take.
-size=$(regval "$uninstall_key" EstimatedSize)
-files_kib=$(( ($(stat -c %s "$dir/Tarnwick.exe") + $(stat -c %s "$dir/sound.mp3") +
-               $(stat -c %s "$dir/Uninstall.exe")) / 1024 ))
-reported=$(( ${size#REG_DWORD } ))
+size=$(field "$entry" EstimatedSize)
+fsize() { stat -c %s "$1" 2>/dev/null || echo 0; }
+files_kib=$(( ($(fsize "$dir/Tarnwick.exe") + $(fsize "$dir/sound.mp3") +
+               $(fsize "$dir/Uninstall.exe")) / 1024 ))
+reported=$(( ${size#REG_DWORD } + 0 ))
 check "entry EstimatedSize is a DWORD" REG_DWORD "${size%% *}"
 check "entry EstimatedSize matches the files" yes \
     "$([ "$reported" -ge $((files_kib - 4)) ] && [ "$reported" -le $((files_kib + 8)) ] && echo yes || echo "no ($reported KiB for $files_kib KiB)")"
-check "\"Silent\" marker set as a 4-byte 1" "REG_DWORD 0x1" "$(regval "$product_key" Silent)"
+check "\"Silent\" marker set as a 4-byte 1" "REG_DWORD 0x1" "$(field "$(dump "$product_key")" Silent)"
 
 # The installed program starts (the argument skips the first-start step,
 # which would open the product's web page).
@@ -122,33 +132,71 @@ check "install over it exits with 0" 0 "$rc"
 check "install over it replaces the files" same "$(cmp -s "$built/sound.mp3" "$dir/sound.mp3" && echo same || echo differs)"
 check "install over it keeps the settings" "REG_SZ kept" "$(regdefault "$settings_key")"
 
-# --- Silent uninstall. The uninstaller runs from a copy of itself in the
-# temporary folder and returns at once: wait for it to finish.
+# --- Silent uninstall while a copy runs from the install folder. The
+# program ends at once by itself for now, so a stand-in that stays up
+# (Wine's Notepad under the program's name) plays the running copy.
+cp "$WINEPREFIX/drive_c/windows/system32/notepad.exe" "$dir/Tarnwick.exe"
+wine "$dir/Tarnwick.exe" </dev/null >/dev/null 2>&1 &
+running=$!
+for _ in $(seq 40); do
+    ps -o args= -p "$running" 2>/dev/null | grep -q 'Tarnwick.exe' && break
+    sleep 0.25
+done
+check "the stand-in copy runs" yes "$(kill -0 "$running" 2>/dev/null && echo yes || echo no)"
+# The uninstaller runs from a copy of itself in the temporary folder and
+# returns at once: wait for it to finish.
 wine "$dir/Uninstall.exe" /CurrentUser /S; rc=$?
 check "silent uninstall starts" 0 "$rc"
-for _ in $(seq 60); do
-    [ -e "$dir" ] || break
-    sleep 0.5
+gone() { # PATH: waits up to 30 s for it to disappear
+    local _
+    for _ in $(seq 60); do
+        [ -e "$1" ] || return 0
+        sleep 0.5
+    done
+}
+gone "$dir"
+for _ in $(seq 20); do
+    kill -0 "$running" 2>/dev/null || break
+    sleep 0.25
 done
+check "the running copy was ended" yes "$(kill -0 "$running" 2>/dev/null && echo no || echo yes)"
+kill "$running" 2>/dev/null
 check "files and folder removed" gone "$([ -e "$dir" ] && ls "$dir" | tr '\n' ' ' || echo gone)"
 check "shortcut removed" gone "$([ -e "$link" ] && echo present || echo gone)"
 check "uninstall entry removed" no "$(haskey "$uninstall_key")"
-check "\"Silent\" marker removed" "" "$(regval "$product_key" Silent)"
+check "\"Silent\" marker removed" "" "$(field "$(dump "$product_key")" Silent)"
 check "settings kept" "REG_SZ kept" "$(regdefault "$settings_key")"
 
 # --- Asked to, the uninstaller removes the settings too.
 timeout 120 wine "$setup" /S /CurrentUser >/dev/null 2>&1
 wine "$dir/Uninstall.exe" /CurrentUser /S /RemoveSettings
-for _ in $(seq 60); do
-    [ -e "$dir" ] || break
-    sleep 0.5
-done
+gone "$dir"
 check "uninstall with /RemoveSettings removes the product key" no "$(haskey "$product_key")"
 check "uninstall with /RemoveSettings removes the files" gone "$([ -e "$dir" ] && echo present || echo gone)"
 
+# --- For all users (what an elevated run chooses by itself): the program
+# folder, the machine's uninstall key and the common Start menu.
+all_key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$product"
+rm -rf "$all_dir" "$all_link"
+wine reg delete "$all_key" /f >/dev/null 2>&1
+timeout 120 wine "$setup" /S /AllUsers; rc=$?
+check "all-users install exits with 0" 0 "$rc"
+check "all-users program installed" same "$(cmp -s "$built/Tarnwick.exe" "$all_dir/Tarnwick.exe" && echo same || echo differs)"
+check "all-users shortcut made" yes "$([ -f "$all_link" ] && echo yes || echo no)"
+entry=$(dump "$all_key")
+check "all-users entry UninstallString" "REG_SZ \"$all_dir_win\\Uninstall.exe\" /AllUsers" \
+    "$(field "$entry" UninstallString)"
+check "all-users entry DisplayVersion" "REG_SZ $version" "$(field "$entry" DisplayVersion)"
+check "no entry for the current user" no "$(haskey "$uninstall_key")"
+wine "$all_dir/Uninstall.exe" /AllUsers /S
+gone "$all_dir"
+check "all-users uninstall removes the files" gone "$([ -e "$all_dir" ] && echo present || echo gone)"
+check "all-users uninstall removes the shortcut" gone "$([ -e "$all_link" ] && echo present || echo gone)"
+check "all-users uninstall removes the entry" no "$(haskey "$all_key")"
+
 # --- The portable zip: exactly its three files, and it runs where unpacked.
 check "zip contents" "README.txt sound.mp3 Tarnwick.exe" \
-    "$(unzip -Z1 "$zip" | sort | tr '\n' ' ' | sed 's/ $//')"
+    "$(unzip -Z1 "$zip" | LC_ALL=C sort -f | tr '\n' ' ' | sed 's/ $//')"
 mkdir "$work/anywhere"
 unzip -q "$zip" -d "$work/anywhere"
 check "zip README names the version" yes \
