@@ -124,29 +124,29 @@ check "installed program reaches its main routine" "start-up 10: timer main rout
 check "installed program wrote its version" "REG_SZ $version" \
     "$(regdefault "$product_key\\SaveData\\Version")"
 
-# --- A setting of the user's, then an install over the first one.
-wine reg add "$settings_key" /ve /d kept /f >/dev/null 2>&1
-printf 'changed' >"$dir/sound.mp3"
-timeout 120 wine "$setup" /S /CurrentUser; rc=$?
-check "install over it exits with 0" 0 "$rc"
-check "install over it replaces the files" same "$(cmp -s "$built/sound.mp3" "$dir/sound.mp3" && echo same || echo differs)"
-check "install over it keeps the settings" "REG_SZ kept" "$(regdefault "$settings_key")"
-
-# --- Silent uninstall while a copy runs from the install folder. The
-# program ends at once by itself for now, so a stand-in that stays up
-# (Wine's Notepad under the program's name) plays the running copy.
-cp "$WINEPREFIX/drive_c/windows/system32/notepad.exe" "$dir/Tarnwick.exe"
-wine "$dir/Tarnwick.exe" </dev/null >/dev/null 2>&1 &
-running=$!
-for _ in $(seq 40); do
-    ps -o args= -p "$running" 2>/dev/null | grep -q 'Tarnwick.exe' && break
-    sleep 0.25
-done
-check "the stand-in copy runs" yes "$(kill -0 "$running" 2>/dev/null && echo yes || echo no)"
-# The uninstaller runs from a copy of itself in the temporary folder and
-# returns at once: wait for it to finish.
-wine "$dir/Uninstall.exe" /CurrentUser /S; rc=$?
-check "silent uninstall starts" 0 "$rc"
+# A copy running from the install folder. The program ends at once by itself
+# for now, so a stand-in that stays up (Wine's Notepad under the program's
+# name) plays the running copy. Sets running to its process.
+start_copy() {
+    local _
+    cp "$WINEPREFIX/drive_c/windows/system32/notepad.exe" "$dir/Tarnwick.exe"
+    wine "$dir/Tarnwick.exe" </dev/null >/dev/null 2>&1 &
+    running=$!
+    for _ in $(seq 40); do
+        ps -o args= -p "$running" 2>/dev/null | grep -q 'Tarnwick.exe' && break
+        sleep 0.25
+    done
+    check "$1: the copy runs" yes "$(kill -0 "$running" 2>/dev/null && echo yes || echo no)"
+}
+check_copy_ended() {
+    local _
+    for _ in $(seq 20); do
+        kill -0 "$running" 2>/dev/null || break
+        sleep 0.25
+    done
+    check "$1: the running copy was ended" yes "$(kill -0 "$running" 2>/dev/null && echo no || echo yes)"
+    kill "$running" 2>/dev/null
+}
 gone() { # PATH: waits up to 30 s for it to disappear
     local _
     for _ in $(seq 60); do
@@ -154,13 +154,27 @@ gone() { # PATH: waits up to 30 s for it to disappear
         sleep 0.5
     done
 }
-gone "$dir"
-for _ in $(seq 20); do
-    kill -0 "$running" 2>/dev/null || break
-    sleep 0.25
+
+# --- A setting of the user's, then an install over the first one while it
+# runs.
+wine reg add "$settings_key" /ve /d kept /f >/dev/null 2>&1
+printf 'changed' >"$dir/sound.mp3"
+start_copy "install over it"
+timeout 120 wine "$setup" /S /CurrentUser; rc=$?
+check "install over it exits with 0" 0 "$rc"
+check_copy_ended "install over it"
+for f in Tarnwick.exe sound.mp3; do
+    check "install over it replaces $f" same "$(cmp -s "$built/$f" "$dir/$f" && echo same || echo differs)"
 done
-check "the running copy was ended" yes "$(kill -0 "$running" 2>/dev/null && echo no || echo yes)"
-kill "$running" 2>/dev/null
+check "install over it keeps the settings" "REG_SZ kept" "$(regdefault "$settings_key")"
+
+# --- Silent uninstall while a copy runs. The uninstaller runs from a copy of
+# itself in the temporary folder and returns at once: wait for it to finish.
+start_copy "uninstall"
+wine "$dir/Uninstall.exe" /CurrentUser /S; rc=$?
+check "silent uninstall starts" 0 "$rc"
+gone "$dir"
+check_copy_ended "uninstall"
 check "files and folder removed" gone "$([ -e "$dir" ] && ls "$dir" | tr '\n' ' ' || echo gone)"
 check "shortcut removed" gone "$([ -e "$link" ] && echo present || echo gone)"
 check "uninstall entry removed" no "$(haskey "$uninstall_key")"
