@@ -21,15 +21,30 @@ if(NOT CMAKE_MATCH_1 STREQUAL tarnwick_version)
 endif()
 
 find_program(TARNWICK_MAKENSIS makensis)
+# The first and last pages show the top of the program's tall picture, made
+# by ImageMagick's convert; without it they show NSIS's own.
+find_program(TARNWICK_CONVERT convert)
+set(tarnwick_welcome "")
+set(tarnwick_welcome_option "")
+if(TARNWICK_CONVERT)
+    set(tarnwick_welcome ${CMAKE_BINARY_DIR}/installer/welcome.bmp)
+    set(tarnwick_welcome_option -DWELCOME_BITMAP=${tarnwick_welcome})
+    add_custom_command(OUTPUT ${tarnwick_welcome}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/installer
+        COMMAND ${TARNWICK_CONVERT} ${CMAKE_SOURCE_DIR}/resources/pictures/tall.jpg
+                -resize 164x -gravity north -extent 164x314 BMP3:${tarnwick_welcome}
+        DEPENDS ${CMAKE_SOURCE_DIR}/resources/pictures/tall.jpg
+        VERBATIM)
+endif()
 if(TARNWICK_MAKENSIS)
     add_custom_command(OUTPUT ${tarnwick_setup}
         COMMAND ${TARNWICK_MAKENSIS} -V2 -NOCD
                 -DVERSION=${tarnwick_version}
                 -DEXE_DIR=$<TARGET_FILE_DIR:Tarnwick>
                 -DICON=${CMAKE_SOURCE_DIR}/resources/icon/Tarnwick.ico
-                -DOUTFILE=${tarnwick_setup}
+                -DOUTFILE=${tarnwick_setup} ${tarnwick_welcome_option}
                 ${CMAKE_SOURCE_DIR}/installer/Tarnwick.nsi
-        DEPENDS Tarnwick ${CMAKE_SOURCE_DIR}/installer/Tarnwick.nsi
+        DEPENDS Tarnwick ${CMAKE_SOURCE_DIR}/installer/Tarnwick.nsi ${tarnwick_welcome}
                 ${CMAKE_SOURCE_DIR}/resources/icon/Tarnwick.ico
                 ${CMAKE_SOURCE_DIR}/resources/sound/sound.mp3
         COMMENT "Making the installer TarnwickSetup-${tarnwick_version}.exe"

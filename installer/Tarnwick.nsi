@@ -4,6 +4,7 @@
 ;   EXE_DIR      the folder holding the built Tarnwick.exe and sound.mp3
 ;   ICON         the application icon
 ;   OUTFILE      the installer to write
+;   WELCOME_BITMAP  (optional) the 164 x 314 picture of the first and last page
 ;
 ; It installs for the current user (no administrator rights, into the user's
 ; programs folder) unless it runs elevated, when it installs for all users.
@@ -51,6 +52,9 @@ Var AllUsers
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
+!ifdef WELCOME_BITMAP
+    !define MUI_WELCOMEFINISHPAGE_BITMAP "${WELCOME_BITMAP}"
+!endif
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
 !define MUI_FINISHPAGE_RUN_TEXT "Start ${PRODUCT} now"
 !define MUI_FINISHPAGE_RUN_NOTCHECKED
