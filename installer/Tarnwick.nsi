@@ -33,6 +33,7 @@ ManifestDPIAware true
 !define PRODUCT_KEY "Software\Vexa\${PRODUCT}"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define UNINSTALLER "Uninstall.exe"
+!define NEEDS_ADMIN_TO_REMOVE "${PRODUCT} was installed for all users. Removing it needs administrator rights: start the uninstaller with Run as administrator."
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -216,6 +217,13 @@ Function un.onInit
         StrCpy $AllUsers 0
     ${Else}
         StrCpy $AllUsers 1
+        ; Without the rights it would leave half of the install behind.
+        UserInfo::GetAccountType
+        Pop $0
+        ${If} $0 != "Admin"
+            MessageBox MB_ICONSTOP "${NEEDS_ADMIN_TO_REMOVE}" /SD IDOK
+            Abort
+        ${EndIf}
     ${EndIf}
     !insertmacro UseInstallMode
 FunctionEnd
