@@ -220,6 +220,27 @@ check "unpacked program exits with 0" 0 "$rc"
 check "unpacked program reaches its main routine" "start-up 10: timer main routine" \
     "$(grep '^start-up 10' <<<"$out")"
 
+# The version reaches the program's and the installer's version resources.
+resource_version() { # FILE -> the ProductVersion text of its version resource
+    python3 - "$1" <<'EOF2'
+import sys
+data = open(sys.argv[1], 'rb').read()
+key = 'ProductVersion'.encode('utf-16-le') + b'\0\0'
+at = data.find(key)
+if at < 0:
+    print('none')
+else:
+    at += len(key)
+    at += (4 - at % 4) % 4  # the value starts on a 32-bit boundary
+    end = at
+    while data[end:end + 2] != b'\0\0':
+        end += 2
+    print(data[at:end].decode('utf-16-le'))
+EOF2
+}
+check "Tarnwick.exe version resource" "$version" "$(resource_version "$built/Tarnwick.exe")"
+check "installer version resource" "$version" "$(resource_version "$setup")"
+
 # The README names the artifacts of this version.
 for name in "TarnwickSetup-$version.exe" "Tarnwick-$version-portable.zip"; do
     check "README names $name" yes "$(grep -qF "$name" "$readme" && echo yes || echo no)"
