@@ -42,6 +42,11 @@ done
 echo "== Windows build (mingw-w64), tests under Wine"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$jobs"
+# What a Windows user downloads: the installer and the portable zip.
+cmake --build --preset windows --target installer portable_zip
+for artifact in build/windows/TarnwickSetup-*.exe build/windows/Tarnwick-*-portable.zip; do
+    echo "$(basename "$artifact"): $(stat -c %s "$artifact") bytes"
+done
 
 source tools/wine-env.sh
 prefix=$PWD/build/windows/wineprefix
