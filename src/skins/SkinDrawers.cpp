@@ -74,6 +74,11 @@ void buildThinDrawers(ThinWindow& skin) {
         apply(*d, &slider::IThin::setDisabledColour, role(R::compDisabled));
         skin.setSliderDrawer(d);
     }
+    if (ICounter* d = takeBasicCounter()) {
+        apply(*d, &ICounter::setColour1, role(R::counter01));
+        apply(*d, &ICounter::setColour2, role(R::counter02));
+        skin.setCounterDrawer(d);
+    }
     if (statusbar::IThin* d = takeThinStatusBar()) {
         apply(*d, &statusbar::IThin::setColour, role(R::compFg));
         skin.setStatusBarDrawer(d);

@@ -155,6 +155,29 @@ void Skinner::notify() {
         static_cast<events::IEventListener*>(listeners_.at(i))->handleEvent(this, 0);
 }
 
+IDrawer* Skinner::getPainter(PainterKind kind) {
+    if (current_ == nullptr)
+        return nullptr;
+    switch (kind) {
+    case kWindowPainter: return current_->getWindowDrawer();
+    case kButtonPainter: return current_->getButtonDrawer();
+    case kTextPainter: return current_->getTextDrawer();
+    case kScrollbarPainter: return current_->getScrollbarDrawer();
+    case kCheckboxPainter: return current_->getCheckboxDrawer();
+    case kRadioButtonPainter: return current_->getRadioButtonDrawer();
+    case kSliderPainter: return current_->getSliderDrawer();
+    case kCounterPainter: return current_->getCounterDrawer();
+    case kListHeaderPainter: return current_->getListHeaderDrawer();
+    case kListBoxPainter: return current_->getListBoxDrawer();
+    case kStatusBarPainter: return current_->getStatusBarDrawer();
+    case kMenuPainter: return current_->getMenuDrawer();
+    case kComboBoxPainter: return current_->getComboBoxDrawer();
+    case kGroupBoxPainter: return current_->getGroupBoxDrawer();
+    case kTabBoxPainter: return current_->getTabBoxDrawer();
+    }
+    return nullptr;
+}
+
 void Skinner::addListener(events::IEventListener* listener) {
     if (listener != nullptr)
         listeners_.add(listener);

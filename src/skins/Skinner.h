@@ -5,6 +5,7 @@
 #include "foundation/objects/IPoolable.h"
 #include "foundation/strings/StrArray.h"
 #include "foundation/strings/StrBuffer.h"
+#include "toolkit/ISkinHolder.h"
 
 #include <cstdint>
 
@@ -21,7 +22,7 @@ class ISkin;
 // handleEvent (set, 0). The set's name decides which skin class it holds.
 // Used on the user-interface thread only. Pooled; a set made with new is
 // destroyed with its skins as well.
-class Skinner final : public base::IObject, public thread::IPoolable {
+class Skinner final : public base::IObject, public thread::IPoolable, public ISkinHolder {
 public:
     // The skins and names go back to their pools, which must outlive this one.
     static void createDependentPools();
@@ -67,6 +68,12 @@ public:
     // fewer than two skins.
     void selectRandomSkin();
     void notify();
+
+    // As the skin holder of windows: the current skin's drawers, and the
+    // listeners above (notices carry the set itself, as a Skinner*).
+    IDrawer* getPainter(PainterKind kind) override;
+    void addSkinListener(events::IEventListener* listener) override { addListener(listener); }
+    const void* eventSource() const override { return this; }
 
     // Not owned; appended without a duplicate check.
     void addListener(events::IEventListener* listener);

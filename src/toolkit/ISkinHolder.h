@@ -11,9 +11,9 @@ namespace s::gui {
 
 // What a window and its controls need of the skin set: the current skin's
 // painter of each kind, and a notice when the current skin changes. The
-// holder tells its listeners through handleEvent(holder, 0), with the
-// holder as an ISkinHolder* source; the window passes the notice on to every
-// component it contains, which then takes the new painter of its kind.
+// holder tells its listeners through handleEvent(source, 0), source being
+// eventSource(); the window passes the notice on to every component it
+// contains, which then takes the new painter of its kind.
 class ISkinHolder {
 public:
     // The kinds of painter a skin holds, in the skin's own order.
@@ -41,6 +41,8 @@ public:
     virtual drawer::IDrawer* getPainter(PainterKind kind) = 0;
     // Not owned; appended without a duplicate check.
     virtual void addSkinListener(events::IEventListener* listener) = 0;
+    // The source the holder's notices carry.
+    virtual const void* eventSource() const = 0;
 };
 
 } // namespace s::gui

@@ -130,6 +130,10 @@ lang::Localizer* AppWindow::getLocalizer() {
     return appBase_ != nullptr ? appBase_->getLocalizer() : nullptr;
 }
 
+gui::ISkinHolder* AppWindow::getSkinHolder() {
+    return skinSet_;
+}
+
 const char16_t* AppWindow::getSkin() {
     if (!ownsSkinSet_)
         return appBase_ != nullptr ? appBase_->getSkin() : defaultSkinName_.cStr();

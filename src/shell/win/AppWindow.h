@@ -65,6 +65,7 @@ public:
     map::IMappedData* getStore() override;
     lang::Localizer* getLocalizer() override;
     gui::drawer::Skinner* getSkinSet() override { return skinSet_; }
+    gui::ISkinHolder* getSkinHolder() override;
 
     bool hasSkinSet() const { return skinSet_ != nullptr; }
     bool ownsSkinSet() const { return ownsSkinSet_; }

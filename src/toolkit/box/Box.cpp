@@ -81,8 +81,10 @@ IComponent* Box::getComponent(std::int32_t index) const {
 void Box::setParent(IContainer* parent) {
     detachChildren();
     rememberParent(parent);
-    if (parent != nullptr)
+    if (parent != nullptr) {
         attachNative(peerOf(parent));
+        takeSkinOfWindow();
+    }
 }
 
 bool Box::attachNative(INativePeer* parentPeer) {

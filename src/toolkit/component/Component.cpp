@@ -29,7 +29,7 @@ void Component::handleEvent(void* source, int) {
         return;
     }
     ISkinHolder* holder = window_->getSkinHolder();
-    if (holder != nullptr && source == static_cast<void*>(holder))
+    if (holder != nullptr && source == holder->eventSource())
         refreshSkin(*holder);
 }
 
@@ -284,6 +284,14 @@ void Component::setParent(IContainer* parent) {
     rememberParent(parent);
     if (parent != nullptr && createPeer(peerOf(parent)))
         showPeer();
+    if (parent != nullptr)
+        takeSkinOfWindow();
+}
+
+void Component::takeSkinOfWindow() {
+    if (window_ != nullptr)
+        if (ISkinHolder* holder = window_->getSkinHolder())
+            refreshSkin(*holder);
 }
 
 bool Component::createPeer(INativePeer* parentPeer) {

@@ -113,6 +113,9 @@ protected:
     // The skin changed: controls take the painter of their kind from the
     // holder and repaint. Nothing for components without a painter.
     virtual void refreshSkin(ISkinHolder& holder) { (void)holder; }
+    // Takes the painter of its kind from the window's skin holder, when the
+    // component is in a window that has one; run on attaching.
+    void takeSkinOfWindow();
 
     // The natural sizes, which controls measure from their text and font.
     void setMinimumSize(std::int32_t w, std::int32_t h);

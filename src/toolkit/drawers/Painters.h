@@ -40,6 +40,7 @@ struct Rect {
     std::int32_t right = 0;
     std::int32_t bottom = 0;
     bool empty() const { return left >= right || top >= bottom; }
+    bool operator==(const Rect&) const = default;
 };
 
 // Hover state of a button-like control.

@@ -117,5 +117,6 @@ combo::IThin* takeThinCombo();
 groupbox::IThin* takeThinGroupBox();
 slider::IThin* takeThinSlider();
 statusbar::IThin* takeThinStatusBar();
+ICounter* takeBasicCounter();
 
 } // namespace s::gui::drawer

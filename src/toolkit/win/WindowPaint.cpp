@@ -88,7 +88,7 @@ void Window::onSkinChanged() {
             return;
         if (drawer::IDrawer* painter = holder->getPainter(ISkinHolder::kWindowPainter))
             window->setFrameDrawer(painter, false);
-        passOn(*window, static_cast<void*>(holder), 0);
+        passOn(*window, const_cast<void*>(holder->eventSource()), 0);
         if (HWND hwnd = window->hwnd_)
             RedrawWindow(hwnd, nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);

@@ -51,7 +51,7 @@ void Window::handleEvent(void* source, int) {
             invoke(rebuild, this);
         return;
     }
-    if (skinHolder_ != nullptr && source == static_cast<void*>(skinHolder_)) {
+    if (skinHolder_ != nullptr && source == skinHolder_->eventSource()) {
         onSkinChanged();
         return;
     }

@@ -37,7 +37,9 @@ TEST(SkinDrawers, EachDrawerGetsTheRolesOfItsKind) {
     auto* group = dynamic_cast<groupbox::IThin*>(skin->getGroupBoxDrawer());
     auto* slider = dynamic_cast<slider::IThin*>(skin->getSliderDrawer());
     auto* status = dynamic_cast<statusbar::IThin*>(skin->getStatusBarDrawer());
-    ASSERT_TRUE(window && button && text && check && radio && combo && group && slider && status);
+    auto* counter = dynamic_cast<ICounter*>(skin->getCounterDrawer());
+    ASSERT_TRUE(window && button && text && check && radio && combo && group && slider && status &&
+                counter);
     EXPECT_STREQ(reinterpret_cast<const wchar_t*>(button->getClassName()),
                  L"s_gui_drawer_button_win_Thin");
     struct Case {
@@ -76,12 +78,12 @@ TEST(SkinDrawers, EachDrawerGetsTheRolesOfItsKind) {
         {"slider track", slider->getFillColour(), R::sliderBg},
         {"slider disabled", slider->getDisabledColour(), R::compDisabled},
         {"status bar", status->getColour(), R::compFg},
+        {"counter first series", counter->getColour1(), R::counter01},
+        {"counter second series", counter->getColour2(), R::counter02},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.got, roleColour(c.role)) << c.what;
     EXPECT_FALSE(window->isTransparent());
-    // The counter's drawer is not made with the others.
-    EXPECT_EQ(skin->getCounterDrawer(), nullptr);
     skin->release();
 }
 

@@ -443,10 +443,11 @@ public:
     void addSkinListener(s::gui::events::IEventListener* listener) override {
         listeners_.push_back(listener);
     }
+    const void* eventSource() const override { return this; }
     void change(s::gui::drawer::IDrawer* painter) {
         painter_ = painter;
         for (auto* listener : listeners_)
-            listener->handleEvent(static_cast<s::gui::ISkinHolder*>(this), 0);
+            listener->handleEvent(this, 0);
     }
 
 private:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/ISkinHolder.h"
+
 #include "toolkit/controls/ButtonRules.h"
 #include "toolkit/controls/win/Control.h"
 
@@ -33,6 +35,10 @@ public:
     void setAutoRepeat(bool on);
     bool isAutoRepeat() const { return autoRepeat_; }
     void setDrawer(drawer::IButton* painter, bool owned);
+    // The current skin's painter of this kind, installed not owned.
+    void refreshSkin(ISkinHolder& holder) override {
+        setDrawer(dynamic_cast<drawer::IButton*>(holder.getPainter(ISkinHolder::kButtonPainter)), false);
+    }
     // Whether the painter draws the border while the button is neither
     // hovered nor pressed.
     void setBordered(bool on);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/ISkinHolder.h"
+
 #include "toolkit/controls/win/CheckControl.h"
 
 namespace s::gui::drawer {
@@ -25,6 +27,10 @@ public:
     // A text on several lines; applied when the native control is made.
     void setMultiLine(bool on) { multiLine_ = on; }
     void setDrawer(drawer::ICheckBox* painter, bool owned);
+    // The current skin's painter of this kind, installed not owned.
+    void refreshSkin(ISkinHolder& holder) override {
+        setDrawer(dynamic_cast<drawer::ICheckBox*>(holder.getPainter(ISkinHolder::kCheckboxPainter)), false);
+    }
 
     NativeForm nativeForm() const override;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/ISkinHolder.h"
+
 #include "toolkit/combobox/ComboBoxItems.h"
 #include "toolkit/controls/win/Control.h"
 
@@ -52,6 +54,10 @@ public:
 
     void addSelectionListener(events::IEventListener* listener);
     void setDrawer(drawer::ICombo* painter, bool owned);
+    // The current skin's painter of this kind, installed not owned.
+    void refreshSkin(ISkinHolder& holder) override {
+        setDrawer(dynamic_cast<drawer::ICombo*>(holder.getPainter(ISkinHolder::kComboBoxPainter)), false);
+    }
     // Each item drawn in the face its font slot names.
     void setPerItemFonts(bool on);
 

@@ -5,6 +5,7 @@
 #include "toolkit/component/IContainer.h"
 #include "toolkit/controls/win/ControlMessages.h"
 #include "toolkit/controls/win/OffScreenPaint.h"
+#include "toolkit/ISkinHolder.h"
 #include "toolkit/drawers/IDrawer.h"
 #include "toolkit/native/NativePeerFactory.h"
 #include "toolkit/win/Font.h"
@@ -45,7 +46,14 @@ HWND Control::handle() const {
 
 void Control::handleEvent(void* source, int) {
     IWindow* window = getWindow();
-    if (source == nullptr || window == nullptr || textId_ == -1)
+    if (source == nullptr || window == nullptr)
+        return;
+    ISkinHolder* holder = window->getSkinHolder();
+    if (holder != nullptr && source == holder->eventSource()) {
+        refreshSkin(*holder);
+        return;
+    }
+    if (textId_ == -1)
         return;
     lang::Localizer* localizer = window->getLocalizer();
     if (localizer != nullptr && source == static_cast<void*>(localizer))

@@ -29,6 +29,8 @@ class Font;
 // kind plainly; otherwise the platform draws it with the control's colours.
 class Control : public Component, public INativeControl {
 public:
+    // The painter the control draws with, null while it draws itself.
+    drawer::IDrawer* painter() const { return painter_; }
     static constexpr std::int32_t kMaxFonts = 3;
 
     Control(const Control&) = delete;
@@ -119,7 +121,6 @@ protected:
     // Installs a painter; an owned one is released with the control or with
     // the next painter. Fills the fonts from it and repaints.
     void setPainter(drawer::IDrawer* painter, bool owned);
-    drawer::IDrawer* painter() const { return painter_; }
 
     // The realised font of a state (made on first use; null when the
     // platform cannot make it). Valid until the next font change.

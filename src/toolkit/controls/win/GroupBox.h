@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/ISkinHolder.h"
+
 #include "foundation/strings/StrBuffer.h"
 #include "toolkit/box/Box.h"
 #include "toolkit/controls/win/ControlPeer.h"
@@ -49,6 +51,9 @@ public:
     // Replaces the content; the group box owns it.
     void setContent(IComponent* component);
     void setDrawer(drawer::IDrawer* painter, bool owned) override;
+    void refreshSkin(ISkinHolder& holder) override {
+        setDrawer(holder.getPainter(ISkinHolder::kGroupBoxPainter), false);
+    }
     // The group box takes the check box and releases the one it replaces;
     // null removes it.
     void setTitleCheckBox(CheckBox* box);

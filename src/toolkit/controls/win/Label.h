@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/ISkinHolder.h"
+
 #include "toolkit/controls/win/Control.h"
 
 namespace s::gui::drawer {
@@ -29,6 +31,10 @@ public:
     // of a run of temporary texts. Without a native window nothing changes.
     void showTemporaryText(const char16_t* text, std::uint32_t milliseconds);
     void setDrawer(drawer::IText* painter, bool owned);
+    // The current skin's painter of this kind, installed not owned.
+    void refreshSkin(ISkinHolder& holder) override {
+        setDrawer(dynamic_cast<drawer::IText*>(holder.getPainter(ISkinHolder::kTextPainter)), false);
+    }
 
     NativeForm nativeForm() const override { return NativeForm{}; }
 

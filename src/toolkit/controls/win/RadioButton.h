@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/ISkinHolder.h"
+
 #include "toolkit/controls/win/CheckControl.h"
 
 namespace s::gui::drawer {
@@ -25,6 +27,10 @@ public:
     // is made.
     void setGroupStart(bool on) { groupStart_ = on; }
     void setDrawer(drawer::IRadioButton* painter, bool owned);
+    // The current skin's painter of this kind, installed not owned.
+    void refreshSkin(ISkinHolder& holder) override {
+        setDrawer(dynamic_cast<drawer::IRadioButton*>(holder.getPainter(ISkinHolder::kRadioButtonPainter)), false);
+    }
 
     NativeForm nativeForm() const override;
 

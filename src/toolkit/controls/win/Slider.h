@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/ISkinHolder.h"
+
 #include "toolkit/controls/win/Control.h"
 #include "toolkit/drawers/Painters.h"
 
@@ -29,6 +31,10 @@ public:
     void setTicks(bool on);
     void addChangeListener(events::IEventListener* l) { addListener(0, l); }
     void setDrawer(drawer::ISlider* painter, bool owned);
+    // The current skin's painter of this kind, installed not owned.
+    void refreshSkin(ISkinHolder& holder) override {
+        setDrawer(dynamic_cast<drawer::ISlider*>(holder.getPainter(ISkinHolder::kSliderPainter)), false);
+    }
     void setHighlight(bool on);
     // Whether the limit holds the value below it.
     void setLimitOn(bool on);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/ISkinHolder.h"
+
 #include "toolkit/box/Box.h"
 #include "toolkit/counter/CounterData.h"
 #include "toolkit/counter/ICounter.h"
@@ -46,6 +48,10 @@ public:
     IComponent* getContent() const override { return content_; }
     void setContent(IComponent* component) override;
     void setDrawer(drawer::ICounter* painter, bool owned) override;
+    // The current skin's painter of this kind, installed not owned.
+    void refreshSkin(ISkinHolder& holder) override {
+        setDrawer(dynamic_cast<drawer::ICounter*>(holder.getPainter(ISkinHolder::kCounterPainter)), false);
+    }
     // A box drawer that is not a counter painter is refused (and given back
     // when it was handed over).
     void setDrawer(drawer::IDrawer* drawer, bool owned) override;

@@ -14,5 +14,6 @@ combo::IThin* takeThinCombo() { return nullptr; }
 groupbox::IThin* takeThinGroupBox() { return nullptr; }
 slider::IThin* takeThinSlider() { return nullptr; }
 statusbar::IThin* takeThinStatusBar() { return nullptr; }
+ICounter* takeBasicCounter() { return nullptr; }
 
 } // namespace s::gui::drawer

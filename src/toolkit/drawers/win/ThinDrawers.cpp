@@ -3,6 +3,7 @@
 #include "toolkit/drawers/win/ButtonThin.h"
 #include "toolkit/drawers/win/CheckBoxThin.h"
 #include "toolkit/drawers/win/ComboThin.h"
+#include "toolkit/drawers/win/CounterBasic.h"
 #include "toolkit/drawers/win/GroupBoxThin.h"
 #include "toolkit/drawers/win/RadioButtonThin.h"
 #include "toolkit/drawers/win/SliderThin.h"
@@ -21,5 +22,6 @@ combo::IThin* takeThinCombo() { return thread::take<combo::win::Thin>(); }
 groupbox::IThin* takeThinGroupBox() { return thread::take<groupbox::win::Thin>(); }
 slider::IThin* takeThinSlider() { return thread::take<slider::win::Thin>(); }
 statusbar::IThin* takeThinStatusBar() { return thread::take<statusbar::win::Thin>(); }
+ICounter* takeBasicCounter() { return thread::take<counter::win::Basic>(); }
 
 } // namespace s::gui::drawer
