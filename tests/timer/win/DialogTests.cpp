@@ -2,6 +2,7 @@
 
 using namespace s::sound::gui::dialogs::plinkett;
 using s::test::DialogRun;
+using s::test::textOf;
 using s::test::widen;
 
 
@@ -14,17 +15,17 @@ TEST_F(DialogRun, CountDownThatRunsOutReportsStartUpdatesActionEnd) {
     EXPECT_EQ(appWindow.stored(u"TargetMilliSec"), target);
     EXPECT_EQ(appWindow.stored(u"TargetMilliSec_OriginalGap"), dialog.startGapMs());
     EXPECT_NEAR(static_cast<double>(dialog.startGapMs()), 5000, 100);
-    EXPECT_TRUE(dialog.view().countdownShown);
-    EXPECT_EQ(dialog.view().startButtonTextId, 3010500);
+    EXPECT_TRUE(countdownShown());
+    EXPECT_EQ(ui().startButton->getTextId(), 3010500);
 
     clock.advance(5000);
     ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd));
     EXPECT_EQ(recorder.sequence(), "Start,Update*,Action,End");
     EXPECT_FALSE(appWindow.timerOn());
     EXPECT_FALSE(dialog.isRunning());
-    EXPECT_TRUE(dialog.view().remainingLabel.equals(u"It's Time!"));
-    EXPECT_EQ(dialog.view().startButtonTextId, 3010000);
-    EXPECT_TRUE(dialog.view().entryShown);
+    EXPECT_TRUE(textOf(ui().remainingLabel) == u"It's Time!");
+    EXPECT_EQ(ui().startButton->getTextId(), 3010000);
+    EXPECT_TRUE(entryShown());
 }
 
 TEST_F(DialogRun, TwoSecondCountDownRunsOutInRealTime) {
@@ -55,7 +56,7 @@ TEST_F(DialogRun, StoppedCountDownEndsWithoutAction) {
     ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd));
     EXPECT_EQ(recorder.sequence(), "Start,Update*,End");
     EXPECT_FALSE(appWindow.timerOn());
-    EXPECT_TRUE(dialog.view().testButtonEnabled);
+    EXPECT_TRUE(ui().testButton->isEnabled());
 }
 
 TEST_F(DialogRun, PauseDoesNotCountInAfterMode) {
@@ -112,7 +113,7 @@ TEST_F(DialogRun, AtTargetFiresAtTheClockTime) {
     press<&Dialog::requestStartStop>();
     ASSERT_TRUE(recorder.waitFor(kProcessStatusUpdate));
     EXPECT_EQ(dialog.targetMs(), s::test::localInstant(2026, 12, 9, 10, 0, 3));
-    EXPECT_FALSE(dialog.view().pauseButtonShown) << "pause is offered in After mode only";
+    EXPECT_FALSE(ui().pauseButton->getFixedWidth() > 0) << "pause is offered in After mode only";
     clock.advance(3000);
     ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd));
     EXPECT_EQ(recorder.sequence(), "Start,Update*,Action,End");
@@ -122,8 +123,8 @@ TEST_F(DialogRun, TestRunReportsItsOwnStartAndEnd) {
     press<&Dialog::requestTest>();
     ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction));
     EXPECT_EQ(recorder.sequence(), "Start_Action,End_Action");
-    EXPECT_TRUE(dialog.view().startButtonEnabled);
-    EXPECT_EQ(dialog.view().testButtonTextId, 3010600);
+    EXPECT_TRUE(ui().startButton->isEnabled());
+    EXPECT_EQ(ui().testButton->getTextId(), 3010600);
 }
 
 TEST_F(DialogRun, ReleasingTheDialogStopsARunningCountDown) {
@@ -146,11 +147,10 @@ TEST_F(DialogRun, ClockViewShowsTwelveHourTimeWithNamesOfTheDay) {
         s::test::TestClock at(s::test::localInstant(2013, 8, 12, c.hour, c.minute, 9),
                               s::test::TestClock::kFrozen);
         onWindowThread([&] { dialog.showClock(); });
-        const TimerView& view = dialog.view();
-        EXPECT_TRUE(view.hourMinuteLabel.equals(widen(c.hourMinute).c_str())) << c.hourMinute;
-        EXPECT_TRUE(view.amPmLabel.equals(widen(c.amPm).c_str())) << c.amPm;
-        EXPECT_TRUE(view.secondsLabel.equals(u"09"));
-        EXPECT_TRUE(view.dateLabel.equals(u"Aug 12"));
-        EXPECT_TRUE(view.weekdayLabel.equals(u"Mon"));
+        EXPECT_EQ(textOf(ui().hourMinuteLabel), widen(c.hourMinute)) << c.hourMinute;
+        EXPECT_EQ(textOf(ui().amPmLabel), widen(c.amPm)) << c.amPm;
+        EXPECT_EQ(textOf(ui().secondsLabel), u"09");
+        EXPECT_EQ(textOf(ui().dateLabel), u"Aug 12");
+        EXPECT_EQ(textOf(ui().weekdayLabel), u"Mon");
     }
 }
