@@ -48,12 +48,12 @@ void Dialog::onStart() {
         computeTarget();
     }
     showRemaining();
-    ui_.entryBox->setFixedHeight(0, true);
-    ui_.radioBox->setFixedWidth(1, true);
-    ui_.pausedBox->setPercentWidth(100, true);
-    ui_.atRow->setFixedHeight(0, true);
-    ui_.afterRow->setFixedHeight(0, true);
-    ui_.countdownBox->setPercentHeight(100, true);
+    ui_.entryBox->setFixedHeight(0, false);
+    ui_.radioBox->setFixedWidth(1, false);
+    ui_.pausedBox->setPercentWidth(100, false);
+    ui_.atRow->setFixedHeight(0, false);
+    ui_.afterRow->setFixedHeight(0, false);
+    ui_.countdownBox->setPercentHeight(100, false);
     if (entry_.mode == EntryMode::After)
         ui_.pauseButton->setFixedWidth(kPauseButtonWidth);
     layOutWindow();
@@ -75,9 +75,9 @@ void Dialog::onPause() {
     fillPauseEntry();
     showEntry();
     // The remaining time shows in the After fields, in both modes.
-    ui_.countdownBox->setFixedHeight(0, true);
-    ui_.afterRow->setFixedHeight(-1, true);
-    ui_.entryBox->setFixedHeight(-1, true);
+    ui_.countdownBox->setFixedHeight(0, false);
+    ui_.afterRow->setFixedHeight(-1, false);
+    ui_.entryBox->setFixedHeight(-1, false);
     ui_.contentBox->doLayout();
     layOutWindow();
     storeTimerOn(false);
@@ -88,9 +88,9 @@ void Dialog::onResume() {
     // fields, so the pause does not count; in At mode from the clock time.
     computeTarget();
     showRemaining();
-    ui_.entryBox->setFixedHeight(0, true);
-    ui_.afterRow->setFixedHeight(0, true);
-    ui_.countdownBox->setPercentHeight(100, true);
+    ui_.entryBox->setFixedHeight(0, false);
+    ui_.afterRow->setFixedHeight(0, false);
+    ui_.countdownBox->setPercentHeight(100, false);
     layOutWindow();
     entry_.afterHour = savedAfterHour_;
     entry_.afterMin = savedAfterMin_;
@@ -118,13 +118,13 @@ void Dialog::onEnd() {
     running_ = false;
     paused_ = false;
     stopRequested_ = false;
-    ui_.countdownBox->setFixedHeight(0, true);
+    ui_.countdownBox->setFixedHeight(0, false);
     bool at = entry_.mode == EntryMode::At;
-    ui_.atRow->setFixedHeight(at ? -1 : 0, true);
-    ui_.afterRow->setFixedHeight(at ? 0 : -1, true);
-    ui_.entryBox->setFixedHeight(-1, true);
-    ui_.radioBox->setPercentWidth(100, true);
-    ui_.pausedBox->setFixedWidth(0, true);
+    ui_.atRow->setFixedHeight(at ? -1 : 0, false);
+    ui_.afterRow->setFixedHeight(at ? 0 : -1, false);
+    ui_.entryBox->setFixedHeight(-1, false);
+    ui_.radioBox->setPercentWidth(100, false);
+    ui_.pausedBox->setFixedWidth(0, false);
     ui_.pauseButton->setFixedWidth(0);
     clearClockProgress();
     if (!clockView_) {

@@ -7,6 +7,7 @@
 #include "localization/Localizer.h"
 #include "storage/IMappedData.h"
 #include "toolkit/IAppWindow.h"
+#include "toolkit/IWindowState.h"
 #include "toolkit/combobox/ComboBoxItem.h"
 #include "toolkit/controls/win/Button.h"
 #include "toolkit/controls/win/CheckBox.h"
@@ -98,8 +99,8 @@ void Dialog::showMode(EntryMode mode) {
     bool at = mode == EntryMode::At;
     ui_.atRadio->setCheckedSilently(at);
     ui_.afterRadio->setCheckedSilently(!at);
-    ui_.atRow->setFixedHeight(at ? -1 : 0, true);
-    ui_.afterRow->setFixedHeight(at ? 0 : -1, true);
+    ui_.atRow->setFixedHeight(at ? -1 : 0, false);
+    ui_.afterRow->setFixedHeight(at ? 0 : -1, false);
     ui_.contentBox->doLayout();
     window_->doLayout();
 }
@@ -130,13 +131,13 @@ void Dialog::showActionLabel() {
 void Dialog::showAction() {
     ActionKind kind = actionOfKey(action_.actionKey);
     showActionLabel();
-    ui_.pathRow->setFixedHeight(kind == kShutdown ? 0 : -1, true);
+    ui_.pathRow->setFixedHeight(kind == kShutdown ? 0 : -1, false);
     ui_.browseButton->setFixedWidth(kind == kWebPage || kind == kShutdown ? 0 : -1);
-    ui_.playRow->setFixedHeight(kind == kPlay ? -1 : 0, true);
-    ui_.openRow->setFixedHeight(kind == kOpen ? -1 : 0, true);
-    ui_.executeRow->setFixedHeight(kind == kExecute ? -1 : 0, true);
-    ui_.webPageRow->setFixedHeight(kind == kWebPage ? -1 : 0, true);
-    ui_.shutdownRow->setFixedHeight(kind == kShutdown ? -1 : 0, true);
+    ui_.playRow->setFixedHeight(kind == kPlay ? -1 : 0, false);
+    ui_.openRow->setFixedHeight(kind == kOpen ? -1 : 0, false);
+    ui_.executeRow->setFixedHeight(kind == kExecute ? -1 : 0, false);
+    ui_.webPageRow->setFixedHeight(kind == kWebPage ? -1 : 0, false);
+    ui_.shutdownRow->setFixedHeight(kind == kShutdown ? -1 : 0, false);
     ui_.pathField->setText(action_.pathText.cStr(), false);
     ui_.actionArea->doLayout();
 }
@@ -144,9 +145,9 @@ void Dialog::showAction() {
 void Dialog::setActionBoxOpen(bool open) {
     // The count-down display keeps its height whatever the action box does.
     if (ui_.countdownBox->getHeight() > 0)
-        ui_.countdownBox->setFixedHeight(ui_.countdownBox->getHeight(), true);
+        ui_.countdownBox->setFixedHeight(ui_.countdownBox->getHeight(), false);
     ui_.actionArrowButton->setText(open ? u"#Up" : u"#Down");
-    ui_.actionArea->setFixedHeight(open ? -1 : 0, true);
+    ui_.actionArea->setFixedHeight(open ? -1 : 0, false);
     actionBoxOpen_ = open;
     window_->doLayout();
     layOutWindow();
@@ -154,13 +155,13 @@ void Dialog::setActionBoxOpen(bool open) {
 
 void Dialog::setClockView(bool on) {
     if (on) {
-        ui_.contentBox->setFixedHeight(0, true);
-        ui_.clockBox->setPercentHeight(100, true);
+        ui_.contentBox->setFixedHeight(0, false);
+        ui_.clockBox->setPercentHeight(100, false);
         window_->doLayout();
         window_->shrinkToMinimumSize();
     } else {
-        ui_.clockBox->setFixedHeight(0, true);
-        ui_.contentBox->setPercentHeight(100, true);
+        ui_.clockBox->setFixedHeight(0, false);
+        ui_.contentBox->setPercentHeight(100, false);
         layOutWindow();
     }
     clockView_ = on;
@@ -230,6 +231,11 @@ void Dialog::buildOnWindowThread(void* self) {
     window.doLayout();
     if (dialog->clockView_)
         dialog->setClockView(true);
+    // A first start, with no position stored, puts the window in the middle
+    // of the work area.
+    auto* state = dynamic_cast<app::IWindowState*>(dialog->appWindow_);
+    if (state != nullptr && !state->hasPosition())
+        window.centerInParent();
     window.moveIntoScreen();
     window.setKeepInScreen(dialog->keepInScreen_);
 }
