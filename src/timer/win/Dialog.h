@@ -127,6 +127,8 @@ private:
     s::gui::win::Box* buildBottomBar();
     s::gui::win::Box* buildClockView();
     static void buildOnWindowThread(void* dialog);
+    // The current skin's painters for the window and its components.
+    void applySkin();
 
     // Showing the dialog's state in the components (DialogView.cpp).
     void loadSettings();

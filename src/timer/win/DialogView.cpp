@@ -207,6 +207,7 @@ void Dialog::readIntoSettings(TimerSettings& settings) const {
 void Dialog::buildOnWindowThread(void* self) {
     auto* dialog = static_cast<Dialog*>(self);
     dialog->buildComponents();
+    dialog->applySkin();
     const TimerComponents& ui = dialog->ui_;
     ui.volumeCombo->selectById(dialog->action_.volumeKey, false);
     ui.repeatCheck->setCheckedSilently(dialog->action_.repeatChecked);
