@@ -241,6 +241,8 @@ Box* Dialog::buildCountdown() {
     ui_.progressCounter->setPercentHeight(kFull);
     makeCounter(ui_.progressCounter);
     Box* content = column();
+    content->setPercentWidth(kFull, false);
+    content->setPercentHeight(kFull, false);
     content->alignCenter();
     content->alignMiddle();
     ui_.remainingLabel = label(u"00:00 00", s::system::OsVersion::get().vistaOrLater ? 5 : 9);
@@ -380,6 +382,8 @@ Box* Dialog::buildClockView() {
     ui_.clockProgressCounter->setPercentHeight(kFull);
     makeCounter(ui_.clockProgressCounter);
     Box* content = row();
+    content->setPercentWidth(kFull, false);
+    content->setPercentHeight(kFull, false);
     content->alignCenter();
     content->alignMiddle();
     Box* dateColumn = column();

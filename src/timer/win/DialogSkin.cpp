@@ -37,15 +37,12 @@ bool paintWith(s::gui::IComponent* component, IDrawer* drawer) {
 void paintTree(s::gui::IComponent* component, const ISkin& skin, bool overCounter) {
     bool counter = dynamic_cast<s::gui::win::Counter*>(component) != nullptr;
     bool control = dynamic_cast<s::gui::win::Control*>(component) != nullptr;
-    // Controls stand on the window's colour, or over a counter's bars on
-    // what lies behind them; the edit fields and lists keep their own white.
+    // Controls stand on the window's colour, the edit fields and lists keep
+    // their own white.
     if (control && dynamic_cast<s::gui::win::TextField*>(component) == nullptr &&
         dynamic_cast<s::gui::win::ComboBox*>(component) == nullptr) {
         SkinColour colour = skin.getRoleColour(SkinRole::windowBg);
-        if (overCounter)
-            component->setBackgroundTransparent(false);
-        else
-            component->setBackground(colour.r, colour.g, colour.b, false);
+        component->setBackground(colour.r, colour.g, colour.b, false);
     }
     if (!control && !counter) {
         if (overCounter) {
