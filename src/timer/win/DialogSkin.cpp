@@ -37,10 +37,9 @@ bool paintWith(s::gui::IComponent* component, IDrawer* drawer) {
 void paintTree(s::gui::IComponent* component, const ISkin& skin, bool overCounter) {
     bool counter = dynamic_cast<s::gui::win::Counter*>(component) != nullptr;
     bool control = dynamic_cast<s::gui::win::Control*>(component) != nullptr;
-    // Controls stand on the window's colour, the edit fields and lists keep
-    // their own white.
-    if (control && dynamic_cast<s::gui::win::TextField*>(component) == nullptr &&
-        dynamic_cast<s::gui::win::ComboBox*>(component) == nullptr) {
+    // Controls stand on the window's colour, the edit fields keep their own
+    // white.
+    if (control && dynamic_cast<s::gui::win::TextField*>(component) == nullptr) {
         SkinColour colour = skin.getRoleColour(SkinRole::windowBg);
         component->setBackground(colour.r, colour.g, colour.b, false);
     }

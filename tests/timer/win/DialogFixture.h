@@ -14,7 +14,10 @@
 #include "timer/win/Dialog.h"
 #include "toolkit/box/Box.h"
 #include "toolkit/controls/win/Button.h"
+#include "toolkit/controls/win/ComboBox.h"
 #include "toolkit/controls/win/Label.h"
+#include "toolkit/controls/win/RadioButton.h"
+#include "toolkit/controls/win/TextField.h"
 
 #include <gtest/gtest.h>
 

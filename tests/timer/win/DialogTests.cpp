@@ -156,3 +156,67 @@ TEST_F(DialogRun, ClockViewShowsTwelveHourTimeWithNamesOfTheDay) {
         EXPECT_EQ(textOf(ui().weekdayLabel), u"Mon");
     }
 }
+
+// What the window's components ask of the dialog, each through its own event
+// as the window's thread delivers it.
+TEST_F(DialogRun, ComponentEventsChangeTheEntryTheRowsAndTheActionBox) {
+    using s::gui::win::Button;
+    auto raise = [&](s::gui::IComponent* source, int eventId) {
+        onWindowThread([&] { dialog.handleEvent(source, eventId); });
+    };
+    auto field = [&](s::gui::win::TextField* f) { return textOf(f); };
+
+    // The steps: down on the After hours below zero goes to zero, up on the
+    // After minutes adds one; the At seconds stepping back across 12 o'clock
+    // switch AM to PM.
+    raise(ui().downButtons[3], Button::kPress);
+    EXPECT_EQ(field(ui().afterHourField) + u":" + field(ui().afterMinField), u"0:0");
+    raise(ui().upButtons[4], Button::kPress);
+    EXPECT_EQ(field(ui().afterHourField) + u":" + field(ui().afterMinField), u"0:1");
+    EXPECT_TRUE(dialog.timeEntry().afterMin.equals(u"1"));
+    onWindowThread([&] { ui().atHourField->setText(u"12", true); });
+    onWindowThread([&] { ui().atMinField->setText(u"0", true); });
+    raise(ui().downButtons[2], Button::kPress);
+    EXPECT_EQ(field(ui().atHourField) + u":" + field(ui().atMinField) + u":" +
+                  field(ui().atSecField),
+              u"11:59:59");
+    EXPECT_TRUE(dialog.timeEntry().clockSystem == ClockSystem::Pm);
+    EXPECT_EQ(ui().amPmCombo->getSelectedIndex(), 1);
+
+    // Typing reaches the entry; the mode radios swap the rows.
+    onWindowThread([&] { ui().afterSecField->setText(u"7", true); });
+    EXPECT_TRUE(dialog.timeEntry().afterSec.equals(u"7"));
+    raise(ui().atRadio, s::gui::win::CheckControl::kCheckedList);
+    EXPECT_TRUE(dialog.timeEntry().mode == EntryMode::At);
+    EXPECT_EQ(ui().atRow->getFixedHeight(), -1);
+    EXPECT_EQ(ui().afterRow->getFixedHeight(), 0);
+    raise(ui().afterRadio, s::gui::win::CheckControl::kCheckedList);
+    EXPECT_EQ(ui().atRow->getFixedHeight(), 0);
+    EXPECT_EQ(ui().afterRow->getFixedHeight(), -1);
+
+    // The action box opens and closes; each action keeps its own path text
+    // and Shutdown shows its list instead of the path.
+    raise(ui().actionButton, Button::kAction);
+    EXPECT_TRUE(dialog.isActionBoxOpen());
+    EXPECT_EQ(textOf(ui().actionArrowButton), u"#Up");
+    onWindowThread([&] { ui().pathField->setText(u"C:\\alarm.wav", true); });
+    onWindowThread([&] { ui().actionCombo->selectById(kShutdown, true); });
+    EXPECT_EQ(textOf(ui().pathField), u"");
+    EXPECT_EQ(ui().pathRow->getFixedHeight(), 0);
+    EXPECT_EQ(ui().shutdownRow->getFixedHeight(), -1);
+    EXPECT_EQ(textOf(ui().actionLabel), u"(Shutdown System)");
+    onWindowThread([&] { ui().actionCombo->selectById(kPlay, true); });
+    EXPECT_EQ(textOf(ui().pathField), u"C:\\alarm.wav");
+    EXPECT_EQ(ui().playRow->getFixedHeight(), -1);
+    raise(ui().actionArrowButton, Button::kAction);
+    EXPECT_FALSE(dialog.isActionBoxOpen());
+    EXPECT_EQ(ui().actionArea->getFixedHeight(), 0);
+
+    // The start button starts and stops like Enter in a field.
+    setAfter(u"0", u"5", u"0");
+    raise(ui().startButton, Button::kAction);
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusUpdate));
+    raise(ui().afterMinField, s::gui::win::TextField::kEnter);
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd));
+    EXPECT_EQ(recorder.sequence(), "Start,Update*,End");
+}
