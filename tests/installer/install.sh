@@ -7,10 +7,11 @@
 # keeps the settings unless asked to remove them; an install for all users
 # goes to the machine's folders and key and is removed again; the zip
 # unpacked anywhere runs.
-#   install.sh SETUP.exe PORTABLE.zip BUILD_EXE_DIR WINEPREFIX VERSION README.md
+#   install.sh SETUP.exe PORTABLE.zip BUILD_EXE_DIR WINEPREFIX VERSION README.md e2e_probe.exe
 set -u
-setup=$1 zip=$2 built=$3 version=$5 readme=$6
+setup=$1 zip=$2 built=$3 version=$5 readme=$6 probe=$7
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/program.sh"
 export WINEPREFIX=$4
 tarnwick_prefix_init "$WINEPREFIX"
 tarnwick_wineserver_start "$WINEPREFIX"
@@ -115,18 +116,19 @@ check "entry EstimatedSize matches the files" yes \
     "$([ "$reported" -ge $((files_kib - 4)) ] && [ "$reported" -le $((files_kib + 8)) ] && echo yes || echo "no ($reported KiB for $files_kib KiB)")"
 check "\"Silent\" marker set as a 4-byte 1" "REG_DWORD 0x1" "$(field "$(dump "$product_key")" Silent)"
 
-# The installed program starts (the argument skips the first-start step,
-# which would open the product's web page).
-out=$(timeout 60 wine "$dir/Tarnwick.exe" -startup 2>/dev/null | tr -d '\r'); rc=$?
+# The installed program starts and shows its window (the argument skips the
+# first-start step, which would open the product's web page); closed, it ends.
+tarnwick_run_and_close "$work/installed.log" "$probe" "$dir/Tarnwick.exe" -startup
+out=$(tr -d '\r' <"$work/installed.log"); rc=$TARNWICK_RC
 check "installed program exits with 0" 0 "$rc"
 check "installed program reaches its main routine" "start-up 10: timer main routine" \
     "$(grep '^start-up 10' <<<"$out")"
 check "installed program wrote its version" "REG_SZ $version" \
     "$(regdefault "$product_key\\SaveData\\Version")"
 
-# A copy running from the install folder. The program ends at once by itself
-# for now, so a stand-in that stays up (Wine's Notepad under the program's
-# name) plays the running copy. Sets running to its process.
+# A copy running from the install folder, played by a stand-in that stays up
+# and answers a close at once (Wine's Notepad under the program's name).
+# Sets running to its process.
 start_copy() {
     local _
     cp "$WINEPREFIX/drive_c/windows/system32/notepad.exe" "$dir/Tarnwick.exe"
@@ -215,7 +217,8 @@ mkdir "$work/anywhere"
 unzip -q "$zip" -d "$work/anywhere"
 check "zip README names the version" yes \
     "$(grep -q "Tarnwick $version" "$work/anywhere/README.txt" && echo yes || echo no)"
-out=$(timeout 60 wine "$work/anywhere/Tarnwick.exe" -startup 2>/dev/null | tr -d '\r'); rc=$?
+tarnwick_run_and_close "$work/unpacked.log" "$probe" "$work/anywhere/Tarnwick.exe" -startup
+out=$(tr -d '\r' <"$work/unpacked.log"); rc=$TARNWICK_RC
 check "unpacked program exits with 0" 0 "$rc"
 check "unpacked program reaches its main routine" "start-up 10: timer main routine" \
     "$(grep '^start-up 10' <<<"$out")"

@@ -46,6 +46,8 @@ public:
     void clear() override;
 
     bool isTicking() const;
+    // Asks the loop to end at its next pass, without waiting for it.
+    void requestStop() { stopRequested_ = true; }
 
 private:
     s::gui::IWindow* owner_ = nullptr;

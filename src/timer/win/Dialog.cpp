@@ -53,9 +53,10 @@ void Dialog::runMain(Dialog* dialog) {
         log::write("timer: the window could not be created");
         return;
     }
-    // The timer window is not built yet: with nothing for the user to close,
-    // the routine returns at once and the process ends normally.
-    log::write("timer: no window to show yet; headless run ends");
+    dialog->window_->show(true, true);
+    log::write("timer: window shown");
+    dialog->window_->waitUntilClosed();
+    log::write("timer: window closed");
 }
 
 bool Dialog::openWindow() {
@@ -65,14 +66,23 @@ bool Dialog::openWindow() {
         closeWindow();
         return false;
     }
+    window_->setMaximizeBox(false);
+    window_->setBorderResizable(true);
+    window_->setClientEdge(false);
+    window_->setApplicationWindow(appWindow_, false);
     window_->addRequestListener(this);
-    loadClockNames();
     if (localizer_ != nullptr) {
         units_.day.set(localizer_->getText(ids::kDayUnit));
         units_.hour.set(localizer_->getText(ids::kHourUnit));
         units_.minute.set(localizer_->getText(ids::kMinuteUnit));
         units_.second.set(localizer_->getText(ids::kSecondUnit));
     }
+    loadSettings();
+    if (!window_->invoke(&Dialog::buildOnWindowThread, this)) {
+        closeWindow();
+        return false;
+    }
+    loadClockNames();
     // The last step of building the window: the Clock View starts ticking.
     clockThread_.start(window_);
     return true;
@@ -93,7 +103,13 @@ void Dialog::clear() {
 
 void Dialog::resetFields() {
     entry_ = TimeEntry{};
-    view_ = TimerView{};
+    ui_ = TimerComponents{};
+    clockView_ = false;
+    actionBoxOpen_ = false;
+    keepInScreen_ = true;
+    doubleClickExpansion_ = true;
+    showTaskBarButton_ = true;
+    transparency_ = 100;
     units_ = UnitTexts{};
     for (auto& name : amPmNames_)
         name.freeMemory();

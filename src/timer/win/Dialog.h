@@ -9,7 +9,9 @@
 #include "timer/TextIds.h"
 #include "timer/TimeEntry.h"
 #include "timer/TimerMath.h"
+#include "timer/TimerSettings.h"
 #include "timer/win/ClockThread.h"
+#include "timer/win/TimerComponents.h"
 #include "localization/IEventListener.h"
 #include "toolkit/IAppWindow.h"
 #include "toolkit/win/Window.h"
@@ -18,33 +20,6 @@
 #include <cstdint>
 
 namespace s::sound::gui::dialogs::plinkett {
-
-// What the timer window shows of the run. Until the window is built of
-// components, the dialog keeps these values itself.
-struct TimerView {
-    str::StrBuffer remainingLabel;
-    str::StrBuffer actionLabel;
-    std::int32_t progress = 0; // of 1000
-    std::int32_t startButtonTextId = ids::kStart;
-    std::int32_t testButtonTextId = ids::kTest;
-    const char16_t* pauseButtonIcon = u"#Pause";
-    bool startButtonEnabled = true;
-    bool testButtonEnabled = true;
-    bool pauseButtonEnabled = false;
-    bool pauseButtonShown = false;
-    bool radiosEnabled = true;
-    bool entryShown = true;      // the time entry rows
-    bool countdownShown = false; // the remaining time over the progress meter
-    // The Clock View.
-    str::StrBuffer dateLabel;
-    str::StrBuffer weekdayLabel;
-    str::StrBuffer hourMinuteLabel;
-    str::StrBuffer amPmLabel;
-    str::StrBuffer secondsLabel;
-    // The window itself: iconized, and whether it is the active window.
-    bool windowIconized = false;
-    bool windowActive = false;
-};
 
 // The timer: the user's time entry, the target instant, the count-down run
 // on a worker thread of its own, and what the worker's status events change.
@@ -74,13 +49,22 @@ public:
     // has closed.
     static void runMain(Dialog* dialog);
 
-    // Creates the window side: the top-level window whose thread receives
-    // the status events. False when it could not be created.
+    // Creates the window side: the top-level window, attached to the
+    // application window, with its components built and the settings loaded
+    // into them; its thread receives the status events. False when it could
+    // not be created.
     bool openWindow();
     // Valid after openWindow() succeeded, until the reset.
     s::gui::win::Window& window() { return *window_; }
 
     void handleEvent(void* source, int eventId) override;
+
+    // Switches between the Clock View and the Timer View, storing the choice.
+    void setClockView(bool on);
+    bool isClockView() const { return clockView_; }
+    // Opens or closes the action box below the time entry.
+    void setActionBoxOpen(bool open);
+    bool isActionBoxOpen() const { return actionBoxOpen_; }
     void run() override;
     // The reset: stops the run (ending the worker by force after 5 s), closes
     // the window and returns every field to its default.
@@ -123,13 +107,50 @@ public:
     const str::StrBuffer& actionTarget() const { return actionTarget_; }
     // The stored string of an action with a path (Play, Open, Execute, WebPage).
     str::StrBuffer& actionString(ActionKind kind);
-    const TimerView& view() const { return view_; }
+    // The window's components; valid after openWindow() succeeded.
+    const TimerComponents& components() const { return ui_; }
+    bool isPausedShown() const { return pausedShown_; }
     std::int64_t targetMs() const { return targetMs_; }
     std::int64_t startGapMs() const { return startGapMs_; }
     bool isRunning() const { return running_; }
     bool isPaused() const { return paused_; }
 
 private:
+    // Building the window (DialogBuild.cpp).
+    void buildComponents();
+    void listenToComponents();
+    s::gui::win::Box* buildTitleBar();
+    s::gui::win::Box* buildEntry();
+    s::gui::win::Box* buildUpDown(int index);
+    s::gui::win::Box* buildCountdown();
+    s::gui::win::Box* buildActionArea();
+    s::gui::win::Box* buildBottomBar();
+    s::gui::win::Box* buildClockView();
+    static void buildOnWindowThread(void* dialog);
+    // The current skin's painters for the window and its components.
+    void applySkin();
+
+    // Showing the dialog's state in the components (DialogView.cpp).
+    void loadSettings();
+    void showEntry();
+    void showMode(EntryMode mode);
+    void selectAction(bool keepPrevious);
+    void showAction();
+    void showActionLabel();
+    void clearClockProgress();
+    void layOutWindow();
+    void showProgress(std::int32_t permille);
+    void readIntoSettings(TimerSettings& settings) const;
+
+    // The events of the components and the window (DialogEvents.cpp).
+    bool handleComponentEvent(void* source, int eventId);
+    void handleStatus();
+    bool handleTextChange(void* source);
+    bool handleStep(void* source);
+    void requestClose();
+    void toggleKeepOnTop();
+    void iconize();
+
     void send(const char16_t* name);
     void closeWindow();
     void runAction();
@@ -157,7 +178,13 @@ private:
     s::gui::win::Window* window_ = nullptr;
 
     TimeEntry entry_;
-    TimerView view_;
+    TimerComponents ui_;
+    bool clockView_ = false;
+    bool actionBoxOpen_ = false;
+    bool keepInScreen_ = true;
+    bool doubleClickExpansion_ = true;
+    bool showTaskBarButton_ = true;
+    std::int32_t transparency_ = 100;
     UnitTexts units_;
     str::StrBuffer amPmNames_[2];
     str::StrBuffer monthNames_[12];

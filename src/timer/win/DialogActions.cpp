@@ -110,9 +110,10 @@ void Dialog::runAction() {
 
 void Dialog::bringForward(void* dialog) {
     // Restored when iconized, then made the active window.
-    TimerView& view = static_cast<Dialog*>(dialog)->view_;
-    view.windowIconized = false;
-    view.windowActive = true;
+    s::gui::win::Window* window = static_cast<Dialog*>(dialog)->window_;
+    if (window->isIconized() || window->isMinimized())
+        window->restore();
+    window->activate(true);
 }
 
 void Dialog::playSound() {

@@ -5,6 +5,7 @@
 #include "timer/win/Dialog.h"
 
 #include "foundation/time/TimeFunctions.h"
+#include "toolkit/controls/win/Button.h"
 
 namespace s::sound::gui::dialogs::plinkett {
 
@@ -19,7 +20,7 @@ void Dialog::requestStartStop() {
 
 void Dialog::requestPause() {
     // Counting or Paused: a count-down whose action point is not reached yet.
-    if (running_ && runKind_ == kCountDown && view_.pauseButtonEnabled)
+    if (running_ && runKind_ == kCountDown && ui_.pauseButton->isEnabled())
         paused_ = !paused_;
 }
 
@@ -65,10 +66,14 @@ void Dialog::fillPauseEntry() {
 
 void Dialog::stepAt(int dHour, int dMin, int dSec) {
     plinkett::stepAt(entry_, dHour, dMin, dSec);
+    if (ui_.atHourField != nullptr)
+        showEntry();
 }
 
 void Dialog::stepAfter(int dHour, int dMin, int dSec) {
     plinkett::stepAfter(entry_, dHour, dMin, dSec);
+    if (ui_.afterHourField != nullptr)
+        showEntry();
 }
 
 } // namespace s::sound::gui::dialogs::plinkett

@@ -6,13 +6,17 @@
 #include "foundation/objects/Pools.h"
 #include "foundation/time/Time.h"
 #include "foundation/time/TimeFunctions.h"
+#include "toolkit/controls/win/Button.h"
+#include "toolkit/controls/win/Label.h"
+#include "toolkit/controls/win/RadioButton.h"
 
 namespace s::sound::gui::dialogs::plinkett {
 
-void Dialog::handleEvent(void* source, int eventId) {
-    if (window_ == nullptr || source != static_cast<s::gui::IComponent*>(window_) ||
-        eventId != s::gui::IWindow::kRequest)
-        return;
+namespace {
+constexpr std::int32_t kPauseButtonWidth = 40;
+} // namespace
+
+void Dialog::handleStatus() {
     const void* name = window_->getRequestValue1();
     if (name == kProcessStatusStart)
         onStart();
@@ -35,10 +39,8 @@ void Dialog::handleEvent(void* source, int eventId) {
 }
 
 void Dialog::onStart() {
-    view_.testButtonEnabled = false;
-    view_.actionLabel.set(u"(");
-    view_.actionLabel.append(text(actionNameId(actionOfKey(action_.actionKey))));
-    view_.actionLabel.append(u')');
+    ui_.testButton->setEnabled(false);
+    showActionLabel();
     running_ = true;
     paused_ = false;
     if (runKind_ == kCountDown) {
@@ -46,13 +48,19 @@ void Dialog::onStart() {
         computeTarget();
     }
     showRemaining();
-    view_.entryShown = false;
-    view_.countdownShown = true;
+    ui_.entryBox->setFixedHeight(0, false);
+    ui_.radioBox->setFixedWidth(1, false);
+    ui_.pausedBox->setPercentWidth(100, false);
+    ui_.atRow->setFixedHeight(0, false);
+    ui_.afterRow->setFixedHeight(0, false);
+    ui_.countdownBox->setPercentHeight(100, false);
     if (entry_.mode == EntryMode::After)
-        view_.pauseButtonShown = true;
-    view_.pauseButtonEnabled = true;
-    view_.radiosEnabled = false;
-    view_.startButtonTextId = ids::kStop;
+        ui_.pauseButton->setFixedWidth(kPauseButtonWidth);
+    layOutWindow();
+    ui_.pauseButton->setEnabled(true);
+    ui_.atRadio->setEnabled(false);
+    ui_.afterRadio->setEnabled(false);
+    ui_.startButton->setTextId(ids::kStop);
     storeInt64(u"TargetMilliSec", targetMs_);
     storeInt64(u"TargetMilliSec_OriginalGap", startGapMs_);
     storeTimerOn(true);
@@ -60,13 +68,18 @@ void Dialog::onStart() {
 
 void Dialog::onPause() {
     pausedShown_ = true;
-    view_.pauseButtonIcon = u"#Play";
+    ui_.pauseButton->setText(u"#Play");
     savedAfterHour_ = entry_.afterHour;
     savedAfterMin_ = entry_.afterMin;
     savedAfterSec_ = entry_.afterSec;
     fillPauseEntry();
-    view_.countdownShown = false;
-    view_.entryShown = true;
+    showEntry();
+    // The remaining time shows in the After fields, in both modes.
+    ui_.countdownBox->setFixedHeight(0, false);
+    ui_.afterRow->setFixedHeight(-1, false);
+    ui_.entryBox->setFixedHeight(-1, false);
+    ui_.contentBox->doLayout();
+    layOutWindow();
     storeTimerOn(false);
 }
 
@@ -75,14 +88,17 @@ void Dialog::onResume() {
     // fields, so the pause does not count; in At mode from the clock time.
     computeTarget();
     showRemaining();
-    view_.entryShown = false;
-    view_.countdownShown = true;
+    ui_.entryBox->setFixedHeight(0, false);
+    ui_.afterRow->setFixedHeight(0, false);
+    ui_.countdownBox->setPercentHeight(100, false);
+    layOutWindow();
     entry_.afterHour = savedAfterHour_;
     entry_.afterMin = savedAfterMin_;
     entry_.afterSec = savedAfterSec_;
+    showEntry();
     pausedShown_ = false;
-    view_.pauseButtonIcon = u"#Pause";
-    view_.startButtonEnabled = true;
+    ui_.pauseButton->setText(u"#Pause");
+    ui_.startButton->setEnabled(true);
     storeInt64(u"TargetMilliSec", targetMs_);
     // A stop during the pause also ends the wait with a resume; the run is
     // over then, and the record must not claim it goes on.
@@ -90,9 +106,10 @@ void Dialog::onResume() {
 }
 
 void Dialog::onAction() {
-    view_.pauseButtonShown = false;
-    view_.pauseButtonEnabled = false;
-    view_.remainingLabel.set(text(ids::kItsTime));
+    ui_.pauseButton->setFixedWidth(0);
+    ui_.pauseButton->setEnabled(false);
+    ui_.remainingLabel->setText(text(ids::kItsTime).cStr());
+    window_->doLayout();
     storeTimerOn(false);
     captureAction();
 }
@@ -101,21 +118,31 @@ void Dialog::onEnd() {
     running_ = false;
     paused_ = false;
     stopRequested_ = false;
-    view_.countdownShown = false;
-    view_.entryShown = true;
-    view_.pauseButtonShown = false;
-    view_.progress = 0;
-    view_.pauseButtonEnabled = false;
-    view_.radiosEnabled = true;
-    view_.startButtonTextId = ids::kStart;
-    view_.testButtonEnabled = true;
+    ui_.countdownBox->setFixedHeight(0, false);
+    bool at = entry_.mode == EntryMode::At;
+    ui_.atRow->setFixedHeight(at ? -1 : 0, false);
+    ui_.afterRow->setFixedHeight(at ? 0 : -1, false);
+    ui_.entryBox->setFixedHeight(-1, false);
+    ui_.radioBox->setPercentWidth(100, false);
+    ui_.pausedBox->setFixedWidth(0, false);
+    ui_.pauseButton->setFixedWidth(0);
+    clearClockProgress();
+    if (!clockView_) {
+        ui_.contentBox->doLayout();
+        layOutWindow();
+    }
+    ui_.pauseButton->setEnabled(false);
+    ui_.atRadio->setEnabled(true);
+    ui_.afterRadio->setEnabled(true);
+    ui_.startButton->setTextId(ids::kStart);
+    ui_.testButton->setEnabled(true);
 }
 
 void Dialog::onStartAction() {
-    view_.startButtonEnabled = false;
+    ui_.startButton->setEnabled(false);
     running_ = true;
     paused_ = false;
-    view_.testButtonTextId = ids::kTestStop;
+    ui_.testButton->setTextId(ids::kTestStop);
     storeTimerOn(false);
 }
 
@@ -123,8 +150,8 @@ void Dialog::onEndAction() {
     running_ = false;
     paused_ = false;
     stopRequested_ = false;
-    view_.testButtonTextId = ids::kTest;
-    view_.startButtonEnabled = true;
+    ui_.testButton->setTextId(ids::kTest);
+    ui_.startButton->setEnabled(true);
     storeTimerOn(false);
 }
 
@@ -146,24 +173,29 @@ void appendTwoDigits(str::StrBuffer& text, int value) {
 
 void Dialog::showClock() {
     s::time::Time* now = s::time::timeFromUtcMillis(time::nowMillis());
-    view_.dateLabel.set(monthNames_[now->month - 1]);
-    view_.dateLabel.append(u' ');
-    view_.dateLabel.append(static_cast<std::uint32_t>(now->day));
-    view_.weekdayLabel.set(weekdayNames_[now->dayOfWeek]);
+    str::StrBuffer text(monthNames_[now->month - 1]);
+    text.append(u' ');
+    text.append(static_cast<std::uint32_t>(now->day));
+    ui_.dateLabel->setText(text.cStr());
+    ui_.weekdayLabel->setText(weekdayNames_[now->dayOfWeek].cStr());
     int h12 = now->hour % 12 == 0 ? 12 : now->hour % 12;
-    view_.hourMinuteLabel.set(static_cast<std::int32_t>(h12));
-    view_.hourMinuteLabel.append(u':');
-    appendTwoDigits(view_.hourMinuteLabel, now->minute);
-    view_.amPmLabel.set(amPmNames_[now->hour > 11 ? 1 : 0]);
-    view_.secondsLabel.reset();
-    appendTwoDigits(view_.secondsLabel, now->second);
+    text.set(static_cast<std::int32_t>(h12));
+    text.append(u':');
+    appendTwoDigits(text, now->minute);
+    ui_.hourMinuteLabel->setText(text.cStr());
+    ui_.amPmLabel->setText(amPmNames_[now->hour > 11 ? 1 : 0].cStr());
+    text.reset();
+    appendTwoDigits(text, now->second);
+    ui_.secondsLabel->setText(text.cStr());
     now->release();
 }
 
 void Dialog::showRemaining() {
     std::int64_t remaining = targetMs_ - time::nowMillis();
-    view_.progress = progressPermille(remaining, startGapMs_);
-    formatRemaining(shownRemaining(remaining), view_.remainingLabel);
+    showProgress(progressPermille(remaining, startGapMs_));
+    str::StrBuffer text;
+    formatRemaining(shownRemaining(remaining), text);
+    ui_.remainingLabel->setText(text.cStr());
 }
 
 void Dialog::formatRemaining(std::int64_t ms, str::StrBuffer& text) const {

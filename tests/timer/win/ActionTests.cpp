@@ -26,6 +26,7 @@ using s::test::narrow;
 
 using namespace s::sound::gui::dialogs::plinkett;
 using s::test::DialogRun;
+using s::test::textOf;
 
 namespace {
 
@@ -240,7 +241,7 @@ TEST_F(ActionRun, TheActionIsCapturedWhenTheTimeComes) {
     setAfter(u"0", u"0", u"5");
     press<&Dialog::requestStartStop>();
     ASSERT_TRUE(recorder.waitFor(kProcessStatusUpdate));
-    EXPECT_TRUE(dialog.view().actionLabel.equals(u"(Open File)"));
+    EXPECT_TRUE(textOf(ui().actionLabel) == u"(Open File)");
     // Changed while the count-down runs: the change is what runs.
     choose(u"WebPage", L"https://vexa.example/later");
     clock.advance(5000);
@@ -282,7 +283,9 @@ TEST_F(ActionRun, OnlyMp3AndWavFilesPlayWhateverTheCaseOfTheirName) {
 
 TEST_F(ActionRun, TestOfPlayGoesTestingAndASecondPressStopsTheSound) {
     needsCapture();
-    onWindowThread([&] { const_cast<TimerView&>(dialog.view()).windowIconized = true; });
+    dialog.window().show(true, false);
+    onWindowThread([&] { dialog.window().iconize(); });
+    ASSERT_TRUE(dialog.window().isIconized());
     choose(u"Play", file(L"long.wav", waveFile(44100 * 10, 2000)), u"", true);
     press<&Dialog::requestTest>();
     ASSERT_TRUE(recorder.waitFor(kProcessStatusStartAction));
@@ -290,10 +293,10 @@ TEST_F(ActionRun, TestOfPlayGoesTestingAndASecondPressStopsTheSound) {
          s::test::fileBytes(capture).empty() && GetTickCount() - start < 5000;)
         Sleep(20);
     EXPECT_TRUE(dialog.isRunning());
-    EXPECT_EQ(dialog.view().testButtonTextId, 3010501);
-    EXPECT_FALSE(dialog.view().startButtonEnabled);
-    EXPECT_FALSE(dialog.view().windowIconized) << "the window comes forward for the sound";
-    EXPECT_TRUE(dialog.view().windowActive);
+    EXPECT_EQ(ui().testButton->getTextId(), 3010501);
+    EXPECT_FALSE(ui().startButton->isEnabled());
+    EXPECT_FALSE(dialog.window().isIconized()) << "the window comes forward for the sound";
+    EXPECT_TRUE(dialog.window().isActive());
     EXPECT_FALSE(s::test::fileBytes(capture).empty()) << "the sound reaches the device";
 
     DWORD start = GetTickCount();
@@ -301,8 +304,8 @@ TEST_F(ActionRun, TestOfPlayGoesTestingAndASecondPressStopsTheSound) {
     ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, 1, 5000));
     EXPECT_LT(GetTickCount() - start, 3000u);
     EXPECT_EQ(recorder.sequence(), "Start_Action,End_Action");
-    EXPECT_EQ(dialog.view().testButtonTextId, 3010600);
-    EXPECT_TRUE(dialog.view().startButtonEnabled);
+    EXPECT_EQ(ui().testButton->getTextId(), 3010600);
+    EXPECT_TRUE(ui().startButton->isEnabled());
 }
 
 TEST_F(ActionRun, RepeatPlaysAgainUntilStopped) {

@@ -12,6 +12,12 @@
 #include "storage/Node.h"
 #include "storage/XmlMappedData.h"
 #include "timer/win/Dialog.h"
+#include "toolkit/box/Box.h"
+#include "toolkit/controls/win/Button.h"
+#include "toolkit/controls/win/ComboBox.h"
+#include "toolkit/controls/win/Label.h"
+#include "toolkit/controls/win/RadioButton.h"
+#include "toolkit/controls/win/TextField.h"
 
 #include <gtest/gtest.h>
 
@@ -143,6 +149,10 @@ private:
     std::u16string pausedAfterFields_;
 };
 
+inline std::u16string textOf(const s::gui::win::Control* control) {
+    return std::u16string(control->getText());
+}
+
 inline std::u16string widen(const char* text) { return std::u16string(text, text + std::strlen(text)); }
 
 class DialogRun : public ::testing::Test {
@@ -160,6 +170,12 @@ protected:
     template <typename F> void onWindowThread(F f) {
         dialog.window().invoke([](void* p) { (*static_cast<F*>(p))(); }, &f);
     }
+
+    const TimerComponents& ui() { return dialog.components(); }
+    // What the window shows of the run: the count-down display fills the
+    // Timer View while it runs, the time entry otherwise.
+    bool countdownShown() { return ui().countdownBox->getPercentHeight() == 100; }
+    bool entryShown() { return ui().entryBox->getFixedHeight() != 0; }
 
     void setAfter(const char16_t* h, const char16_t* m, const char16_t* s) {
         onWindowThread([&] {

@@ -48,8 +48,10 @@ void RadioButton::paint(HDC surface, const RECT& client) {
     std::uint32_t background = getBackground();
     if (isBackgroundTransparent())
         parentBackground(background);
+    // No scratch surface of ours: the painter draws its large ring on one of
+    // its own before shrinking it onto ours.
     if (auto* p = static_cast<drawer::IRadioButton*>(painter()))
-        p->paintRadio(surface, surface,
+        p->paintRadio(surface, nullptr,
                       drawer::Rect{client.left, client.top, client.right, client.bottom},
                       isChecked(), getText(), font(0), background);
 }

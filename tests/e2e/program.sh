@@ -1,0 +1,50 @@
+# Shared by the whole-program tests: starting Tarnwick.exe in the
+# background, finding its window and closing it as a user would. Source it
+# after tools/wine-env.sh, with WINEPREFIX and DISPLAY set.
+
+# The start of the timer window's title.
+TARNWICK_TITLE="Vexa Tarnwick"
+
+# tarnwick_start OUT EXE ARGS...: starts the program with its log in OUT and
+# sets TARNWICK_PID.
+tarnwick_start() {
+    local out=$1
+    shift
+    wine "$@" >"$out" 2>/dev/null </dev/null &
+    TARNWICK_PID=$!
+}
+
+# tarnwick_probe PROBE COMMAND [MS]: the probe's answer for the timer window.
+tarnwick_probe() {
+    wine "$1" "$2" "$TARNWICK_TITLE" "${3:-0}" 2>/dev/null | tr -d '\r'
+    return "${PIPESTATUS[0]}"
+}
+
+# tarnwick_wait_exit SECONDS: waits for the started program to end and sets
+# TARNWICK_RC (124 when it did not end in time; it is then killed).
+tarnwick_wait_exit() {
+    local i
+    for ((i = 0; i < $1 * 10; i++)); do
+        if ! kill -0 "$TARNWICK_PID" 2>/dev/null; then
+            wait "$TARNWICK_PID"
+            TARNWICK_RC=$?
+            return 0
+        fi
+        sleep 0.1
+    done
+    kill "$TARNWICK_PID" 2>/dev/null
+    wait "$TARNWICK_PID" 2>/dev/null
+    TARNWICK_RC=124
+}
+
+# tarnwick_run_and_close OUT PROBE EXE ARGS...: starts the program, waits
+# for its window, closes it and waits for the program to end.
+tarnwick_run_and_close() {
+    local out=$1 probe=$2
+    shift 2
+    tarnwick_start "$out" "$@"
+    if tarnwick_probe "$probe" wait 30000 >/dev/null; then
+        tarnwick_probe "$probe" close >/dev/null
+    fi
+    tarnwick_wait_exit 60
+}
