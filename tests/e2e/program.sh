@@ -38,12 +38,15 @@ tarnwick_wait_exit() {
 }
 
 # tarnwick_run_and_close OUT PROBE EXE ARGS...: starts the program, waits
-# for its window, closes it and waits for the program to end.
+# for its window, closes it and waits for the program to end. Sets
+# TARNWICK_SHOWN to yes when the window showed.
 tarnwick_run_and_close() {
     local out=$1 probe=$2
     shift 2
     tarnwick_start "$out" "$@"
+    TARNWICK_SHOWN=no
     if tarnwick_probe "$probe" wait 30000 >/dev/null; then
+        TARNWICK_SHOWN=yes
         tarnwick_probe "$probe" close >/dev/null
     fi
     tarnwick_wait_exit 60

@@ -120,6 +120,7 @@ check "\"Silent\" marker set as a 4-byte 1" "REG_DWORD 0x1" "$(field "$(dump "$p
 # first-start step, which would open the product's web page); closed, it ends.
 tarnwick_run_and_close "$work/installed.log" "$probe" "$dir/Tarnwick.exe" -startup
 out=$(tr -d '\r' <"$work/installed.log"); rc=$TARNWICK_RC
+check "installed program shows its window" yes "$TARNWICK_SHOWN"
 check "installed program exits with 0" 0 "$rc"
 check "installed program reaches its main routine" "start-up 10: timer main routine" \
     "$(grep '^start-up 10' <<<"$out")"
@@ -219,6 +220,7 @@ check "zip README names the version" yes \
     "$(grep -q "Tarnwick $version" "$work/anywhere/README.txt" && echo yes || echo no)"
 tarnwick_run_and_close "$work/unpacked.log" "$probe" "$work/anywhere/Tarnwick.exe" -startup
 out=$(tr -d '\r' <"$work/unpacked.log"); rc=$TARNWICK_RC
+check "unpacked program shows its window" yes "$TARNWICK_SHOWN"
 check "unpacked program exits with 0" 0 "$rc"
 check "unpacked program reaches its main routine" "start-up 10: timer main routine" \
     "$(grep '^start-up 10' <<<"$out")"
