@@ -22,7 +22,7 @@ DEFAULT_PATH = os.path.join(
     os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))),
     "resources", "lang", "LanguagePack.xml")
 
-ENTRY_COUNT = 144
+ENTRY_COUNT = 153
 
 # The 34 languages in pack order: (tagName, engName, trueName).
 LANGUAGES = [
@@ -112,6 +112,15 @@ ENGLISH = {
     830200: "Auto-Resume Timer on Start",
     1000000: "Keep on Top",
     830300: "Are you sure you want to stop the timer?",
+    840000: "This time cannot be read:",
+    840010: "Give a span as -after H:M:S, or a clock time as -at H:M (add am or pm for the 12-hour clock).",
+    840100: "An alarm was missed while the timer was not running. It was due at:",
+    840200: "Keyboard",
+    840210: "Space or Enter: start or stop",
+    840220: "P: pause or resume",
+    840230: "Up, Down: step the field (Shift: by ten)",
+    840240: "C: Clock View",
+    840250: "Esc: iconize",
     2001000: "Clock View",
     2001100: "Timer View",
     2010000: "At    &#160;",
