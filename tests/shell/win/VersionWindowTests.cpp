@@ -1,0 +1,129 @@
+#include "timer/win/VersionWindow.h"
+
+#include "TestSupport.h"
+#include "foundation/objects/Pools.h"
+#include "shell/win/AppBase.h"
+#include "shell/win/AppWindow.h"
+#include "skins/ISkin.h"
+#include "skins/Skinner.h"
+#include "storage/win/RegDir.h"
+#include "toolkit/win/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+using s::app::win::AppBase;
+using s::app::win::AppWindow;
+using s::gui::drawer::Skinner;
+using s::reg::win::RegDir;
+using s::sound::gui::dialogs::plinkett::VersionWindow;
+
+namespace {
+
+constexpr char16_t kProductKey[] = u"Software\\Vexa\\Vexa Tarnwick";
+
+std::u16string textOf(HWND hwnd) {
+    wchar_t buffer[512] = {};
+    GetWindowTextW(hwnd, buffer, 512);
+    return std::u16string(buffer, buffer + wcslen(buffer));
+}
+
+// The texts of every control of the window, as a screen reader reads them.
+std::vector<std::u16string> controlTexts(HWND window) {
+    std::vector<std::u16string> texts;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM list) {
+            reinterpret_cast<std::vector<std::u16string>*>(list)->push_back(textOf(child));
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&texts));
+    return texts;
+}
+
+bool shows(HWND window, const char16_t* text) {
+    std::vector<std::u16string> texts = controlTexts(window);
+    return std::find(texts.begin(), texts.end(), std::u16string(text)) != texts.end();
+}
+
+class VersionWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { removeProductKey(); }
+    void TearDown() override { removeProductKey(); }
+    static void removeProductKey() {
+        RegDir* key = RegDir::opened(s::reg::kCurrentUser, kProductKey);
+        key->remove(true);
+        key->release();
+    }
+    static AppWindow* mainWindow(AppBase& base) {
+        s::app::AppWindowDefaults defaults;
+        defaults.onMClick = s::gui::IWindow::kMiddleIconize;
+        return AppWindow::create(&base, u"MainWindow", defaults, nullptr);
+    }
+    static std::u16string skinOf(const VersionWindow& about) {
+        Skinner* skins = about.appWindow()->getSkinSet();
+        return skins != nullptr && skins->currentSkin() != nullptr
+                   ? skins->currentSkin()->getName().cStr()
+                   : u"(none)";
+    }
+};
+
+} // namespace
+
+TEST_F(VersionWindowTest, OneWindowShownAgainFollowsTheLanguageAndIsReleased) {
+    AppBase base;
+    base.getLocalizer()->selectLanguage(u"English");
+    AppWindow* main = mainWindow(base);
+    const std::int32_t idleAppWindows = s::thread::poolOf<AppWindow>().idleCount();
+    const std::int32_t idleSkinSets = s::thread::poolOf<Skinner>().idleCount();
+    const std::int32_t languageListeners = base.getLocalizer()->listenerCount();
+
+    VersionWindow about;
+    about.show(main);
+    ASSERT_NE(about.window(), nullptr);
+    HWND hwnd = about.window()->handle();
+    ASSERT_TRUE(IsWindowVisible(hwnd));
+    RECT bounds{};
+    GetWindowRect(hwnd, &bounds);
+    EXPECT_EQ(bounds.right - bounds.left, 340);
+    EXPECT_EQ(bounds.bottom - bounds.top, 285);
+    EXPECT_NE(GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0) << "kept on top";
+    EXPECT_EQ(textOf(hwnd), u"Vexa Tarnwick v1.14");
+    EXPECT_EQ(skinOf(about), u"Classic LG");
+    for (const char16_t* text : {u"Version Information", u"Vexa Tarnwick", u"Version:", u"1.14",
+                                 u"https://www.vexa.example/tarnwick", u"Close"})
+        EXPECT_TRUE(shows(hwnd, text)) << s::test::narrow(text);
+
+    // A middle click, the platform's close and a later show: one window,
+    // hidden and shown again, never closed.
+    SendMessageW(hwnd, WM_MBUTTONDOWN, MK_MBUTTON, 0);
+    EXPECT_FALSE(IsWindowVisible(hwnd)) << "a middle click hides it";
+    about.show(main);
+    EXPECT_EQ(about.window()->handle(), hwnd);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    SendMessageW(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(hwnd));
+    EXPECT_FALSE(about.window()->isClosed());
+    about.show(main);
+    EXPECT_EQ(about.window()->handle(), hwnd);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+
+    base.getLocalizer()->selectLanguage(u"French");
+    EXPECT_TRUE(shows(hwnd, u"Fermer"));
+    EXPECT_TRUE(shows(hwnd, u"Version :"));
+    EXPECT_FALSE(shows(hwnd, u"Close"));
+
+    about.clear();
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(about.window(), nullptr);
+    EXPECT_EQ(s::thread::poolOf<AppWindow>().idleCount(), idleAppWindows + 1);
+    EXPECT_EQ(s::thread::poolOf<Skinner>().idleCount(), idleSkinSets + 1);
+    EXPECT_EQ(base.getLocalizer()->listenerCount(), languageListeners)
+        << "the destroyed window still hears of language changes";
+    main->release();
+}
