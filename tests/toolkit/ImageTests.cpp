@@ -39,11 +39,11 @@ TEST(Image, DecodesAPngToRgbaPixels) {
 
 namespace {
 
-s::gui::Image greyRow(std::initializer_list<std::uint8_t> levels) {
+// Images are not copied: the row is made into the caller's.
+const s::gui::Image& greyRow(std::initializer_list<std::uint8_t> levels, s::gui::Image& image) {
     std::vector<std::uint8_t> rgba;
     for (std::uint8_t level : levels)
         rgba.insert(rgba.end(), {level, level, level, 255});
-    s::gui::Image image;
     image.assign(static_cast<std::int32_t>(levels.size()), 1, rgba.data());
     return image;
 }
@@ -58,12 +58,12 @@ std::vector<int> greys(const s::gui::Image& image) {
 } // namespace
 
 TEST(ImageScaling, EachNewPixelIsTheMeanOfTheAreaItCovers) {
-    s::gui::Image out;
+    s::gui::Image in, out;
     // Three into two: the middle pixel is shared half and half.
-    ASSERT_TRUE(s::gui::scaleImage(greyRow({0, 90, 255}), 2, 1, out));
+    ASSERT_TRUE(s::gui::scaleImage(greyRow({0, 90, 255}, in), 2, 1, out));
     EXPECT_EQ(greys(out), (std::vector<int>{30, 200}));
     // Two into three: the middle new pixel straddles both.
-    ASSERT_TRUE(s::gui::scaleImage(greyRow({0, 210}), 3, 1, out));
+    ASSERT_TRUE(s::gui::scaleImage(greyRow({0, 210}, in), 3, 1, out));
     EXPECT_EQ(greys(out), (std::vector<int>{0, 105, 210}));
     // Whole-number steps average whole blocks, alpha included.
     const std::uint8_t block[] = {255, 0, 0, 255, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0, 255, 0,
@@ -92,13 +92,13 @@ TEST(ImageScaling, AnEvenColourStaysEvenAtAnAwkwardRatio) {
 }
 
 TEST(ImageScaling, ImpossibleSizesGiveAnEmptyPicture) {
-    s::gui::Image out = greyRow({1, 2});
-    s::gui::Image empty;
+    s::gui::Image in, out, empty;
+    greyRow({1, 2}, out);
     EXPECT_FALSE(s::gui::scaleImage(empty, 2, 2, out));
     EXPECT_TRUE(out.isEmpty());
     for (auto [w, h] : {std::pair{0, 5}, std::pair{5, -1}, std::pair{s::gui::kMaxScaledSide + 1, 1}}) {
-        out = greyRow({1, 2});
-        EXPECT_FALSE(s::gui::scaleImage(greyRow({1, 2}), w, h, out)) << w << " x " << h;
+        greyRow({1, 2}, out);
+        EXPECT_FALSE(s::gui::scaleImage(greyRow({1, 2}, in), w, h, out)) << w << " x " << h;
         EXPECT_TRUE(out.isEmpty()) << w << " x " << h;
     }
 }

@@ -9,6 +9,7 @@
 #include "skins/ISkin.h"
 #include "skins/SkinFactory.h"
 #include "skins/Skinner.h"
+#include "timer/win/ComponentBuilders.h"
 #include "timer/win/Dialog.h"
 #include "timer/win/SkinColouring.h"
 #include "toolkit/IWindowState.h"
@@ -19,7 +20,6 @@
 #include "toolkit/controls/win/Label.h"
 #include "toolkit/win/Window.h"
 
-#include <initializer_list>
 #include <utility>
 
 namespace s::sound::gui::dialogs::plinkett {
@@ -28,6 +28,7 @@ using s::gui::win::Box;
 using s::gui::win::Button;
 using s::gui::win::Label;
 using s::gui::win::Spacer;
+using namespace build;
 
 namespace {
 
@@ -47,15 +48,6 @@ constexpr std::int32_t kCloseText = 400120;
 constexpr std::int32_t kPictureBoxWidth = 70;
 constexpr std::int32_t kPictureBoxHeight = 220;
 
-Box* newBox(bool column) {
-    Box* box = s::thread::take<Box>();
-    if (column)
-        box->setColumnLayout();
-    else
-        box->setRowLayout();
-    return box;
-}
-
 Spacer* spacer(std::int32_t width, std::int32_t height) {
     Spacer* result = s::thread::take<Spacer>();
     if (height > 0)
@@ -65,17 +57,10 @@ Spacer* spacer(std::int32_t width, std::int32_t height) {
     return result;
 }
 
-Label* label(std::int32_t textId, std::int32_t sizeCode) {
-    Label* result = s::thread::take<Label>();
-    result->setTextId(textId);
-    result->setSizeCode(sizeCode);
-    return result;
-}
-
 // The skin's text painter fills in every font field not set explicitly,
 // the size a size code gave included; a heading keeps its own.
 Label* heading(std::int32_t textId, std::int32_t sizeCode) {
-    Label* result = label(textId, sizeCode);
+    Label* result = idLabel(textId, sizeCode);
     result->setFontHeight(result->getFontHeight());
     result->setBold(true);
     return result;
@@ -86,16 +71,11 @@ Box* captioned(std::int32_t captionId, std::int32_t valueId) {
     Box* row = newBox(false);
     row->alignLeft();
     row->alignMiddle();
-    row->add(label(captionId, -1));
-    Label* value = label(valueId, -1);
+    row->add(idLabel(captionId, -1));
+    Label* value = idLabel(valueId, -1);
     value->setBold(true);
     row->add(value);
     return row;
-}
-
-void addAll(Box* box, std::initializer_list<s::gui::IComponent*> children) {
-    for (s::gui::IComponent* child : children)
-        box->add(child);
 }
 
 std::int32_t productTextBase(app::IAppWindow* appWindow) {
@@ -222,8 +202,8 @@ Box* VersionWindow::buildBody() {
     texts->alignTop();
     texts->setVerticalGap(2);
     Label* name = heading(base, 104);
-    Label* thanks = label(kThanksText, -2);
-    link_ = label(base + kPageOffset, -2);
+    Label* thanks = idLabel(kThanksText, -2);
+    link_ = idLabel(base + kPageOffset, -2);
     link_->setUnderline(true);
     showLink();
 
@@ -255,11 +235,9 @@ void VersionWindow::build() {
     window_->add(root);
     for (Button* button : {closeGlyph_, closeButton_})
         button->addActionListener(this);
-    if (s::gui::ISkinHolder* holder = appWindow_->getSkinHolder()) {
-        auto* skins = dynamic_cast<s::gui::drawer::Skinner*>(holder);
-        if (skins != nullptr && skins->currentSkin() != nullptr)
-            colourWithSkin(root, *skins->currentSkin());
-    }
+    s::gui::drawer::Skinner* skins = appWindow_->getSkinSet();
+    if (skins != nullptr && skins->currentSkin() != nullptr)
+        colourWithSkin(root, *skins->currentSkin());
     window_->doLayout();
     // The first time it opens, with no place stored, it opens in the middle
     // of the work area.
