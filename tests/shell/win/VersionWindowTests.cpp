@@ -6,6 +6,7 @@
 #include "shell/win/AppWindow.h"
 #include "skins/ISkin.h"
 #include "skins/Skinner.h"
+#include "storage/IMappedData.h"
 #include "storage/win/RegDir.h"
 #include "toolkit/win/Window.h"
 
@@ -44,6 +45,24 @@ std::vector<std::u16string> controlTexts(HWND window) {
         },
         reinterpret_cast<LPARAM>(&texts));
     return texts;
+}
+
+HWND controlWithText(HWND window, const char16_t* text) {
+    struct Search {
+        std::u16string text;
+        HWND found = nullptr;
+    } search{text};
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM p) {
+            auto* search = reinterpret_cast<Search*>(p);
+            if (textOf(child) != search->text)
+                return TRUE;
+            search->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 bool shows(HWND window, const char16_t* text) {
@@ -109,8 +128,16 @@ TEST_F(VersionWindowTest, OneWindowShownAgainFollowsTheLanguageAndIsReleased) {
     SendMessageW(hwnd, WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(hwnd));
     EXPECT_FALSE(about.window()->isClosed());
+    // Hiding stored where it was, in sections of its own.
+    EXPECT_EQ(base.getStore()->getInt32(u"AboutWindow\\View", u"Width", -1), 340);
     about.show(main);
     EXPECT_EQ(about.window()->handle(), hwnd);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    HWND closeButton = controlWithText(hwnd, u"Close");
+    ASSERT_NE(closeButton, nullptr);
+    SendMessageW(closeButton, BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(hwnd)) << "the Close button hides it";
+    about.show(main);
     EXPECT_TRUE(IsWindowVisible(hwnd));
 
     base.getLocalizer()->selectLanguage(u"French");
