@@ -148,6 +148,7 @@ bool VersionWindow::create(app::IAppWindow* mainWindow) {
     window_->setApplicationWindow(appWindow_, true);
     window_->addCloseListener(this);
     window_->addLanguageListener(this);
+    window_->addKeyListener(this);
     if (!window_->invoke(&VersionWindow::buildOnWindowThread, this)) {
         clear();
         return false;
@@ -272,6 +273,11 @@ void VersionWindow::handleEvent(void* source, int eventId) {
         window_->show(false, false);
     } else if (eventId == s::gui::IWindow::kLanguageChanged) {
         showLink();
+    } else if (eventId == s::gui::IWindow::kKeyDown) {
+        // Escape and Enter end it as they end a message box.
+        std::int32_t key = window_->getLastKey();
+        if (key == VK_ESCAPE || key == VK_RETURN)
+            window_->close();
     }
 }
 

@@ -46,7 +46,7 @@ public:
     s::gui::win::Window* window() const { return window_; }
     app::IAppWindow* appWindow() const { return appWindow_; }
 
-    // The window's close, its language change, and the Close buttons.
+    // The window's close, keys and language change, and the Close buttons.
     void handleEvent(void* source, int eventId) override;
 
 private:

@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 #include "foundation/objects/Pools.h"
+#include "foundation/system/Seams.h"
 #include "shell/win/AppBase.h"
 #include "shell/win/AppWindow.h"
 #include "skins/ISkin.h"
@@ -13,6 +14,8 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <algorithm>
 #include <string>
@@ -65,6 +68,13 @@ HWND controlWithText(HWND window, const char16_t* text) {
     return search.found;
 }
 
+std::vector<std::wstring> opened;
+
+int recordOpen(SHELLEXECUTEINFOW* request) {
+    opened.push_back(request->lpFile != nullptr ? request->lpFile : L"");
+    return TRUE;
+}
+
 bool shows(HWND window, const char16_t* text) {
     std::vector<std::u16string> texts = controlTexts(window);
     return std::find(texts.begin(), texts.end(), std::u16string(text)) != texts.end();
@@ -73,7 +83,10 @@ bool shows(HWND window, const char16_t* text) {
 class VersionWindowTest : public ::testing::Test {
 protected:
     void SetUp() override { removeProductKey(); }
-    void TearDown() override { removeProductKey(); }
+    void TearDown() override {
+        s::seams::setShellExecute(nullptr);
+        removeProductKey();
+    }
     static void removeProductKey() {
         RegDir* key = RegDir::opened(s::reg::kCurrentUser, kProductKey);
         key->remove(true);
@@ -118,15 +131,19 @@ TEST_F(VersionWindowTest, OneWindowShownAgainFollowsTheLanguageAndIsReleased) {
                                  u"https://www.vexa.example/tarnwick", u"Close"})
         EXPECT_TRUE(shows(hwnd, text)) << s::test::narrow(text);
 
-    // A middle click, the platform's close and a later show: one window,
-    // hidden and shown again, never closed.
+    // The link opens the product's page through the shell.
+    s::seams::setShellExecute(recordOpen);
+    HWND link = controlWithText(hwnd, u"https://www.vexa.example/tarnwick");
+    ASSERT_NE(link, nullptr);
+    SendMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(opened, std::vector<std::wstring>{L"https://www.vexa.example/tarnwick"});
+
+    // A middle click (which closes through the platform's close), the Close
+    // button and Escape hide the one window, which later shows come back
+    // to; it is never closed.
     SendMessageW(hwnd, WM_MBUTTONDOWN, MK_MBUTTON, 0);
     EXPECT_FALSE(IsWindowVisible(hwnd)) << "a middle click hides it";
-    about.show(main);
-    EXPECT_EQ(about.window()->handle(), hwnd);
-    EXPECT_TRUE(IsWindowVisible(hwnd));
-    SendMessageW(hwnd, WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindowVisible(hwnd));
     EXPECT_FALSE(about.window()->isClosed());
     // Hiding stored where it was, in sections of its own.
     EXPECT_EQ(base.getStore()->getInt32(u"AboutWindow\\View", u"Width", -1), 340);
@@ -137,6 +154,10 @@ TEST_F(VersionWindowTest, OneWindowShownAgainFollowsTheLanguageAndIsReleased) {
     ASSERT_NE(closeButton, nullptr);
     SendMessageW(closeButton, BM_CLICK, 0, 0);
     EXPECT_FALSE(IsWindowVisible(hwnd)) << "the Close button hides it";
+    about.show(main);
+    EXPECT_TRUE(IsWindowVisible(hwnd));
+    SendMessageW(hwnd, WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_FALSE(IsWindowVisible(hwnd)) << "Escape hides it";
     about.show(main);
     EXPECT_TRUE(IsWindowVisible(hwnd));
 
