@@ -77,6 +77,7 @@ public:
     // Every registration of listener; for listeners that go away before the
     // localizer (a released menu).
     void removeListener(gui::events::IEventListener* listener);
+    std::int32_t listenerCount() const { return static_cast<std::int32_t>(listeners_.length()); }
 
     // The current language's text for id, or the empty string for an
     // identifier not in the pack. Valid as long as the localizer.

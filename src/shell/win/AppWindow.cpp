@@ -134,6 +134,27 @@ gui::ISkinHolder* AppWindow::getSkinHolder() {
     return skinSet_;
 }
 
+IAppWindow* AppWindow::createAppWindow(const char16_t* name, const AppWindowDefaults& defaults,
+                                       gui::drawer::Skinner* skinSet) {
+    if (appBase_ == nullptr)
+        return nullptr;
+    return create(appBase_, name, defaults, skinSet);
+}
+
+namespace {
+const gui::Image* unlessEmpty(const gui::Image& image) {
+    return image.isEmpty() ? nullptr : &image;
+}
+} // namespace
+
+const gui::Image* AppWindow::getWideImage() {
+    return appBase_ != nullptr ? unlessEmpty(appBase_->getWideImage()) : nullptr;
+}
+
+const gui::Image* AppWindow::getTallImage() {
+    return appBase_ != nullptr ? unlessEmpty(appBase_->getTallImage()) : nullptr;
+}
+
 const char16_t* AppWindow::getSkin() {
     if (!ownsSkinSet_)
         return appBase_ != nullptr ? appBase_->getSkin() : defaultSkinName_.cStr();

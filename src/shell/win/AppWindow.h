@@ -12,19 +12,9 @@ namespace s::app::win {
 
 class AppBase;
 
-// What a top-level window starts from before anything is stored.
-struct AppWindowDefaults {
-    std::int32_t width = 200;
-    std::int32_t height = 100;
-    bool keepOnTop = true;
-    // One of the window's middle-click literals (gui::IWindow::kMiddle...).
-    const char16_t* onMClick = nullptr;
-    // Null: the application base's skin set is used.
-    const char16_t* defaultSkin = nullptr;
-    // With a skin set of the window's own: the built-in skins loaded into it.
-    const char16_t* skinResourceType = nullptr;
-    std::int32_t skinResourceId = -1;
-};
+// The defaults a window starts from are the toolkit's, as the timer names
+// them when it makes windows of its own.
+using app::AppWindowDefaults;
 
 // The persistent identity of one top-level window: its name, its remembered
 // position, size and view options, its middle-click action, its skin set and
@@ -66,6 +56,10 @@ public:
     lang::Localizer* getLocalizer() override;
     gui::drawer::Skinner* getSkinSet() override { return skinSet_; }
     gui::ISkinHolder* getSkinHolder() override;
+    IAppWindow* createAppWindow(const char16_t* name, const AppWindowDefaults& defaults,
+                                gui::drawer::Skinner* skinSet) override;
+    const gui::Image* getWideImage() override;
+    const gui::Image* getTallImage() override;
 
     bool hasSkinSet() const { return skinSet_ != nullptr; }
     bool ownsSkinSet() const { return ownsSkinSet_; }

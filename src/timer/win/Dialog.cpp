@@ -93,6 +93,7 @@ void Dialog::clear() {
     timerThread_->waitIdle(kResetWaitMs);
     stopRequested_ = false;
     clockThread_.clear();
+    versionWindow_.clear();
     closeWindow();
     appWindow_ = nullptr;
     store_ = nullptr;

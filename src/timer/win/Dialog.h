@@ -12,6 +12,7 @@
 #include "timer/TimerSettings.h"
 #include "timer/win/ClockThread.h"
 #include "timer/win/TimerComponents.h"
+#include "timer/win/VersionWindow.h"
 #include "localization/IEventListener.h"
 #include "toolkit/IAppWindow.h"
 #include "toolkit/win/Window.h"
@@ -150,6 +151,8 @@ private:
     void requestClose();
     void toggleKeepOnTop();
     void iconize();
+    // The version-information window, made on first use (VersionWindow.cpp).
+    void openVersionWindow();
 
     void send(const char16_t* name);
     void closeWindow();
@@ -213,6 +216,7 @@ private:
 
     s::thread::win::Thread* timerThread_;
     ClockThread clockThread_;
+    VersionWindow versionWindow_;
 };
 
 } // namespace s::sound::gui::dialogs::plinkett

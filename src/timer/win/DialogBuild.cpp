@@ -3,6 +3,7 @@
 // answers.
 
 #include "timer/win/Dialog.h"
+#include "timer/win/ComponentBuilders.h"
 
 #include "foundation/objects/Pools.h"
 #include "foundation/system/OsVersion.h"
@@ -27,6 +28,7 @@ using s::gui::win::ComboBox;
 using s::gui::win::Label;
 using s::gui::win::Spacer;
 using s::gui::win::TextField;
+using namespace build;
 
 namespace {
 
@@ -44,15 +46,6 @@ constexpr std::int32_t kParameterText = 3903010;
 constexpr std::int32_t kTwentyFourText = 3803000;
 constexpr std::int32_t kFirstShutdownText = 3905010;
 constexpr std::int32_t kProgressScale = 1000;
-
-Box* newBox(bool column) {
-    Box* box = s::thread::take<Box>();
-    if (column)
-        box->setColumnLayout();
-    else
-        box->setRowLayout();
-    return box;
-}
 
 Box* row() { return newBox(false); }
 Box* column() { return newBox(true); }
@@ -102,13 +95,6 @@ Label* label(const char16_t* text, std::int32_t sizeCode) {
     return result;
 }
 
-Label* idLabel(std::int32_t textId, std::int32_t sizeCode) {
-    Label* result = s::thread::take<Label>();
-    result->setTextId(textId);
-    result->setSizeCode(sizeCode);
-    return result;
-}
-
 TextField* timeField(const str::StrBuffer& text) {
     TextField* field = s::thread::take<TextField>();
     field->setText(text.cStr(), false);
@@ -120,11 +106,6 @@ void addItem(ComboBox* combo, const char16_t* text, std::int32_t id) {
     item->setText(text);
     item->setId(id);
     combo->addItem(item);
-}
-
-void addAll(Box* box, std::initializer_list<s::gui::IComponent*> children) {
-    for (s::gui::IComponent* child : children)
-        box->add(child);
 }
 
 void makeCounter(s::gui::win::Counter* counter) {

@@ -2,6 +2,7 @@
 // controls.
 
 #include "timer/win/Dialog.h"
+#include "timer/win/SkinColouring.h"
 
 #include "skins/ISkin.h"
 #include "skins/SkinColours.h"
@@ -43,6 +44,10 @@ void paintTree(s::gui::IComponent* component, const ISkin& skin, bool overCounte
 }
 
 } // namespace
+
+void colourWithSkin(s::gui::IComponent* root, const ISkin& skin) {
+    paintTree(root, skin, false);
+}
 
 void Dialog::applySkin() {
     ISkin* skin = skinSet_ != nullptr ? skinSet_->currentSkin() : nullptr;

@@ -65,6 +65,7 @@ Window::Window() {
 }
 
 Window::~Window() {
+    setLocalizer(nullptr);
     stopThread();
     releaseOwnedIcons();
     releaseOwnedContextMenu();

@@ -88,11 +88,17 @@ void Window::buildTitle() {
     setTitle(text.cStr());
 }
 
+// The localizer may outlive the window (a second window closed before the
+// program ends), so the window takes itself off its listeners when it goes
+// or changes localizer.
 void Window::setLocalizer(lang::Localizer* localizer) {
+    auto* self = static_cast<events::IEventListener*>(static_cast<IComponent*>(this));
+    if (localizer_ != nullptr)
+        localizer_->removeListener(self);
     localizer_ = localizer;
     if (localizer == nullptr)
         return;
-    localizer->addListener(static_cast<events::IEventListener*>(static_cast<IComponent*>(this)));
+    localizer->addListener(self);
     buildTitle();
 }
 
