@@ -173,6 +173,10 @@ void FontSetting::inheritFrom(const FontSetting& other) {
         wordWrap_ = other.wordWrap_;
     if (!isSet(kEllipsis))
         ellipsis_ = other.ellipsis_;
+    // A size code is the program's choice of size: it outlasts the height
+    // and weight a skin's painter fills in.
+    if (sizeCode_ != 0)
+        setSizeCode(sizeCode_);
 }
 
 void FontSetting::reset() {

@@ -75,6 +75,15 @@ TEST(FontSetting, ExplicitChoicesOutliveSizeCodesAndInheritance) {
     EXPECT_TRUE(program.isItalic());
     EXPECT_EQ(std::u16string(program.getFaceName()).size(), 31u);
 
+    // The size and weight of a size code outlive the skin's too.
+    FontSetting sized;
+    sized.setSizeCode(3); // 13 points, normal weight
+    const std::int32_t thirteen = sized.getHeight();
+    sized.inheritFrom(skin);
+    EXPECT_EQ(sized.getHeight(), thirteen);
+    EXPECT_NE(sized.getHeight(), -11);
+    EXPECT_FALSE(sized.isBold());
+
     // A code that stands for no size leaves the size alone.
     FontSetting plain;
     const std::int32_t before = plain.getHeight();
