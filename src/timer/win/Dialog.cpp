@@ -110,6 +110,9 @@ void Dialog::resetFields() {
     doubleClickExpansion_ = true;
     showTaskBarButton_ = true;
     transparency_ = 100;
+    transparencyFirst_ = 0;
+    transparencyLast_ = 9;
+    skinPeriod_ = -1;
     units_ = UnitTexts{};
     for (auto& name : amPmNames_)
         name.freeMemory();
@@ -143,6 +146,7 @@ void Dialog::resetFields() {
 void Dialog::closeWindow() {
     if (window_ != nullptr)
         std::exchange(window_, nullptr)->release();
+    releaseMenus();
 }
 
 const str::StrBuffer& Dialog::text(std::int32_t id) const {
