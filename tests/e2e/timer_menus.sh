@@ -23,19 +23,6 @@ log=$(mktemp) pages=$(mktemp) browser=$(mktemp)
 trap 'kill "$TARNWICK_PID" 2>/dev/null; tarnwick_display_stop; rm -f "$log" "$pages" "$browser"' EXIT
 key='HKCU\Software\Vexa\Vexa Tarnwick\SaveData'
 
-failures=0 checks=0
-check() { # name expected actual
-    checks=$((checks + 1))
-    if [ "$2" == "$3" ]; then
-        echo "ok: $1"
-    else
-        echo "FAILED: $1"
-        echo "  expected: $2"
-        echo "  actual:   $3"
-        failures=$((failures + 1))
-    fi
-}
-
 # The shell's "open" of a web address ends in Wine's browser launcher, which
 # runs the first browser it is given: here one that notes the address.
 printf '#!/bin/sh\necho "$1" >>%s\n' "$pages" >"$browser"
@@ -58,14 +45,6 @@ centre() { children | awk -F'|' -v c="$1" -v t="$2" '$1 == c && $2 == t {
            split($3, r, " "); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'; }
 click() { local at; at=$(centre "$1" "$2"); [ -n "$at" ] && xdotool mousemove $at click 1; sleep 0.4; }
 shot() { import -window root "$shots/e2e_timer_menus_$1.png" 2>/dev/null; }
-waitfor() { # SECONDS COMMAND...
-    local i
-    for ((i = 0; i < $1 * 10; i++)); do
-        "${@:2}" && return 0
-        sleep 0.1
-    done
-    return 1
-}
 # A right click on the title bar, then the keys given, each after a pause.
 open_menu() {
     local r

@@ -195,6 +195,8 @@ private:
     const str::StrBuffer& text(std::int32_t id) const;
     void resetFields();
     void loadClockNames();
+    // "d", "h", "m", "s" of the remaining time, in the current language.
+    void loadUnitTexts();
 
     void onStart();
     void onPause();

@@ -443,12 +443,7 @@ void Dialog::showLanguage() {
     for (s::gui::win::ComboBox* combo : {ui_.amPmCombo, ui_.actionCombo, ui_.shutdownCombo})
         combo->repaint();
     showActionLabel();
-    if (localizer_ != nullptr) {
-        units_.day.set(localizer_->getText(ids::kDayUnit));
-        units_.hour.set(localizer_->getText(ids::kHourUnit));
-        units_.minute.set(localizer_->getText(ids::kMinuteUnit));
-        units_.second.set(localizer_->getText(ids::kSecondUnit));
-    }
+    loadUnitTexts();
     loadClockNames();
     showClock();
 }
