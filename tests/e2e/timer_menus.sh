@@ -62,6 +62,7 @@ stored() { # SECTION VALUE: the stored value's data
     wine reg query "$key\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
         awk -v v="$2" '$1 == v { $1 = ""; $2 = ""; sub(/^  /, ""); print }'
 }
+flag() { stored MainWindow\\View "$1" | awk '{ print $NF }'; }
 stored_default() { # SECTION: the section's own (unnamed) value
     wine reg query "$key\\$1" /ve 2>/dev/null | tr -d '\r' |
         awk '/REG_SZ/ { sub(/.*REG_SZ[ \t]+/, ""); print }'
@@ -172,12 +173,26 @@ open_submenu 4
 check "the chosen skin is marked" 28200 "$(radio_of 1)"
 close_menus
 
+# The three options switched off, each stored at once: Down from nothing
+# selects "Clock View", then "Timer View", the start entry, "Keep on Top",
+# the taskbar button, "Double-Click Transform", "Prevent Moving ...".
+for option in "4 KeepOnTop" "6 DoubleClickExpansion" "7 KeepInScreen"; do
+    set -- $option
+    open_menu
+    keys $(printf 'Down %.0s' $(seq "$1")) Return
+    waitfor 5 eval '[ "$(flag '"$2"')" == 0x0 ]'
+    check "unchecking stores $2 off" 0x0 "$(flag "$2")"
+done
+open_menu
+check "the three options show unchecked" "||" "$(marks_of 0 100)|$(marks_of 0 136)|$(marks_of 0 135)"
+close_menus
+
 # Without the taskbar button.
 open_menu
 keys Down Down Down Down Down Return
 waitfor 5 eval '[ "$(has Button "#.")" == yes ]'
 check "without a taskbar button the iconize button shows #." yes "$(has Button '#.')"
-check "\"ShowTaskBarButton\" is stored" 0x0 "$(stored MainWindow\\View ShowTaskBarButton | awk '{ print $NF }')"
+check "\"ShowTaskBarButton\" is stored" 0x0 "$(flag ShowTaskBarButton)"
 
 # The next start shows every choice again.
 stop
@@ -187,7 +202,8 @@ check "after a restart the iconize button shows #." yes "$(has Button '#.')"
 check "after a restart the window speaks French" yes "$(has Button 'Démarrer')"
 open_menu
 check "after a restart the menu speaks French" "Vue horloge" "$(text_of 0 160)"
-check "after a restart the taskbar button stays unchecked" "" "$(marks_of 0 130)"
+check "after a restart the four options stay unchecked" "|||" \
+    "$(marks_of 0 130)|$(marks_of 0 100)|$(marks_of 0 136)|$(marks_of 0 135)"
 close_menus
 open_submenu 3
 check "after a restart \"50%\" is marked" 650 "$(radio_of 1)"
