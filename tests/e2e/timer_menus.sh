@@ -20,7 +20,8 @@ tarnwick_prefix_init "$WINEPREFIX"
 tarnwick_wineserver_start "$WINEPREFIX"
 tarnwick_display_start
 log=$(mktemp) pages=$(mktemp) browser=$(mktemp)
-trap 'kill "$TARNWICK_PID" 2>/dev/null; tarnwick_display_stop; rm -f "$log" "$pages" "$browser"' EXIT
+trap 'kill "$TARNWICK_PID" 2>/dev/null; wine reg delete "HKCU\\Software\\Wine\\WineBrowser" /v Browsers /f >/dev/null 2>&1
+      tarnwick_display_stop; rm -f "$log" "$pages" "$browser"' EXIT
 key='HKCU\Software\Vexa\Vexa Tarnwick\SaveData'
 
 # The shell's "open" of a web address ends in Wine's browser launcher, which
@@ -230,7 +231,6 @@ check "\"Every Time\" is marked" 29291 "$(keys Up Right; radio_of 2)"
 close_menus
 stop
 check "the program ends with 0" 0 "$TARNWICK_RC"
-wine reg delete 'HKCU\Software\Wine\WineBrowser' /v Browsers /f >/dev/null 2>&1
 
 echo "$((checks - failures)) passed, $failures failed"
 [ "$failures" -eq 0 ]
