@@ -192,4 +192,8 @@ void Skinner::removeListener(events::IEventListener* listener) {
     }
 }
 
+const char16_t* Skinner::currentSkinName() const {
+    return current_ != nullptr ? current_->getName().cStr() : nullptr;
+}
+
 } // namespace s::gui::drawer

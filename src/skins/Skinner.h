@@ -74,6 +74,7 @@ public:
     IDrawer* getPainter(PainterKind kind) override;
     void addSkinListener(events::IEventListener* listener) override { addListener(listener); }
     const void* eventSource() const override { return this; }
+    const char16_t* currentSkinName() const override;
 
     // Not owned; appended without a duplicate check.
     void addListener(events::IEventListener* listener);

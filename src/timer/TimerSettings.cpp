@@ -129,8 +129,10 @@ void readActionEntry(map::IMappedData& store, const char16_t* section, TimerSett
 void loadTimerSettings(map::IMappedData& store, const char16_t* viewSection,
                        const TimerSettingDefaults& defaults, TimerSettings& out) {
     const char16_t* section = orEmpty(viewSection);
+    // An opacity between the menu's steps is kept (the menu then marks
+    // "0%"); below 10 the window could no longer be found.
     std::int32_t opacity = store.getInt32(section, u"Transparency", 90);
-    out.transparency = isTenPercentStep(opacity) ? opacity : 90;
+    out.transparency = opacity >= 10 && opacity <= 100 ? opacity : 90;
     out.keepInScreen = store.getBool(section, u"KeepInScreen", true);
     out.doubleClickExpansion = store.getBool(section, u"DoubleClickExpansion", true);
     out.showTaskBarButton = store.getBool(section, u"ShowTaskBarButton", true);

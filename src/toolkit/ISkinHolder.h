@@ -43,6 +43,8 @@ public:
     virtual void addSkinListener(events::IEventListener* listener) = 0;
     // The source the holder's notices carry.
     virtual const void* eventSource() const = 0;
+    // The name of the current skin, null when there is none.
+    virtual const char16_t* currentSkinName() const { return nullptr; }
 };
 
 } // namespace s::gui

@@ -37,6 +37,10 @@ public:
     // One of the window's three middle-click literals, compared by identity.
     virtual const char16_t* getMiddleClickAction() = 0;
     virtual void setMiddleClickAction(const char16_t* action) = 0;
+    // The skin holder made another skin current, named name.
+    virtual void setSkin(const char16_t* name) { (void)name; }
+    // The localizer changed to the language with that English name.
+    virtual void setLanguage(const char16_t* engName) { (void)engName; }
 };
 
 } // namespace s::app

@@ -5,6 +5,31 @@
 # The start of the timer window's title.
 TARNWICK_TITLE="Vexa Tarnwick"
 
+# check NAME EXPECTED ACTUAL: one check of a scenario, counted in checks
+# and failures.
+failures=0 checks=0
+check() {
+    checks=$((checks + 1))
+    if [ "$2" == "$3" ]; then
+        echo "ok: $1"
+    else
+        echo "FAILED: $1"
+        echo "  expected: $2"
+        echo "  actual:   $3"
+        failures=$((failures + 1))
+    fi
+}
+
+# waitfor SECONDS COMMAND...: until the command succeeds.
+waitfor() {
+    local i
+    for ((i = 0; i < $1 * 10; i++)); do
+        "${@:2}" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # tarnwick_start OUT EXE ARGS...: starts the program with its log in OUT and
 # sets TARNWICK_PID.
 tarnwick_start() {

@@ -135,7 +135,7 @@ TEST_F(TimerSettingsTest, StoredValuesOutsideTheirChoicesGiveTheDefaults) {
         {u"Transparency", u"0", opacity, "90"},
         {u"Transparency", u"250", opacity, "90"},
         {u"Transparency", u"-10", opacity, "90"},
-        {u"Transparency", u"45", opacity, "90"},
+        {u"Transparency", u"45", opacity, "45"},
         {u"Transparency", u"10", opacity, "10"},
         {u"Action", u"Dance", action, "Play|" + sound},
         {u"Action", u"sHUTDOWN", action, "Shutdown|"},

@@ -178,6 +178,11 @@ void AppWindow::setSkin(const char16_t* name) {
         store->setString(getSectionPath(u"Skin"), u"", name);
 }
 
+void AppWindow::setLanguage(const char16_t* engName) {
+    if (appBase_ != nullptr && engName != nullptr)
+        appBase_->setLanguage(engName);
+}
+
 void AppWindow::setBounds(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
     setX(x);
     setY(y);

@@ -65,7 +65,11 @@ public:
     bool ownsSkinSet() const { return ownsSkinSet_; }
     // The stored skin name when the set holds it, else the default.
     const char16_t* getSkin();
-    void setSkin(const char16_t* name);
+    // The skin's name stored as the window's "Skin" (the application's, when
+    // the window shares the application's set).
+    void setSkin(const char16_t* name) override;
+    // The application-wide "Language".
+    void setLanguage(const char16_t* engName) override;
 
     void setBounds(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h);
     void setSize(std::int32_t w, std::int32_t h);

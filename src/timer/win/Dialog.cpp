@@ -71,12 +71,7 @@ bool Dialog::openWindow() {
     window_->setClientEdge(false);
     window_->setApplicationWindow(appWindow_, false);
     window_->addRequestListener(this);
-    if (localizer_ != nullptr) {
-        units_.day.set(localizer_->getText(ids::kDayUnit));
-        units_.hour.set(localizer_->getText(ids::kHourUnit));
-        units_.minute.set(localizer_->getText(ids::kMinuteUnit));
-        units_.second.set(localizer_->getText(ids::kSecondUnit));
-    }
+    loadUnitTexts();
     loadSettings();
     if (!window_->invoke(&Dialog::buildOnWindowThread, this)) {
         closeWindow();
@@ -86,6 +81,13 @@ bool Dialog::openWindow() {
     // The last step of building the window: the Clock View starts ticking.
     clockThread_.start(window_);
     return true;
+}
+
+void Dialog::loadUnitTexts() {
+    units_.day.set(text(ids::kDayUnit));
+    units_.hour.set(text(ids::kHourUnit));
+    units_.minute.set(text(ids::kMinuteUnit));
+    units_.second.set(text(ids::kSecondUnit));
 }
 
 void Dialog::clear() {
@@ -111,6 +113,9 @@ void Dialog::resetFields() {
     doubleClickExpansion_ = true;
     showTaskBarButton_ = true;
     transparency_ = 100;
+    transparencyFirst_ = 0;
+    transparencyLast_ = 9;
+    skinPeriod_ = -1;
     units_ = UnitTexts{};
     for (auto& name : amPmNames_)
         name.freeMemory();
@@ -144,6 +149,7 @@ void Dialog::resetFields() {
 void Dialog::closeWindow() {
     if (window_ != nullptr)
         std::exchange(window_, nullptr)->release();
+    releaseMenus();
 }
 
 const str::StrBuffer& Dialog::text(std::int32_t id) const {

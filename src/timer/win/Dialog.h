@@ -20,6 +20,10 @@
 #include <atomic>
 #include <cstdint>
 
+namespace s::gui::win {
+class PopupMenu;
+}
+
 namespace s::sound::gui::dialogs::plinkett {
 
 // The timer: the user's time entry, the target instant, the count-down run
@@ -116,6 +120,18 @@ public:
     bool isRunning() const { return running_; }
     bool isPaused() const { return paused_; }
 
+    // The popup menus (DialogMenus.cpp): built once with the window; the
+    // skin submenu and the start entry are brought up to date before either
+    // menu opens; a chosen entry's command acts on the window and the store.
+    void buildMenus();
+    void refreshSkinMenu();
+    void refreshStartItem();
+    void onMenuCommand(bool fromTrayMenu, std::int32_t command);
+    // The window's opacity in percent, marked in the transparency submenu
+    // and stored.
+    void setOpacity(std::int32_t opacity);
+    std::int32_t opacity() const { return transparency_; }
+
 private:
     // Building the window (DialogBuild.cpp).
     void buildComponents();
@@ -154,6 +170,22 @@ private:
     // The version-information window, made on first use (VersionWindow.cpp).
     void openVersionWindow();
 
+    // The menus' side (DialogMenus.cpp).
+    void applySkinSchedule();
+    void listenToMenus();
+    void releaseMenus();
+    void onMainMenuCommand(std::int32_t command);
+    bool onAboutCommand(std::int32_t command);
+    void onSkinCommand(std::int32_t command);
+    void selectLanguage(std::int32_t index);
+    void setKeepOnTop(bool on);
+    void setTaskbarButton(bool on);
+    void openPage(std::int32_t textId);
+    // The texts the dialog wrote itself, looked up again after a language change.
+    void showLanguage();
+    // The window's own colours after a change of the current skin.
+    void showSkin();
+
     void send(const char16_t* name);
     void closeWindow();
     void runAction();
@@ -165,6 +197,8 @@ private:
     const str::StrBuffer& text(std::int32_t id) const;
     void resetFields();
     void loadClockNames();
+    // "d", "h", "m", "s" of the remaining time, in the current language.
+    void loadUnitTexts();
 
     void onStart();
     void onPause();
@@ -188,6 +222,18 @@ private:
     bool doubleClickExpansion_ = true;
     bool showTaskBarButton_ = true;
     std::int32_t transparency_ = 100;
+    // Owned by the window (the context menu with its submenus) or by the
+    // dialog (the tray menu); null while there is no window.
+    s::gui::win::PopupMenu* mainMenu_ = nullptr;
+    s::gui::win::PopupMenu* trayMenu_ = nullptr;
+    s::gui::win::PopupMenu* languageMenu_ = nullptr;
+    s::gui::win::PopupMenu* skinMenu_ = nullptr;
+    s::gui::win::PopupMenu* periodMenu_ = nullptr;
+    s::gui::win::PopupMenu* transparencyMenu_ = nullptr;
+    std::int32_t transparencyFirst_ = 0;
+    std::int32_t transparencyLast_ = 9;
+    // "RandomSkinDay": how often the skin changes by itself.
+    std::int32_t skinPeriod_ = -1;
     UnitTexts units_;
     str::StrBuffer amPmNames_[2];
     str::StrBuffer monthNames_[12];

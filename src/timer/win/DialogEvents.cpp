@@ -12,6 +12,7 @@
 #include "toolkit/controls/win/ComboBox.h"
 #include "toolkit/controls/win/RadioButton.h"
 #include "toolkit/controls/win/TextField.h"
+#include "toolkit/menu/win/PopupMenu.h"
 
 namespace s::sound::gui::dialogs::plinkett {
 
@@ -38,7 +39,25 @@ void Dialog::handleEvent(void* source, int eventId) {
                 setClockView(false);
             else
                 setActionBoxOpen(!actionBoxOpen_);
+        } else if (eventId == s::gui::IWindow::kRightClickMenu ||
+                   eventId == s::gui::IWindow::kTrayRightClick) {
+            refreshSkinMenu();
+            refreshStartItem();
+        } else if (eventId == s::gui::IWindow::kLanguageChanged) {
+            showLanguage();
         }
+        return;
+    }
+    // Menus name themselves by their interface.
+    s::gui::IPopupMenu* mainMenu = mainMenu_;
+    s::gui::IPopupMenu* trayMenu = trayMenu_;
+    if (source != nullptr && (source == mainMenu || source == trayMenu)) {
+        auto* menu = static_cast<s::gui::IPopupMenu*>(source);
+        onMenuCommand(menu == trayMenu, menu->getCommand());
+        return;
+    }
+    if (skinSet_ != nullptr && source == static_cast<void*>(skinSet_)) {
+        showSkin();
         return;
     }
     if (ui_.rootBox != nullptr)
@@ -142,6 +161,8 @@ bool Dialog::handleStep(void* source) {
 void Dialog::toggleKeepOnTop() {
     window_->setKeepOnTop(!window_->isKeepOnTop());
     ui_.onTopButton->setPressed(window_->isKeepOnTop());
+    if (mainMenu_ != nullptr)
+        mainMenu_->setItemChecked(100, window_->isKeepOnTop());
 }
 
 void Dialog::iconize() {

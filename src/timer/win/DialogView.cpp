@@ -17,6 +17,7 @@
 #include "toolkit/controls/win/TextField.h"
 #include "toolkit/counter/CounterData.h"
 #include "toolkit/counter/win/Counter.h"
+#include "toolkit/menu/win/PopupMenu.h"
 
 #include <windows.h>
 
@@ -165,6 +166,8 @@ void Dialog::setClockView(bool on) {
         layOutWindow();
     }
     clockView_ = on;
+    if (mainMenu_ != nullptr)
+        mainMenu_->checkRadioItem(on ? 0 : 1, 0, 1);
     if (store_ != nullptr && appWindow_ != nullptr)
         storeClockMode(*store_, appWindow_->getSectionPath(u"View"), on);
 }
@@ -206,7 +209,10 @@ void Dialog::readIntoSettings(TimerSettings& settings) const {
 // into them, the window laid out, sized and placed.
 void Dialog::buildOnWindowThread(void* self) {
     auto* dialog = static_cast<Dialog*>(self);
+    dialog->applySkinSchedule();
+    dialog->buildMenus();
     dialog->buildComponents();
+    dialog->listenToMenus();
     dialog->applySkin();
     const TimerComponents& ui = dialog->ui_;
     ui.volumeCombo->selectById(dialog->action_.volumeKey, false);
@@ -232,6 +238,7 @@ void Dialog::buildOnWindowThread(void* self) {
     window.doLayout();
     if (dialog->clockView_)
         dialog->setClockView(true);
+    dialog->mainMenu_->checkRadioItem(dialog->clockView_ ? 0 : 1, 0, 1);
     // A first start, with no position stored, puts the window in the middle
     // of the work area.
     auto* state = dynamic_cast<app::IWindowState*>(dialog->appWindow_);

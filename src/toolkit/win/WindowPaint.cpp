@@ -6,6 +6,7 @@
 #include "toolkit/win/Window.h"
 
 #include "toolkit/ISkinHolder.h"
+#include "toolkit/IWindowState.h"
 #include "toolkit/drawers/Painters.h"
 #include "toolkit/win/NativePeers.h"
 #include "toolkit/win/PaintSupport.h"
@@ -88,6 +89,9 @@ void Window::onSkinChanged() {
             return;
         if (drawer::IDrawer* painter = holder->getPainter(ISkinHolder::kWindowPainter))
             window->setFrameDrawer(painter, false);
+        // The next start begins with the skin that was current last.
+        if (const char16_t* name = holder->currentSkinName(); name != nullptr && window->state_)
+            window->state_->setSkin(name);
         passOn(*window, const_cast<void*>(holder->eventSource()), 0);
         if (HWND hwnd = window->hwnd_)
             RedrawWindow(hwnd, nullptr, nullptr,

@@ -126,6 +126,14 @@ LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_RBUTTONUP:
         raise(kRightButtonUp);
         break;
+    case WM_CONTEXTMENU:
+        // A right click on a box or a control comes up from that child as
+        // its context-menu request; one on the client itself was a press.
+        if (reinterpret_cast<HWND>(wParam) != hwnd) {
+            onRightButtonDown();
+            return 0;
+        }
+        break;
     case WM_MBUTTONDOWN:
     case WM_NCMBUTTONDOWN:
         onMiddleButtonDown();

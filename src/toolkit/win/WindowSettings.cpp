@@ -5,6 +5,7 @@
 #include "toolkit/win/Window.h"
 
 #include "foundation/strings/win/WideText.h"
+#include "localization/LangPack.h"
 #include "localization/Localizer.h"
 #include "toolkit/IAppWindow.h"
 #include "toolkit/ISkinHolder.h"
@@ -37,6 +38,10 @@ void Window::handleEvent(void* source, int) {
     if (localizer_ != nullptr && source == static_cast<void*>(localizer_)) {
         auto rebuild = [](void* self) {
             auto* window = static_cast<Window*>(self);
+            // The next start opens in the language chosen last.
+            if (lang::LangPack* language = window->localizer_->currentLanguage();
+                language != nullptr && window->state_ != nullptr)
+                window->state_->setLanguage(language->engName().cStr());
             window->buildTitle();
             tellLanguageChange(*window, window->localizer_);
             if (IComponent* bar = window->statusBar_) {

@@ -7,6 +7,12 @@
 //                               rectangle left of it inside its parents
 //   e2e_probe close TITLE       asks the window to close (WM_CLOSE)
 //   e2e_probe gone TITLE MS     waits until no such window shows; 0 when so
+//   e2e_probe menu TITLE        one line per entry of each open popup menu,
+//                               outermost first: depth|id|text|marks, marks
+//                               being C (checked), R (radio), D (disabled),
+//                               S (separator), > (submenu); needs
+//                               e2e_menureader.dll beside the probe
+//   e2e_probe alpha TITLE       the window's layered alpha, 255 when opaque
 
 #include <windows.h>
 
@@ -86,6 +92,62 @@ bool waitUntil(const wchar_t* title, int ms, bool shown) {
     }
 }
 
+struct Menus {
+    HWND found[8];
+    int count;
+};
+
+BOOL CALLBACK findMenuWindow(HWND hwnd, LPARAM param) {
+    auto* menus = reinterpret_cast<Menus*>(param);
+    wchar_t name[32] = {};
+    GetClassNameW(hwnd, name, 32);
+    if (IsWindowVisible(hwnd) && std::wcscmp(name, L"#32768") == 0 && menus->count < 8)
+        menus->found[menus->count++] = hwnd;
+    return TRUE;
+}
+
+// The open popup menus, outermost first, read by e2e_menureader.dll inside
+// the thread that shows them.
+int printMenus() {
+    Menus menus{};
+    EnumWindows(findMenuWindow, reinterpret_cast<LPARAM>(&menus));
+    if (menus.count == 0)
+        return 1;
+    wchar_t path[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, path);
+    lstrcatW(path, L"e2e_probe_menu.txt");
+    DeleteFileW(path);
+    HMODULE reader = LoadLibraryW(L"e2e_menureader.dll");
+    auto hook = reader != nullptr
+                    ? reinterpret_cast<HOOKPROC>(
+                          reinterpret_cast<void*>(GetProcAddress(reader, "menuReaderHook")))
+                    : nullptr;
+    if (hook == nullptr)
+        return 2;
+    const UINT ask = RegisterWindowMessageW(L"TarnwickProbeReadMenu");
+    // The system lists the newest (innermost) menu window first.
+    for (int i = menus.count - 1; i >= 0; --i) {
+        HWND window = menus.found[i];
+        HHOOK installed = SetWindowsHookExW(WH_CALLWNDPROC, hook, reader,
+                                            GetWindowThreadProcessId(window, nullptr));
+        if (installed == nullptr)
+            return 2;
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(window, ask, static_cast<WPARAM>(menus.count - 1 - i), 0,
+                            SMTO_ABORTIFHUNG, 2000, &ignored);
+        UnhookWindowsHookEx(installed);
+    }
+    FILE* file = _wfopen(path, L"rb");
+    if (file == nullptr)
+        return 1;
+    char line[1024];
+    while (std::fgets(line, sizeof line, file) != nullptr)
+        std::fputs(line, stdout);
+    std::fclose(file);
+    std::fflush(stdout);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -98,9 +160,20 @@ int wmain(int argc, wchar_t** argv) {
         return waitUntil(title, ms, true) ? 0 : 1;
     if (command == L"gone")
         return waitUntil(title, ms, false) ? 0 : 1;
+    if (command == L"menu")
+        return printMenus();
     HWND window = find(title);
     if (window == nullptr)
         return 1;
+    if (command == L"alpha") {
+        BYTE alpha = 255;
+        DWORD flags = 0;
+        if (!(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED) ||
+            !GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA))
+            alpha = 255;
+        std::printf("%u\n", alpha);
+        return 0;
+    }
     if (command == L"children") {
         EnumChildWindows(window, printChild, reinterpret_cast<LPARAM>(window));
         std::fflush(stdout);

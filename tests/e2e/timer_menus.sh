@@ -1,0 +1,236 @@
+#!/usr/bin/env bash
+# The timer window's right-click menu as a user meets it: the marks of a
+# first start; "50%" makes the window half transparent and is kept; the start
+# entry names the At time, the After span, the running count-down and is
+# greyed while paused; "Translate? (online)" opens the translation page
+# through the shell and keeps the language; French changes the menu and the
+# window at once and the next start opens in it; a skin repaints the window
+# and is kept; without the taskbar button the iconize button shows "#.";
+# after a restart every choice is marked again; a stored opacity of 55 marks
+# "0%" and keeps 55; a skin the schedule changed is marked at the next right
+# click. The open menus are read by the probe; screenshots stay in the build
+# folder.
+#   timer_menus.sh Tarnwick.exe WINEPREFIX e2e_probe.exe BUILD_DIR
+set -u
+exe=$1 probe=$3 shots=$4
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/program.sh"
+export WINEPREFIX=$2 LC_ALL=C.UTF-8
+tarnwick_prefix_init "$WINEPREFIX"
+tarnwick_wineserver_start "$WINEPREFIX"
+tarnwick_display_start
+log=$(mktemp) pages=$(mktemp) browser=$(mktemp)
+trap 'kill "$TARNWICK_PID" 2>/dev/null; wine reg delete "HKCU\\Software\\Wine\\WineBrowser" /v Browsers /f >/dev/null 2>&1
+      tarnwick_display_stop; rm -f "$log" "$pages" "$browser"' EXIT
+key='HKCU\Software\Vexa\Vexa Tarnwick\SaveData'
+
+# The shell's "open" of a web address ends in Wine's browser launcher, which
+# runs the first browser it is given: here one that notes the address.
+printf '#!/bin/sh\necho "$1" >>%s\n' "$pages" >"$browser"
+chmod +x "$browser"
+wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$browser" /f >/dev/null 2>&1
+
+# The open menus, as "depth|id|text|marks" lines.
+menu() { wine "$probe" menu x 2>/dev/null | tr -d '\r'; }
+# The text or the marks of the entry with that command in the menu at depth.
+text_of() { menu | awk -F'|' -v d="$1" -v id="$2" '$1 == d && $2 == id { print $3; exit }'; }
+marks_of() { menu | awk -F'|' -v d="$1" -v id="$2" '$1 == d && $2 == id { print $4; exit }'; }
+# The command of the radio-marked entry of the menu at depth: the platform
+# keeps the round-mark style on entries that lost the mark, so it is the
+# one both radio-styled and checked.
+radio_of() { menu | awk -F'|' -v d="$1" '$1 == d && $4 ~ /CR/ { print $2; exit }'; }
+# The shown child windows; texts without the spaces some labels end with.
+children() { tarnwick_probe "$probe" children | grep -v '|0 0 0 0$' | sed -E 's/( |\xc2\xa0)+\|/|/g'; }
+has() { children | awk -F'|' -v c="$1" -v t="$2" '$1 == c && $2 == t { f = 1 } END { print f ? "yes" : "no" }'; }
+centre() { children | awk -F'|' -v c="$1" -v t="$2" '$1 == c && $2 == t {
+           split($3, r, " "); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'; }
+click() { local at; at=$(centre "$1" "$2"); [ -n "$at" ] && xdotool mousemove $at click 1; sleep 0.4; }
+shot() { import -window root "$shots/e2e_timer_menus_$1.png" 2>/dev/null; }
+# A right click on the title bar, then the keys given, each after a pause.
+open_menu() {
+    local r
+    r=$(children | head -2 | tail -1 | awk -F'|' '{ print $3 }')
+    set -- $r 0 0 0 0
+    xdotool mousemove $((($1 + $3) / 2)) $(($2 + 8)) click 3
+    waitfor 5 eval 'menu | grep -q "|160|"'
+}
+keys() { local k; for k in "$@"; do xdotool key "$k"; sleep 0.15; done; sleep 0.3; }
+# From the closed state of the main menu: Up from nothing selects the last
+# entry (About), then Language, Transparency, Skin.
+open_submenu() { open_menu; keys $(printf 'Up %.0s' $(seq "$1")) Right; }
+close_menus() { keys Escape Escape Escape; }
+stored() { # SECTION VALUE: the stored value's data
+    wine reg query "$key\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
+        awk -v v="$2" '$1 == v { $1 = ""; $2 = ""; sub(/^  /, ""); print }'
+}
+flag() { stored MainWindow\\View "$1" | awk '{ print $NF }'; }
+stored_default() { # SECTION: the section's own (unnamed) value
+    wine reg query "$key\\$1" /ve 2>/dev/null | tr -d '\r' |
+        awk '/REG_SZ/ { sub(/.*REG_SZ[ \t]+/, ""); print }'
+}
+# The colour of the screen at x y, as "r,g,b".
+pixel() {
+    import -window root -crop 1x1+"$1"+"$2" txt:- 2>/dev/null |
+        sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p' | head -1
+}
+start() {
+    tarnwick_start "$log" "$exe" -startup
+    if ! tarnwick_probe "$probe" wait 60000 >/dev/null; then
+        check "the window shows" 0 1
+        shot 0-no-window
+        cat "$log"
+    fi
+    waitfor 10 eval 'children | grep -q "^Button|#X|"'
+    sleep 1
+}
+stop() { click Button '#X'; tarnwick_wait_exit 30; }
+
+# A first start: nothing stored, English from the system.
+wine reg delete "$key" /f >/dev/null 2>&1
+start
+open_menu
+check "first start: the four options are checked" "C C C C" \
+    "$(echo $(for id in 100 130 136 135; do marks_of 0 $id; done))"
+check "first start: \"Timer View\" is marked" 161 "$(radio_of 0)"
+check "the start entry names the After span and the action" "Start Timer [3m 0s] (Play Sound)" \
+    "$(text_of 0 162)"
+close_menus
+open_submenu 3
+check "first start: \"10%\" is marked" 610 "$(radio_of 1)"
+keys Left Down Right
+check "first start: English is marked" "0|English" \
+    "$(menu | awk -F'|' '$1 == 1 && $4 ~ /CR/ { print $2 "|" $3; exit }')"
+keys Left Up Up Right Up Right
+check "first start: \"Don't Change\" is marked" 29290 "$(radio_of 2)"
+check "first start: the current skin is marked" "Gray WG" \
+    "$(menu | awk -F'|' '$1 == 1 && $4 ~ /CR/ { print $3; exit }')"
+shot 1-skin-menu
+close_menus
+
+# "50%": half transparent at once, stored, marked.
+open_submenu 3
+keys Down Down Down Down Down
+shot 2-transparency-menu
+keys Return
+check "\"50%\" makes the window half transparent" 127 "$(tarnwick_probe "$probe" alpha)"
+check "\"50%\" stores the opacity 50" 0x32 "$(stored MainWindow\\View Transparency | awk '{ print $NF }')"
+open_submenu 3
+check "\"50%\" is marked" 650 "$(radio_of 1)"
+close_menus
+
+# The start entry: the At time, the running count-down, greyed while paused.
+click Button At
+open_menu
+check "the start entry names the At time" "Start Timer [AM 7:30] (Play Sound)" "$(text_of 0 162)"
+close_menus
+click Button After
+click Button Start
+waitfor 5 eval '[ "$(has Button Stop)" == yes ]'
+open_menu
+check "while counting the start entry stops" yes \
+    "$(text_of 0 162 | grep -qE '^Stop Timer \[2m 5[0-9]s\] \(Play Sound\)$' && echo yes || echo no)"
+close_menus
+click Button '#Pause'
+open_menu
+check "while paused the start entry is greyed" D "$(marks_of 0 162 | tr -cd D)"
+close_menus
+click Button '#Play'
+click Button Stop
+waitfor 5 eval '[ "$(has Button Start)" == yes ]'
+
+# "Translate? (online)": the page through the shell, the language kept.
+open_submenu 2
+keys Up Return
+waitfor 10 grep -q translate "$pages"
+check "\"Translate? (online)\" opens the translation page" \
+    "https://www.vexa.example/tarnwick/translate" "$(head -1 "$pages")"
+check "\"Translate? (online)\" keeps the language" "" "$(stored_default MainWindow\\Language)"
+
+# French: the menus and the window follow at once; the choice is stored.
+open_submenu 2
+keys Down Down Down Down Down Return
+sleep 0.5
+shot 3-french
+check "French: the window's buttons follow" yes "$(has Button 'Démarrer')"
+check "French: stored under the timer's Language section" French "$(stored_default MainWindow\\Language)"
+check "French: the application's language is stored" French "$(stored_default Language)"
+open_menu
+check "French: the menu follows" "Vue horloge" "$(text_of 0 160)"
+shot 4-french-menu
+close_menus
+
+# The first skin: repainted, marked, stored.
+open_submenu 4
+keys Down Return
+sleep 1
+root=$(children | head -1 | awk -F'|' '{ print $3 }')
+set -- $root
+check "a chosen skin repaints the window in its colour" 238,248,226 "$(pixel $(($1 + 1)) $((($2 + $4) / 2)))"
+shot 5-fresh-skin
+check "the chosen skin is stored" "Fresh L" "$(stored_default MainWindow\\Skin)"
+check "the choice restarts the schedule" yes \
+    "$([ -n "$(stored MainWindow\\View RandomSkinLastChange)" ] && echo yes || echo no)"
+open_submenu 4
+check "the chosen skin is marked" 28200 "$(radio_of 1)"
+close_menus
+
+# The three options switched off, each stored at once: Down from nothing
+# selects "Clock View", then "Timer View", the start entry, "Keep on Top",
+# the taskbar button, "Double-Click Transform", "Prevent Moving ...".
+for option in "4 KeepOnTop" "6 DoubleClickExpansion" "7 KeepInScreen"; do
+    set -- $option
+    open_menu
+    keys $(printf 'Down %.0s' $(seq "$1")) Return
+    waitfor 5 eval '[ "$(flag '"$2"')" == 0x0 ]'
+    check "unchecking stores $2 off" 0x0 "$(flag "$2")"
+done
+open_menu
+check "the three options show unchecked" "||" "$(marks_of 0 100)|$(marks_of 0 136)|$(marks_of 0 135)"
+close_menus
+
+# Without the taskbar button.
+open_menu
+keys Down Down Down Down Down Return
+waitfor 5 eval '[ "$(has Button "#.")" == yes ]'
+check "without a taskbar button the iconize button shows #." yes "$(has Button '#.')"
+check "\"ShowTaskBarButton\" is stored" 0x0 "$(flag ShowTaskBarButton)"
+
+# The next start shows every choice again.
+stop
+start
+check "after a restart the window is half transparent" 127 "$(tarnwick_probe "$probe" alpha)"
+check "after a restart the iconize button shows #." yes "$(has Button '#.')"
+check "after a restart the window speaks French" yes "$(has Button 'Démarrer')"
+open_menu
+check "after a restart the menu speaks French" "Vue horloge" "$(text_of 0 160)"
+check "after a restart the four options stay unchecked" "|||" \
+    "$(marks_of 0 130)|$(marks_of 0 100)|$(marks_of 0 136)|$(marks_of 0 135)"
+close_menus
+open_submenu 3
+check "after a restart \"50%\" is marked" 650 "$(radio_of 1)"
+keys Left Down Right
+check "after a restart French is marked" 5 "$(radio_of 1)"
+keys Left Up Up Right
+check "after a restart the skin is marked" 28200 "$(radio_of 1)"
+close_menus
+stop
+
+# An opacity off the menu's steps, and a skin changed by the schedule.
+wine reg add "$key\\MainWindow\\View" /v Transparency /t REG_DWORD /d 55 /f >/dev/null 2>&1
+wine reg add "$key\\MainWindow\\View" /v RandomSkinDay /t REG_DWORD /d 0 /f >/dev/null 2>&1
+start
+check "a stored opacity of 55 is kept" 140 "$(tarnwick_probe "$probe" alpha)"
+open_submenu 3
+check "a stored opacity of 55 marks \"0%\"" 600 "$(radio_of 1)"
+keys Left Up Right
+changed=$(stored_default MainWindow\\Skin)
+check "the schedule changed the skin" yes "$([ "$changed" != "Fresh L" ] && echo yes || echo no)"
+check "the skin the schedule chose is marked" "$changed" \
+    "$(menu | awk -F'|' '$1 == 1 && $4 ~ /CR/ { print $3; exit }')"
+check "\"Every Time\" is marked" 29291 "$(keys Up Right; radio_of 2)"
+close_menus
+stop
+check "the program ends with 0" 0 "$TARNWICK_RC"
+
+echo "$((checks - failures)) passed, $failures failed"
+[ "$failures" -eq 0 ]
