@@ -7,6 +7,12 @@
 //                               rectangle left of it inside its parents
 //   e2e_probe close TITLE       asks the window to close (WM_CLOSE)
 //   e2e_probe gone TITLE MS     waits until no such window shows; 0 when so
+//   e2e_probe rect TITLE        left top right bottom opacity%: the window's
+//                               screen rectangle and layered opacity
+//   e2e_probe box TITLE         the children of a shown message box of that
+//                               title, as children prints them
+// Message boxes carry the program's title too; all but the box command look
+// past them to the window itself.
 
 #include <windows.h>
 
@@ -18,22 +24,30 @@ namespace {
 
 struct Search {
     const wchar_t* title;
+    bool messageBox;
     HWND found;
 };
+
+bool isMessageBox(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return std::wcscmp(name, L"#32770") == 0;
+}
 
 BOOL CALLBACK findTopLevel(HWND hwnd, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     wchar_t title[256] = {};
     GetWindowTextW(hwnd, title, 256);
-    if (IsWindowVisible(hwnd) && std::wcsncmp(title, search->title, std::wcslen(search->title)) == 0) {
+    if (IsWindowVisible(hwnd) && isMessageBox(hwnd) == search->messageBox &&
+        std::wcsncmp(title, search->title, std::wcslen(search->title)) == 0) {
         search->found = hwnd;
         return FALSE;
     }
     return TRUE;
 }
 
-HWND find(const wchar_t* title) {
-    Search search{title, nullptr};
+HWND find(const wchar_t* title, bool messageBox = false) {
+    Search search{title, messageBox, nullptr};
     EnumWindows(findTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -98,11 +112,23 @@ int wmain(int argc, wchar_t** argv) {
         return waitUntil(title, ms, true) ? 0 : 1;
     if (command == L"gone")
         return waitUntil(title, ms, false) ? 0 : 1;
-    HWND window = find(title);
+    HWND window = find(title, command == L"box");
     if (window == nullptr)
         return 1;
-    if (command == L"children") {
+    if (command == L"children" || command == L"box") {
         EnumChildWindows(window, printChild, reinterpret_cast<LPARAM>(window));
+        std::fflush(stdout);
+        return 0;
+    }
+    if (command == L"rect") {
+        RECT r{};
+        GetWindowRect(window, &r);
+        BYTE alpha = 255;
+        DWORD flags = 0;
+        if (!(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED) ||
+            !GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA))
+            alpha = 255;
+        std::printf("%ld %ld %ld %ld %d\n", r.left, r.top, r.right, r.bottom, (alpha * 100 + 127) / 255);
         std::fflush(stdout);
         return 0;
     }
