@@ -30,21 +30,17 @@ shown() {
         tarnwick_probe "$probe" children | grep -v '|0 0 0 0$'
     fi
 }
-# The texts of the edit fields that show, left to right.
-fields() { shown | awk -F'|' '$1 == "Edit" { split($3, r, " "); print r[1], $2 }' | sort -n |
-           cut -d' ' -f2- | tr '\n' ' ' | sed 's/ $//'; }
-# The centres of the edit fields that show, left to right, one a line.
+# The texts of the edit fields that show, row by row, left to right.
+fields() { shown | awk -F'|' '$1 == "Edit" { split($3, r, " "); print r[2], r[1], $2 }' |
+           sort -n -k1 -k2 | cut -d' ' -f3- | tr '\n' ' ' | sed 's/ $//'; }
+# The centres of the edit fields that show, in the same order, one a line.
 field_centres() { shown | awk -F'|' '$1 == "Edit" { split($3, r, " ");
-                  print r[1], int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2) }' | sort -n |
-                  cut -d' ' -f2-; }
+                  print r[2], r[1], int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2) }' |
+                  sort -n -k1 -k2 | cut -d' ' -f3-; }
 # The centre of the first shown child with this class and text.
 centre() { shown | awk -F'|' -v c="$1" -v t="$2" '$1 == c && $2 == t {
            split($3, r, " "); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'; }
 has() { shown | awk -F'|' -v c="$1" -v t="$2" '$1 == c && $2 == t { f = 1 } END { print f ? "yes" : "no" }'; }
-# The text of the shown child of this class whose rectangle starts at the
-# given left edge rank (0 the leftmost) among those of its class.
-text_of() { shown | awk -F'|' -v c="$1" '$1 == c { split($3, r, " "); print r[1], r[2], $2 }' |
-            sort -n -k1 -k2 | sed -n "$(($2 + 1))p" | cut -d' ' -f3-; }
 click_at() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
 click() { # CLASS TEXT
     local at
