@@ -12,6 +12,8 @@
 //       and to be painted, and prints how long after the stored target
 //       (TargetMilliSec) that was, in milliseconds.
 
+#include "foundation/system/win/Handles.h"
+
 #include "BenchClock.h"
 
 #include <windows.h>
@@ -92,6 +94,8 @@ int startRuns(int runs, const wchar_t* title, int argc, wchar_t** argv) {
             std::printf("cannot start the program\n");
             return 1;
         }
+        s::system::win::Handle processHandle(process.hProcess);
+        s::system::win::Handle threadHandle(process.hThread);
         HWND window = nullptr;
         double shown = -1, done = -1;
         while (bench::nowMs() - start < 60000) {
@@ -111,8 +115,6 @@ int startRuns(int runs, const wchar_t* title, int argc, wchar_t** argv) {
             PostMessageW(window, WM_CLOSE, 0, 0);
         if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0)
             TerminateProcess(process.hProcess, 1);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
     }
     std::printf("median: shown after %.1f ms, painted after %.1f ms\n", median(shownTimes),
                 median(paintedTimes));
