@@ -165,17 +165,19 @@ check "Enter while counting stops, the typed entry comes back" "yes|0 1 0" "$(ha
 # Closing while counting asks; No keeps the window and the count-down.
 xdotool key Return
 waitfor 5 counting
+sleep 0.5
+before=$(remaining)
 click Button '#X'
 waitfor 5 eval '[ -n "$(question_button "&No")" ]'
 check "closing while counting asks" "Are you sure you want to stop the timer?" "$(question_text)"
 shot 7-question
-before=$(remaining)
 click_at $(question_button '&No')
 sleep 1.5
-check "No keeps the window counting" "yes" "$(tarnwick_probe "$probe" box >/dev/null || counting && echo yes)"
+check "No closes the question and keeps the window counting" yes \
+    "$(! tarnwick_probe "$probe" box >/dev/null && counting && echo yes || echo no)"
 after=$(remaining)
 check "and the count-down goes on (${before}s, then ${after}s)" yes \
-    "$([ -n "$after" ] && [ "$after" -lt "$before" ] && echo yes || echo no)"
+    "$([ -n "$before" ] && [ -n "$after" ] && [ "$after" -lt "$before" ] && echo yes || echo no)"
 click Button '#X'
 waitfor 5 eval '[ -n "$(question_button "&Yes")" ]'
 click_at $(question_button '&Yes')
