@@ -319,13 +319,62 @@ bool AppBase::findOtherInstanceWindow(bool notify, bool secondMessage, bool byTi
     return true;
 }
 
+namespace {
+
+// How long a copy without a window is given to end: its window disappears
+// seconds before its process does, while its windows, threads and pools are
+// taken down.
+constexpr DWORD kEndingWaitMs = 10000;
+constexpr DWORD kEndingPollMs = 100;
+
+BOOL CALLBACK findVisibleWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window) || GetWindowTextLengthW(window) == 0)
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+bool showsWindow(DWORD processId) {
+    WindowSearch search{processId, nullptr, nullptr};
+    EnumWindows(findVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found != nullptr;
+}
+
+} // namespace
+
+bool AppBase::endsWithoutWindow(unsigned long processId) {
+    system::win::Handle process(OpenProcess(SYNCHRONIZE, FALSE, processId));
+    if (!process)
+        return true; // already gone
+    for (DWORD waited = 0; waited < kEndingWaitMs; waited += kEndingPollMs) {
+        if (showsWindow(processId))
+            return false;
+        if (WaitForSingleObject(process.get(), kEndingPollMs) == WAIT_OBJECT_0)
+            return true;
+    }
+    return false;
+}
+
 bool AppBase::findOtherInstance(bool notify, bool secondMessage, bool byTitle) {
-    unsigned long other = otherInstanceProcess();
-    if (other == 0)
-        return false;
-    if (notify)
+    for (;;) {
+        unsigned long other = otherInstanceProcess();
+        if (other == 0)
+            return false;
+        if (!notify)
+            return true;
         wake(other, secondMessage, byTitle);
-    return true;
+        // A running copy shows its window when woken. One whose window has
+        // closed is still listed while it ends; handing this start over to
+        // it would lose the start.
+        if (!endsWithoutWindow(other)) {
+            log::write("other instance: a running copy was woken");
+            return true;
+        }
+        log::write("other instance: a closing copy ended; looking again");
+    }
 }
 
 } // namespace s::app::win

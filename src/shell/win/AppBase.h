@@ -84,7 +84,9 @@ public:
 
     // Whether another process of this executable runs; with notify, sends its
     // window the wake message (and the second one with secondMessage), by
-    // the product's title in every pack language when byTitle.
+    // the product's title in every pack language when byTitle. With notify,
+    // a copy that shows no window after the wake and ends within a few
+    // seconds was closing, not running: the search then goes on without it.
     bool findOtherInstance(bool notify, bool secondMessage = false, bool byTitle = true);
     // The same search over the windows of this thread's desktop.
     bool findOtherInstanceWindow(bool notify, bool secondMessage = false, bool byTitle = true);
@@ -100,6 +102,9 @@ private:
     unsigned long otherInstanceWindowProcess();
     const gui::Image& iconImage(int slot, int size);
     void wake(unsigned long processId, bool secondMessage, bool byTitle);
+    // Waits, bounded, until the process ends (true) or shows a window or
+    // the time is up (false).
+    static bool endsWithoutWindow(unsigned long processId);
 
     str::StrBuffer scratch_;
     process::commandline::win::CommandLine* commandLine_ = nullptr;

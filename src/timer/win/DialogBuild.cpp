@@ -17,6 +17,7 @@
 #include "toolkit/controls/win/Label.h"
 #include "toolkit/controls/win/RadioButton.h"
 #include "toolkit/controls/win/TextField.h"
+#include "toolkit/counter/CounterBars.h"
 #include "toolkit/counter/CounterData.h"
 #include "toolkit/counter/win/Counter.h"
 
@@ -108,7 +109,9 @@ void addItem(ComboBox* combo, const char16_t* text, std::int32_t id) {
     combo->addItem(item);
 }
 
+// A progress meter: one level bar across the counter for the newest sample.
 void makeCounter(s::gui::win::Counter* counter) {
+    counter->setGraphType(s::gui::counter::kLevel);
     for (s::gui::counter::CounterData* series : {counter->getSeries1(), counter->getSeries2()}) {
         series->setCapacity(2);
         series->setMaximum(kProgressScale);

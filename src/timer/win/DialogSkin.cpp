@@ -19,15 +19,18 @@ using s::gui::drawer::ISkin;
 using s::gui::drawer::SkinColour;
 using s::gui::drawer::SkinRole;
 
-// Boxes take the skin's window colour, those over a counter's bars stay
-// transparent. The painters come from the window's skin holder, which gives
-// each component the painter of its kind as it attaches.
+// Boxes and labels take the skin's window colour, those over a counter stay
+// transparent so that its bars show through. The painters come from the
+// window's skin holder, which gives each component the painter of its kind
+// as it attaches.
 void paintTree(s::gui::IComponent* component, const ISkin& skin, bool overCounter) {
     bool counter = dynamic_cast<s::gui::win::Counter*>(component) != nullptr;
     bool control = dynamic_cast<s::gui::win::Control*>(component) != nullptr;
     // Controls stand on the window's colour, the edit fields keep their own
     // white.
-    if (control && dynamic_cast<s::gui::win::TextField*>(component) == nullptr) {
+    if (control && overCounter) {
+        component->setBackgroundTransparent(false);
+    } else if (control && dynamic_cast<s::gui::win::TextField*>(component) == nullptr) {
         SkinColour colour = skin.getRoleColour(SkinRole::windowBg);
         component->setBackground(colour.r, colour.g, colour.b, false);
     }

@@ -169,6 +169,14 @@ void appendTwoDigits(str::StrBuffer& text, int value) {
     text.append(static_cast<char16_t>(u'0' + value / 10));
     text.append(static_cast<char16_t>(u'0' + value % 10));
 }
+
+// Setting a label's text measures it, lays its parent out again and
+// repaints it; the clock ticks every second, but most of its labels change
+// once a minute or once a day.
+void setChanged(s::gui::win::Label* label, const str::StrBuffer& text) {
+    if (!text.equals(label->getText()))
+        label->setText(text.cStr());
+}
 } // namespace
 
 void Dialog::showClock() {
@@ -176,14 +184,14 @@ void Dialog::showClock() {
     str::StrBuffer text(monthNames_[now->month - 1]);
     text.append(u' ');
     text.append(static_cast<std::uint32_t>(now->day));
-    ui_.dateLabel->setText(text.cStr());
-    ui_.weekdayLabel->setText(weekdayNames_[now->dayOfWeek].cStr());
+    setChanged(ui_.dateLabel, text);
+    setChanged(ui_.weekdayLabel, weekdayNames_[now->dayOfWeek]);
     int h12 = now->hour % 12 == 0 ? 12 : now->hour % 12;
     text.set(static_cast<std::int32_t>(h12));
     text.append(u':');
     appendTwoDigits(text, now->minute);
-    ui_.hourMinuteLabel->setText(text.cStr());
-    ui_.amPmLabel->setText(amPmNames_[now->hour > 11 ? 1 : 0].cStr());
+    setChanged(ui_.hourMinuteLabel, text);
+    setChanged(ui_.amPmLabel, amPmNames_[now->hour > 11 ? 1 : 0]);
     text.reset();
     appendTwoDigits(text, now->second);
     ui_.secondsLabel->setText(text.cStr());

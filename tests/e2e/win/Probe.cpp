@@ -13,6 +13,12 @@
 //                               S (separator), > (submenu); needs
 //                               e2e_menureader.dll beside the probe
 //   e2e_probe alpha TITLE       the window's layered alpha, 255 when opaque
+//   e2e_probe rect TITLE        left top right bottom opacity%: the window's
+//                               screen rectangle and layered opacity
+//   e2e_probe box TITLE         the children of a shown message box of that
+//                               title, as children prints them
+// Message boxes carry the program's title too; all but the box command look
+// past them to the window itself.
 
 #include <windows.h>
 
@@ -24,22 +30,30 @@ namespace {
 
 struct Search {
     const wchar_t* title;
+    bool messageBox;
     HWND found;
 };
+
+bool isMessageBox(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return std::wcscmp(name, L"#32770") == 0;
+}
 
 BOOL CALLBACK findTopLevel(HWND hwnd, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     wchar_t title[256] = {};
     GetWindowTextW(hwnd, title, 256);
-    if (IsWindowVisible(hwnd) && std::wcsncmp(title, search->title, std::wcslen(search->title)) == 0) {
+    if (IsWindowVisible(hwnd) && isMessageBox(hwnd) == search->messageBox &&
+        std::wcsncmp(title, search->title, std::wcslen(search->title)) == 0) {
         search->found = hwnd;
         return FALSE;
     }
     return TRUE;
 }
 
-HWND find(const wchar_t* title) {
-    Search search{title, nullptr};
+HWND find(const wchar_t* title, bool messageBox = false) {
+    Search search{title, messageBox, nullptr};
     EnumWindows(findTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -162,7 +176,7 @@ int wmain(int argc, wchar_t** argv) {
         return waitUntil(title, ms, false) ? 0 : 1;
     if (command == L"menu")
         return printMenus();
-    HWND window = find(title);
+    HWND window = find(title, command == L"box");
     if (window == nullptr)
         return 1;
     if (command == L"alpha") {
@@ -174,8 +188,20 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%u\n", alpha);
         return 0;
     }
-    if (command == L"children") {
+    if (command == L"children" || command == L"box") {
         EnumChildWindows(window, printChild, reinterpret_cast<LPARAM>(window));
+        std::fflush(stdout);
+        return 0;
+    }
+    if (command == L"rect") {
+        RECT r{};
+        GetWindowRect(window, &r);
+        BYTE alpha = 255;
+        DWORD flags = 0;
+        if (!(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED) ||
+            !GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA))
+            alpha = 255;
+        std::printf("%ld %ld %ld %ld %d\n", r.left, r.top, r.right, r.bottom, (alpha * 100 + 127) / 255);
         std::fflush(stdout);
         return 0;
     }

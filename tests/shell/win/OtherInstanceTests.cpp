@@ -14,10 +14,14 @@ namespace {
 
 constexpr wchar_t kChildVariable[] = L"TARNWICK_TEST_CHILD";
 constexpr wchar_t kChildTest[] = L"OtherInstance.ChildWaitsForTheWakeMessage";
+constexpr wchar_t kClosingChildTest[] = L"OtherInstance.ChildEndsAfterItsWindowClosed";
+
+constexpr UINT_PTR kWokenTimer = 2;
 
 LRESULT CALLBACK childWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Woken, it stays shown a moment, as a running copy does.
     if (message == AppBase::kWakeMessage) {
-        PostQuitMessage(0);
+        SetTimer(window, kWokenTimer, 1000, nullptr);
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -29,10 +33,11 @@ std::wstring ownPath() {
     return path;
 }
 
-// Starts program as a waiting copy; its window appears within 20 s.
-PROCESS_INFORMATION startChild(const std::wstring& program) {
+// Starts program as a waiting copy (or the given child test); its window
+// appears within 20 s.
+PROCESS_INFORMATION startChild(const std::wstring& program, const wchar_t* test = kChildTest) {
     SetEnvironmentVariableW(kChildVariable, L"1");
-    std::wstring command = L"\"" + program + L"\" --gtest_filter=" + kChildTest;
+    std::wstring command = L"\"" + program + L"\" --gtest_filter=" + test;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION child{};
@@ -94,17 +99,38 @@ TEST(OtherInstance, ChildWaitsForTheWakeMessage) {
     HWND window = CreateWindowW(wc.lpszClassName, L"Vexa Tarnwick", WS_OVERLAPPEDWINDOW, 0, 0, 100,
                                 100, nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
     SetTimer(window, 1, 20000, nullptr);
     MSG msg;
     bool woken = false;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (msg.message == WM_TIMER)
+        if (msg.message == WM_TIMER) {
+            woken = msg.wParam == kWokenTimer;
             break;
+        }
         DispatchMessageW(&msg);
     }
-    woken = msg.message == WM_QUIT;
     DestroyWindow(window);
     ExitProcess(woken ? 0 : 1);
+}
+
+// Runs only in the child: a copy whose window has closed and which takes a
+// while to end, as the program does while it tears down.
+TEST(OtherInstance, ChildEndsAfterItsWindowClosed) {
+    if (GetEnvironmentVariableW(kChildVariable, nullptr, 0) == 0)
+        GTEST_SKIP() << "runs as the child of the other tests";
+    HWND window = CreateWindowW(L"STATIC", L"Vexa Tarnwick", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                100, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(window, nullptr);
+    ShowWindow(window, SW_HIDE);
+    MSG msg;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 2500;) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+        Sleep(20);
+    }
+    DestroyWindow(window);
+    ExitProcess(0);
 }
 
 TEST(OtherInstance, ACopyFromTheSamePathIsFoundAndWoken) {
@@ -121,6 +147,19 @@ TEST(OtherInstance, ACopyFromTheSamePathIsFoundAndWoken) {
     DWORD code = 9;
     GetExitCodeProcess(child.hProcess, &code);
     EXPECT_EQ(code, 0u) << "the running copy received the wake message";
+}
+
+TEST(OtherInstance, ACopyThatIsClosingIsWaitedForAndNotHandedOver) {
+    PROCESS_INFORMATION child = startChild(ownPath(), kClosingChildTest);
+    RunningChild running(child);
+    ASSERT_NE(child.hProcess, nullptr);
+    ASSERT_TRUE(waitForWindowOf(child.dwProcessId));
+    {
+        AppBase base;
+        EXPECT_TRUE(base.findOtherInstance(false)) << "still listed while it ends";
+        EXPECT_FALSE(base.findOtherInstance(true)) << "this start goes on";
+    }
+    EXPECT_EQ(WaitForSingleObject(child.hProcess, 0), static_cast<DWORD>(WAIT_OBJECT_0));
 }
 
 TEST(OtherInstance, ACopyFromAnotherPathIsNotAnotherInstance) {

@@ -8,6 +8,7 @@
 #include "toolkit/ISkinHolder.h"
 #include "toolkit/drawers/IDrawer.h"
 #include "toolkit/native/NativePeerFactory.h"
+#include "toolkit/win/BackBuffer.h"
 #include "toolkit/win/Font.h"
 #include "toolkit/window/IWindow.h"
 
@@ -213,10 +214,32 @@ bool Control::parentBackground(std::uint32_t& colour) const {
     return true;
 }
 
+namespace {
+
+// A transparent control over a transparent box (such as the content of a
+// meter) shows what the nearest kept image behind it holds.
+bool copyBackgroundImage(Component& control, HDC surface, const RECT& r) {
+    IContainer* parent = control.getParent();
+    if (parent == nullptr)
+        return false;
+    std::int32_t x = control.getX() + control.getOriginX() + r.left;
+    std::int32_t y = control.getY() + control.getOriginY() + r.top;
+    BackBuffer* image = parent->getBackgroundImage(x, y);
+    if (image == nullptr || image->dc() == nullptr)
+        return false;
+    return BitBlt(surface, r.left, r.top, r.right - r.left, r.bottom - r.top, image->dc(), x, y,
+                  SRCCOPY) != FALSE;
+}
+
+} // namespace
+
 void Control::fillBackground(HDC surface, const RECT& r) {
     std::uint32_t colour = getBackground();
-    if (isBackgroundTransparent() && !parentBackground(colour))
+    if (isBackgroundTransparent() && !parentBackground(colour)) {
+        if (copyBackgroundImage(*this, surface, r))
+            return;
         colour = systemColour(SystemColour::ButtonFace);
+    }
     system::win::GdiObject<HBRUSH> brush(CreateSolidBrush(colour));
     FillRect(surface, &r, brush.get());
 }

@@ -72,6 +72,21 @@ void Counter::unhookWindow() {
     backBuffer_.release();
 }
 
+void Counter::repaint() {
+    if (hooked_ == nullptr || !isShowing()) {
+        Box::repaint();
+        return;
+    }
+    // The parent first, then the children, which copy the fresh bars.
+    RedrawWindow(hooked_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+BackBuffer* Counter::getBackgroundImage(std::int32_t& x, std::int32_t& y) {
+    if (backBuffer_.dc() != nullptr)
+        return &backBuffer_;
+    return Box::getBackgroundImage(x, y);
+}
+
 void Counter::setContent(IComponent* component) {
     if (component == content_)
         return;

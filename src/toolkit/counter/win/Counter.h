@@ -30,6 +30,10 @@ public:
     void clear() override;
 
     void setParent(IContainer* parent) override;
+    // The content in front of the bars repaints with them, copying them out
+    // of the counter's image where it is transparent.
+    void repaint() override;
+    BackBuffer* getBackgroundImage(std::int32_t& x, std::int32_t& y) override;
 
     // IContainer
     void doLayout() override { Box::doLayout(); }

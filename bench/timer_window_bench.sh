@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# The whole timer program under Wine beside a bare Win32 program that shows
+# one window, in one run on one virtual display:
+#   1. process start to the window shown and painted (medians of RUNS);
+#   2. private memory of the running program (its private pages as Linux
+#      counts them for the Wine process; Wine reports no private usage of
+#      another process);
+#   3. processor time of a 60-second count-down with the window shown, the
+#      program's own and the wineserver's on its behalf;
+#   4. how late "It's Time!" is painted after the target, over 20 runs.
+# Build first: cmake --build --preset windows --target Tarnwick e2e_probe
+# bare_window program_bench. Never part of the tests.
+#   bench/timer_window_bench.sh [RUNS]   (default 10)
+set -u
+cd "$(dirname "$0")/.."
+runs=${1:-10}
+build=$PWD/build/windows
+source tools/wine-env.sh
+source tests/e2e/program.sh
+export WINEPREFIX=$build/bench-wineprefix
+tarnwick_prefix_init "$WINEPREFIX"
+tarnwick_display_start
+tarnwick_wineserver_start "$WINEPREFIX"
+trap 'kill "$TARNWICK_PID" 2>/dev/null; tarnwick_wineserver_stop "$WINEPREFIX"; tarnwick_display_stop' EXIT
+exe=$build/src/Tarnwick.exe bare=$build/bench/bare_window.exe bench=$build/bench/program_bench.exe
+probe=$build/tests/e2e_probe.exe shots_prefix=$build/bench_
+source tests/e2e/window.sh
+
+# Kernel clock ticks of one process (user and system) from /proc.
+ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }
+hz=$(getconf CLK_TCK)
+# The Linux process of a program of this prefix, by its file name (other
+# prefixes may run the same program).
+unix_pid() {
+    local pid
+    for pid in $(pgrep ${2:--f} "$1"); do
+        if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+            echo "$pid"
+            return
+        fi
+    done
+}
+private_kib() { awk '/^Private_(Clean|Dirty):/ { s += $2 } END { print s }' "/proc/$1/smaps_rollup"; }
+
+echo "== start to the window shown and painted, $runs runs each"
+echo "bare Win32 program:"
+wine "$bench" start "$runs" "Bare Window" "$(winepath -w "$bare")" 2>/dev/null | tr -d '\r' |
+    grep -E '^median'
+echo "Tarnwick.exe:"
+wine "$bench" start "$runs" "$TARNWICK_TITLE" "$(winepath -w "$exe")" -startup 2>/dev/null |
+    tr -d '\r' | grep -E '^median'
+
+echo "== private memory while running, 3 s after the window shows"
+TARNWICK_TITLE="Bare Window" tarnwick_start /dev/null "$bare"
+TARNWICK_TITLE="Bare Window" tarnwick_probe "$probe" wait 30000 >/dev/null
+sleep 3
+echo "bare Win32 program: $(private_kib "$(unix_pid bare_window.exe)") KiB"
+TARNWICK_TITLE="Bare Window" tarnwick_probe "$probe" close >/dev/null
+tarnwick_wait_exit 20
+
+# The timer from a known state: After 0:1:0, the Timer View.
+wine reg delete 'HKCU\Software\Vexa\Vexa Tarnwick\SaveData\MainWindow' /f >/dev/null 2>&1
+store AfterMin REG_SZ 1
+store AfterSec REG_SZ 0
+tarnwick_start /dev/null "$exe" -startup
+tarnwick_probe "$probe" wait 30000 >/dev/null
+sleep 3
+pid=$(unix_pid Tarnwick.exe)
+echo "Tarnwick.exe: $(private_kib "$pid") KiB"
+
+echo "== processor time of a 60-second count-down with the window shown"
+# The prefix's wineserver works in a folder named after the prefix's device
+# and inode.
+server_dir=$(printf 'server-%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")
+server=
+for candidate in $(pgrep -x wineserver64) $(pgrep -x wineserver); do
+    [ "$(basename "$(readlink "/proc/$candidate/cwd")")" == "$server_dir" ] && server=$candidate
+done
+click Button Start
+sleep 0.5
+own=$(ticks "$pid") served=$(ticks "$server")
+sleep 60
+own=$(($(ticks "$pid") - own)) served=$(($(ticks "$server") - served))
+awk -v o="$own" -v s="$served" -v hz="$hz" 'BEGIN {
+    printf "Tarnwick.exe: %d ms in 60 s, %.3f %% of one core\n", o * 1000 / hz, o * 100 / hz / 60
+    printf "wineserver (all its clients): %d ms in 60 s, %.3f %% of one core\n", s * 1000 / hz, s * 100 / hz / 60 }'
+shot counting
+click Button Stop
+waitfor 10 eval '[ "$(has Button Start)" == yes ]'
+
+echo "== \"It's Time!\" painted after the target, 20 runs of a 2-second count-down"
+type_fields 0 0 2
+late=()
+for ((i = 0; i < 20; i++)); do
+    xdotool key Return
+    late+=("$(wine "$bench" itstime "$TARNWICK_TITLE" 2>/dev/null | tr -d '\r')")
+    xdotool key Return
+    waitfor 10 eval '[ "$(has Button Start)" == yes ]'
+done
+printf '%s\n' "${late[@]}" | sort -n | awk '{ v[NR] = $1 } END {
+    printf "lateness in ms: median %d, fastest %d, slowest %d (all:", v[int((NR + 1) / 2)], v[1], v[NR]
+    for (i = 1; i <= NR; i++) printf " %d", v[i]
+    print ")" }'
+click Button '#X'
+tarnwick_wait_exit 30
