@@ -4,6 +4,7 @@
 #include "toolkit/box/Box.h"
 #include "toolkit/component/IComponent.h"
 #include "toolkit/controls/win/ControlPeer.h"
+#include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/NativeWindowClass.h"
 #include "toolkit/win/UrlDropTarget.h"
 
@@ -55,10 +56,15 @@ void ChildPeer::destroy() {
     DestroyWindow(hwnd);
 }
 
+// The toolkit's pixels become the platform's here, at the scale of the
+// monitor the window is on.
 void ChildPeer::place(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, UINT flags,
                       bool show) {
-    if (hwnd_ != nullptr)
-        SetWindowPos(hwnd_, nullptr, x, y, w, h, flags | kKeepZ | (show ? SWP_SHOWWINDOW : 0));
+    if (hwnd_ == nullptr)
+        return;
+    const DisplayScale scale = scaleOfWindow(hwnd_);
+    SetWindowPos(hwnd_, nullptr, scale.px(x), scale.px(y), scale.px(w), scale.px(h),
+                 flags | kKeepZ | (show ? SWP_SHOWWINDOW : 0));
 }
 
 void ChildPeer::move(std::int32_t x, std::int32_t y, bool show) {
@@ -92,7 +98,8 @@ void ChildPeer::repaint() {
 void ChildPeer::repaintArea(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
     if (hwnd_ == nullptr)
         return;
-    RECT r{x, y, x + w, y + h};
+    const DisplayScale scale = scaleOfWindow(hwnd_);
+    RECT r{scale.px(x), scale.px(y), scale.px(x + w), scale.px(y + h)};
     RedrawWindow(hwnd_, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 

@@ -333,6 +333,9 @@ private:
     void onSizing(WPARAM edge, RECT* rect);
     void onPositionChanging(WINDOWPOS* pos);
     void onSize(WPARAM kind);
+    // The platform's WM_DPICHANGED, named here for headers that predate it.
+    static constexpr UINT kDpiChangedMessage = 0x02E0;
+    void onDpiChanged(const RECT* suggested);
     void onMoved();
     void onActivate(bool on);
     void onWheel(WPARAM wParam, LPARAM lParam);
@@ -359,6 +362,9 @@ private:
     void leaveTopBand(UINT flags);
     void changeStyle(LONG_PTR add, LONG_PTR remove, bool extended);
     geometry::Rect windowRect() const;
+    // The scale of the monitor the window is on. Positions on the screen are
+    // the platform's pixels; sizes are the toolkit's, as for every component.
+    DisplayScale scale() const;
     // Moves the window, unsized, to where it lies inside bounds.
     void moveInside(const geometry::Rect& bounds);
     geometry::Rect workAreaOfWindow() const;

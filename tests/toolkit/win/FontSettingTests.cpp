@@ -17,7 +17,7 @@ struct Measured {
 // Point size of the font the setting makes, read back from the native font
 // object, and the weight of the font the platform actually realised.
 Measured measure(const FontSetting& setting) {
-    thread::Pooled<Font> font(setting.createFont());
+    thread::Pooled<Font> font(setting.createFont({}));
     EXPECT_TRUE(font);
     if (!font)
         return {0, 0};

@@ -59,6 +59,9 @@ void CheckBox::measure() {
     std::int32_t w = 0, h = 0;
     system::win::WindowDc screen(nullptr);
     p->measure(screen.get(), getText(), font(0), w, h);
+    const DisplayScale scale = scaleOf(this);
+    w = scale.toToolkitCeil(w);
+    h = scale.toToolkitCeil(h);
     setMinimumSize(w, h);
     setPreferredSize(w, h);
 }

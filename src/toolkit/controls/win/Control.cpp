@@ -142,7 +142,7 @@ Font* Control::font(std::int32_t state) {
     if (state < 0 || state >= fontCount_)
         state = 0;
     if (realised_[state] == nullptr)
-        realised_[state] = fonts_[state].createFont();
+        realised_[state] = fonts_[state].createFont(scaleOf(this));
     return realised_[state];
 }
 
@@ -196,10 +196,14 @@ SIZE Control::textExtent(const char16_t* text, std::int32_t state) {
 }
 
 void Control::measure() {
+    // The text is measured in the font as shown, in platform pixels.
+    const DisplayScale scale = scaleOf(this);
     SIZE text = textExtent(text_.cStr(), 0);
     SIZE pad = padding();
-    setMinimumSize(text.cx + pad.cx, text.cy + pad.cy);
-    setPreferredSize(text.cx + pad.cx, text.cy + pad.cy);
+    const std::int32_t w = scale.toToolkitCeil(text.cx) + pad.cx;
+    const std::int32_t h = scale.toToolkitCeil(text.cy) + pad.cy;
+    setMinimumSize(w, h);
+    setPreferredSize(w, h);
 }
 
 std::uint32_t Control::textColour() const {

@@ -5,6 +5,7 @@
 #include "toolkit/component/Component.h"
 #include "toolkit/controls/win/ControlPeer.h"
 #include "toolkit/events/ListenerLists.h"
+#include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/FontSetting.h"
 
 #include <windows.h>
@@ -27,8 +28,10 @@ class Font;
 // A control paints itself, through an off-screen surface of its client size
 // copied to the screen once, when it has a painter or when it draws its own
 // kind plainly; otherwise the platform draws it with the control's colours.
-class Control : public Component, public INativeControl {
+class Control : public Component, public INativeControl, public IDisplayScaled {
 public:
+    // Fonts are made again at the new scale and the control measured anew.
+    void displayScaleChanged() override { fontsChanged(); }
     // The painter the control draws with, null while it draws itself.
     drawer::IDrawer* painter() const { return painter_; }
     static constexpr std::int32_t kMaxFonts = 3;

@@ -2,6 +2,7 @@
 
 #include "foundation/objects/Pools.h"
 #include "foundation/strings/win/WideText.h"
+#include "toolkit/win/DisplayScales.h"
 #include "foundation/system/win/Handles.h"
 #include "localization/Localizer.h"
 #include "toolkit/controls/TitleText.h"
@@ -115,8 +116,15 @@ void GroupBox::resetGroupBox() {
 
 Font* GroupBox::titleFont() const {
     if (realised_ == nullptr)
-        realised_ = font_.createFont();
+        realised_ = font_.createFont(scaleOf(this));
     return realised_;
+}
+
+void GroupBox::displayScaleChanged() {
+    if (realised_ != nullptr)
+        realised_->release();
+    realised_ = nullptr;
+    applyInsets();
 }
 
 SIZE GroupBox::titleExtent() const {
@@ -131,8 +139,9 @@ SIZE GroupBox::titleExtent() const {
     // The shown text, measured as it is drawn: "&&" is one character wide.
     DrawTextW(screen.get(), str::win::wide(shown_.length() > 0 ? shown_.cStr() : u"X"), -1, &r,
               DT_CALCRECT | DT_SINGLELINE);
-    size.cx = shown_.length() > 0 ? r.right : 0;
-    size.cy = r.bottom;
+    const DisplayScale scale = scaleOf(this);
+    size.cx = shown_.length() > 0 ? scale.toToolkitCeil(r.right) : 0;
+    size.cy = scale.toToolkitCeil(r.bottom);
     return size;
 }
 
@@ -248,15 +257,17 @@ void GroupBox::paint(HDC surface, const RECT& client) {
                           drawer::Rect{client.left, client.top, client.right, client.bottom},
                           shown_.cStr(), f, title.cx, title.cy);
     } else {
-        RECT frame{0, title.cy / 2, client.right, client.bottom};
+        const DisplayScale scale = paintScale();
+        RECT frame{0, scale.px(title.cy / 2), client.right, client.bottom};
         DrawEdge(surface, &frame, EDGE_ETCHED, BF_RECT);
         if (shown_.length() > 0 && titleCheck_ == nullptr) {
             system::win::Selection fontSelection(surface, f != nullptr
                                                               ? static_cast<HGDIOBJ>(f->handle())
                                                               : GetStockObject(DEFAULT_GUI_FONT));
-            RECT text{kTitleLeft, 0, kTitleLeft + title.cx + 2 * kTitlePadding, title.cy};
+            RECT text{scale.px(kTitleLeft), 0,
+                      scale.px(kTitleLeft + title.cx + 2 * kTitlePadding), scale.px(title.cy)};
             FillRect(surface, &text, brush.get());
-            text.left += kTitlePadding;
+            text.left += scale.px(kTitlePadding);
             SetBkMode(surface, TRANSPARENT);
             SetTextColor(surface, GetSysColor(COLOR_BTNTEXT));
             // The shown text goes through the prefix rule, which turns each

@@ -5,6 +5,7 @@
 #include "foundation/strings/StrBuffer.h"
 #include "toolkit/box/Box.h"
 #include "toolkit/controls/win/ControlPeer.h"
+#include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/FontSetting.h"
 
 #include <windows.h>
@@ -21,8 +22,10 @@ class Font;
 // literally: its "&"s are doubled in the native text. A title check box,
 // when set, sits over the title and carries its text; each change of its
 // state is raised again as the group box's event 1.
-class GroupBox final : public Box, public INativeControl {
+class GroupBox final : public Box, public INativeControl, public IDisplayScaled {
 public:
+    // The title font is made again at the new scale; the insets follow it.
+    void displayScaleChanged() override;
     static constexpr int kTitleCheckChanged = 1;
 
     GroupBox();
