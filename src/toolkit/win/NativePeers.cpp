@@ -14,10 +14,24 @@ namespace s::gui::win {
 
 namespace {
 constexpr UINT kKeepZ = SWP_NOZORDER | SWP_NOACTIVATE;
+
+// Where the parent's client area lies in its window's, in toolkit pixels:
+// the places of the containers between the component and its window.
+void parentOffset(const IComponent* component, std::int32_t& x, std::int32_t& y) {
+    x = y = 0;
+    if (component == nullptr)
+        return;
+    for (const IComponent* p = component->getParent(); p != nullptr && p->getParent() != nullptr;
+         p = p->getParent()) {
+        auto* placed = dynamic_cast<const Component*>(p);
+        x += p->getX() + (placed != nullptr ? placed->getOriginX() : 0);
+        y += p->getY() + (placed != nullptr ? placed->getOriginY() : 0);
+    }
+}
 } // namespace
 
 ChildPeer::ChildPeer(IComponent& component)
-    : container_(component.isContainer()), component_(&component),
+    : container_(component.isContainer()), component_(&component), placed_(&component),
       box_(dynamic_cast<Box*>(&component)) {
 }
 
@@ -62,8 +76,27 @@ void ChildPeer::place(std::int32_t x, std::int32_t y, std::int32_t w, std::int32
                       bool show) {
     if (hwnd_ == nullptr)
         return;
+    // Each edge is scaled where it lies in the window, not inside its
+    // parent: nested boxes then add no rounding of their own, and an edge is
+    // never more than half a pixel from its place at the window's scale.
     const DisplayScale scale = scaleOfWindow(hwnd_);
-    SetWindowPos(hwnd_, nullptr, scale.px(x), scale.px(y), scale.px(w), scale.px(h),
+    std::int32_t ox = 0, oy = 0;
+    parentOffset(placed_, ox, oy);
+    if (!scale.isUnit() && placed_ != nullptr) {
+        // A move alone changes where the right and bottom edges round to,
+        // and a resize alone needs the place: both are placed whole.
+        auto* c = dynamic_cast<Component*>(placed_);
+        x = placed_->getX() + (c != nullptr ? c->getOriginX() : 0);
+        y = placed_->getY() + (c != nullptr ? c->getOriginY() : 0);
+        w = placed_->getWidth();
+        h = placed_->getHeight();
+        flags &= ~static_cast<UINT>(SWP_NOMOVE | SWP_NOSIZE);
+    }
+    const std::int32_t left = scale.px(ox + x) - scale.px(ox);
+    const std::int32_t top = scale.px(oy + y) - scale.px(oy);
+    const std::int32_t width = scale.px(ox + x + w) - scale.px(ox + x);
+    const std::int32_t height = scale.px(oy + y + h) - scale.px(oy + y);
+    SetWindowPos(hwnd_, nullptr, left, top, width, height,
                  flags | kKeepZ | (show ? SWP_SHOWWINDOW : 0));
 }
 

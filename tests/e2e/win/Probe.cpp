@@ -7,7 +7,6 @@
 //                               rectangle left of it inside its parents
 //   e2e_probe close TITLE       asks the window to close (WM_CLOSE)
 //   e2e_probe gone TITLE MS     waits until no such window shows; 0 when so
-//   e2e_probe fonts TITLE       class|text|font height of each child with a font
 //   e2e_probe bounds TITLE      the window's screen rectangle
 
 #include <windows.h>
@@ -78,20 +77,6 @@ BOOL CALLBACK printChild(HWND hwnd, LPARAM top) {
     return TRUE;
 }
 
-// "class|text|height" of each child that has a font, the height as the
-// font was made (negative: the character height in pixels).
-BOOL CALLBACK printFont(HWND hwnd, LPARAM) {
-    auto font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
-    LOGFONTW logical{};
-    if (font == nullptr || GetObjectW(font, sizeof logical, &logical) == 0)
-        return TRUE;
-    wchar_t name[128] = {}, text[512] = {};
-    GetClassNameW(hwnd, name, 128);
-    GetWindowTextW(hwnd, text, 512);
-    std::printf("%s|%s|%ld\n", utf8(name).c_str(), utf8(text).c_str(), logical.lfHeight);
-    return TRUE;
-}
-
 bool waitUntil(const wchar_t* title, int ms, bool shown) {
     for (int waited = 0;; waited += 50) {
         if ((find(title) != nullptr) == shown)
@@ -122,11 +107,6 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     if (command == L"children") {
         EnumChildWindows(window, printChild, reinterpret_cast<LPARAM>(window));
-        std::fflush(stdout);
-        return 0;
-    }
-    if (command == L"fonts") {
-        EnumChildWindows(window, printFont, 0);
         std::fflush(stdout);
         return 0;
     }

@@ -132,6 +132,12 @@ protected:
     void fontsChanged();
     // The text's extent in the given state's font.
     SIZE textExtent(const char16_t* text, std::int32_t state);
+    // The extent in the state's font as made for a 96-DPI display: the size
+    // in toolkit pixels that layout works with at every scale, so that a
+    // window is laid out alike on every monitor and only scaled. Text drawn
+    // at another scale may come out a pixel or two wider than that scaled;
+    // the padding around it takes that up.
+    SIZE layoutExtent(const char16_t* text, std::int32_t state);
 
     void addListener(std::int32_t list, events::IEventListener* listener) {
         listeners_.add(list, listener);
@@ -155,6 +161,7 @@ protected:
     bool colourChosen_ = false;
 
 private:
+    static SIZE extentIn(Font* font, const char16_t* text);
     // Applies change to every state's setting, then fontsChanged().
     template <class F> void changeFonts(F change) {
         for (std::int32_t i = 0; i < fontCount_; ++i)

@@ -1,8 +1,8 @@
 #include "toolkit/controls/win/GroupBox.h"
 
+#include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/strings/win/WideText.h"
-#include "toolkit/win/DisplayScales.h"
 #include "foundation/system/win/Handles.h"
 #include "localization/Localizer.h"
 #include "toolkit/controls/TitleText.h"
@@ -10,6 +10,7 @@
 #include "toolkit/controls/win/OffScreenPaint.h"
 #include "toolkit/drawers/Painters.h"
 #include "toolkit/native/NativePeerFactory.h"
+#include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/Font.h"
 #include "toolkit/window/IWindow.h"
 
@@ -132,16 +133,17 @@ SIZE GroupBox::titleExtent() const {
     if (titleCheck_ != nullptr)
         return SIZE{titleCheck_->getPreferredWidth(), titleCheck_->getPreferredHeight()};
     system::win::WindowDc screen(nullptr);
-    Font* f = titleFont();
-    system::win::Selection selection(screen.get(), f != nullptr ? static_cast<HGDIOBJ>(f->handle())
-                                                                : GetStockObject(DEFAULT_GUI_FONT));
+    // Measured in the font as made for 96 DPI: the title's size in toolkit
+    // pixels, alike at every scale.
+    thread::Pooled<Font> f(font_.createFont(DisplayScale{}));
+    system::win::Selection selection(screen.get(), f ? static_cast<HGDIOBJ>(f->handle())
+                                                     : GetStockObject(DEFAULT_GUI_FONT));
     RECT r{0, 0, 0, 0};
     // The shown text, measured as it is drawn: "&&" is one character wide.
     DrawTextW(screen.get(), str::win::wide(shown_.length() > 0 ? shown_.cStr() : u"X"), -1, &r,
               DT_CALCRECT | DT_SINGLELINE);
-    const DisplayScale scale = scaleOf(this);
-    size.cx = shown_.length() > 0 ? scale.toToolkitCeil(r.right) : 0;
-    size.cy = scale.toToolkitCeil(r.bottom);
+    size.cx = shown_.length() > 0 ? r.right : 0;
+    size.cy = r.bottom;
     return size;
 }
 
