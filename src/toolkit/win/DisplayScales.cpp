@@ -16,9 +16,10 @@ using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 GetDpiForWindowFunction dpiForWindow() {
     static const GetDpiForWindowFunction found = [] {
         HMODULE user32 = GetModuleHandleW(L"user32.dll");
-        return user32 == nullptr ? nullptr
-                                 : reinterpret_cast<GetDpiForWindowFunction>(
-                                       reinterpret_cast<void*>(GetProcAddress(user32, "GetDpiForWindow")));
+        return user32 == nullptr
+                   ? nullptr
+                   : reinterpret_cast<GetDpiForWindowFunction>(
+                         reinterpret_cast<void*>(GetProcAddress(user32, "GetDpiForWindow")));
     }();
     return found;
 }

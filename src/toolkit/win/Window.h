@@ -45,6 +45,8 @@ public:
     static constexpr UINT kInstanceCallMessage = WM_USER + 7; // 1031
     static constexpr UINT kDestroyMessage = WM_APP + 1;      // 32769
     static constexpr UINT kAttachMessage = WM_APP + 2;       // 32770
+    // The platform's WM_DPICHANGED, named here for headers that predate it.
+    static constexpr UINT kDpiChangedMessage = 0x02E0;
     // How long destroying a window may wait for its thread.
     static constexpr DWORD kStopWaitMs = 5000;
     // Windows hold native resources: a released one is destroyed at once.
@@ -333,8 +335,6 @@ private:
     void onSizing(WPARAM edge, RECT* rect);
     void onPositionChanging(WINDOWPOS* pos);
     void onSize(WPARAM kind);
-    // The platform's WM_DPICHANGED, named here for headers that predate it.
-    static constexpr UINT kDpiChangedMessage = 0x02E0;
     void onDpiChanged(const RECT* suggested);
     void onMoved();
     void onActivate(bool on);

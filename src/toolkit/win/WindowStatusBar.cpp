@@ -51,7 +51,8 @@ void Window::placeStatusBar() {
     if (height <= 0)
         return;
     const DisplayScale s = scale();
-    statusBar_->setBounds(0, s.toToolkit(client.bottom) - height, s.toToolkit(client.right), height);
+    statusBar_->setBounds(0, s.toToolkit(client.bottom) - height, s.toToolkit(client.right),
+                          height);
     // The window erases the bar's new place whole; the bar's content, which
     // did not move inside it, would not be painted again on its own.
     if (HWND bar = HwndPeer::handleOf(peerOf(statusBar_)))

@@ -9,19 +9,19 @@ Hit frameHit(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t he
     if (x > width - border)
         return y > height - corner ? Hit::BottomRight
                : y >= corner       ? Hit::Right
-                                         : Hit::TopRight;
+                                   : Hit::TopRight;
     if (y > height - border)
         return x > width - corner ? Hit::BottomRight
                : x < corner       ? Hit::BottomLeft
-                                        : Hit::Bottom;
+                                  : Hit::Bottom;
     if (x < border)
         return y > height - corner ? Hit::BottomLeft
                : y >= corner       ? Hit::Left
-                                         : Hit::TopLeft;
+                                   : Hit::TopLeft;
     if (y < border)
         return x > width - corner ? Hit::TopRight
                : x < corner       ? Hit::TopLeft
-                                        : Hit::Top;
+                                  : Hit::Top;
     return Hit::Default;
 }
 
