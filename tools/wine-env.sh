@@ -93,3 +93,11 @@ tarnwick_display_stop() {
         TARNWICK_XVFB_PID=
     fi
 }
+
+# Sets the display scaling of a prefix as a DPI (96 is 100 %, 144 is 150 %):
+# Wine reads LogPixels of the user's desktop settings when a program starts.
+# Needs the prefix's wineserver.
+tarnwick_prefix_dpi() {
+    WINEPREFIX="$1" wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+        /d "$2" /f </dev/null >/dev/null 2>&1
+}

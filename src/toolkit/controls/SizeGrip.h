@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/scale/DisplayScale.h"
+
 #include <cstdint>
 
 namespace s::gui::controls {
@@ -16,8 +18,11 @@ inline constexpr std::int32_t kGripDotSize = 2;
 // The square in the corner that the grip covers and that starts sizing.
 inline constexpr std::int32_t kGripSize = 14;
 
-inline bool inGrip(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
-    return x >= width - kGripSize && x < width && y >= height - kGripSize && y < height;
+// x, y, width and height in platform pixels; the grip grows with the scale.
+inline bool inGrip(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+                   DisplayScale scale = {}) {
+    const std::int32_t grip = scale.px(kGripSize);
+    return x >= width - grip && x < width && y >= height - grip && y < height;
 }
 
 } // namespace s::gui::controls

@@ -89,13 +89,17 @@ bool offerWheelToChildren(IComponent& container, WPARAM wParam, LPARAM lParam) {
     POINT cursor{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     for (std::int32_t i = 0; i < container.getComponentCount(); ++i) {
         IComponent* child = container.getComponent(i);
-        if (!child->isContainer() || !child->isShowing() ||
-            !child->containsScreenPoint(cursor.x, cursor.y))
+        if (!child->isContainer() || !child->isShowing())
             continue;
-        if (HWND target = HwndPeer::handleOf(peerOf(child))) {
-            SendMessageW(target, WM_MOUSEWHEEL, wParam, lParam);
-            return true;
-        }
+        // The child's window as shown, in the screen's pixels at any scale;
+        // its edges count as inside, as for containsScreenPoint.
+        HWND target = HwndPeer::handleOf(peerOf(child));
+        RECT r{};
+        if (target == nullptr || !GetWindowRect(target, &r) || cursor.x < r.left ||
+            cursor.x > r.right || cursor.y < r.top || cursor.y > r.bottom)
+            continue;
+        SendMessageW(target, WM_MOUSEWHEEL, wParam, lParam);
+        return true;
     }
     return false;
 }

@@ -6,6 +6,7 @@
 
 #include "toolkit/box/Box.h"
 #include "toolkit/drawers/IDrawer.h"
+#include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/PaintSupport.h"
 
 namespace s::gui::win {
@@ -17,6 +18,7 @@ void ChildPeer::paint() {
         return;
     RECT client;
     GetClientRect(hwnd_, &client);
+    PaintScale scale(scaleOfWindow(hwnd_));
     if (box_ != nullptr)
         paintBox(screen, client.right, client.bottom);
     else
@@ -61,6 +63,10 @@ void ChildPeer::fillBackground(HDC dc, std::int32_t width, std::int32_t height, 
         std::int32_t y = self->getY() + self->getOriginY();
         BackBuffer* image = parent->getBackgroundImage(x, y);
         if (image != nullptr && image->dc() != nullptr) {
+            // The offsets are the toolkit's; the image is in platform pixels.
+            const DisplayScale scale = paintScale();
+            x = scale.px(x);
+            y = scale.px(y);
             geometry::Size size = image->size();
             // Whatever the image does not cover keeps the colour.
             if (x < 0 || y < 0 || x + width > size.width || y + height > size.height)

@@ -52,12 +52,11 @@ const char16_t* defaultFaceName() {
     return face;
 }
 
-// The logical height of a point font on the screen: its em height in pixels,
-// negative so that the platform matches the character height.
+// The logical height of a point font in toolkit pixels: its em height on a
+// 96-DPI display, negative so that the platform matches the character
+// height. The font is made at the display's scale when it is realised.
 std::int32_t logicalHeightOfPoints(std::int32_t points) {
-    system::win::WindowDc screen(nullptr);
-    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
-    return -MulDiv(points, dpi, 72);
+    return -MulDiv(points, DisplayScale::kBaseDpi, 72);
 }
 
 } // namespace
@@ -183,10 +182,10 @@ void FontSetting::reset() {
     *this = FontSetting();
 }
 
-Font* FontSetting::createFont() const {
+Font* FontSetting::createFont(DisplayScale scale) const {
     LOGFONTW logical{};
-    logical.lfHeight = height_;
-    logical.lfWidth = width_;
+    logical.lfHeight = scale.px(height_);
+    logical.lfWidth = scale.px(width_);
     logical.lfWeight = weight_;
     logical.lfItalic = italic_;
     logical.lfUnderline = underline_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/drawers/Painters.h"
+#include "toolkit/scale/DisplayScale.h"
 
 #include <cstdint>
 
@@ -64,7 +65,9 @@ public:
 
     // A pooled font built from this description; the caller releases it.
     // Null when the platform cannot make the font.
-    Font* createFont() const;
+    // The native font at the scale of the display it is shown on; heights
+    // and widths are kept in toolkit pixels.
+    Font* createFont(DisplayScale scale) const;
 
 private:
     enum Field : std::uint32_t {

@@ -4,6 +4,7 @@
 #include "toolkit/box/Box.h"
 #include "toolkit/component/IComponent.h"
 #include "toolkit/controls/win/ControlPeer.h"
+#include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/NativeWindowClass.h"
 #include "toolkit/win/UrlDropTarget.h"
 
@@ -13,10 +14,24 @@ namespace s::gui::win {
 
 namespace {
 constexpr UINT kKeepZ = SWP_NOZORDER | SWP_NOACTIVATE;
+
+// Where the parent's client area lies in its window's, in toolkit pixels:
+// the places of the containers between the component and its window.
+void parentOffset(const IComponent* component, std::int32_t& x, std::int32_t& y) {
+    x = y = 0;
+    if (component == nullptr)
+        return;
+    for (const IComponent* p = component->getParent(); p != nullptr && p->getParent() != nullptr;
+         p = p->getParent()) {
+        auto* placed = dynamic_cast<const Component*>(p);
+        x += p->getX() + (placed != nullptr ? placed->getOriginX() : 0);
+        y += p->getY() + (placed != nullptr ? placed->getOriginY() : 0);
+    }
+}
 } // namespace
 
 ChildPeer::ChildPeer(IComponent& component)
-    : container_(component.isContainer()), component_(&component),
+    : container_(component.isContainer()), component_(&component), placed_(&component),
       box_(dynamic_cast<Box*>(&component)) {
 }
 
@@ -55,10 +70,34 @@ void ChildPeer::destroy() {
     DestroyWindow(hwnd);
 }
 
+// The toolkit's pixels become the platform's here, at the scale of the
+// monitor the window is on.
 void ChildPeer::place(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, UINT flags,
                       bool show) {
-    if (hwnd_ != nullptr)
-        SetWindowPos(hwnd_, nullptr, x, y, w, h, flags | kKeepZ | (show ? SWP_SHOWWINDOW : 0));
+    if (hwnd_ == nullptr)
+        return;
+    // Each edge is scaled where it lies in the window, not inside its
+    // parent: nested boxes then add no rounding of their own, and an edge is
+    // never more than half a pixel from its place at the window's scale.
+    const DisplayScale scale = scaleOfWindow(hwnd_);
+    std::int32_t ox = 0, oy = 0;
+    parentOffset(placed_, ox, oy);
+    if (!scale.isUnit() && placed_ != nullptr) {
+        // A move alone changes where the right and bottom edges round to,
+        // and a resize alone needs the place: both are placed whole.
+        auto* c = dynamic_cast<Component*>(placed_);
+        x = placed_->getX() + (c != nullptr ? c->getOriginX() : 0);
+        y = placed_->getY() + (c != nullptr ? c->getOriginY() : 0);
+        w = placed_->getWidth();
+        h = placed_->getHeight();
+        flags &= ~static_cast<UINT>(SWP_NOMOVE | SWP_NOSIZE);
+    }
+    const std::int32_t left = scale.px(ox + x) - scale.px(ox);
+    const std::int32_t top = scale.px(oy + y) - scale.px(oy);
+    const std::int32_t width = scale.px(ox + x + w) - scale.px(ox + x);
+    const std::int32_t height = scale.px(oy + y + h) - scale.px(oy + y);
+    SetWindowPos(hwnd_, nullptr, left, top, width, height,
+                 flags | kKeepZ | (show ? SWP_SHOWWINDOW : 0));
 }
 
 void ChildPeer::move(std::int32_t x, std::int32_t y, bool show) {
@@ -92,7 +131,8 @@ void ChildPeer::repaint() {
 void ChildPeer::repaintArea(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
     if (hwnd_ == nullptr)
         return;
-    RECT r{x, y, x + w, y + h};
+    const DisplayScale scale = scaleOfWindow(hwnd_);
+    RECT r{scale.px(x), scale.px(y), scale.px(x + w), scale.px(y + h)};
     RedrawWindow(hwnd_, &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 

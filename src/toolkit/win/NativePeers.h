@@ -27,6 +27,8 @@ class UrlDropTarget;
 class ChildPeer : public HwndPeer, private INativeWindowHandler {
 public:
     explicit ChildPeer(bool container) : container_(container) {}
+    // A control's peer: placed as the component, but it paints itself.
+    ChildPeer(bool container, IComponent* placed) : container_(container), placed_(placed) {}
     explicit ChildPeer(IComponent& component);
     ~ChildPeer() override { destroy(); }
     ChildPeer(const ChildPeer&) = delete;
@@ -78,6 +80,8 @@ private:
 
     bool container_;
     IComponent* component_ = nullptr;
+    // The component whose place this window shows, for the scaled position.
+    IComponent* placed_ = nullptr;
     Box* box_ = nullptr;
     UrlDropTarget* urlTarget_ = nullptr;
     BackBuffer backBuffer_;

@@ -45,6 +45,8 @@ public:
     static constexpr UINT kInstanceCallMessage = WM_USER + 7; // 1031
     static constexpr UINT kDestroyMessage = WM_APP + 1;      // 32769
     static constexpr UINT kAttachMessage = WM_APP + 2;       // 32770
+    // The platform's WM_DPICHANGED, named here for headers that predate it.
+    static constexpr UINT kDpiChangedMessage = 0x02E0;
     // How long destroying a window may wait for its thread.
     static constexpr DWORD kStopWaitMs = 5000;
     // Windows hold native resources: a released one is destroyed at once.
@@ -333,6 +335,7 @@ private:
     void onSizing(WPARAM edge, RECT* rect);
     void onPositionChanging(WINDOWPOS* pos);
     void onSize(WPARAM kind);
+    void onDpiChanged(const RECT* suggested);
     void onMoved();
     void onActivate(bool on);
     void onWheel(WPARAM wParam, LPARAM lParam);
@@ -359,6 +362,9 @@ private:
     void leaveTopBand(UINT flags);
     void changeStyle(LONG_PTR add, LONG_PTR remove, bool extended);
     geometry::Rect windowRect() const;
+    // The scale of the monitor the window is on. Positions on the screen are
+    // the platform's pixels; sizes are the toolkit's, as for every component.
+    DisplayScale scale() const;
     // Moves the window, unsized, to where it lies inside bounds.
     void moveInside(const geometry::Rect& bounds);
     geometry::Rect workAreaOfWindow() const;

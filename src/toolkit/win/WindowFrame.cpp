@@ -5,6 +5,7 @@
 #include "toolkit/win/Window.h"
 
 #include "toolkit/IWindowState.h"
+#include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/ScreenAreas.h"
 
 #include <windowsx.h>
@@ -26,7 +27,44 @@ std::int32_t edgeOf(WPARAM wmsz) {
     default: return geometry::kNoEdge;
     }
 }
+// Every component makes its fonts again and goes back to its place in the
+// toolkit's pixels, which are other platform pixels now.
+void rescale(IComponent& container) {
+    for (std::int32_t i = 0; i < container.getComponentCount(); ++i) {
+        IComponent* child = container.getComponent(i);
+        if (auto* scaled = dynamic_cast<IDisplayScaled*>(child))
+            scaled->displayScaleChanged();
+        if (child->isContainer())
+            rescale(*child);
+        child->setBounds(child->getX(), child->getY(), child->getWidth(), child->getHeight());
+    }
+}
 } // namespace
+
+// The window moved to a monitor of another scale: it takes the rectangle the
+// platform suggests, which keeps it where the user dropped it at the new
+// scale, and lays itself out again with fonts and sizes of that scale.
+void Window::onDpiChanged(const RECT* suggested) {
+    HWND hwnd = hwnd_;
+    if (hwnd == nullptr)
+        return;
+    rescale(*this);
+    if (IComponent* bar = statusBar_) {
+        if (auto* scaled = dynamic_cast<IDisplayScaled*>(bar))
+            scaled->displayScaleChanged();
+        rescale(*bar);
+    }
+    if (suggested != nullptr)
+        SetWindowPos(hwnd, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    doLayout();
+    placeStatusBar();
+    if (frameDrawer_ != nullptr)
+        applyRegion();
+    RedrawWindow(hwnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
 
 LRESULT Window::onHitTest(WPARAM wParam, LPARAM lParam) {
     HWND hwnd = hwnd_;
@@ -34,7 +72,8 @@ LRESULT Window::onHitTest(WPARAM wParam, LPARAM lParam) {
     if (frameDrawer_ != nullptr) {
         geometry::Rect r = windowRect();
         geometry::Hit hit = geometry::frameHit(GET_X_LPARAM(lParam) - r.left,
-                                               GET_Y_LPARAM(lParam) - r.top, r.width(), r.height());
+                                               GET_Y_LPARAM(lParam) - r.top, r.width(), r.height(),
+                                               scale());
         if (hit != geometry::Hit::Default)
             answer = static_cast<LRESULT>(hit);
     }
@@ -51,7 +90,8 @@ void Window::onSizing(WPARAM edge, RECT* rect) {
     sizing_ = {rect->left, rect->top, rect->right, rect->bottom};
     geometry::limitToWorkHeight(sizing_, sizingEdge_, workAreaOfWindow().height());
     raise(kSizing);
-    geometry::keepMinimum(sizing_, sizingEdge_, getMinimumWidth(), getMinimumHeight(),
+    geometry::keepMinimum(sizing_, sizingEdge_, scale().px(getMinimumWidth()),
+                          scale().px(getMinimumHeight()),
                           keepMinWidth_, keepMinHeight_);
     *rect = {sizing_.left, sizing_.top, sizing_.right, sizing_.bottom};
 }
@@ -154,8 +194,8 @@ void Window::recordNormalBounds() {
     geometry::Rect r = windowRect();
     normalX_ = r.left;
     normalY_ = r.top;
-    normalWidth_ = r.width();
-    normalHeight_ = r.height();
+    normalWidth_ = scale().toToolkit(r.width());
+    normalHeight_ = scale().toToolkit(r.height());
 }
 
 } // namespace s::gui::win

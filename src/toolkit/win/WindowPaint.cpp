@@ -9,6 +9,7 @@
 #include "toolkit/IWindowState.h"
 #include "toolkit/drawers/Painters.h"
 #include "toolkit/win/NativePeers.h"
+#include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/PaintSupport.h"
 
 namespace s::gui::win {
@@ -35,6 +36,7 @@ void Window::paintClient(HWND hwnd) {
         return;
     RECT client;
     GetClientRect(hwnd, &client);
+    PaintScale scale(scaleOfWindow(hwnd));
     if (HDC buffer = backBuffer_.fit(dc, client.right, client.bottom)) {
         if (frameDrawer_ != nullptr)
             frameDrawer_->paint(buffer, 0, 0, client.right, client.bottom);
@@ -61,6 +63,7 @@ void Window::applyRegion() {
         return;
     }
     geometry::Rect r = windowRect();
+    PaintScale scale(scaleOfWindow(hwnd));
     auto shape = static_cast<HRGN>(painter->createRegion(0, 0, r.width(), r.height()));
     system::win::GdiObject<HRGN> region(shape);
     bool accepted = SetWindowRgn(hwnd, shape, TRUE) != 0;

@@ -100,6 +100,9 @@ LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_SIZE:
         onSize(wParam);
         return 0;
+    case kDpiChangedMessage:
+        onDpiChanged(reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_MOVE:
         onMoved();
         return 0;

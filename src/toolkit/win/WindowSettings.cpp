@@ -248,7 +248,7 @@ void Window::saveState(bool) {
     if (state_->getMaximized())
         state_->setMaximized(false);
     geometry::Rect r = windowRect();
-    reportBounds(r.left, r.top, r.width(), r.height());
+    reportBounds(r.left, r.top, scale().toToolkit(r.width()), scale().toToolkit(r.height()));
 }
 
 } // namespace s::gui::win

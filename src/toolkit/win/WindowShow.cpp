@@ -7,6 +7,7 @@
 #include "foundation/system/Platform.h"
 #include "toolkit/win/MessageBox.h"
 #include "toolkit/IWindowState.h"
+#include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/ScreenAreas.h"
 
 #include <algorithm>
@@ -56,6 +57,10 @@ geometry::Rect Window::windowRect() const {
     return {r.left, r.top, r.right, r.bottom};
 }
 
+DisplayScale Window::scale() const {
+    return scaleOfWindow(hwnd_);
+}
+
 geometry::Rect Window::workAreaOfWindow() const {
     return screen::workAreaOf(hwnd_);
 }
@@ -76,24 +81,24 @@ bool Window::containsScreenPoint(std::int32_t sx, std::int32_t sy) {
 }
 
 std::int32_t Window::getWidth() const {
-    return hwnd_ != nullptr ? windowRect().width() : Component::getWidth();
+    return hwnd_ != nullptr ? scale().toToolkit(windowRect().width()) : Component::getWidth();
 }
 
 std::int32_t Window::getHeight() const {
-    return hwnd_ != nullptr ? windowRect().height() : Component::getHeight();
+    return hwnd_ != nullptr ? scale().toToolkit(windowRect().height()) : Component::getHeight();
 }
 
 std::int32_t Window::getInnerWidth() const {
     RECT r{};
     if (HWND hwnd = hwnd_; hwnd != nullptr && GetClientRect(hwnd, &r))
-        return r.right;
+        return scale().toToolkit(r.right);
     return Component::getWidth();
 }
 
 std::int32_t Window::getInnerHeight() const {
     RECT r{};
     if (HWND hwnd = hwnd_; hwnd != nullptr && GetClientRect(hwnd, &r))
-        return std::max<std::int32_t>(0, r.bottom - statusBarHeight());
+        return std::max<std::int32_t>(0, scale().toToolkit(r.bottom) - statusBarHeight());
     return Component::getHeight();
 }
 
@@ -108,7 +113,7 @@ std::int32_t Window::getFrameHeight() {
 void Window::placeNative(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
                          UINT flags) {
     if (HWND hwnd = hwnd_)
-        SetWindowPos(hwnd, nullptr, x, y, w, h,
+        SetWindowPos(hwnd, nullptr, x, y, scale().px(w), scale().px(h),
                      flags | SWP_NOZORDER | SWP_NOACTIVATE | (visible_ ? SWP_SHOWWINDOW : 0));
 }
 
@@ -167,11 +172,11 @@ std::int32_t Window::getMinimumHeight() const {
 }
 
 std::int32_t Window::getPreferredWidth() const {
-    return fixedWidth_ >= 0 ? fixedWidth_ : workAreaOfWindow().width();
+    return fixedWidth_ >= 0 ? fixedWidth_ : scale().toToolkit(workAreaOfWindow().width());
 }
 
 std::int32_t Window::getPreferredHeight() const {
-    return fixedHeight_ >= 0 ? fixedHeight_ : workAreaOfWindow().height();
+    return fixedHeight_ >= 0 ? fixedHeight_ : scale().toToolkit(workAreaOfWindow().height());
 }
 
 std::int32_t Window::getPreferredInnerWidth() const {

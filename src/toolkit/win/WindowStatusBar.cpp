@@ -50,7 +50,9 @@ void Window::placeStatusBar() {
     std::int32_t height = statusBarHeight();
     if (height <= 0)
         return;
-    statusBar_->setBounds(0, client.bottom - height, client.right, height);
+    const DisplayScale s = scale();
+    statusBar_->setBounds(0, s.toToolkit(client.bottom) - height, s.toToolkit(client.right),
+                          height);
     // The window erases the bar's new place whole; the bar's content, which
     // did not move inside it, would not be painted again on its own.
     if (HWND bar = HwndPeer::handleOf(peerOf(statusBar_)))

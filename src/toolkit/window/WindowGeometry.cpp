@@ -2,23 +2,26 @@
 
 namespace s::gui::win::geometry {
 
-Hit frameHit(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
-    if (x > width - kFrameBorder)
-        return y > height - kFrameCorner ? Hit::BottomRight
-               : y >= kFrameCorner       ? Hit::Right
-                                         : Hit::TopRight;
-    if (y > height - kFrameBorder)
-        return x > width - kFrameCorner ? Hit::BottomRight
-               : x < kFrameCorner       ? Hit::BottomLeft
-                                        : Hit::Bottom;
-    if (x < kFrameBorder)
-        return y > height - kFrameCorner ? Hit::BottomLeft
-               : y >= kFrameCorner       ? Hit::Left
-                                         : Hit::TopLeft;
-    if (y < kFrameBorder)
-        return x > width - kFrameCorner ? Hit::TopRight
-               : x < kFrameCorner       ? Hit::TopLeft
-                                        : Hit::Top;
+Hit frameHit(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+             DisplayScale scale) {
+    const std::int32_t border = scale.px(kFrameBorder);
+    const std::int32_t corner = scale.px(kFrameCorner);
+    if (x > width - border)
+        return y > height - corner ? Hit::BottomRight
+               : y >= corner       ? Hit::Right
+                                   : Hit::TopRight;
+    if (y > height - border)
+        return x > width - corner ? Hit::BottomRight
+               : x < corner       ? Hit::BottomLeft
+                                  : Hit::Bottom;
+    if (x < border)
+        return y > height - corner ? Hit::BottomLeft
+               : y >= corner       ? Hit::Left
+                                   : Hit::TopLeft;
+    if (y < border)
+        return x > width - corner ? Hit::TopRight
+               : x < corner       ? Hit::TopLeft
+                                  : Hit::Top;
     return Hit::Default;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/scale/DisplayScale.h"
+
 #include <cstdint>
 
 // The arithmetic of a top-level window that does not need the platform: the
@@ -33,11 +35,13 @@ enum class Hit : std::int32_t {
 };
 
 // The frame a frame drawer paints: a 5-pixel border whose corners reach 30
-// pixels along each edge. x and y are relative to the window's top-left
-// corner, width and height the window's size.
+// pixels along each edge, both in toolkit pixels and so scaled with the
+// display. x and y are relative to the window's top-left corner, width and
+// height the window's size, all in platform pixels.
 inline constexpr std::int32_t kFrameBorder = 5;
 inline constexpr std::int32_t kFrameCorner = 30;
-Hit frameHit(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
+Hit frameHit(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+             DisplayScale scale = {});
 
 // The edge being sized, numbered as the window reports it to its sizing
 // listeners (the platform's WMSZ_ values are converted to these).

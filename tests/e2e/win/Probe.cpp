@@ -167,6 +167,9 @@ int printMenus() {
 int wmain(int argc, wchar_t** argv) {
     if (argc < 3)
         return 2;
+    // Reads the program's windows in the display's own pixels, as xdotool
+    // and the screenshots see them, whatever the display's scaling.
+    SetProcessDPIAware();
     std::wstring command = argv[1];
     const wchar_t* title = argv[2];
     int ms = argc > 3 ? _wtoi(argv[3]) : 0;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <utility>
 
 namespace s::gui::win {
 namespace {
@@ -17,7 +19,7 @@ struct Measured {
 // Point size of the font the setting makes, read back from the native font
 // object, and the weight of the font the platform actually realised.
 Measured measure(const FontSetting& setting) {
-    thread::Pooled<Font> font(setting.createFont());
+    thread::Pooled<Font> font(setting.createFont({}));
     EXPECT_TRUE(font);
     if (!font)
         return {0, 0};
@@ -49,6 +51,29 @@ TEST(FontSetting, SizeCodesGiveTheirPointSizeAndWeight) {
         EXPECT_EQ(m.points, c.points) << "code " << c.code;
         EXPECT_EQ(m.weight >= 600, c.bold) << "code " << c.code << " weight " << m.weight;
         EXPECT_EQ(setting.isBold(), c.bold) << "code " << c.code;
+    }
+}
+
+// A font shown at 100 %, 125 %, 150 % and 200 % scaling: the realised
+// character height is the 96-DPI one times the scale, within a pixel, and a
+// height the program chose scales alike.
+TEST(FontSetting, FontsAreMadeAtTheDisplaysScale) {
+    for (std::int32_t dpi : {96, 120, 144, 192}) {
+        FontSetting coded;
+        coded.setSizeCode(0); // 10 points: 13 pixels of character height at 96 DPI
+        FontSetting chosen;
+        chosen.setHeight(-20);
+        for (const auto& [setting, base] : {std::pair{&coded, 13}, std::pair{&chosen, 20}}) {
+            thread::Pooled<Font> font(setting->createFont(DisplayScale(dpi)));
+            ASSERT_TRUE(font) << dpi;
+            system::win::WindowDc screen(nullptr);
+            system::win::Selection selected(screen.get(), font->handle());
+            TEXTMETRICW metrics{};
+            ASSERT_TRUE(GetTextMetricsW(screen.get(), &metrics));
+            const long character = metrics.tmHeight - metrics.tmInternalLeading;
+            EXPECT_LE(std::abs(character - std::lround(base * dpi / 96.0)), 1)
+                << dpi << " dpi: " << character << " pixels for " << base;
+        }
     }
 }
 

@@ -119,7 +119,7 @@ TEST(ThinDrawers, OutlinedTextGrowsAndShowsItsOutline) {
     std::int32_t w[2] = {}, h[2] = {};
     for (std::int32_t style : {0, 1}) {
         setting.setStyle(style);
-        thread::Pooled<gui::win::Font> font(setting.createFont());
+        thread::Pooled<gui::win::Font> font(setting.createFont({}));
         ASSERT_TRUE(font);
         MemorySurface surface(60, 30, kBlack);
         text->measureText(surface.dc(), {0, 0, 60, 30}, u"HH", font.get(), w[style], h[style]);

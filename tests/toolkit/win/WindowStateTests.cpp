@@ -3,6 +3,7 @@
 #include "foundation/collections/Arrays.h"
 #include "localization/Localizer.h"
 #include "toolkit/box/Box.h"
+#include "toolkit/controls/win/Button.h"
 
 #include <gtest/gtest.h>
 
@@ -244,4 +245,40 @@ TEST(WindowStyles, FrameButtonsBordersAndTheTaskbarButtonChangeTheNativeStyles) 
     EXPECT_FALSE(IsWindowEnabled(hwnd));
     window->setModalState(false);
     EXPECT_TRUE(IsWindowEnabled(hwnd));
+}
+
+// Moved to a monitor of another scale, the window takes the rectangle the
+// platform suggests, makes its controls' fonts again and lays out again.
+// (Wine has one scale for all monitors: the message is sent by hand here.)
+TEST(WindowScale, AScaleChangeTakesTheSuggestedRectangleRemakesFontsAndLaysOutAgain) {
+    TestWindow window;
+    auto* box = s::thread::take<s::gui::win::Box>();
+    box->fillParent();
+    auto* button = s::thread::take<s::gui::win::Button>();
+    button->setText(u"Start");
+    box->add(button);
+    window->add(box);
+    window->setBounds(50, 60, 300, 200);
+    window->show(true, false);
+    HWND buttonHwnd = s::gui::win::HwndPeer::handleOf(s::gui::peerOf(button));
+    ASSERT_NE(buttonHwnd, nullptr);
+    const LRESULT fontBefore = SendMessageW(buttonHwnd, WM_GETFONT, 0, 0);
+
+    RECT suggested{100, 120, 500, 420};
+    SendMessageW(window->handle(), Window::kDpiChangedMessage, MAKEWPARAM(96, 96),
+                 reinterpret_cast<LPARAM>(&suggested));
+    RECT now{};
+    GetWindowRect(window->handle(), &now);
+    EXPECT_EQ(now.left, 100);
+    EXPECT_EQ(now.top, 120);
+    EXPECT_EQ(now.right, 500);
+    EXPECT_EQ(now.bottom, 420);
+    EXPECT_EQ(box->getWidth(), window->getInnerWidth());
+    EXPECT_EQ(box->getHeight(), window->getInnerHeight());
+    RECT boxRect{};
+    GetWindowRect(s::gui::win::HwndPeer::handleOf(s::gui::peerOf(box)), &boxRect);
+    EXPECT_EQ(boxRect.right - boxRect.left, box->getWidth());
+    const LRESULT fontAfter = SendMessageW(buttonHwnd, WM_GETFONT, 0, 0);
+    EXPECT_NE(fontAfter, 0);
+    EXPECT_NE(fontAfter, fontBefore) << "the button's font was not made again";
 }

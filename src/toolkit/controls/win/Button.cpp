@@ -278,7 +278,8 @@ void Button::paintPlain(HDC surface, const RECT& client, std::int32_t hover, boo
     if (flat_)
         state |= DFCS_FLAT;
     DrawFrameControl(surface, &r, DFC_BUTTON, state);
-    InflateRect(&r, -3, -3);
+    const std::int32_t inset = paintScale().px(3);
+    InflateRect(&r, -inset, -inset);
     const char16_t* text = getText();
     const wchar_t* wideText = str::win::wide(text);
     if (lstrlenW(wideText) == 15 && wcsncmp(wideText, L"#Color-", 7) == 0) {

@@ -1,6 +1,8 @@
 #include "toolkit/controls/win/CheckBox.h"
 
+#include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
+#include "toolkit/win/Font.h"
 #include "toolkit/drawers/Painters.h"
 
 namespace s::gui::win {
@@ -58,7 +60,9 @@ void CheckBox::measure() {
     }
     std::int32_t w = 0, h = 0;
     system::win::WindowDc screen(nullptr);
-    p->measure(screen.get(), getText(), font(0), w, h);
+    // In the font as made for 96 DPI, as every control measures for layout.
+    thread::Pooled<Font> base(getFont(0).createFont(DisplayScale{}));
+    p->measure(screen.get(), getText(), base.get(), w, h);
     setMinimumSize(w, h);
     setPreferredSize(w, h);
 }

@@ -182,7 +182,7 @@ void ComboBox::setPerItemFonts(bool on) {
 }
 
 std::int32_t ComboBox::itemHeight() {
-    return textExtent(u"Xg", 0).cy + kItemPadding;
+    return textExtent(u"Xg", 0).cy + scaleOf(this).px(kItemPadding);
 }
 
 // The field takes the control's height whatever its font.
@@ -190,7 +190,7 @@ void ComboBox::boundsChanged() {
     HWND hwnd = handle();
     if (hwnd == nullptr || getHeight() <= kFieldFrame)
         return;
-    auto field = static_cast<LPARAM>(getHeight() - kFieldFrame);
+    auto field = static_cast<LPARAM>(scaleOf(this).px(getHeight() - kFieldFrame));
     if (SendMessageW(hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0) != field)
         SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
 }
@@ -217,7 +217,7 @@ void ComboBox::onDropDown(HWND hwnd) {
         if (combobox::drawsBold(item->getFlags()))
             setting.setBold(true);
         system::win::WindowDc screen(nullptr);
-        thread::Pooled<Font> f(setting.createFont());
+        thread::Pooled<Font> f(setting.createFont(scaleOf(this)));
         system::win::Selection selection(screen.get(), f ? static_cast<HGDIOBJ>(f->handle())
                                                          : GetStockObject(DEFAULT_GUI_FONT));
         SIZE size{0, 0};
@@ -274,6 +274,7 @@ void ComboBox::drawItem(const DRAWITEMSTRUCT& item) {
     state.selected = (item.itemState & ODS_SELECTED) != 0;
     state.focused = (item.itemState & ODS_FOCUS) != 0;
     state.perItemFont = perItemFonts_;
+    PaintScale scale(scaleOfWindow(item.hwndItem));
     drawListItem(item.hDC, item.rcItem, *entry, state, fonts_[0]);
 }
 
@@ -329,7 +330,8 @@ LRESULT ComboBox::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         measure->itemHeight = static_cast<UINT>(
             measure->itemID == static_cast<UINT>(-1)
-                ? getHeight() > kFieldFrame ? getHeight() - kFieldFrame : itemHeight()
+                ? getHeight() > kFieldFrame ? scaleOf(this).px(getHeight() - kFieldFrame)
+                                            : itemHeight()
                 : itemHeight());
         handled = true;
         return TRUE;

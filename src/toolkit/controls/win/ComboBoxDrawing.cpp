@@ -48,7 +48,7 @@ thread::Pooled<Font> itemFont(const ComboBoxItem& item, const FontSetting& base,
         setting.setBold(true);
     if (perItemFont && item.getFont()[0] != 0)
         setting.setFaceName(item.isSeparatorFont() ? kSeparatorFace : item.getFont());
-    return thread::Pooled<Font>(setting.createFont());
+    return thread::Pooled<Font>(setting.createFont(paintScale()));
 }
 
 void drawText(HDC dc, RECT r, const ComboBoxItem& item, const FontSetting& base, bool perItemFont,

@@ -1,5 +1,6 @@
 #include "toolkit/controls/win/Control.h"
 
+#include "foundation/objects/Pooled.h"
 #include "foundation/strings/win/WideText.h"
 #include "localization/Localizer.h"
 #include "toolkit/component/IContainer.h"
@@ -141,7 +142,7 @@ Font* Control::font(std::int32_t state) {
     if (state < 0 || state >= fontCount_)
         state = 0;
     if (realised_[state] == nullptr)
-        realised_[state] = fonts_[state].createFont();
+        realised_[state] = fonts_[state].createFont(scaleOf(this));
     return realised_[state];
 }
 
@@ -176,11 +177,21 @@ void Control::fontsChanged() {
 }
 
 SIZE Control::textExtent(const char16_t* text, std::int32_t state) {
+    return extentIn(font(state), text);
+}
+
+SIZE Control::layoutExtent(const char16_t* text, std::int32_t state) {
+    if (state < 0 || state >= fontCount_)
+        state = 0;
+    thread::Pooled<Font> base(fonts_[state].createFont(DisplayScale{}));
+    return extentIn(base.get(), text);
+}
+
+SIZE Control::extentIn(Font* f, const char16_t* text) {
     SIZE size{0, 0};
     system::win::WindowDc screen(nullptr);
     if (screen.get() == nullptr)
         return size;
-    Font* f = font(state);
     system::win::Selection selection(screen.get(),
                                      f != nullptr ? static_cast<HGDIOBJ>(f->handle())
                                                   : GetStockObject(DEFAULT_GUI_FONT));
@@ -195,10 +206,12 @@ SIZE Control::textExtent(const char16_t* text, std::int32_t state) {
 }
 
 void Control::measure() {
-    SIZE text = textExtent(text_.cStr(), 0);
+    SIZE text = layoutExtent(text_.cStr(), 0);
     SIZE pad = padding();
-    setMinimumSize(text.cx + pad.cx, text.cy + pad.cy);
-    setPreferredSize(text.cx + pad.cx, text.cy + pad.cy);
+    const std::int32_t w = text.cx + pad.cx;
+    const std::int32_t h = text.cy + pad.cy;
+    setMinimumSize(w, h);
+    setPreferredSize(w, h);
 }
 
 std::uint32_t Control::textColour() const {

@@ -7,6 +7,7 @@
 #include "toolkit/controls/win/ControlFonts.h"
 #include "toolkit/controls/win/ControlPeer.h"
 #include "toolkit/events/ListenerLists.h"
+#include "toolkit/win/DisplayScales.h"
 
 #include <windows.h>
 
@@ -31,8 +32,11 @@ class Font;
 class Control : public Component,
                 public virtual IControl,
                 public ControlFonts,
-                public INativeControl {
+                public INativeControl,
+                public IDisplayScaled {
 public:
+    // Fonts are made again at the new scale and the control measured anew.
+    void displayScaleChanged() override { fontsChanged(); }
     // The painter the control draws with, null while it draws itself.
     drawer::IDrawer* painter() const { return painter_; }
 
@@ -101,6 +105,12 @@ protected:
     void fontsChanged() override;
     // The text's extent in the given state's font.
     SIZE textExtent(const char16_t* text, std::int32_t state);
+    // The extent in the state's font as made for a 96-DPI display: the size
+    // in toolkit pixels that layout works with at every scale, so that a
+    // window is laid out alike on every monitor and only scaled. Text drawn
+    // at another scale may come out a pixel or two wider than that scaled;
+    // the padding around it takes that up.
+    SIZE layoutExtent(const char16_t* text, std::int32_t state);
 
     void addListener(std::int32_t list, events::IEventListener* listener) {
         listeners_.add(list, listener);
@@ -120,6 +130,7 @@ protected:
     std::uint32_t textColour() const;
 
 private:
+    static SIZE extentIn(Font* font, const char16_t* text);
     LRESULT answerColours(HDC dc);
     void releaseFonts();
     void releasePainter();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/component/IComponent.h"
 #include "toolkit/win/NativePeers.h"
 #include "toolkit/win/NativeWindowClass.h"
 
@@ -29,7 +30,8 @@ public:
 // The native window of one control.
 class ControlPeer final : public ChildPeer {
 public:
-    explicit ControlPeer(INativeControl& control) : ChildPeer(false), control_(control) {}
+    explicit ControlPeer(INativeControl& control)
+        : ChildPeer(false, dynamic_cast<IComponent*>(&control)), control_(control) {}
     ~ControlPeer() override { destroy(); }
 
     bool create(INativePeer* parent) override;

@@ -1,5 +1,6 @@
 #include "toolkit/controls/win/GroupBox.h"
 
+#include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/strings/win/WideText.h"
 #include "foundation/system/win/Handles.h"
@@ -9,6 +10,7 @@
 #include "toolkit/controls/win/OffScreenPaint.h"
 #include "toolkit/drawers/Painters.h"
 #include "toolkit/native/NativePeerFactory.h"
+#include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/Font.h"
 #include "toolkit/window/IWindow.h"
 
@@ -115,8 +117,15 @@ void GroupBox::resetGroupBox() {
 
 Font* GroupBox::titleFont() const {
     if (realised_ == nullptr)
-        realised_ = fonts_[0].createFont();
+        realised_ = fonts_[0].createFont(scaleOf(this));
     return realised_;
+}
+
+void GroupBox::displayScaleChanged() {
+    if (realised_ != nullptr)
+        realised_->release();
+    realised_ = nullptr;
+    applyInsets();
 }
 
 SIZE GroupBox::titleExtent() const {
@@ -124,9 +133,11 @@ SIZE GroupBox::titleExtent() const {
     if (titleCheck_ != nullptr)
         return SIZE{titleCheck_->getPreferredWidth(), titleCheck_->getPreferredHeight()};
     system::win::WindowDc screen(nullptr);
-    Font* f = titleFont();
-    system::win::Selection selection(screen.get(), f != nullptr ? static_cast<HGDIOBJ>(f->handle())
-                                                                : GetStockObject(DEFAULT_GUI_FONT));
+    // Measured in the font as made for 96 DPI: the title's size in toolkit
+    // pixels, alike at every scale.
+    thread::Pooled<Font> f(font_.createFont(DisplayScale{}));
+    system::win::Selection selection(screen.get(), f ? static_cast<HGDIOBJ>(f->handle())
+                                                     : GetStockObject(DEFAULT_GUI_FONT));
     RECT r{0, 0, 0, 0};
     // The shown text, measured as it is drawn: "&&" is one character wide.
     DrawTextW(screen.get(), str::win::wide(shown_.length() > 0 ? shown_.cStr() : u"X"), -1, &r,
@@ -251,15 +262,17 @@ void GroupBox::paint(HDC surface, const RECT& client) {
                           drawer::Rect{client.left, client.top, client.right, client.bottom},
                           shown_.cStr(), f, title.cx, title.cy);
     } else {
-        RECT frame{0, title.cy / 2, client.right, client.bottom};
+        const DisplayScale scale = paintScale();
+        RECT frame{0, scale.px(title.cy / 2), client.right, client.bottom};
         DrawEdge(surface, &frame, EDGE_ETCHED, BF_RECT);
         if (shown_.length() > 0 && titleCheck_ == nullptr) {
             system::win::Selection fontSelection(surface, f != nullptr
                                                               ? static_cast<HGDIOBJ>(f->handle())
                                                               : GetStockObject(DEFAULT_GUI_FONT));
-            RECT text{kTitleLeft, 0, kTitleLeft + title.cx + 2 * kTitlePadding, title.cy};
+            RECT text{scale.px(kTitleLeft), 0,
+                      scale.px(kTitleLeft + title.cx + 2 * kTitlePadding), scale.px(title.cy)};
             FillRect(surface, &text, brush.get());
-            text.left += kTitlePadding;
+            text.left += scale.px(kTitlePadding);
             SetBkMode(surface, TRANSPARENT);
             SetTextColor(surface, colourChosen_
                                       ? fonts_[0].getColour()

@@ -7,6 +7,7 @@
 #include "toolkit/controls/IGroupBox.h"
 #include "toolkit/controls/win/ControlFonts.h"
 #include "toolkit/controls/win/ControlPeer.h"
+#include "toolkit/win/DisplayScales.h"
 
 #include <windows.h>
 
@@ -22,8 +23,14 @@ class Font;
 // when set, sits over the title and carries its text; each change of its
 // state is raised again as the group box's event 1. The font operations are
 // the title's.
-class GroupBox final : public Box, public IGroupBox, public ControlFonts, public INativeControl {
+class GroupBox final : public Box,
+                       public IGroupBox,
+                       public ControlFonts,
+                       public INativeControl,
+                       public IDisplayScaled {
 public:
+    // The title font is made again at the new scale; the insets follow it.
+    void displayScaleChanged() override;
     static constexpr int kTitleCheckChanged = 1;
 
     GroupBox();

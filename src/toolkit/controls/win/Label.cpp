@@ -115,8 +115,9 @@ LRESULT Label::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
 void Label::paint(HDC surface, const RECT& client) {
     fillBackground(surface, client);
     RECT r = client;
+    const DisplayScale scale = paintScale();
     if (held_)
-        OffsetRect(&r, 1, 1);
+        OffsetRect(&r, scale.px(1), scale.px(1));
     if (auto* p = static_cast<drawer::IText*>(painter())) {
         p->drawText(surface, drawer::Rect{r.left, r.top, r.right, r.bottom}, getText(), font(0));
         return;
@@ -126,7 +127,7 @@ void Label::paint(HDC surface, const RECT& client) {
                                                            : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(surface, TRANSPARENT);
     SetTextColor(surface, isEnabled() ? textColour() : GetSysColor(COLOR_GRAYTEXT));
-    InflateRect(&r, -2, 0);
+    InflateRect(&r, -scale.px(2), 0);
     DrawTextW(surface, str::win::wide(getText()), -1, &r,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "foundation/system/win/Handles.h"
+#include "toolkit/win/DisplayScales.h"
 
 #include <windows.h>
 
@@ -17,6 +18,7 @@ template <class Paint> void paintOffScreen(HWND hwnd, HDC target, Paint paint) {
     if (!surface || !bitmap)
         return;
     system::win::Selection selection(surface.get(), bitmap.get());
+    PaintScale scale(scaleOfWindow(hwnd));
     paint(surface.get(), client);
     BitBlt(target, 0, 0, client.right, client.bottom, surface.get(), 0, 0, SRCCOPY);
 }

@@ -8,11 +8,13 @@ namespace s::gui::win {
 void drawSizeGrip(HDC dc, int width, int height) {
     system::win::GdiObject<HBRUSH> light(CreateSolidBrush(RGB(255, 255, 255)));
     system::win::GdiObject<HBRUSH> shadow(CreateSolidBrush(RGB(184, 181, 161)));
-    constexpr int size = controls::kGripDotSize;
+    const DisplayScale scale = paintScale();
+    const int size = scale.px(controls::kGripDotSize);
+    const int shift = scale.px(1);
     for (const controls::GripDot& dot : controls::kGripDots) {
-        int x = width - dot.fromRight;
-        int y = height - dot.fromBottom;
-        RECT shade{x - 1, y - 1, x - 1 + size, y - 1 + size};
+        int x = width - scale.px(dot.fromRight);
+        int y = height - scale.px(dot.fromBottom);
+        RECT shade{x - shift, y - shift, x - shift + size, y - shift + size};
         FillRect(dc, &shade, shadow.get());
         RECT spot{x, y, x + size, y + size};
         FillRect(dc, &spot, light.get());

@@ -80,7 +80,7 @@ bool StatusBar::pointInGrip(HWND hwnd, LPARAM clientPoint) const {
     RECT client{};
     return sizeGrip_ && GetClientRect(hwnd, &client) &&
            controls::inGrip(GET_X_LPARAM(clientPoint), GET_Y_LPARAM(clientPoint), client.right,
-                            client.bottom);
+                            client.bottom, scaleOfWindow(hwnd));
 }
 
 void StatusBar::paint(HDC surface, const RECT& client) {

@@ -2,6 +2,7 @@
 
 #include "foundation/objects/Pools.h"
 #include "toolkit/native/NativePeerFactory.h"
+#include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/HwndPeer.h"
 
 namespace s::gui::win {
@@ -200,12 +201,17 @@ void Counter::paintNow(HWND hwnd) {
             isBackgroundTransparent() && parent != nullptr ? parent->getBackground() : getBackground();
         SetDCBrushColor(buffer, static_cast<COLORREF>(background));
         FillRect(buffer, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-        getDrawer()->draw(buffer, marginLeft_, marginTop_, client.right - marginRight_,
-                          client.bottom - marginBottom_, graphType_, &series1_,
+        // Margins and the content's place are the toolkit's; the bars fill
+        // the platform's pixels between them.
+        const DisplayScale scale = scaleOfWindow(hwnd);
+        getDrawer()->draw(buffer, scale.px(marginLeft_), scale.px(marginTop_),
+                          client.right - scale.px(marginRight_),
+                          client.bottom - scale.px(marginBottom_), graphType_, &series1_,
                           showSeries2_ ? &series2_ : nullptr, swapColours_);
         if (content_ != nullptr && content_->isShowing()) {
             std::int32_t x = content_->getX(), y = content_->getY();
-            ExcludeClipRect(screen, x, y, x + content_->getWidth(), y + content_->getHeight());
+            ExcludeClipRect(screen, scale.px(x), scale.px(y), scale.px(x + content_->getWidth()),
+                            scale.px(y + content_->getHeight()));
         }
         BitBlt(screen, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
     }

@@ -11,9 +11,9 @@ void Thin::paint(void* surface, std::int32_t left, std::int32_t top, std::int32_
 
 void Thin::drawBorder(void* surface, const Rect& rect, std::int32_t mode,
                       std::int32_t cornerKind, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-    Fills fills;
-    borderRects(rect, mode, cornerKind, rgb(r, g, b), shading_, fills);
-    paint::fillAll(paint::dcOf(surface), fills);
+    paint::fillShape(paint::dcOf(surface), rect, [&](const Rect& logical, Fills& fills) {
+        borderRects(logical, mode, cornerKind, rgb(r, g, b), shading_, fills);
+    });
 }
 
 } // namespace s::gui::drawer::border::win

@@ -27,7 +27,11 @@ void Thin::paintButton(void* surface, const Rect& rect, std::int32_t hoverState,
     HDC dc = paint::dcOf(surface);
     if (dc == nullptr || rect.empty())
         return;
-    const ButtonPlan plan = buttonPlan(rect, hoverState, bordered, pressed, flat, contentShift_);
+    // The plan is the toolkit's; its rectangles are laid onto the button's.
+    const ScaleMap map(paintScale(), rect);
+    ButtonPlan plan = buttonPlan(map.logical(), hoverState, bordered, pressed, flat, contentShift_);
+    plan.background = map.toPlatform(plan.background);
+    plan.content = map.toPlatform(plan.content);
     const Colour fg = !enabled ? disabled_ : pressed ? pressed_ : normal_;
     if (plan.fillBackground)
         paint::fillRect(dc, plan.background, pressedBackground_);
@@ -41,8 +45,11 @@ void Thin::paintButton(void* surface, const Rect& rect, std::int32_t hoverState,
         if (drawGlyph(surface, content, text, redOf(fg), greenOf(fg), blueOf(fg)) ||
             font == nullptr)
             return;
-        if (plan.borderMode < 0)
-            content = {content.left - 1, content.top - 1, content.right + 1, content.bottom + 1};
+        if (plan.borderMode < 0) {
+            const std::int32_t one = map.scale().px(1);
+            content = {content.left - one, content.top - one, content.right + one,
+                       content.bottom + one};
+        }
     } else {
         // A toggled button shows its glyph in its text's colour, which stands
         // on the pressed background. Disabled, it keeps the disabled colour.
@@ -57,9 +64,11 @@ void Thin::paintButton(void* surface, const Rect& rect, std::int32_t hoverState,
 
 bool Thin::drawGlyph(void* surface, const Rect& rect, const char16_t* name, std::uint8_t r,
                      std::uint8_t g, std::uint8_t b) {
+    const ScaleMap map(paintScale(), rect);
     Fills fills;
-    if (!glyphRects(name, rect, rgb(r, g, b), fills))
+    if (!glyphRects(name, map.logical(), rgb(r, g, b), fills))
         return false;
+    map.toPlatform(fills);
     paint::fillAll(paint::dcOf(surface), fills);
     return true;
 }

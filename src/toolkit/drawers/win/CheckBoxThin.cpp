@@ -10,12 +10,16 @@ void Thin::paintCheckBox(void* surface, const Rect& rect, std::int32_t boxSize, 
     HDC dc = paint::dcOf(surface);
     if (dc == nullptr || rect.empty() || boxSize <= 0)
         return;
+    const ScaleMap map(paintScale(), rect);
+    const Rect logical = map.logical();
     Fills fills;
-    checkBoxRects(rect, boxSize, frame_, fills);
+    checkBoxRects(logical, boxSize, frame_, fills);
     if (checked)
-        glyphRects(u"#Check", checkBoxInterior(rect, boxSize), rgb(0, 0, 0), fills);
+        glyphRects(u"#Check", checkBoxInterior(logical, boxSize), rgb(0, 0, 0), fills);
+    map.toPlatform(fills);
     paint::fillAll(dc, fills);
-    const Rect textRect{rect.left + checkTextOffset(boxSize), rect.top, rect.right, rect.bottom};
+    const Rect textRect = map.toPlatform(
+        {logical.left + checkTextOffset(boxSize), logical.top, logical.right, logical.bottom});
     text_.drawText(surface, textRect, text, font);
 }
 

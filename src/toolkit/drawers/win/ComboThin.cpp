@@ -15,7 +15,9 @@ void Thin::paintCombo(void* surface, const Rect& rect, std::int32_t hoverState,
     button_.setNormalColour(redOf(frame_), greenOf(frame_), blueOf(frame_));
     button_.setDisabledColour(redOf(frame_), greenOf(frame_), blueOf(frame_));
     button_.paintButton(surface, rect, hoverState, nullptr, true, nullptr, enabled, false, false);
-    const Rect area = comboTextArea(rect, hoverState);
+    const ScaleMap map(paintScale(), rect);
+    const Rect logical = map.logical();
+    const Rect area = map.toPlatform(comboTextArea(logical, hoverState));
     if (text != nullptr && text[0] != u'\0' && !area.empty()) {
         std::int32_t w = 0, h = 0;
         text_.measureText(surface, area, text, font, w, h);
@@ -23,9 +25,13 @@ void Thin::paintCombo(void* surface, const Rect& rect, std::int32_t hoverState,
         const Rect line{area.left, top, area.right, top + h};
         text_.drawText(surface, line, text, font);
     }
+    const Rect logicalArea = comboTextArea(logical, hoverState);
     Fills fills;
-    addFill(fills, {area.right + 1, rect.top + 2, area.right + 2, rect.bottom - 2}, frame_);
-    glyphRects(u"#Down", comboArrowArea(rect, hoverState), frame_, fills);
+    addFill(fills,
+            {logicalArea.right + 1, logical.top + 2, logicalArea.right + 2, logical.bottom - 2},
+            frame_);
+    glyphRects(u"#Down", comboArrowArea(logical, hoverState), frame_, fills);
+    map.toPlatform(fills);
     paint::fillAll(dc, fills);
 }
 

@@ -11,11 +11,15 @@ void Thin::paintGroup(void* surface, const Rect& rect, const char16_t* title,
     if (dc == nullptr || rect.empty())
         return;
     const bool hasTitle = title != nullptr && title[0] != u'\0';
+    const ScaleMap map(paintScale(), rect);
     Fills fills;
-    groupFrameRects(rect, hasTitle ? titleWidth : 0, titleHeight, border_, fills);
+    groupFrameRects(map.logical(), hasTitle ? titleWidth : 0, titleHeight, border_, fills);
+    map.toPlatform(fills);
     paint::fillAll(dc, fills);
     if (hasTitle)
-        text_.drawText(surface, groupTitleRect(rect, titleWidth, titleHeight), title, font);
+        text_.drawText(surface,
+                       map.toPlatform(groupTitleRect(map.logical(), titleWidth, titleHeight)),
+                       title, font);
 }
 
 } // namespace s::gui::drawer::groupbox::win

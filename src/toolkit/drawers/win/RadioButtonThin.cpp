@@ -48,16 +48,21 @@ void Thin::paintRadio(void* surface, void* scratchSurface, const Rect& rect, boo
     ellipse(scratch, 0, kScratchSize, frame_, background, true);
     if (checked)
         ellipse(scratch, 12, 40, background, kDot, false);
+    // The ring is reduced to its size on the display; the scratch image is
+    // large enough for every scale up to four times.
+    const DisplayScale scale = paintScale();
+    const std::int32_t ring = scale.px(kRingSize);
     const std::int32_t height = rect.bottom - rect.top;
     const int oldMode = SetStretchBltMode(dc, HALFTONE);
     // Halftone stretching needs the brush origin set again afterwards.
     POINT oldOrigin{};
     SetBrushOrgEx(dc, 0, 0, &oldOrigin);
-    StretchBlt(dc, rect.left, rect.top + height / 2 - 6, kRingSize, kRingSize, scratch, 0, 0,
+    StretchBlt(dc, rect.left, rect.top + height / 2 - ring / 2, ring, ring, scratch, 0, 0,
                kScratchSize, kScratchSize, SRCCOPY);
     SetBrushOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
     SetStretchBltMode(dc, oldMode);
-    const Rect textRect{rect.left + checkTextOffset(height), rect.top, rect.right, rect.bottom};
+    const Rect textRect{rect.left + scale.px(checkTextOffset(scale.toToolkit(height))), rect.top,
+                        rect.right, rect.bottom};
     text_.drawText(surface, textRect, text, font);
 }
 

@@ -55,7 +55,8 @@ void Thin::paintSlider(void* surface, const Rect& rect, const SliderState& state
     if (framed)
         border_.drawBorder(surface, rect, kSunken, frameStyle_, redOf(frame), greenOf(frame),
                            blueOf(frame));
-    const SliderLayout layout = sliderLayout(rect, framed, state);
+    const ScaleMap map(paintScale(), rect);
+    const SliderLayout layout = sliderLayout(map.logical(), framed, state);
     Fills fills;
     if (state.gradient && state.enabled)
         gradient(layout.before, layout.track, state.vertical, state.gradientFrom,
@@ -74,6 +75,7 @@ void Thin::paintSlider(void* surface, const Rect& rect, const SliderState& state
         addFill(fills, layout.thumb, thumb);
         glyphRects(state.vertical ? u"#ThumbLineH" : u"#ThumbLineV", layout.thumb, fill, fills);
     }
+    map.toPlatform(fills);
     paint::fillAll(dc, fills);
 }
 

@@ -2,6 +2,7 @@
 
 #include "foundation/objects/Pools.h"
 #include "toolkit/drawers/Fills.h"
+#include "toolkit/drawers/ScaleMap.h"
 
 #include <windows.h>
 
@@ -15,6 +16,16 @@ inline RECT toRect(const Rect& r) { return RECT{r.left, r.top, r.right, r.bottom
 // background colour without a brush to make and delete.
 void fillRect(HDC dc, const Rect& rect, Colour colour);
 void fillAll(HDC dc, const Fills& fills);
+
+// Builds a shape with build(logicalRect, fills) in toolkit pixels over the
+// platform rectangle rect and fills it at the scale being painted at.
+template <class Build> void fillShape(HDC dc, const Rect& rect, Build build) {
+    const ScaleMap map(paintScale(), rect);
+    Fills fills;
+    build(map.logical(), fills);
+    map.toPlatform(fills);
+    fillAll(dc, fills);
+}
 
 // The pool plumbing every drawer shares.
 template <class T, class Interface> class PooledDrawer : public Interface {

@@ -77,9 +77,12 @@ void Basic::drawText(void* surface, const Rect& rect, const char16_t* text,
     TextState state(dc, look.handle);
     const std::uint32_t flags = formatFlags(font);
     const auto* wide = reinterpret_cast<const wchar_t*>(text);
+    // Outlines and shadows keep their distance from the text in toolkit
+    // pixels, so they stay as thick beside the scaled font.
+    const DisplayScale scale = paintScale();
     for (const TextPass& pass : textPasses(look.style, look.colour, look.colour2, look.colour3)) {
         RECT r = paint::toRect(rect);
-        OffsetRect(&r, pass.dx, pass.dy);
+        OffsetRect(&r, scale.px(pass.dx), scale.px(pass.dy));
         SetTextColor(dc, pass.colour);
         DrawTextW(dc, wide, -1, &r, flags);
     }

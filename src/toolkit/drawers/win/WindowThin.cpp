@@ -32,14 +32,18 @@ void Thin::paint(void* surface, std::int32_t left, std::int32_t top, std::int32_
         return;
     if (!transparent_)
         paint::fillRect(dc, rect, background_);
-    Fills fills;
-    windowFrameRects(rect, topCorners_, bottomCorners_, border_, fills);
-    paint::fillAll(dc, fills);
+    paint::fillShape(dc, rect, [&](const Rect& logical, Fills& fills) {
+        windowFrameRects(logical, topCorners_, bottomCorners_, border_, fills);
+    });
 }
 
 void* Thin::createRegion(std::int32_t left, std::int32_t top, std::int32_t right,
                          std::int32_t bottom) const {
-    const WindowShape shape = windowShape(topCorners_, bottomCorners_);
+    WindowShape shape = windowShape(topCorners_, bottomCorners_);
+    // The corners grow with the display as the painted frame does.
+    const DisplayScale scale = paintScale();
+    shape.ellipse = scale.px(shape.ellipse);
+    shape.squaredRows = scale.px(shape.squaredRows);
     if (shape.rectangular)
         return CreateRectRgn(left, top, right + 1, bottom + 1);
     system::win::GdiObject<HRGN> region(
