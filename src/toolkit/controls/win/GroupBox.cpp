@@ -135,7 +135,7 @@ SIZE GroupBox::titleExtent() const {
     system::win::WindowDc screen(nullptr);
     // Measured in the font as made for 96 DPI: the title's size in toolkit
     // pixels, alike at every scale.
-    thread::Pooled<Font> f(font_.createFont(DisplayScale{}));
+    thread::Pooled<Font> f(fonts_[0].createFont(DisplayScale{}));
     system::win::Selection selection(screen.get(), f ? static_cast<HGDIOBJ>(f->handle())
                                                      : GetStockObject(DEFAULT_GUI_FONT));
     RECT r{0, 0, 0, 0};
