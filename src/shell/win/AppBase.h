@@ -86,6 +86,10 @@ public:
     // window the wake message (and the second one with secondMessage), by
     // the product's title in every pack language when byTitle.
     bool findOtherInstance(bool notify, bool secondMessage = false, bool byTitle = true);
+    // Gives the other running copy's window this process's arguments (as
+    // the window takes them, gui::win::Window::kArgumentsTag). False when no
+    // other copy's window took them.
+    bool handOverArguments();
     // The same search over the windows of this thread's desktop.
     bool findOtherInstanceWindow(bool notify, bool secondMessage = false, bool byTitle = true);
 
@@ -100,6 +104,9 @@ private:
     unsigned long otherInstanceWindowProcess();
     const gui::Image& iconImage(int slot, int size);
     void wake(unsigned long processId, bool secondMessage, bool byTitle);
+    // Calls send(title) with the product's title in each pack language, or
+    // once with null when not byTitle.
+    template <class Send> void forEachTitle(bool byTitle, Send send);
 
     str::StrBuffer scratch_;
     process::commandline::win::CommandLine* commandLine_ = nullptr;

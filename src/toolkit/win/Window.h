@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <string>
 
 namespace s::app {
 class IWindowState;
@@ -224,6 +225,11 @@ public:
     void shrinkToMinimumSize() override { setSize(getMinimumWidth(), getMinimumHeight()); }
     void setToPreferredSize() override { setSize(getPreferredWidth(), getPreferredHeight()); }
     std::int32_t getLastKey() const override { return lastKey_; }
+    // What another copy handed over with the tag kArgumentsTag: its
+    // arguments, each ended by a zero. Valid while kArgumentsHanded is raised.
+    static constexpr unsigned long kArgumentsTag = 0x54524B41;
+    const std::u16string& getHandedArguments() const { return handedArguments_; }
+    void addArgumentsListener(events::IEventListener* l) { listen(kArgumentsHanded, l); }
     void addMouseMoveListener(events::IEventListener* l) override { listen(kMouseMove, l); }
     void addWheelListener(events::IEventListener* l) override { listen(IWindow::kWheel, l); }
     std::int32_t getWheelLines() const override { return wheelLines_; }
@@ -348,6 +354,7 @@ private:
     void applyRegion();
     void onSkinChanged();
     // Wheel steps no child box took.
+    bool onCopyData(const COPYDATASTRUCT* data);
     void raiseWheel(WPARAM wParam);
     void runCloseSequence();
     void recordNormalBounds();
@@ -443,6 +450,7 @@ private:
     std::intptr_t requestValue2_ = 0, requestValue3_ = 0, requestValue4_ = 0;
     std::intptr_t requestReply_ = 0;
     std::int32_t lastKey_ = 0;
+    std::u16string handedArguments_;
     std::int32_t wheelLines_ = 0;
     std::int32_t dragEndX_ = 0, dragEndY_ = 0;
     bool dragCapture_ = false;

@@ -63,6 +63,8 @@ public:
         kTrayLeftClick = 22,
         kRightButtonUp = 24,
         kLeftButtonUp = 25,
+        // Another copy of the program handed over its arguments.
+        kArgumentsHanded = 27,
     };
     static constexpr int kEventKinds = 27;
 
