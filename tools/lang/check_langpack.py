@@ -22,7 +22,7 @@ DEFAULT_PATH = os.path.join(
     os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))),
     "resources", "lang", "LanguagePack.xml")
 
-ENTRY_COUNT = 144
+ENTRY_COUNT = 153
 
 # The 34 languages in pack order: (tagName, engName, trueName).
 LANGUAGES = [
@@ -112,6 +112,15 @@ ENGLISH = {
     830200: "Auto-Resume Timer on Start",
     1000000: "Keep on Top",
     830300: "Are you sure you want to stop the timer?",
+    840000: "This time cannot be read:",
+    840010: "Give a span as -after H:M:S, or a clock time as -at H:M (add am or pm for the 12-hour clock).",
+    840100: "An alarm was missed while the timer was not running. It was due at:",
+    840200: "Keyboard",
+    840210: "Space or Enter: start or stop",
+    840220: "P: pause or resume",
+    840230: "Up, Down: step the field (Shift: by ten)",
+    840240: "C: Clock View",
+    840250: "Esc: iconize",
     2001000: "Clock View",
     2001100: "Timer View",
     2010000: "At    &#160;",
@@ -199,6 +208,18 @@ SAME_EVERYWHERE = {300000: "Vexa Tarnwick", 500010: "1.14", 500020: "2013/08/12"
 # Not expected to differ from English (names, numbers, the OS line).
 NOT_TRANSLATED = set(WEB_ADDRESSES) | set(SAME_EVERYWHERE) | {500000, 500030, 3803000} | \
     set(range(715100, 716001, 100))
+
+# Words the program reads from its command line, which every language must
+# quote unchanged (whole words: "am" must not be part of a longer word).
+COMMAND_LINE_WORDS = {840010: ("-after H:M:S", "-at H:M", "am", "pm")}
+
+# Shortcut lines that start with the letter key the program reacts to, on
+# every keyboard, followed by no further letter.
+LETTER_KEYS = {840220: "P", 840240: "C"}
+
+# Shortcut lines naming a command the menus already name: they use the
+# language's own wording for it (ignoring case).
+SHORTCUT_COMMANDS = {840240: 2001000, 840250: 2010002000}
 
 UNIT_IDS = (3810010, 3810020, 3810030, 3810040)
 AM_PM_IDS = (3801000, 3802000)
@@ -389,6 +410,19 @@ def check_texts(entries, problems):
             values = [text_of(text_id) for text_id in ids]
             if len(set(values)) != len(values):
                 problems.append("%s: %s are not all different: %s" % (tag, name, ", ".join(values)))
+        for text_id, words in COMMAND_LINE_WORDS.items():
+            for word in words:
+                if not re.search(r"(?<![A-Za-z])%s(?![A-Za-z])" % re.escape(word), text_of(text_id)):
+                    problems.append("entry %d, %s: the command-line text %r is not quoted unchanged"
+                                    % (text_id, tag, word))
+        for text_id, key in LETTER_KEYS.items():
+            if not re.match(r"%s(?![A-Za-z])" % re.escape(key), text_of(text_id)):
+                problems.append("entry %d, %s: %r does not start with the key %s"
+                                % (text_id, tag, text_of(text_id), key))
+        for text_id, command_id in SHORTCUT_COMMANDS.items():
+            if text_of(command_id).lower() not in text_of(text_id).lower():
+                problems.append("entry %d, %s: %r does not name the command as entry %d does (%r)"
+                                % (text_id, tag, text_of(text_id), command_id, text_of(command_id)))
         if tag == "eng":
             continue
         translatable = [text_id for text_id, texts in entries.items()

@@ -3,6 +3,7 @@
 #include "toolkit/ISkinHolder.h"
 
 #include "toolkit/controls/ButtonRules.h"
+#include "toolkit/controls/IButton.h"
 #include "toolkit/controls/win/Control.h"
 
 namespace s::gui::drawer {
@@ -16,7 +17,7 @@ namespace s::gui::win {
 // grip ("#Resizer"). Events: 3 the left button went down on it (repeated
 // while held with auto-repeat), 1 clicked, 2 after the click was processed
 // (a toggle's pressed state already flipped).
-class Button : public Control {
+class Button : public Control, public virtual IButton {
 public:
     enum Event : int { kAction = 1, kAfterAction = 2, kPress = 3 };
     enum FontState : std::int32_t { kNormalFont = 0, kHighlightedFont = 1, kPressedFont = 2 };
@@ -28,29 +29,31 @@ public:
     base::IObject* newInstance() const override;
     void release() override;
 
-    void addActionListener(events::IEventListener* l) { addListener(kAction, l); }
-    void addAfterActionListener(events::IEventListener* l) { addListener(kAfterAction, l); }
-    void addPressListener(events::IEventListener* l) { addListener(kPress, l); }
+    void addActionListener(events::IEventListener* l) override { addListener(kAction, l); }
+    void addAfterActionListener(events::IEventListener* l) override {
+        addListener(kAfterAction, l);
+    }
+    void addPressListener(events::IEventListener* l) override { addListener(kPress, l); }
 
-    void setAutoRepeat(bool on);
-    bool isAutoRepeat() const { return autoRepeat_; }
-    void setDrawer(drawer::IButton* painter, bool owned);
+    void setAutoRepeat(bool on) override;
+    bool isAutoRepeat() const override { return autoRepeat_; }
+    void setDrawer(drawer::IButton* painter, bool owned) override;
     // The current skin's painter of this kind, installed not owned.
     void refreshSkin(ISkinHolder& holder) override {
         setDrawer(dynamic_cast<drawer::IButton*>(holder.getPainter(ISkinHolder::kButtonPainter)), false);
     }
     // Whether the painter draws the border while the button is neither
     // hovered nor pressed.
-    void setBordered(bool on);
-    bool isBordered() const { return bordered_; }
-    void setToggle(bool toggle, bool releasable, bool inverted, bool flat);
-    bool isToggle() const { return rules_.toggle; }
-    bool isReleasable() const { return rules_.releasable; }
-    bool isInverted() const { return inverted_; }
-    bool isFlat() const { return flat_; }
-    void setPressed(bool on);
-    bool isPressed() const { return pressed_; }
-    void setColourSwatch(std::uint8_t r, std::uint8_t g, std::uint8_t b);
+    void setBordered(bool on) override;
+    bool isBordered() const override { return bordered_; }
+    void setToggle(bool toggle, bool releasable, bool inverted, bool flat) override;
+    bool isToggle() const override { return rules_.toggle; }
+    bool isReleasable() const override { return rules_.releasable; }
+    bool isInverted() const override { return inverted_; }
+    bool isFlat() const override { return flat_; }
+    void setPressed(bool on) override;
+    bool isPressed() const override { return pressed_; }
+    void setColourSwatch(std::uint8_t r, std::uint8_t g, std::uint8_t b) override;
 
     NativeForm nativeForm() const override;
 

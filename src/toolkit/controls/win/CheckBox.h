@@ -2,6 +2,7 @@
 
 #include "toolkit/ISkinHolder.h"
 
+#include "toolkit/controls/ICheckBox.h"
 #include "toolkit/controls/win/CheckControl.h"
 
 namespace s::gui::drawer {
@@ -13,7 +14,7 @@ namespace s::gui::win {
 // The platform's auto check box. Events: 1 to the checked list when it
 // became checked, 2 to the unchecked list when it became unchecked (only on
 // a real change); 0 to the enabled and disabled lists.
-class CheckBox : public CheckControl {
+class CheckBox : public CheckControl, public virtual ICheckBox {
 public:
     enum Event : int { kChecked = 1, kUnchecked = 2 };
 
@@ -26,7 +27,7 @@ public:
 
     // A text on several lines; applied when the native control is made.
     void setMultiLine(bool on) { multiLine_ = on; }
-    void setDrawer(drawer::ICheckBox* painter, bool owned);
+    void setDrawer(drawer::ICheckBox* painter, bool owned) override;
     // The current skin's painter of this kind, installed not owned.
     void refreshSkin(ISkinHolder& holder) override {
         setDrawer(dynamic_cast<drawer::ICheckBox*>(holder.getPainter(ISkinHolder::kCheckboxPainter)), false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/controls/ICheckControl.h"
 #include "toolkit/controls/win/Control.h"
 
 namespace s::gui::events {
@@ -12,33 +13,35 @@ namespace s::gui::win {
 // platform's control toggles itself, the checked, unchecked, enabled and
 // disabled listener lists, and the operations by which the state drives
 // other components (enabling them, disabling them, making them editable).
-class CheckControl : public Control {
+class CheckControl : public Control, public virtual ICheckControl {
 public:
     enum List : std::int32_t { kCheckedList = 1, kUncheckedList = 2, kEnabledList = 3,
                                kDisabledList = 4 };
 
     ~CheckControl() override;
 
-    void addCheckedListener(events::IEventListener* l) { addListener(kCheckedList, l); }
-    void addUncheckedListener(events::IEventListener* l) { addListener(kUncheckedList, l); }
-    void addEnabledListener(events::IEventListener* l) { addListener(kEnabledList, l); }
-    void addDisabledListener(events::IEventListener* l) { addListener(kDisabledList, l); }
+    void addCheckedListener(events::IEventListener* l) override { addListener(kCheckedList, l); }
+    void addUncheckedListener(events::IEventListener* l) override {
+        addListener(kUncheckedList, l);
+    }
+    void addEnabledListener(events::IEventListener* l) override { addListener(kEnabledList, l); }
+    void addDisabledListener(events::IEventListener* l) override { addListener(kDisabledList, l); }
 
-    bool isChecked() const { return checked_; }
+    bool isChecked() const override { return checked_; }
     // Raises the events of the change.
-    void setChecked(bool on);
+    void setChecked(bool on) override;
     // The same change without events.
-    void setCheckedSilently(bool on);
+    void setCheckedSilently(bool on) override;
 
-    void enableWhenChecked(IComponent* c);
-    void disableWhenUnchecked(IComponent* c);
-    void enabledWhileChecked(IComponent* c);
-    void disableWhenChecked(IComponent* c);
-    void enableWhenUnchecked(IComponent* c);
-    void disabledWhileChecked(IComponent* c);
-    void editableWhenChecked(IComponent* c);
-    void readOnlyWhenUnchecked(IComponent* c);
-    void editableWhileChecked(IComponent* c);
+    void enableWhenChecked(IComponent* c) override;
+    void disableWhenUnchecked(IComponent* c) override;
+    void enabledWhileChecked(IComponent* c) override;
+    void disableWhenChecked(IComponent* c) override;
+    void enableWhenUnchecked(IComponent* c) override;
+    void disabledWhileChecked(IComponent* c) override;
+    void editableWhenChecked(IComponent* c) override;
+    void readOnlyWhenUnchecked(IComponent* c) override;
+    void editableWhileChecked(IComponent* c) override;
 
     // Raises 0 to the enabled or disabled list when the state changes.
     void setEnabled(bool on) override;

@@ -3,6 +3,7 @@
 #include "toolkit/ISkinHolder.h"
 
 #include "toolkit/combobox/ComboBoxItems.h"
+#include "toolkit/controls/IComboBox.h"
 #include "toolkit/controls/win/Control.h"
 
 #include <cstdint>
@@ -18,7 +19,7 @@ namespace s::gui::win {
 // and the native list follows them. The opened list is always drawn by the
 // control; the closed field by the painter when there is one, plainly
 // otherwise. Raises event 0 on the selection list when the selection changes.
-class ComboBox final : public Control {
+class ComboBox final : public Control, public virtual IComboBox {
 public:
     static constexpr int kSelectionChanged = 0;
     static constexpr std::int32_t kMinimumWidth = 50;
@@ -31,29 +32,29 @@ public:
     base::IObject* newInstance() const override;
     void release() override;
 
-    std::int32_t getItemCount() const { return items_.count(); }
-    combobox::ComboBoxItem* getItem(std::int32_t i) const { return items_.at(i); }
+    std::int32_t getItemCount() const override { return items_.count(); }
+    combobox::ComboBoxItem* getItem(std::int32_t i) const override { return items_.at(i); }
     // The combo box takes the item; the release operations give it back.
-    void addItem(combobox::ComboBoxItem* item);
-    void insertItem(std::int32_t i, combobox::ComboBoxItem* item);
+    void addItem(combobox::ComboBoxItem* item) override;
+    void insertItem(std::int32_t i, combobox::ComboBoxItem* item) override;
     // Take the item out and hand it to the caller.
-    combobox::ComboBoxItem* removeItemAt(std::int32_t i);
-    void removeItem(combobox::ComboBoxItem* item);
-    void releaseItem(combobox::ComboBoxItem* item);
-    void releaseItemAt(std::int32_t i);
-    void releaseItemById(std::int32_t id);
-    void releaseSelectedItem();
+    combobox::ComboBoxItem* removeItemAt(std::int32_t i) override;
+    void removeItem(combobox::ComboBoxItem* item) override;
+    void releaseItem(combobox::ComboBoxItem* item) override;
+    void releaseItemAt(std::int32_t i) override;
+    void releaseItemById(std::int32_t id) override;
+    void releaseSelectedItem() override;
     void releaseAllItems();
 
-    void select(std::int32_t i, bool notify);
-    void selectById(std::int32_t id, bool notify);
-    std::int32_t getSelectedIndex() const { return items_.selected(); }
-    combobox::ComboBoxItem* getSelectedItem() const { return items_.selectedItem(); }
-    std::int32_t getPreviousIndex() const { return items_.previous(); }
-    combobox::ComboBoxItem* getPreviousItem() const { return items_.previousItem(); }
+    void select(std::int32_t i, bool notify) override;
+    void selectById(std::int32_t id, bool notify) override;
+    std::int32_t getSelectedIndex() const override { return items_.selected(); }
+    combobox::ComboBoxItem* getSelectedItem() const override { return items_.selectedItem(); }
+    std::int32_t getPreviousIndex() const override { return items_.previous(); }
+    combobox::ComboBoxItem* getPreviousItem() const override { return items_.previousItem(); }
 
-    void addSelectionListener(events::IEventListener* listener);
-    void setDrawer(drawer::ICombo* painter, bool owned);
+    void addSelectionListener(events::IEventListener* listener) override;
+    void setDrawer(drawer::ICombo* painter, bool owned) override;
     // The current skin's painter of this kind, installed not owned.
     void refreshSkin(ISkinHolder& holder) override {
         setDrawer(dynamic_cast<drawer::ICombo*>(holder.getPainter(ISkinHolder::kComboBoxPainter)), false);

@@ -13,7 +13,7 @@
 
 namespace s::gui::win {
 
-Control::Control(std::int32_t fontCount) : fontCount_(fontCount) {
+Control::Control(std::int32_t fontCount) : ControlFonts(fontCount) {
 }
 
 Control::~Control() {
@@ -31,9 +31,7 @@ void Control::clear() {
 
 void Control::reset() {
     text_.set(u"");
-    for (FontSetting& setting : fonts_)
-        setting.reset();
-    colourChosen_ = false;
+    resetFonts();
     releaseFonts();
     releasePainter();
     listeners_.clear();

@@ -3,9 +3,10 @@
 #include "foundation/strings/StrBuffer.h"
 #include "foundation/system/win/Handles.h"
 #include "toolkit/component/Component.h"
+#include "toolkit/controls/IControl.h"
+#include "toolkit/controls/win/ControlFonts.h"
 #include "toolkit/controls/win/ControlPeer.h"
 #include "toolkit/events/ListenerLists.h"
-#include "toolkit/win/FontSetting.h"
 
 #include <windows.h>
 
@@ -27,11 +28,13 @@ class Font;
 // A control paints itself, through an off-screen surface of its client size
 // copied to the screen once, when it has a painter or when it draws its own
 // kind plainly; otherwise the platform draws it with the control's colours.
-class Control : public Component, public INativeControl {
+class Control : public Component,
+                public virtual IControl,
+                public ControlFonts,
+                public INativeControl {
 public:
     // The painter the control draws with, null while it draws itself.
     drawer::IDrawer* painter() const { return painter_; }
-    static constexpr std::int32_t kMaxFonts = 3;
 
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
@@ -41,45 +44,14 @@ public:
     void handleEvent(void* source, int eventId) override;
     void clear() override;
 
-    const char16_t* getText() const { return text_.cStr(); }
-    virtual void setText(const char16_t* text);
-    // Takes the text from the window's localizer at once when there is one,
-    // and again at each language change.
-    void setTextId(std::int32_t id);
-    std::int32_t getTextId() const { return textId_; }
-
-    // Font operations: a setter changes every state's setting, a getter
-    // reads the first one. Each change measures the control again and asks
-    // the parent to lay out. Font height and width are named so, apart from
-    // the component's size.
-    void setSizeCode(std::int32_t code);
-    std::int32_t getSizeCode() const { return fonts_[0].getSizeCode(); }
-    FontSetting& getFont(std::int32_t state = 0);
-    void setFaceName(const char16_t* name);
-    const char16_t* getFaceName() const { return fonts_[0].getFaceName(); }
-    std::uint32_t getColour() const { return fonts_[0].getColour(); }
-    void setColour(std::uint8_t r, std::uint8_t g, std::uint8_t b);
-    void setColour2(std::uint8_t r, std::uint8_t g, std::uint8_t b);
-    void setColour3(std::uint8_t r, std::uint8_t g, std::uint8_t b);
-    void setFontHeight(std::int32_t h);
-    std::int32_t getFontHeight() const { return fonts_[0].getHeight(); }
-    void setFontWidth(std::int32_t w);
-    std::int32_t getFontWidth() const { return fonts_[0].getWidth(); }
-    void setBold(bool on);
-    bool isBold() const { return fonts_[0].isBold(); }
-    void setItalic(bool on);
-    bool isItalic() const { return fonts_[0].isItalic(); }
-    void setUnderline(bool on);
-    bool isUnderline() const { return fonts_[0].isUnderline(); }
-    void setStrikeOut(bool on);
-    bool isStrikeOut() const { return fonts_[0].isStrikeOut(); }
-    void setWeight(std::int32_t weight);
-    std::int32_t getWeight() const { return fonts_[0].getWeight(); }
-
-    void setPercentWidth(std::int32_t p);
-    void setPercentHeight(std::int32_t p);
-    void setFixedWidth(std::int32_t w);
-    void setFixedHeight(std::int32_t h);
+    const char16_t* getText() const override { return text_.cStr(); }
+    void setText(const char16_t* text) override;
+    void setTextId(std::int32_t id) override;
+    std::int32_t getTextId() const override { return textId_; }
+    void setPercentWidth(std::int32_t p) override;
+    void setPercentHeight(std::int32_t p) override;
+    void setFixedWidth(std::int32_t w) override;
+    void setFixedHeight(std::int32_t h) override;
 
     void setParent(IContainer* parent) override;
 
@@ -125,8 +97,8 @@ protected:
     // The realised font of a state (made on first use; null when the
     // platform cannot make it). Valid until the next font change.
     Font* font(std::int32_t state);
-    // After any change of a font setting: new fonts, new size, new layout.
-    void fontsChanged();
+    // New fonts for the native window, new size, new layout.
+    void fontsChanged() override;
     // The text's extent in the given state's font.
     SIZE textExtent(const char16_t* text, std::int32_t state);
 
@@ -147,17 +119,7 @@ protected:
     // or a painter chose it, else the platform's button text.
     std::uint32_t textColour() const;
 
-    FontSetting fonts_[kMaxFonts];
-    std::int32_t fontCount_;
-    bool colourChosen_ = false;
-
 private:
-    // Applies change to every state's setting, then fontsChanged().
-    template <class F> void changeFonts(F change) {
-        for (std::int32_t i = 0; i < fontCount_; ++i)
-            change(fonts_[i]);
-        fontsChanged();
-    }
     LRESULT answerColours(HDC dc);
     void releaseFonts();
     void releasePainter();

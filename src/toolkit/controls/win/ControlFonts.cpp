@@ -1,59 +1,69 @@
-// The font operations every control forwards to its font settings.
+#include "toolkit/controls/win/ControlFonts.h"
 
-#include "toolkit/controls/win/Control.h"
+#include <algorithm>
 
 namespace s::gui::win {
 
-FontSetting& Control::getFont(std::int32_t state) {
+ControlFonts::ControlFonts(std::int32_t fontCount)
+    : fontCount_(std::clamp(fontCount, std::int32_t{1}, kMaxFonts)) {
+}
+
+void ControlFonts::resetFonts() {
+    for (FontSetting& setting : fonts_)
+        setting.reset();
+    colourChosen_ = false;
+}
+
+FontSetting& ControlFonts::getFont(std::int32_t state) {
     return fonts_[state >= 0 && state < fontCount_ ? state : 0];
 }
 
-void Control::setSizeCode(std::int32_t code) {
+void ControlFonts::setSizeCode(std::int32_t code) {
     changeFonts([&](FontSetting& f) { f.setSizeCode(code); });
 }
 
-void Control::setFaceName(const char16_t* name) {
+void ControlFonts::setFaceName(const char16_t* name) {
     changeFonts([&](FontSetting& f) { f.setFaceName(name); });
 }
 
-void Control::setColour(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+void ControlFonts::setColour(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     colourChosen_ = true;
     changeFonts([&](FontSetting& f) { f.setColour(r, g, b); });
 }
 
-void Control::setColour2(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+void ControlFonts::setColour2(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     changeFonts([&](FontSetting& f) { f.setColour2(r, g, b); });
 }
 
-void Control::setColour3(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+void ControlFonts::setColour3(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     changeFonts([&](FontSetting& f) { f.setColour3(r, g, b); });
 }
 
-void Control::setFontHeight(std::int32_t h) {
+void ControlFonts::setFontHeight(std::int32_t h) {
     changeFonts([&](FontSetting& f) { f.setHeight(h); });
 }
 
-void Control::setFontWidth(std::int32_t w) {
+void ControlFonts::setFontWidth(std::int32_t w) {
     changeFonts([&](FontSetting& f) { f.setWidth(w); });
 }
 
-void Control::setBold(bool on) {
+void ControlFonts::setBold(bool on) {
     changeFonts([&](FontSetting& f) { f.setBold(on); });
 }
 
-void Control::setItalic(bool on) {
+void ControlFonts::setItalic(bool on) {
     changeFonts([&](FontSetting& f) { f.setItalic(on); });
 }
 
-void Control::setUnderline(bool on) {
+void ControlFonts::setUnderline(bool on) {
     changeFonts([&](FontSetting& f) { f.setUnderline(on); });
 }
 
-void Control::setStrikeOut(bool on) {
+void ControlFonts::setStrikeOut(bool on) {
     changeFonts([&](FontSetting& f) { f.setStrikeOut(on); });
 }
 
-void Control::setWeight(std::int32_t weight) {
+void ControlFonts::setWeight(std::int32_t weight) {
     changeFonts([&](FontSetting& f) { f.setWeight(weight); });
 }
 

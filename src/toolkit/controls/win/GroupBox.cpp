@@ -23,7 +23,7 @@ constexpr std::int32_t kTitleLeft = 8;
 constexpr std::int32_t kTitlePadding = 2;
 } // namespace
 
-GroupBox::GroupBox() {
+GroupBox::GroupBox() : ControlFonts(1) {
     resetGroupBox();
 }
 
@@ -57,7 +57,7 @@ void GroupBox::setParent(IContainer* parent) {
         titleCheck_->setParent(nullptr);
     Box::setParent(parent);
     if (parent != nullptr && titleCheck_ != nullptr && nativePeer() != nullptr) {
-        titleCheck_->setParent(this);
+        titleCheck_->setParent(static_cast<Box*>(this));
         doLayout();
     }
 }
@@ -70,7 +70,7 @@ void GroupBox::doLayout() {
     }
 }
 
-void GroupBox::setTitleCheckBox(CheckBox* box) {
+void GroupBox::setTitleCheckBox(ICheckBox* box) {
     if (box == titleCheck_)
         return;
     dropTitleCheckBox();
@@ -82,14 +82,14 @@ void GroupBox::setTitleCheckBox(CheckBox* box) {
     box->addCheckedListener(self);
     box->addUncheckedListener(self);
     if (nativePeer() != nullptr)
-        box->setParent(this);
+        box->setParent(static_cast<Box*>(this));
     applyInsets();
     doLayout();
     repaint();
 }
 
 void GroupBox::dropTitleCheckBox() {
-    if (CheckBox* box = titleCheck_) {
+    if (ICheckBox* box = titleCheck_) {
         titleCheck_ = nullptr;
         box->setParent(nullptr);
         box->release();
@@ -106,7 +106,7 @@ void GroupBox::resetGroupBox() {
     title_.set(u"");
     shown_.set(u"");
     textId_ = -1;
-    font_.reset();
+    resetFonts();
     if (realised_ != nullptr)
         realised_->release();
     realised_ = nullptr;
@@ -115,7 +115,7 @@ void GroupBox::resetGroupBox() {
 
 Font* GroupBox::titleFont() const {
     if (realised_ == nullptr)
-        realised_ = font_.createFont();
+        realised_ = fonts_[0].createFont();
     return realised_;
 }
 
@@ -189,7 +189,7 @@ void GroupBox::handleEvent(void* source, int eventId) {
         setTitleId(textId_);
 }
 
-void GroupBox::fontChanged() {
+void GroupBox::fontsChanged() {
     Font* old = realised_;
     realised_ = nullptr;
     if (HWND hwnd = HwndPeer::handleOf(nativePeer())) {
@@ -216,8 +216,11 @@ void GroupBox::setContent(IComponent* component) {
 void GroupBox::setDrawer(drawer::IDrawer* painter, bool owned) {
     Box::setDrawer(painter, owned);
     if (auto* group = dynamic_cast<drawer::IGroupBox*>(painter))
-        group->fillFonts(&font_);
-    fontChanged();
+        group->fillFonts(&fonts_[0]);
+    // The skin's title font comes with the skin's colour.
+    if (painter != nullptr)
+        colourChosen_ = true;
+    fontsChanged();
 }
 
 NativeForm GroupBox::nativeForm() const {
@@ -258,7 +261,9 @@ void GroupBox::paint(HDC surface, const RECT& client) {
             FillRect(surface, &text, brush.get());
             text.left += kTitlePadding;
             SetBkMode(surface, TRANSPARENT);
-            SetTextColor(surface, GetSysColor(COLOR_BTNTEXT));
+            SetTextColor(surface, colourChosen_
+                                      ? fonts_[0].getColour()
+                                      : static_cast<std::uint32_t>(GetSysColor(COLOR_BTNTEXT)));
             // The shown text goes through the prefix rule, which turns each
             // "&&" back into one "&" and underlines nothing.
             DrawTextW(surface, str::win::wide(shown_.cStr()), -1, &text, DT_SINGLELINE);

@@ -4,14 +4,14 @@
 
 #include "foundation/strings/StrBuffer.h"
 #include "toolkit/box/Box.h"
+#include "toolkit/controls/IGroupBox.h"
+#include "toolkit/controls/win/ControlFonts.h"
 #include "toolkit/controls/win/ControlPeer.h"
-#include "toolkit/win/FontSetting.h"
 
 #include <windows.h>
 
 namespace s::gui::win {
 
-class CheckBox;
 class Font;
 
 // A titled frame around one content component, laid out as a pile inside
@@ -20,8 +20,9 @@ class Font;
 // it get their notifications reflected as inside any box. The title is shown
 // literally: its "&"s are doubled in the native text. A title check box,
 // when set, sits over the title and carries its text; each change of its
-// state is raised again as the group box's event 1.
-class GroupBox final : public Box, public INativeControl {
+// state is raised again as the group box's event 1. The font operations are
+// the title's.
+class GroupBox final : public Box, public IGroupBox, public ControlFonts, public INativeControl {
 public:
     static constexpr int kTitleCheckChanged = 1;
 
@@ -37,28 +38,23 @@ public:
     void handleEvent(void* source, int eventId) override;
     void setParent(IContainer* parent) override;
     void doLayout() override;
+    layout::ILayoutManager* getLayout() override { return Box::getLayout(); }
 
     std::int32_t getMinimumWidth() const override;
     std::int32_t getPreferredWidth() const override;
 
-    void setTitle(const char16_t* title);
-    const char16_t* getTitle() const { return title_.cStr(); }
-    void setTitleId(std::int32_t id);
-    std::int32_t getTitleId() const { return textId_; }
-    // The title's font; call fontChanged() after changing it.
-    FontSetting& getFont() { return font_; }
-    void fontChanged();
-    // Replaces the content; the group box owns it.
-    void setContent(IComponent* component);
+    void setTitle(const char16_t* title) override;
+    const char16_t* getTitle() const override { return title_.cStr(); }
+    void setTitleId(std::int32_t id) override;
+    std::int32_t getTitleId() const override { return textId_; }
+    void setContent(IComponent* component) override;
     void setDrawer(drawer::IDrawer* painter, bool owned) override;
     void refreshSkin(ISkinHolder& holder) override {
         setDrawer(holder.getPainter(ISkinHolder::kGroupBoxPainter), false);
     }
-    // The group box takes the check box and releases the one it replaces;
-    // null removes it.
-    void setTitleCheckBox(CheckBox* box);
-    CheckBox* getTitleCheckBox() const { return titleCheck_; }
-    void addTitleCheckListener(events::IEventListener* listener);
+    void setTitleCheckBox(ICheckBox* box) override;
+    ICheckBox* getTitleCheckBox() const override { return titleCheck_; }
+    void addTitleCheckListener(events::IEventListener* listener) override;
 
     // INativeControl
     NativeForm nativeForm() const override;
@@ -68,6 +64,8 @@ public:
                           bool& handled) override;
 
 private:
+    // The title's new font for the native window, new insets, new layout.
+    void fontsChanged() override;
     void resetGroupBox();
     Font* titleFont() const;
     SIZE titleExtent() const;
@@ -77,10 +75,9 @@ private:
 
     str::StrBuffer title_;
     str::StrBuffer shown_;
-    FontSetting font_;
     // Made on first use, also while answering size questions.
     mutable Font* realised_ = nullptr;
-    CheckBox* titleCheck_ = nullptr;
+    ICheckBox* titleCheck_ = nullptr;
     col::ArrayP titleCheckListeners_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/Image.h"
+#include "toolkit/controls/IImage.h"
 #include "toolkit/controls/win/Control.h"
 
 #include <cstdint>
@@ -14,7 +15,7 @@ namespace s::gui::win {
 // control's timer 1 while it plays. The picture is drawn centred over the
 // control's background (its transparent pixels blended into it); a painter,
 // when set, paints under it.
-class Image final : public Control {
+class Image final : public Control, public virtual IImage {
 public:
     static constexpr UINT_PTR kFrameTimer = 1;
     static constexpr std::uint32_t kDefaultFrameMs = 100;
@@ -28,18 +29,18 @@ public:
 
     // Shows image: a copy when copy is set, otherwise the caller's, which
     // must then outlive its use here. Null shows nothing.
-    void setImage(const gui::Image* image, bool copy);
+    void setImage(const gui::Image* image, bool copy) override;
     // A set of frames, copied, shown one after the other every frameMs
     // while playing; the first frame shows at once.
-    void setFrames(const gui::Image* frames, std::int32_t count, std::uint32_t frameMs);
-    void play();
-    void stop();
-    bool isPlaying() const { return playing_; }
-    std::int32_t getFrameCount() const;
-    std::int32_t getFrame() const { return frame_; }
+    void setFrames(const gui::Image* frames, std::int32_t count, std::uint32_t frameMs) override;
+    void play() override;
+    void stop() override;
+    bool isPlaying() const override { return playing_; }
+    std::int32_t getFrameCount() const override;
+    std::int32_t getFrame() const override { return frame_; }
     // Shows frame i of the set; out of range does nothing.
-    void setFrame(std::int32_t i);
-    void setDrawer(drawer::IDrawer* painter, bool owned) { setPainter(painter, owned); }
+    void setFrame(std::int32_t i) override;
+    void setDrawer(drawer::IDrawer* painter, bool owned) override { setPainter(painter, owned); }
 
     // INativeControl
     NativeForm nativeForm() const override { return NativeForm{}; }

@@ -2,6 +2,7 @@
 
 #include "toolkit/ISkinHolder.h"
 
+#include "toolkit/controls/ILabel.h"
 #include "toolkit/controls/win/Control.h"
 
 namespace s::gui::drawer {
@@ -13,7 +14,7 @@ namespace s::gui::win {
 // A text on its parent's background, drawn by the text painter. A label
 // without a link lets clicks through to the window; a link label opens its
 // target through the shell when clicked and raises event 1.
-class Label : public Control {
+class Label : public Control, public virtual ILabel {
 public:
     enum Event : int { kClicked = 1 };
 
@@ -24,13 +25,13 @@ public:
     base::IObject* newInstance() const override;
     void release() override;
 
-    void setLink(const char16_t* target);
-    const char16_t* getLink() const { return link_.cStr(); }
-    void addClickListener(events::IEventListener* l) { addListener(kClicked, l); }
+    void setLink(const char16_t* target) override;
+    const char16_t* getLink() const override { return link_.cStr(); }
+    void addClickListener(events::IEventListener* l) override { addListener(kClicked, l); }
     // Shows text for the given time, then the text shown before the first
     // of a run of temporary texts. Without a native window nothing changes.
-    void showTemporaryText(const char16_t* text, std::uint32_t milliseconds);
-    void setDrawer(drawer::IText* painter, bool owned);
+    void showTemporaryText(const char16_t* text, std::uint32_t milliseconds) override;
+    void setDrawer(drawer::IText* painter, bool owned) override;
     // The current skin's painter of this kind, installed not owned.
     void refreshSkin(ISkinHolder& holder) override {
         setDrawer(dynamic_cast<drawer::IText*>(holder.getPainter(ISkinHolder::kTextPainter)), false);

@@ -2,6 +2,7 @@
 
 #include "toolkit/ISkinHolder.h"
 
+#include "toolkit/controls/IRadioButton.h"
 #include "toolkit/controls/win/CheckControl.h"
 
 namespace s::gui::drawer {
@@ -14,7 +15,7 @@ namespace s::gui::win {
 // children from one that starts a group to the next uncheck each other.
 // Events: 0 to the checked list at every check and 0 to the unchecked list
 // at every uncheck, changed or not; 0 to the enabled and disabled lists.
-class RadioButton : public CheckControl {
+class RadioButton : public CheckControl, public virtual IRadioButton {
 public:
     RadioButton();
     ~RadioButton() override;
@@ -26,7 +27,7 @@ public:
     // Starts a new group of radio buttons; applied when the native control
     // is made.
     void setGroupStart(bool on) { groupStart_ = on; }
-    void setDrawer(drawer::IRadioButton* painter, bool owned);
+    void setDrawer(drawer::IRadioButton* painter, bool owned) override;
     // The current skin's painter of this kind, installed not owned.
     void refreshSkin(ISkinHolder& holder) override {
         setDrawer(dynamic_cast<drawer::IRadioButton*>(holder.getPainter(ISkinHolder::kRadioButtonPainter)), false);

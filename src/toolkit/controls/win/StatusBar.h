@@ -27,10 +27,17 @@ public:
     std::int32_t getMinimumHeight() const override;
     std::int32_t getPreferredHeight() const override;
 
+    // IContainer
+    void doLayout() override { Box::doLayout(); }
+    layout::ILayoutManager* getLayout() override { return Box::getLayout(); }
+
     // IStatusBar
     void setContent(IComponent* component, std::int32_t pane) override;
     void setSizeGrip(bool on) override;
     bool hasSizeGrip() const override { return sizeGrip_; }
+    void setDrawer(drawer::IDrawer* painter, bool owned) override {
+        Box::setDrawer(painter, owned);
+    }
 
     // INativeControl
     NativeForm nativeForm() const override;

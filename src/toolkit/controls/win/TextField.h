@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/controls/ITextField.h"
 #include "toolkit/controls/win/Control.h"
 
 namespace s::gui::win {
@@ -8,7 +9,7 @@ namespace s::gui::win {
 // control's colours. Events: 1 the text changed (by the user, or by setText
 // with notify), 2 Enter pressed in the field, 3 the field lost the keyboard
 // focus.
-class TextField : public Control {
+class TextField : public Control, public virtual ITextField {
 public:
     enum Event : int { kChanged = 1, kEnter = 2, kFocusLost = 3 };
     // Sent to the field's window: take the focus and select all the text.
@@ -22,22 +23,22 @@ public:
     void release() override;
 
     // The text as the user left it.
-    using Control::getText;
+    const char16_t* getText() const override { return Control::getText(); }
     void setText(const char16_t* text) override { setText(text, true); }
     // notify false: no change event for this text.
-    void setText(const char16_t* text, bool notify);
-    bool isEmpty() const { return getText()[0] == 0; }
+    void setText(const char16_t* text, bool notify) override;
+    bool isEmpty() const override { return getText()[0] == 0; }
     // Empties the field, raising the change event.
-    void clearText() { setText(u"", true); }
+    void clearText() override { setText(u"", true); }
 
-    void addChangeListener(events::IEventListener* l) { addListener(kChanged, l); }
+    void addChangeListener(events::IEventListener* l) override { addListener(kChanged, l); }
     // Enter never reaches the platform's edit control: the Enter listeners
     // get it instead, in registration order.
-    void addEnterListener(events::IEventListener* l) { addListener(kEnter, l); }
-    void addFocusLostListener(events::IEventListener* l) { addListener(kFocusLost, l); }
-    void setPassword(bool on);
-    bool isPassword() const { return password_; }
-    void focusAndSelectAll();
+    void addEnterListener(events::IEventListener* l) override { addListener(kEnter, l); }
+    void addFocusLostListener(events::IEventListener* l) override { addListener(kFocusLost, l); }
+    void setPassword(bool on) override;
+    bool isPassword() const override { return password_; }
+    void focusAndSelectAll() override;
     bool isEditable() const override { return editable_; }
     void setEditable(bool on) override;
 
