@@ -13,6 +13,7 @@ std::atomic<ExitWindowsFunction> exitWindowsFunction{nullptr};
 std::atomic<ExecutionStateFunction> executionStateFunction{nullptr};
 std::atomic<WakeTimerFunction> wakeTimerFunction{nullptr};
 std::atomic<TaskbarProgressFunction> taskbarProgressFunction{nullptr};
+std::atomic<TrayBalloonFunction> trayBalloonFunction{nullptr};
 } // namespace
 
 void setClock(ClockFunction function) { clockFunction.store(function); }
@@ -56,5 +57,9 @@ void setTaskbarProgress(TaskbarProgressFunction function) { taskbarProgressFunct
 TaskbarProgressFunction taskbarProgress() {
     return taskbarProgressFunction.load(std::memory_order_relaxed);
 }
+
+void setTrayBalloon(TrayBalloonFunction function) { trayBalloonFunction.store(function); }
+
+TrayBalloonFunction trayBalloon() { return trayBalloonFunction.load(std::memory_order_relaxed); }
 
 } // namespace s::seams

@@ -60,4 +60,10 @@ using TaskbarProgressFunction = void (*)(int state, std::int32_t permille);
 void setTaskbarProgress(TaskbarProgressFunction function);
 TaskbarProgressFunction taskbarProgress();
 
+// Takes over the notification-area balloon: a test sees its title and text.
+using TrayBalloonFunction = void (*)(const char16_t* title, const char16_t* text);
+
+void setTrayBalloon(TrayBalloonFunction function);
+TrayBalloonFunction trayBalloon();
+
 } // namespace s::seams

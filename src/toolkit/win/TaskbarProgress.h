@@ -2,9 +2,9 @@
 
 #include "foundation/system/win/Handles.h"
 
-#include <cstdint>
+#include <shobjidl.h>
 
-struct ITaskbarList3;
+#include <cstdint>
 
 namespace s::gui::win {
 

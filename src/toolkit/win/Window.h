@@ -44,6 +44,7 @@ public:
     static constexpr UINT kErrorMessage = WM_USER + 5;       // 1029
     static constexpr UINT kYesNoMessage = WM_USER + 6;       // 1030
     static constexpr UINT kInstanceCallMessage = WM_USER + 7; // 1031
+    static constexpr UINT kShortcutMessage = WM_APP + 6;     // 32774, answers 1 when taken
     static constexpr UINT kDestroyMessage = WM_APP + 1;      // 32769
     static constexpr UINT kAttachMessage = WM_APP + 2;       // 32770
     // How long destroying a window may wait for its thread.
@@ -230,6 +231,13 @@ public:
     static constexpr unsigned long kArgumentsTag = 0x54524B41;
     const std::u16string& getHandedArguments() const { return handedArguments_; }
     void addArgumentsListener(events::IEventListener* l) { listen(kArgumentsHanded, l); }
+    // Keys before the focused control: getLastKey() holds the key,
+    // getShortcutFocus() the native window with the focus (may be null).
+    void addShortcutListener(events::IEventListener* l) { listen(kShortcutKey, l); }
+    HWND getShortcutFocus() const { return shortcutFocus_; }
+    // A balloon over the notification-area icon; false without the icon.
+    bool showTrayBalloon(const char16_t* title, const char16_t* text);
+    void takeKey() { keyTaken_ = true; }
     void addMouseMoveListener(events::IEventListener* l) override { listen(kMouseMove, l); }
     void addWheelListener(events::IEventListener* l) override { listen(IWindow::kWheel, l); }
     std::int32_t getWheelLines() const override { return wheelLines_; }
@@ -451,6 +459,8 @@ private:
     std::intptr_t requestReply_ = 0;
     std::int32_t lastKey_ = 0;
     std::u16string handedArguments_;
+    HWND shortcutFocus_ = nullptr;
+    bool keyTaken_ = false;
     std::int32_t wheelLines_ = 0;
     std::int32_t dragEndX_ = 0, dragEndY_ = 0;
     bool dragCapture_ = false;

@@ -43,6 +43,14 @@ LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case kInstanceCallMessage:
         raise(kInstanceCall);
         return 0;
+    case kShortcutMessage:
+        if (windowListeners_[kShortcutKey - 1].length() == 0)
+            return 0;
+        lastKey_ = static_cast<std::int32_t>(wParam);
+        shortcutFocus_ = reinterpret_cast<HWND>(lParam);
+        keyTaken_ = false;
+        raise(kShortcutKey);
+        return keyTaken_ ? 1 : 0;
     case WM_COPYDATA:
         return onCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
     case kDestroyMessage:
