@@ -74,7 +74,7 @@ bool parseAfter(const char16_t* value, StartRequest& request) {
         if (m > 59 || s > 59)
             return false;
     }
-    if (h > 9999 || h + m + s == 0)
+    if (h > 9999)
         return false;
     request.mode = EntryMode::After;
     request.hour = h;

@@ -37,7 +37,7 @@ TEST(StartRequest, ReadsTheTimeOfEachFormAndRejectsTheRest) {
         {{u"-at", u"0:15", u"later"}, S, A, T, 0, 15, 0},
         {{u"-after", u"banana"}, X, F, T, 0, 0, 0},
         {{u"-after"}, X, F, T, 0, 0, 0},
-        {{u"-after", u"0:0:0"}, X, F, T, 0, 0, 0},
+        {{u"-after", u"0:0:0"}, S, F, T, 0, 0, 0},   // fires at once, as typed in the window
         {{u"-after", u"1:60"}, X, F, T, 0, 0, 0},
         {{u"-after", u"10000:0:0"}, X, F, T, 0, 0, 0},
         {{u"-after", u"99999999999"}, X, F, T, 0, 0, 0},
