@@ -14,5 +14,8 @@ inline constexpr char16_t kProcessStatusEnd[] = u"ProcessStatusEnd";
 inline constexpr char16_t kProcessStatusStartAction[] = u"ProcessStatusStart_Action";
 inline constexpr char16_t kProcessStatusEndAction[] = u"ProcessStatusEnd_Action";
 inline constexpr char16_t kProcessUpdateClock[] = u"ProcessUpdateClock";
+// Posted by the window's thread to itself: a count-down asked for while
+// another ran starts once that one has ended.
+inline constexpr char16_t kProcessStartRequested[] = u"ProcessStartRequested";
 
 } // namespace s::sound::gui::dialogs::plinkett

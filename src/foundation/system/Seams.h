@@ -41,4 +41,29 @@ SetSystemPowerStateFunction setSystemPowerState();
 void setExitWindows(ExitWindowsFunction function);
 ExitWindowsFunction exitWindows();
 
+// Take over SetThreadExecutionState and the wake-up timer: a test sees the
+// flags of each execution-state request (the answer is the previous state,
+// 0 for a failure), and each wake-up time set (a UTC FILETIME value; 0 when
+// the timer is cancelled).
+using ExecutionStateFunction = unsigned (*)(unsigned flags);
+using WakeTimerFunction = void (*)(std::uint64_t dueFileTime);
+
+void setExecutionState(ExecutionStateFunction function);
+ExecutionStateFunction executionState();
+void setWakeTimer(WakeTimerFunction function);
+WakeTimerFunction wakeTimer();
+
+// Takes over the taskbar button's progress: a test sees each state (0 none,
+// 1 normal, 2 paused, 3 error) with the progress in thousandths.
+using TaskbarProgressFunction = void (*)(int state, std::int32_t permille);
+
+void setTaskbarProgress(TaskbarProgressFunction function);
+TaskbarProgressFunction taskbarProgress();
+
+// Takes over the notification-area balloon: a test sees its title and text.
+using TrayBalloonFunction = void (*)(const char16_t* title, const char16_t* text);
+
+void setTrayBalloon(TrayBalloonFunction function);
+TrayBalloonFunction trayBalloon();
+
 } // namespace s::seams

@@ -9,6 +9,7 @@
 #include "foundation/files/win/Shell.h"
 #include "foundation/strings/win/WideText.h"
 #include "localization/LangPack.h"
+#include "toolkit/win/Window.h"
 #include "shell/win/ProcessCommandLine.h"
 #include "storage/XmlMappedData.h"
 #include "storage/win/RegDir.h"
@@ -226,7 +227,10 @@ BOOL CALLBACK findWindow(HWND window, LPARAM parameter) {
     return FALSE;
 }
 
-void sendTo(DWORD processId, const char16_t* title, UINT message) {
+// Sends message to the other instance's window; data, when given, goes as
+// WM_COPYDATA instead.
+bool sendTo(DWORD processId, const char16_t* title, UINT message,
+            const COPYDATASTRUCT* data = nullptr) {
     // The other instance may be starting up; one that never gets idle (hung,
     // or without a message loop) is not waited for beyond a few seconds.
     if (system::win::Handle process{OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE,
@@ -235,10 +239,12 @@ void sendTo(DWORD processId, const char16_t* title, UINT message) {
     WindowSearch search{processId, title, nullptr};
     EnumWindows(findWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found == nullptr)
-        return;
+        return false;
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(search.found, message, 0, 0,
+    SendMessageTimeoutW(search.found, data != nullptr ? WM_COPYDATA : message, 0,
+                        reinterpret_cast<LPARAM>(data),
                         SMTO_ABORTIFHUNG | SMTO_BLOCK | SMTO_NOTIMEOUTIFNOTHUNG, 3000, &result);
+    return true;
 }
 
 } // namespace
@@ -263,12 +269,7 @@ unsigned long AppBase::otherInstanceProcess() {
     return found;
 }
 
-void AppBase::wake(unsigned long processId, bool secondMessage, bool byTitle) {
-    auto send = [&](const char16_t* title) {
-        sendTo(processId, title, kWakeMessage);
-        if (secondMessage)
-            sendTo(processId, title, kSecondWakeMessage);
-    };
+template <class Send> void AppBase::forEachTitle(bool byTitle, Send send) {
     if (!byTitle) {
         send(nullptr);
         return;
@@ -280,6 +281,16 @@ void AppBase::wake(unsigned long processId, bool secondMessage, bool byTitle) {
             send(title->cStr());
     }
 }
+
+void AppBase::wake(unsigned long processId, bool secondMessage, bool byTitle) {
+    auto send = [&](const char16_t* title) {
+        sendTo(processId, title, kWakeMessage);
+        if (secondMessage)
+            sendTo(processId, title, kSecondWakeMessage);
+    };
+    forEachTitle(byTitle, send);
+}
+
 
 namespace {
 struct DesktopSearch {
@@ -356,6 +367,29 @@ bool AppBase::endsWithoutWindow(unsigned long processId) {
             return true;
     }
     return false;
+}
+
+bool AppBase::handOverArguments() {
+    unsigned long other = otherInstanceProcess();
+    if (other == 0 || commandLine_ == nullptr || commandLine_->count() == 0)
+        return false;
+    // The arguments one after another, each ended by a zero.
+    std::u16string block;
+    for (std::int32_t i = 0; i < commandLine_->count(); ++i) {
+        block += commandLine_->argumentAt(i);
+        block += u'\0';
+    }
+    COPYDATASTRUCT data{};
+    data.dwData = gui::win::Window::kArgumentsTag;
+    data.cbData = static_cast<DWORD>(block.size() * sizeof(char16_t));
+    data.lpData = block.data();
+    // Every language may name the product alike: the first window that
+    // matches takes them, once.
+    bool taken = false;
+    forEachTitle(true, [&](const char16_t* title) {
+        taken = taken || sendTo(other, title, 0, &data);
+    });
+    return taken;
 }
 
 bool AppBase::findOtherInstance(bool notify, bool secondMessage, bool byTitle) {

@@ -88,6 +88,10 @@ public:
     // a copy that shows no window after the wake and ends within a few
     // seconds was closing, not running: the search then goes on without it.
     bool findOtherInstance(bool notify, bool secondMessage = false, bool byTitle = true);
+    // Gives the other running copy's window this process's arguments (as
+    // the window takes them, gui::win::Window::kArgumentsTag). False when no
+    // other copy's window took them.
+    bool handOverArguments();
     // The same search over the windows of this thread's desktop.
     bool findOtherInstanceWindow(bool notify, bool secondMessage = false, bool byTitle = true);
 
@@ -105,6 +109,9 @@ private:
     // Waits, bounded, until the process ends (true) or shows a window or
     // the time is up (false).
     static bool endsWithoutWindow(unsigned long processId);
+    // Calls send(title) with the product's title in each pack language, or
+    // once with null when not byTitle.
+    template <class Send> void forEachTitle(bool byTitle, Send send);
 
     str::StrBuffer scratch_;
     process::commandline::win::CommandLine* commandLine_ = nullptr;

@@ -14,7 +14,16 @@
 
 #include <commctrl.h>
 
+#include <vector>
+
 using s::sound::gui::dialogs::plinkett::Dialog;
+using s::sound::gui::dialogs::plinkett::StartRequest;
+using s::sound::gui::dialogs::plinkett::findStartRequest;
+
+namespace {
+constexpr std::int32_t kUnreadableTimeText = 840000; // "This time cannot be read:"
+constexpr std::int32_t kTimeFormsText = 840010;      // how -after and -at are written
+} // namespace
 
 CTarnwickApp::CTarnwickApp() = default;
 
@@ -66,8 +75,12 @@ bool CTarnwickApp::initInstance() {
         log::write("start-up 7: arguments given, first-start step skipped");
     }
 
+    StartRequest request = startRequest();
     if (appBase_->findOtherInstance(true)) {
-        log::write("start-up 8: another instance runs; handed over");
+        if (request.kind == StartRequest::kStart && appBase_->handOverArguments())
+            log::write("start-up 8: another instance runs; its count-down handed over");
+        else
+            log::write("start-up 8: another instance runs; handed over");
         tearDown();
         return false;
     }
@@ -75,6 +88,7 @@ bool CTarnwickApp::initInstance() {
 
     dialog_ = s::thread::take<Dialog>();
     dialog_->bind(appWindow_);
+    dialog_->setStartRequest(request);
     log::write("start-up 9: timer dialog bound");
 
     log::write("start-up 10: timer main routine");
@@ -82,6 +96,31 @@ bool CTarnwickApp::initInstance() {
 
     tearDown();
     return false;
+}
+
+// The count-down asked for with -after or -at. One that cannot be read is
+// explained to the user and starts nothing.
+StartRequest CTarnwickApp::startRequest() {
+    auto* arguments = appBase_->getCommandLine();
+    std::vector<const char16_t*> texts;
+    for (std::int32_t i = 0; i < arguments->count(); ++i)
+        texts.push_back(arguments->argumentAt(i));
+    StartRequest request = findStartRequest(texts.data(), static_cast<std::int32_t>(texts.size()));
+    if (request.kind == StartRequest::kMalformed) {
+        s::log::write("start-up: the count-down's time cannot be read");
+        auto* localizer = appBase_->getLocalizer();
+        s::str::StrBuffer message(localizer->getText(kUnreadableTimeText));
+        for (std::int32_t i = 0; i < arguments->count(); ++i) {
+            message.append(i == 0 ? u"\n" : u" ");
+            message.append(arguments->argumentAt(i));
+        }
+        message.append(u"\n\n");
+        message.append(localizer->getText(kTimeFormsText));
+        auto* box = s::thread::take<s::gui::win::MessageBox>();
+        box->showInformation(message.cStr());
+        box->release();
+    }
+    return request;
 }
 
 void CTarnwickApp::tearDown() {

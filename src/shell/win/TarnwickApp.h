@@ -1,5 +1,7 @@
 #pragma once
 
+#include "timer/StartRequest.h"
+
 #include <memory>
 
 namespace s::app::win {
@@ -27,6 +29,7 @@ public:
         u"We are sorry for the inconvenience.";
 
 private:
+    s::sound::gui::dialogs::plinkett::StartRequest startRequest();
     void tearDown();
 
     std::unique_ptr<s::app::win::AppBase> appBase_;

@@ -55,6 +55,8 @@ void Dialog::runMain(Dialog* dialog) {
     }
     dialog->window_->show(true, true);
     log::write("timer: window shown");
+    if (dialog->pendingStart_.kind == StartRequest::kStart)
+        dialog->window_->invoke(&Dialog::startOnWindowThread, dialog);
     dialog->window_->waitUntilClosed();
     log::write("timer: window closed");
 }
@@ -71,6 +73,8 @@ bool Dialog::openWindow() {
     window_->setClientEdge(false);
     window_->setApplicationWindow(appWindow_, false);
     window_->addRequestListener(this);
+    window_->addArgumentsListener(this);
+    window_->addShortcutListener(this);
     loadUnitTexts();
     loadSettings();
     if (!window_->invoke(&Dialog::buildOnWindowThread, this)) {
@@ -125,6 +129,12 @@ void Dialog::resetFields() {
         name.freeMemory();
     targetMs_ = 0;
     startGapMs_ = kMinimumStartGapMs;
+    // The window's thread, which held the request to stay awake, has ended.
+    pendingStart_ = StartRequest();
+    keptAwake_ = false;
+    wakeTimer_.cancel();
+    taskbar_.forget();
+    runState_ = s::gui::win::TaskbarProgress::kNone;
     runKind_ = kCountDown;
     running_ = false;
     stopRequested_ = false;

@@ -7,6 +7,7 @@
 #include "timer/ActionEntry.h"
 #include "timer/StatusEvents.h"
 #include "timer/TextIds.h"
+#include "timer/StartRequest.h"
 #include "timer/TimeEntry.h"
 #include "timer/TimerMath.h"
 #include "timer/TimerSettings.h"
@@ -15,6 +16,8 @@
 #include "timer/win/VersionWindow.h"
 #include "localization/IEventListener.h"
 #include "toolkit/IAppWindow.h"
+#include "foundation/system/win/Power.h"
+#include "toolkit/win/TaskbarProgress.h"
 #include "toolkit/win/Window.h"
 
 #include <atomic>
@@ -49,6 +52,10 @@ public:
 
     // Keeps the main application window with its store, localizer and skin set.
     void bind(app::IAppWindow* appWindow);
+
+    // A count-down to start as soon as the window shows (from the command
+    // line); set before runMain.
+    void setStartRequest(const StartRequest& request) { pendingStart_ = request; }
 
     // The main routine: builds the timer window, shows it and returns when it
     // has closed.
@@ -186,6 +193,16 @@ private:
     // The window's own colours after a change of the current skin.
     void showSkin();
 
+    // Beyond the controls (DialogExtras.cpp): requested starts, shortcut
+    // keys, and the run as the system, the taskbar and the tray see it.
+    static void startOnWindowThread(void* dialog);
+    void startFromRequest();
+    void onArgumentsHanded();
+    bool onShortcutKey();
+    void showRunState(s::gui::win::TaskbarProgress::State state);
+    void showTaskbarProgress();
+    void announceAction();
+
     void send(const char16_t* name);
     void closeWindow();
     void runAction();
@@ -259,6 +276,12 @@ private:
     std::atomic<bool> playRepeat_{true};
     std::atomic<std::int32_t> playVolume_{50};
     std::int32_t shutdownType_ = kPowerOff;
+
+    StartRequest pendingStart_;
+    bool keptAwake_ = false;
+    s::system::win::WakeTimer wakeTimer_;
+    s::gui::win::TaskbarProgress taskbar_;
+    s::gui::win::TaskbarProgress::State runState_ = s::gui::win::TaskbarProgress::kNone;
 
     s::thread::win::Thread* timerThread_;
     ClockThread clockThread_;

@@ -34,6 +34,10 @@ void Dialog::handleEvent(void* source, int eventId) {
             handleStatus();
         else if (eventId == s::gui::IWindow::kClose)
             requestClose();
+        else if (eventId == s::gui::IWindow::kArgumentsHanded)
+            onArgumentsHanded();
+        else if (eventId == s::gui::IWindow::kShortcutKey && onShortcutKey())
+            window_->takeKey();
         else if (eventId == s::gui::IWindow::kDoubleClick && doubleClickExpansion_) {
             if (clockView_)
                 setClockView(false);

@@ -36,6 +36,8 @@ void Dialog::handleStatus() {
         onEndAction();
     else if (name == kProcessUpdateClock)
         showClock();
+    else if (name == kProcessStartRequested)
+        startFromRequest();
 }
 
 void Dialog::onStart() {
@@ -64,6 +66,7 @@ void Dialog::onStart() {
     storeInt64(u"TargetMilliSec", targetMs_);
     storeInt64(u"TargetMilliSec_OriginalGap", startGapMs_);
     storeTimerOn(true);
+    showRunState(s::gui::win::TaskbarProgress::kNormal);
 }
 
 void Dialog::onPause() {
@@ -81,6 +84,7 @@ void Dialog::onPause() {
     ui_.contentBox->doLayout();
     layOutWindow();
     storeTimerOn(false);
+    showRunState(s::gui::win::TaskbarProgress::kPaused);
 }
 
 void Dialog::onResume() {
@@ -103,6 +107,8 @@ void Dialog::onResume() {
     // A stop during the pause also ends the wait with a resume; the run is
     // over then, and the record must not claim it goes on.
     storeTimerOn(!stopRequested_);
+    if (!stopRequested_)
+        showRunState(s::gui::win::TaskbarProgress::kNormal);
 }
 
 void Dialog::onAction() {
@@ -112,6 +118,8 @@ void Dialog::onAction() {
     window_->doLayout();
     storeTimerOn(false);
     captureAction();
+    showRunState(s::gui::win::TaskbarProgress::kError);
+    announceAction();
 }
 
 void Dialog::onEnd() {
@@ -136,6 +144,10 @@ void Dialog::onEnd() {
     ui_.afterRadio->setEnabled(true);
     ui_.startButton->setTextId(ids::kStart);
     ui_.testButton->setEnabled(true);
+    showRunState(s::gui::win::TaskbarProgress::kNone);
+    // A count-down asked for while this one ran starts now.
+    if (pendingStart_.kind == StartRequest::kStart)
+        window_->postRequest(kProcessStartRequested, 0, 0, 0);
 }
 
 void Dialog::onStartAction() {
@@ -201,6 +213,8 @@ void Dialog::showClock() {
 void Dialog::showRemaining() {
     std::int64_t remaining = targetMs_ - time::nowMillis();
     showProgress(progressPermille(remaining, startGapMs_));
+    if (runState_ == s::gui::win::TaskbarProgress::kNormal)
+        showTaskbarProgress();
     str::StrBuffer text;
     formatRemaining(shownRemaining(remaining), text);
     ui_.remainingLabel->setText(text.cStr());

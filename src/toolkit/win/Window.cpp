@@ -53,6 +53,16 @@ bool moveFocusByTab(HWND root, const MSG& msg) {
     return true;
 }
 
+// A key meant for the window or one of its controls is first offered to the
+// window's listeners; true when one took it.
+bool offerShortcut(HWND root, const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || root == nullptr ||
+        (msg.hwnd != root && !IsChild(root, msg.hwnd)))
+        return false;
+    return SendMessageW(root, Window::kShortcutMessage, msg.wParam,
+                        reinterpret_cast<LPARAM>(msg.hwnd)) == 1;
+}
+
 } // namespace
 
 Window::Window() {
@@ -124,7 +134,7 @@ DWORD WINAPI Window::threadMain(void* parameter) {
         HWND root = self->hwnd_;
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            if (moveFocusByTab(root, msg))
+            if (moveFocusByTab(root, msg) || offerShortcut(root, msg))
                 continue;
             TranslateMessage(&msg);
             DispatchMessageW(&msg);

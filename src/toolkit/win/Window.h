@@ -18,6 +18,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <string>
 
 namespace s::app {
 class IWindowState;
@@ -43,6 +44,7 @@ public:
     static constexpr UINT kErrorMessage = WM_USER + 5;       // 1029
     static constexpr UINT kYesNoMessage = WM_USER + 6;       // 1030
     static constexpr UINT kInstanceCallMessage = WM_USER + 7; // 1031
+    static constexpr UINT kShortcutMessage = WM_APP + 6;     // 32774, answers 1 when taken
     static constexpr UINT kDestroyMessage = WM_APP + 1;      // 32769
     static constexpr UINT kAttachMessage = WM_APP + 2;       // 32770
     // The platform's WM_DPICHANGED, named here for headers that predate it.
@@ -226,6 +228,18 @@ public:
     void shrinkToMinimumSize() override { setSize(getMinimumWidth(), getMinimumHeight()); }
     void setToPreferredSize() override { setSize(getPreferredWidth(), getPreferredHeight()); }
     std::int32_t getLastKey() const override { return lastKey_; }
+    // What another copy handed over with the tag kArgumentsTag: its
+    // arguments, each ended by a zero. Valid while kArgumentsHanded is raised.
+    static constexpr unsigned long kArgumentsTag = 0x54524B41;
+    const std::u16string& getHandedArguments() const { return handedArguments_; }
+    void addArgumentsListener(events::IEventListener* l) { listen(kArgumentsHanded, l); }
+    // Keys before the focused control: getLastKey() holds the key,
+    // getShortcutFocus() the native window with the focus (may be null).
+    void addShortcutListener(events::IEventListener* l) { listen(kShortcutKey, l); }
+    HWND getShortcutFocus() const { return shortcutFocus_; }
+    // A balloon over the notification-area icon; false without the icon.
+    bool showTrayBalloon(const char16_t* title, const char16_t* text);
+    void takeKey() { keyTaken_ = true; }
     void addMouseMoveListener(events::IEventListener* l) override { listen(kMouseMove, l); }
     void addWheelListener(events::IEventListener* l) override { listen(IWindow::kWheel, l); }
     std::int32_t getWheelLines() const override { return wheelLines_; }
@@ -351,6 +365,7 @@ private:
     void applyRegion();
     void onSkinChanged();
     // Wheel steps no child box took.
+    bool onCopyData(const COPYDATASTRUCT* data);
     void raiseWheel(WPARAM wParam);
     void runCloseSequence();
     void recordNormalBounds();
@@ -449,6 +464,9 @@ private:
     std::intptr_t requestValue2_ = 0, requestValue3_ = 0, requestValue4_ = 0;
     std::intptr_t requestReply_ = 0;
     std::int32_t lastKey_ = 0;
+    std::u16string handedArguments_;
+    HWND shortcutFocus_ = nullptr;
+    bool keyTaken_ = false;
     std::int32_t wheelLines_ = 0;
     std::int32_t dragEndX_ = 0, dragEndY_ = 0;
     bool dragCapture_ = false;

@@ -43,6 +43,16 @@ LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case kInstanceCallMessage:
         raise(kInstanceCall);
         return 0;
+    case kShortcutMessage:
+        if (windowListeners_[kShortcutKey - 1].length() == 0)
+            return 0;
+        lastKey_ = static_cast<std::int32_t>(wParam);
+        shortcutFocus_ = reinterpret_cast<HWND>(lParam);
+        keyTaken_ = false;
+        raise(kShortcutKey);
+        return keyTaken_ ? 1 : 0;
+    case WM_COPYDATA:
+        return onCopyData(reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
     case kDestroyMessage:
         destroyNativeWindows();
         PostQuitMessage(0);
@@ -254,6 +264,23 @@ void Window::onMiddleButtonDown() {
 void Window::onWheel(WPARAM wParam, LPARAM lParam) {
     if (!offerWheelToChildren(*this, wParam, lParam))
         raiseWheel(wParam);
+}
+
+bool Window::onCopyData(const COPYDATASTRUCT* data) {
+    // Any program may send this: only a block of whole UTF-16 units, ended
+    // by a zero and of a size arguments can have, is taken.
+    constexpr DWORD kMostBytes = 64 * 1024;
+    if (data == nullptr || data->dwData != kArgumentsTag || data->lpData == nullptr ||
+        data->cbData == 0 || data->cbData > kMostBytes || data->cbData % sizeof(char16_t) != 0)
+        return false;
+    const auto* units = static_cast<const char16_t*>(data->lpData);
+    std::size_t count = data->cbData / sizeof(char16_t);
+    if (units[count - 1] != 0)
+        return false;
+    handedArguments_.assign(units, count);
+    raise(kArgumentsHanded);
+    handedArguments_.clear();
+    return true;
 }
 
 void Window::raiseWheel(WPARAM wParam) {

@@ -4,6 +4,7 @@
 #include "toolkit/win/Window.h"
 
 #include "foundation/strings/win/WideText.h"
+#include "foundation/system/Seams.h"
 #include "toolkit/menu/IPopupMenu.h"
 
 #include <shellapi.h>
@@ -15,6 +16,15 @@ namespace s::gui::win {
 namespace {
 constexpr UINT kTrayIconId = 0;
 
+template <std::size_t N> void copyClipped(wchar_t (&to)[N], const char16_t* from) {
+    const wchar_t* text = str::win::wide(from);
+    std::size_t n = std::wcslen(text);
+    if (n >= N)
+        n = N - 1;
+    std::wmemcpy(to, text, n);
+    to[n] = L'\0';
+}
+
 NOTIFYICONDATAW trayRecord(HWND hwnd, HICON icon, const char16_t* tip) {
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
@@ -23,12 +33,7 @@ NOTIFYICONDATAW trayRecord(HWND hwnd, HICON icon, const char16_t* tip) {
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = Window::kTrayMessage;
     data.hIcon = icon;
-    const wchar_t* text = str::win::wide(tip);
-    std::size_t n = std::wcslen(text);
-    if (n >= sizeof data.szTip / sizeof data.szTip[0])
-        n = sizeof data.szTip / sizeof data.szTip[0] - 1;
-    std::wmemcpy(data.szTip, text, n);
-    data.szTip[n] = L'\0';
+    copyClipped(data.szTip, tip);
     return data;
 }
 } // namespace
@@ -52,6 +57,23 @@ bool Window::removeTrayIcon() {
     Shell_NotifyIconW(NIM_DELETE, &data);
     trayIconShown_ = false;
     return true;
+}
+
+
+bool Window::showTrayBalloon(const char16_t* title, const char16_t* text) {
+    HWND hwnd = hwnd_;
+    if (hwnd == nullptr || !trayIconShown_)
+        return false;
+    if (auto replaced = seams::trayBalloon()) {
+        replaced(title, text);
+        return true;
+    }
+    NOTIFYICONDATAW data = trayRecord(hwnd, smallIcon_, title_.cStr());
+    data.uFlags |= NIF_INFO;
+    data.dwInfoFlags = NIIF_INFO;
+    copyClipped(data.szInfoTitle, title);
+    copyClipped(data.szInfo, text);
+    return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
 }
 
 void Window::modifyTrayTip() {

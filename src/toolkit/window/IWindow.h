@@ -63,6 +63,11 @@ public:
         kTrayLeftClick = 22,
         kRightButtonUp = 24,
         kLeftButtonUp = 25,
+        // A key pressed anywhere in the window, before the control with the
+        // focus sees it; a listener that acts on it calls takeKey().
+        kShortcutKey = 26,
+        // Another copy of the program handed over its arguments.
+        kArgumentsHanded = 27,
     };
     static constexpr int kEventKinds = 27;
 

@@ -3,6 +3,7 @@
 #include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/files/win/PathWinSupport.h"
+#include "foundation/system/win/Handles.h"
 
 #include <windows.h>
 
@@ -18,27 +19,10 @@ using str::win::wide;
 
 namespace {
 
+using system::win::ComRef;
+
 constexpr DWORD kLinkPathCapacity = 32768;
 constexpr DWORD kAddressCapacity = 4096;
-
-// Releases a COM interface when it leaves scope.
-template <class T> class ComRef {
-public:
-    ComRef() = default;
-    ~ComRef() {
-        if (pointer_ != nullptr)
-            pointer_->Release();
-    }
-    ComRef(const ComRef&) = delete;
-    ComRef& operator=(const ComRef&) = delete;
-
-    T* operator->() const { return pointer_; }
-    T* get() const { return pointer_; }
-    void** out() { return reinterpret_cast<void**>(&pointer_); }
-
-private:
-    T* pointer_ = nullptr;
-};
 
 bool createShellLink(ComRef<IShellLinkW>& link) {
     return SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,

@@ -189,4 +189,30 @@ private:
     HGDIOBJ old_;
 };
 
+// Releases a COM interface when it leaves scope.
+template <class T> class ComRef {
+public:
+    ComRef() = default;
+    ~ComRef() { reset(); }
+    ComRef(const ComRef&) = delete;
+    ComRef& operator=(const ComRef&) = delete;
+
+    T* operator->() const { return pointer_; }
+    T* get() const { return pointer_; }
+    explicit operator bool() const { return pointer_ != nullptr; }
+    // Where a creating call writes the interface; releases what was held.
+    void** out() {
+        reset();
+        return reinterpret_cast<void**>(&pointer_);
+    }
+    void reset() {
+        if (pointer_ != nullptr)
+            pointer_->Release();
+        pointer_ = nullptr;
+    }
+
+private:
+    T* pointer_ = nullptr;
+};
+
 } // namespace s::system::win

@@ -75,4 +75,50 @@ bool exitWindows(std::uint32_t flags, std::uint32_t reason) {
     return ExitWindowsEx(flags, reason) != FALSE;
 }
 
+void keepSystemAwake(bool on) {
+    unsigned flags = on ? ES_CONTINUOUS | ES_SYSTEM_REQUIRED : ES_CONTINUOUS;
+    if (auto replaced = seams::executionState()) {
+        replaced(flags);
+        return;
+    }
+    SetThreadExecutionState(flags);
+}
+
+namespace {
+// 100-ns units from 1601 to 1970.
+constexpr std::uint64_t kUnixEpochFileTime = 116444736000000000ULL;
+} // namespace
+
+WakeTimer::~WakeTimer() { cancel(); }
+
+bool WakeTimer::set(std::int64_t utcMs) {
+    std::uint64_t due = kUnixEpochFileTime + static_cast<std::uint64_t>(utcMs < 0 ? 0 : utcMs) * 10000;
+    pending_ = true;
+    if (auto replaced = seams::wakeTimer()) {
+        replaced(due);
+        return true;
+    }
+    if (!timer_)
+        timer_ = Handle(CreateWaitableTimerW(nullptr, TRUE, nullptr));
+    if (!timer_)
+        return false;
+    LARGE_INTEGER when;
+    when.QuadPart = static_cast<LONGLONG>(due); // positive: an absolute UTC time
+    // With resume set, the system leaves sleep or hibernation when it is due;
+    // nothing waits on the timer, the computer being awake is all it is for.
+    return SetWaitableTimer(timer_.get(), &when, 0, nullptr, nullptr, TRUE) != FALSE;
+}
+
+void WakeTimer::cancel() {
+    if (!pending_)
+        return;
+    pending_ = false;
+    if (auto replaced = seams::wakeTimer()) {
+        replaced(0);
+        return;
+    }
+    if (timer_)
+        CancelWaitableTimer(timer_.get());
+}
+
 } // namespace s::system::win

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "foundation/system/win/Handles.h"
+
 #include <cstdint>
 
 // Suspending, hibernating, logging off, rebooting and shutting down the
@@ -30,5 +32,30 @@ bool setSystemPowerState(bool suspend, bool force);
 
 // ExitWindowsEx with flags and reason. False when the system refused.
 bool exitWindows(std::uint32_t flags, std::uint32_t reason);
+
+// While on, the calling thread keeps the system from sleeping on its idle
+// timer; the display may still turn off. The request lasts until it is
+// turned off on the same thread, or the thread ends.
+void keepSystemAwake(bool on);
+
+// A timer that wakes a sleeping computer at a given instant, so that what is
+// due then happens on time. Owns its kernel timer; cancelled when destroyed.
+class WakeTimer {
+public:
+    WakeTimer() = default;
+    ~WakeTimer();
+    WakeTimer(const WakeTimer&) = delete;
+    WakeTimer& operator=(const WakeTimer&) = delete;
+
+    // Sets the wake-up to utcMs (milliseconds since 1970, UTC), replacing an
+    // earlier one. False when the system has no such timer for this process;
+    // the program then simply is not woken.
+    bool set(std::int64_t utcMs);
+    void cancel();
+
+private:
+    Handle timer_;
+    bool pending_ = false;
+};
 
 } // namespace s::system::win
