@@ -133,6 +133,8 @@ void loadTimerSettings(map::IMappedData& store, const char16_t* viewSection,
     // "0%"); below 10 the window could no longer be found.
     std::int32_t opacity = store.getInt32(section, u"Transparency", 90);
     out.transparency = opacity >= 10 && opacity <= 100 ? opacity : 90;
+    out.transparencyOnlyOnTop = store.getBool(section, u"TransparencyOnlyOnTop", false);
+    out.autoResume = store.getBool(section, u"AutoResumeTimer", false);
     out.keepInScreen = store.getBool(section, u"KeepInScreen", true);
     out.doubleClickExpansion = store.getBool(section, u"DoubleClickExpansion", true);
     out.showTaskBarButton = store.getBool(section, u"ShowTaskBarButton", true);
@@ -186,11 +188,16 @@ void storeShowTaskBarButton(map::IMappedData& store, const char16_t* viewSection
     store.setBool(orEmpty(viewSection), u"ShowTaskBarButton", on);
 }
 
+void storeOption(map::IMappedData& store, const char16_t* viewSection, const char16_t* key,
+                 bool on) {
+    store.setBool(orEmpty(viewSection), key, on);
+}
+
 void storeTransparency(map::IMappedData& store, const char16_t* viewSection,
-                       std::int32_t opacity) {
+                       std::int32_t opacity, bool onlyOnTop) {
     const char16_t* section = orEmpty(viewSection);
     store.setInt32(section, u"Transparency", opacity);
-    store.setBool(section, u"TransparencyOnlyOnTop", false);
+    store.setBool(section, u"TransparencyOnlyOnTop", onlyOnTop);
 }
 
 void storeLanguage(map::IMappedData& store, const char16_t* languageSection,

@@ -33,6 +33,8 @@ struct TimerSettings {
     bool doubleClickExpansion = true;    // "DoubleClickExpansion"
     bool showTaskBarButton = true;       // "ShowTaskBarButton"
     std::int32_t transparency = 90;      // "Transparency": the window's opacity in percent
+    bool transparencyOnlyOnTop = false;  // "TransparencyOnlyOnTop"
+    bool autoResume = false;             // "AutoResumeTimer"
 };
 
 // What the defaults depend on: the default sound ("sound.mp3" beside the
@@ -69,9 +71,13 @@ void storeClockMode(map::IMappedData& store, const char16_t* viewSection, bool o
 void storeKeepInScreen(map::IMappedData& store, const char16_t* viewSection, bool on);
 void storeDoubleClickExpansion(map::IMappedData& store, const char16_t* viewSection, bool on);
 void storeShowTaskBarButton(map::IMappedData& store, const char16_t* viewSection, bool on);
-// "Transparency" (the opacity in percent) with "TransparencyOnlyOnTop" false.
+// A view option of its own key, written at once: "AutoResumeTimer",
+// "StartOnSystemBoot".
+void storeOption(map::IMappedData& store, const char16_t* viewSection, const char16_t* key,
+                 bool on);
+// "Transparency" (the opacity in percent) and "TransparencyOnlyOnTop".
 void storeTransparency(map::IMappedData& store, const char16_t* viewSection,
-                       std::int32_t opacity);
+                       std::int32_t opacity, bool onlyOnTop = false);
 // The language now current, as the value of the "Language" section itself.
 void storeLanguage(map::IMappedData& store, const char16_t* languageSection,
                    const char16_t* engName);

@@ -18,7 +18,9 @@ constexpr std::int32_t kHighestPriority = 2;
 constexpr std::uint32_t kResetWaitMs = 5000;
 } // namespace
 
-Dialog::Dialog() : timerThread_(s::thread::take<s::thread::win::Thread>()) {
+Dialog::Dialog()
+    : workerWake_(CreateEventW(nullptr, FALSE, FALSE, nullptr)),
+      timerThread_(s::thread::take<s::thread::win::Thread>()) {
     timerThread_->setPriority(kHighestPriority);
     clear();
 }
@@ -55,8 +57,7 @@ void Dialog::runMain(Dialog* dialog) {
     }
     dialog->window_->show(true, true);
     log::write("timer: window shown");
-    if (dialog->pendingStart_.kind == StartRequest::kStart)
-        dialog->window_->invoke(&Dialog::startOnWindowThread, dialog);
+    dialog->window_->invoke(&Dialog::startOnWindowThread, dialog);
     dialog->window_->waitUntilClosed();
     log::write("timer: window closed");
 }
@@ -96,6 +97,7 @@ void Dialog::loadUnitTexts() {
 
 void Dialog::clear() {
     stopRequested_ = true;
+    wakeWorker();
     timerThread_->waitIdle(kResetWaitMs);
     stopRequested_ = false;
     clockThread_.clear();
@@ -117,6 +119,10 @@ void Dialog::resetFields() {
     doubleClickExpansion_ = true;
     showTaskBarButton_ = true;
     transparency_ = 100;
+    transparencyOnlyOnTop_ = false;
+    autoResume_ = false;
+    resumeTargetMs_ = 0;
+    resumeGapMs_ = 0;
     transparencyFirst_ = 0;
     transparencyLast_ = 9;
     skinPeriod_ = -1;

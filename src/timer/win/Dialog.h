@@ -202,8 +202,14 @@ private:
     void showRunState(s::gui::win::TaskbarProgress::State state);
     void showTaskbarProgress();
     void announceAction();
+    // At start-up, with "Auto-Resume Timer on Start": the stored run goes on,
+    // or its missed alarm is reported once.
+    void resumeStoredRun();
 
     void send(const char16_t* name);
+    // Tells a sleeping worker that a request changed what it waits for.
+    void wakeWorker();
+    void sleepUntilWoken(std::uint32_t ms);
     void closeWindow();
     void runAction();
     void playSound();
@@ -239,6 +245,11 @@ private:
     bool doubleClickExpansion_ = true;
     bool showTaskBarButton_ = true;
     std::int32_t transparency_ = 100;
+    bool transparencyOnlyOnTop_ = false;
+    bool autoResume_ = false;
+    // A count-down resumed at start-up runs to this stored target (0: none).
+    std::int64_t resumeTargetMs_ = 0;
+    std::int64_t resumeGapMs_ = 0;
     // Owned by the window (the context menu with its submenus) or by the
     // dialog (the tray menu); null while there is no window.
     s::gui::win::PopupMenu* mainMenu_ = nullptr;
@@ -283,6 +294,8 @@ private:
     s::gui::win::TaskbarProgress taskbar_;
     s::gui::win::TaskbarProgress::State runState_ = s::gui::win::TaskbarProgress::kNone;
 
+    // Set when stopRequested_ or paused_ change under the worker.
+    s::system::win::Handle workerWake_;
     s::thread::win::Thread* timerThread_;
     ClockThread clockThread_;
     VersionWindow versionWindow_;

@@ -82,10 +82,12 @@ bool Dialog::handleComponentEvent(void* source, int eventId) {
     } else if (is(source, ui_.atHourField) || is(source, ui_.atMinField) ||
                is(source, ui_.atSecField) || is(source, ui_.afterHourField) ||
                is(source, ui_.afterMinField) || is(source, ui_.afterSecField)) {
-        if (pausedShown_)
+        if (pausedShown_) {
             paused_ = false;
-        else
+            wakeWorker();
+        } else {
             requestStartStop();
+        }
     } else if (is(source, ui_.startButton)) {
         requestStartStop();
     } else if (is(source, ui_.pauseButton)) {
@@ -186,6 +188,7 @@ void Dialog::requestClose() {
     }
     clockThread_.requestStop();
     stopRequested_ = true;
+    wakeWorker();
     if (store_ == nullptr || appWindow_ == nullptr)
         return;
     TimerSettings settings;

@@ -5,6 +5,9 @@
 #include "timer/win/Dialog.h"
 
 #include "foundation/system/DiagnosticLog.h"
+#include "foundation/time/Time.h"
+#include "storage/IMappedData.h"
+#include "toolkit/IAppWindow.h"
 #include "foundation/time/TimeFunctions.h"
 #include "toolkit/controls/win/TextField.h"
 
@@ -20,10 +23,52 @@ constexpr std::int64_t kWakeAheadMs = 60 * 1000;
 // The worker that reported its end is past its last status event; it is
 // waited for this long at most before a requested count-down starts.
 constexpr std::uint32_t kWorkerEndWaitMs = 2000;
+constexpr std::int32_t kMissedAlarmText = 840100; // "An alarm was missed ... It was due at:"
 } // namespace
 
+// Once the window shows: a count-down from the command line, else the
+// stored one when it is to resume.
 void Dialog::startOnWindowThread(void* dialog) {
-    static_cast<Dialog*>(dialog)->startFromRequest();
+    auto* self = static_cast<Dialog*>(dialog);
+    if (self->pendingStart_.kind == StartRequest::kStart)
+        self->startFromRequest();
+    else if (self->autoResume_)
+        self->resumeStoredRun();
+}
+
+void Dialog::resumeStoredRun() {
+    if (store_ == nullptr || appWindow_ == nullptr)
+        return;
+    str::StrBuffer section(appWindow_->getSectionPath(u"View"));
+    if (!store_->getBool(section.cStr(), u"TimerOn", false))
+        return;
+    std::int64_t target = store_->getInt64(section.cStr(), u"TargetMilliSec", 0);
+    std::int64_t gap = store_->getInt64(section.cStr(), u"TargetMilliSec_OriginalGap", 0);
+    if (target > time::nowMillis()) {
+        resumeTargetMs_ = target;
+        resumeGapMs_ = gap;
+        startRun(kCountDown);
+        return;
+    }
+    // Said once: the run is no longer stored as going on.
+    storeTimerOn(false);
+    if (target <= 0)
+        return;
+    s::time::Time* due = s::time::timeFromUtcMillis(target);
+    str::StrBuffer message(text(kMissedAlarmText));
+    message.append(u"\n");
+    message.append(monthNames_[due->month - 1].cStr());
+    message.append(u' ');
+    message.append(static_cast<std::uint32_t>(due->day));
+    message.append(u", ");
+    message.append(static_cast<std::uint32_t>(due->year));
+    message.append(u"  ");
+    message.append(static_cast<std::uint32_t>(due->hour));
+    message.append(u':');
+    message.append(static_cast<char16_t>(u'0' + due->minute / 10));
+    message.append(static_cast<char16_t>(u'0' + due->minute % 10));
+    due->release();
+    window_->showInformation(message.cStr());
 }
 
 void Dialog::startFromRequest() {

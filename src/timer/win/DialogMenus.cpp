@@ -14,6 +14,7 @@
 #include "skins/Skinner.h"
 #include "storage/IMappedData.h"
 #include "timer/TimerMenus.h"
+#include "timer/win/StartAtLogon.h"
 #include "toolkit/IAppWindow.h"
 #include "toolkit/IWindowState.h"
 #include "toolkit/combobox/ComboBoxItem.h"
@@ -37,6 +38,9 @@ constexpr std::int32_t kKeepOnTopCommand = 100;
 constexpr std::int32_t kTaskbarCommand = 130;
 constexpr std::int32_t kKeepInScreenCommand = 135;
 constexpr std::int32_t kDoubleClickCommand = 136;
+constexpr std::int32_t kAutoResumeCommand = 137;
+constexpr std::int32_t kStartAtLogonCommand = 140;
+constexpr std::int32_t kOnlyOnTopCommand = 701;
 constexpr std::int32_t kClockViewCommand = 160;
 constexpr std::int32_t kTimerViewCommand = 161;
 constexpr std::int32_t kStartCommand = 162;
@@ -62,6 +66,9 @@ constexpr std::int32_t kKeepOnTopText = 609100;
 constexpr std::int32_t kTaskbarText = 609400;
 constexpr std::int32_t kKeepInScreenText = 830000;
 constexpr std::int32_t kDoubleClickText = 830100;
+constexpr std::int32_t kAutoResumeText = 830200;
+constexpr std::int32_t kStartAtLogonText = 609500;
+constexpr std::int32_t kOnlyOnTopText = 715010;
 constexpr std::int32_t kClockViewText = 2001000;
 constexpr std::int32_t kTimerViewText = 2001100;
 constexpr std::int32_t kIconizeText = 2010002000;
@@ -154,6 +161,9 @@ void Dialog::buildMenus() {
     mainMenu_->addItem(item(kDoubleClickText, kDoubleClickCommand, doubleClickExpansion_));
     mainMenu_->addItem(item(kKeepInScreenText, kKeepInScreenCommand, keepInScreen_));
     mainMenu_->addItem(MenuItem::makeSeparator());
+    mainMenu_->addItem(item(kAutoResumeText, kAutoResumeCommand, autoResume_));
+    mainMenu_->addItem(item(kStartAtLogonText, kStartAtLogonCommand, startsAtLogon()));
+    mainMenu_->addItem(MenuItem::makeSeparator());
     // The menu shows its submenus after its own entries.
     mainMenu_->addItem(item(kIconizeText, kIconizeCommand));
     mainMenu_->addItem(MenuItem::makeSeparator());
@@ -169,6 +179,8 @@ void Dialog::buildMenus() {
     transparencyLast_ = transparencyMenu_->getEntryCount() - 1;
     transparencyMenu_->checkRadioItem(transparencyFirst_ + transparencyEntryOf(transparency_),
                                       transparencyFirst_, transparencyLast_);
+    transparencyMenu_->addItem(MenuItem::makeSeparator());
+    transparencyMenu_->addItem(item(kOnlyOnTopText, kOnlyOnTopCommand, transparencyOnlyOnTop_));
     mainMenu_->addSubMenu(transparencyMenu_);
     mainMenu_->addSubMenu(languageMenu_);
     mainMenu_->addSubMenu(aboutMenu());
@@ -314,6 +326,29 @@ void Dialog::onMainMenuCommand(std::int32_t command) {
             storeDoubleClickExpansion(*store_, appWindow_->getSectionPath(u"View"),
                                       doubleClickExpansion_);
         return;
+    case kAutoResumeCommand:
+        autoResume_ = !mainMenu_->isItemChecked(kAutoResumeCommand);
+        mainMenu_->setItemChecked(kAutoResumeCommand, autoResume_);
+        if (store_ != nullptr)
+            storeOption(*store_, appWindow_->getSectionPath(u"View"), u"AutoResumeTimer",
+                        autoResume_);
+        return;
+    case kStartAtLogonCommand: {
+        // The mark shows what the Run key holds, whatever the registry let
+        // us write.
+        bool on = !mainMenu_->isItemChecked(kStartAtLogonCommand);
+        setStartAtLogon(on);
+        on = startsAtLogon();
+        mainMenu_->setItemChecked(kStartAtLogonCommand, on);
+        if (store_ != nullptr)
+            storeOption(*store_, appWindow_->getSectionPath(u"View"), u"StartOnSystemBoot", on);
+        return;
+    }
+    case kOnlyOnTopCommand:
+        transparencyOnlyOnTop_ = !mainMenu_->isItemChecked(kOnlyOnTopCommand);
+        mainMenu_->setItemChecked(kOnlyOnTopCommand, transparencyOnlyOnTop_);
+        setOpacity(transparency_);
+        return;
     case kClockViewCommand:
     case kTimerViewCommand:
         setClockView(command == kClockViewCommand);
@@ -414,8 +449,9 @@ void Dialog::setOpacity(std::int32_t opacity) {
         transparencyMenu_->checkRadioItem(transparencyFirst_ + transparencyEntryOf(opacity),
                                           transparencyFirst_, transparencyLast_);
     if (store_ != nullptr && appWindow_ != nullptr)
-        storeTransparency(*store_, appWindow_->getSectionPath(u"View"), opacity);
-    window_->setTransparency(opacity, false);
+        storeTransparency(*store_, appWindow_->getSectionPath(u"View"), opacity,
+                          transparencyOnlyOnTop_);
+    window_->setTransparency(opacity, transparencyOnlyOnTop_);
 }
 
 // The web addresses are texts of the language pack; a shell that cannot

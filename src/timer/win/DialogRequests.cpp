@@ -15,25 +15,30 @@ void Dialog::requestStartStop() {
         return;
     }
     stopRequested_ = true;
+    wakeWorker();
     storeTimerOn(false);
 }
 
 void Dialog::requestPause() {
     // Counting or Paused: a count-down whose action point is not reached yet.
-    if (running_ && runKind_ == kCountDown && ui_.pauseButton->isEnabled())
+    if (running_ && runKind_ == kCountDown && ui_.pauseButton->isEnabled()) {
         paused_ = !paused_;
+        wakeWorker();
+    }
 }
 
 void Dialog::requestEnterInField() {
-    if (paused_)
+    if (paused_) {
         paused_ = false;
-    else
+        wakeWorker();
+    } else
         requestStartStop();
 }
 
 void Dialog::requestTest() {
     if (running_) {
         stopRequested_ = true;
+        wakeWorker();
         return;
     }
     captureAction();

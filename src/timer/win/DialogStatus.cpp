@@ -10,6 +10,8 @@
 #include "toolkit/controls/win/Label.h"
 #include "toolkit/controls/win/RadioButton.h"
 
+#include <utility>
+
 namespace s::sound::gui::dialogs::plinkett {
 
 namespace {
@@ -45,7 +47,11 @@ void Dialog::onStart() {
     showActionLabel();
     running_ = true;
     paused_ = false;
-    if (runKind_ == kCountDown) {
+    if (runKind_ == kCountDown && resumeTargetMs_ != 0) {
+        // Resumed at start-up: the stored target and the gap it began with.
+        targetMs_ = std::exchange(resumeTargetMs_, 0);
+        startGapMs_ = raisedStartGap(std::exchange(resumeGapMs_, 0), targetMs_, time::nowMillis());
+    } else if (runKind_ == kCountDown) {
         startGapMs_ = kMinimumStartGapMs;
         computeTarget();
     }

@@ -81,6 +81,8 @@ void Dialog::loadSettings() {
     doubleClickExpansion_ = settings.doubleClickExpansion;
     showTaskBarButton_ = settings.showTaskBarButton;
     transparency_ = settings.transparency;
+    transparencyOnlyOnTop_ = settings.transparencyOnlyOnTop;
+    autoResume_ = settings.autoResume;
     clockView_ = settings.clockMode;
     actionBoxOpen_ = settings.actionBoxOpen;
 }
@@ -230,7 +232,7 @@ void Dialog::buildOnWindowThread(void* self) {
     window.doLayout();
     window.enforceMinimumSize();
     window.shrinkToMinimumHeight();
-    window.setTransparency(dialog->transparency_, false);
+    window.setTransparency(dialog->transparency_, dialog->transparencyOnlyOnTop_);
     window.setTaskbarButton(dialog->showTaskBarButton_);
     window.setTrayIconPinned(!dialog->showTaskBarButton_);
     if (!dialog->showTaskBarButton_)

@@ -6,18 +6,42 @@
 #include "foundation/system/Platform.h"
 #include "foundation/time/TimeFunctions.h"
 
+#include <windows.h>
+
 namespace s::sound::gui::dialogs::plinkett {
 
 namespace {
-constexpr std::uint32_t kCountDownStepMs = 50;
-constexpr std::uint32_t kPauseStepMs = 20;
+// The longest the worker sleeps: a request wakes it at once, and a clock set
+// forward or back is seen within this.
+constexpr std::uint32_t kLongestStepMs = 1000;
 
 // The whole second of a remaining time, offset so that truncation rounds
 // alike on both sides of zero.
 std::int64_t wholeSecond(std::int64_t remainingMs) {
     return (remainingMs + 1000000) / 1000;
 }
+
+// How long until the whole second of the remaining time changes: the next
+// update, and past the last one, the action point itself.
+std::uint32_t untilNextSecond(std::int64_t remainingMs) {
+    std::int64_t wait = (remainingMs + 1000000) % 1000 + 1;
+    return wait > 0 && wait < kLongestStepMs ? static_cast<std::uint32_t>(wait) : kLongestStepMs;
+}
 } // namespace
+
+void Dialog::wakeWorker() {
+    if (workerWake_)
+        SetEvent(workerWake_.get());
+}
+
+// Between two looks at the time the worker sleeps rather than polls, so a
+// count-down costs one wake-up a second.
+void Dialog::sleepUntilWoken(std::uint32_t ms) {
+    if (workerWake_)
+        WaitForSingleObject(workerWake_.get(), ms);
+    else
+        platform::sleepMillis(ms < 50 ? ms : 50);
+}
 
 void Dialog::startRun(std::int32_t kind) {
     // A worker still busy has a run that has not reported its start yet (or
@@ -59,10 +83,10 @@ void Dialog::run() {
         if (paused_) {
             send(kProcessStatusPause);
             while (paused_ && !stopRequested_)
-                platform::sleepMillis(kPauseStepMs);
+                sleepUntilWoken(kLongestStepMs);
             send(kProcessStatusResume);
         } else {
-            platform::sleepMillis(kCountDownStepMs);
+            sleepUntilWoken(untilNextSecond(remaining));
         }
     }
     send(kProcessStatusEnd);

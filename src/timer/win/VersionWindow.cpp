@@ -43,6 +43,8 @@ constexpr std::int32_t kTitleText = 701100;
 constexpr std::int32_t kVersionCaption = 400010;
 constexpr std::int32_t kUpdatedCaption = 400020;
 constexpr std::int32_t kThanksText = 400060;
+constexpr std::int32_t kKeyboardText = 840200; // "Keyboard", the shortcuts 10 apart after it
+constexpr std::int32_t kShortcutLines = 5;
 constexpr std::int32_t kCloseText = 400120;
 // The box the tall picture is fitted into, beside the texts.
 constexpr std::int32_t kPictureBoxWidth = 70;
@@ -221,7 +223,14 @@ Box* VersionWindow::buildBody() {
 
     addAll(texts, {name, spacer(0, 4), captioned(kVersionCaption, base + kVersionOffset),
                    captioned(kUpdatedCaption, base + kDateOffset), spacer(0, 14), thanks,
-                   spacer(0, 6), link_, buttons});
+                   spacer(0, 6), link_, spacer(0, 10)});
+    // The keyboard shortcuts of the timer window, a heading and one a line.
+    Label* keyboard = idLabel(kKeyboardText, -2);
+    keyboard->setBold(true);
+    texts->add(keyboard);
+    for (std::int32_t i = 1; i <= kShortcutLines; ++i)
+        texts->add(idLabel(kKeyboardText + 10 * i, -2));
+    texts->add(buttons);
     body->add(texts);
     return body;
 }
