@@ -58,7 +58,17 @@ keys() { local k; for k in "$@"; do xdotool key "$k"; sleep 0.15; done; sleep 0.
 # From the closed state of the main menu: Up from nothing selects the last
 # entry (About), then Language, Transparency, Skin.
 open_submenu() { open_menu; keys $(printf 'Up %.0s' $(seq "$1")) Right; }
-close_menus() { keys Escape Escape Escape; }
+# Escape closes one menu level at a time; one more would reach the window,
+# where it iconizes.
+close_menus() {
+    local i
+    for i in 1 2 3; do
+        [ -n "$(menu)" ] || break
+        xdotool key Escape
+        sleep 0.15
+    done
+    sleep 0.3
+}
 stored() { # SECTION VALUE: the stored value's data
     wine reg query "$key\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
         awk -v v="$2" '$1 == v { $1 = ""; $2 = ""; sub(/^  /, ""); print }'

@@ -55,8 +55,9 @@ check_clock() { # NAME TZ
     check "$1" "$expected" "$shown_now"
 }
 
-# Every setting away from its default, as a previous exit would leave it.
-wine reg delete "$MAIN" /f >/dev/null 2>&1
+# Every setting away from its default, as a previous exit would leave it;
+# nothing else stored, not even a language.
+wine reg delete 'HKCU\Software\Vexa\Vexa Tarnwick' /f >/dev/null 2>&1
 declare -A strings=([AtAmPm24]=PM [AtHour]=11 [AtMin]=5 [AtSec]=9 [AfterHour]=2 [AfterMin]=14
                     [AfterSec]=33 [Action]=Execute [Action_Open_Str]='C:\docs\plan.txt'
                     [Action_Execute_Str]='C:\tools\run.exe' [Action_Execute_Param_Str]='--fast now'

@@ -48,8 +48,8 @@ question_text() { tarnwick_probe "$probe" box | awk -F'|' '$1 == "Static" && $2 
 counting() { [ "$(has Button Stop)" == yes ] && [ "$(fields)" == "" ]; }
 idle() { [ "$(has Button Start)" == yes ]; }
 
-# A first start: nothing stored of the timer window yet.
-wine reg delete 'HKCU\Software\Vexa\Vexa Tarnwick\SaveData\MainWindow' /f >/dev/null 2>&1
+# A first start: nothing stored yet.
+wine reg delete 'HKCU\Software\Vexa\Vexa Tarnwick' /f >/dev/null 2>&1
 tarnwick_start "$log" "$exe" -startup
 check "the window shows" 0 "$(tarnwick_probe "$probe" wait 30000 >/dev/null; echo $?)"
 sleep 1

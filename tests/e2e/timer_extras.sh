@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# A count-down asked for when the program starts, and a run kept over a
+# restart, as a user meets them: "-after" on a fresh start counts down and
+# fires; given to a second start, the running copy takes the new time over
+# and the second process ends; an unreadable time is explained and starts
+# nothing; with "Auto-Resume Timer on Start" a stored run whose target lies
+# ahead goes on, and one whose target has passed is reported once.
+#   timer_extras.sh Tarnwick.exe WINEPREFIX e2e_probe.exe BUILD_DIR
+set -u
+exe=$1 probe=$3 shots_prefix=$4/e2e_timer_extras_
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/program.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/window.sh"
+export WINEPREFIX=$2
+tarnwick_prefix_init "$WINEPREFIX"
+tarnwick_wineserver_start "$WINEPREFIX"
+tarnwick_display_start
+log=$(mktemp)
+trap 'kill "$TARNWICK_PID" 2>/dev/null; tarnwick_display_stop; rm -f "$log"' EXIT
+
+key='HKCU\Software\Vexa\Vexa Tarnwick'
+# The count-down's text, e.g. "4m 58s"; empty when none shows.
+remaining() { shown | awk -F'|' '$1 == "OstrelWindowClass" && $2 ~ /^([0-9]+[dhm] )*[0-9]+s$/ { print $2; exit }'; }
+box_text() { tarnwick_probe "$probe" box | awk -F'|' '$1 == "Static" && $2 != "" { print $2 }' | tr '\n' ' '; }
+box_button() { # TEXT: centre of that button of the shown message box
+    tarnwick_probe "$probe" box | awk -F'|' -v t="$1" '$1 == "Button" && $2 == t {
+        split($3, r, " "); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'
+}
+answer() { # TEXT: waits for the box and presses that button
+    waitfor 10 eval '[ -n "$(box_button "$1")" ]'
+    click_at $(box_button "$1")
+}
+start() { # ARGS...: starts the program and waits for its window
+    tarnwick_start "$log" "$exe" "$@"
+    tarnwick_probe "$probe" wait 30000 >/dev/null
+    sleep 1
+}
+close() { # closes the window, answering Yes when asked
+    click Button '#X'
+    sleep 1
+    [ -n "$(box_button '&Yes')" ] && click_at $(box_button '&Yes')
+    tarnwick_wait_exit 30
+}
+
+# --- A fresh start with "-after": it counts down at once and fires.
+wine reg delete "$key" /f >/dev/null 2>&1
+start -after 0:0:3
+first_pid=$TARNWICK_PID
+check "\"-after 0:0:3\" counts down at once" yes "$([ -n "$(remaining)" ] && echo yes || echo no)"
+waitfor 10 eval '[ "$(has OstrelWindowClass "It'"'"'s Time!")" == yes ]'
+check "\"-after 0:0:3\" fires" yes "$(has OstrelWindowClass "It's Time!")"
+shot 1-fired
+click Button Stop
+waitfor 5 eval '[ "$(has Button Start)" == yes ]'
+
+# --- A second start hands its time over and ends.
+second=$(mktemp)
+timeout 60 wine "$exe" -after 0:5:0 >"$second" 2>&1
+rc=$?
+check "the second start ends at once with 0" 0 "$rc"
+check "the second start handed its count-down over" yes \
+    "$(tr -d '\r' <"$second" | grep -q 'count-down handed over' && echo yes || echo no)"
+waitfor 5 eval '[ -n "$(remaining)" ]'
+check "the running copy counts down the handed time" yes \
+    "$(remaining | grep -qE '^(5m 0s|4m [0-9]+s)$' && echo yes || echo no)"
+shot 2-handed-over
+
+# --- An unreadable time: explained, nothing started, the running count-down
+# goes on.
+tarnwick_start "$second" "$exe" -after banana
+third=$TARNWICK_PID
+TARNWICK_PID=$first_pid
+waitfor 20 eval '[ -n "$(box_button OK)" ]'
+check "an unreadable time is explained" yes \
+    "$(box_text | grep -q 'This time cannot be read: -after banana' && echo yes || echo no)"
+shot 3-unreadable
+click_at $(box_button OK)
+waitfor 20 eval '! kill -0 '"$third"' 2>/dev/null'
+check "the start with the unreadable time ends" no "$(kill -0 "$third" 2>/dev/null && echo yes || echo no)"
+check "the running count-down goes on" yes \
+    "$(remaining | grep -qE '^4m [0-9]+s$' && echo yes || echo no)"
+close
+
+# --- "Auto-Resume Timer on Start" with a stored target a minute ahead.
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+store AutoResumeTimer REG_DWORD 1
+store TimerOn REG_DWORD 1
+store TargetMilliSec REG_QWORD $(($(now_ms) + 60000))
+store TargetMilliSec_OriginalGap REG_QWORD 120000
+start -startup
+waitfor 5 eval '[ -n "$(remaining)" ]'
+check "a stored run ahead resumes" yes \
+    "$(remaining | grep -qE '^[0-9]+s$' && echo yes || echo no)"
+close
+
+# --- ... and with the target passed: said once, then nothing.
+store TimerOn REG_DWORD 1
+store TargetMilliSec REG_QWORD $(($(now_ms) - 3600000))
+tarnwick_start "$log" "$exe" -startup
+waitfor 30 eval '[ -n "$(box_button OK)" ]'
+check "a missed alarm is reported" yes \
+    "$(box_text | grep -q 'An alarm was missed' && echo yes || echo no)"
+shot 4-missed
+click_at $(box_button OK)
+check "nothing counts after a missed alarm" "" "$(remaining)"
+close
+start -startup
+check "a missed alarm is reported once" "" "$(box_button OK)"
+check "the option stays on" 0x1 "$(stored AutoResumeTimer | awk '{ print $NF }')"
+close
+
+summary
