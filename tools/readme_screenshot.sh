@@ -12,10 +12,11 @@ exe=$PWD/build/windows/src/Tarnwick.exe
 source tools/wine-env.sh
 export WINEPREFIX=$PWD/build/windows/wineprefix
 tarnwick_prefix_init "$WINEPREFIX"
-tarnwick_wineserver_start "$WINEPREFIX"
+# The display first: the wineserver's desktop binds to the display it sees.
 unset DISPLAY
 tarnwick_display_start
 trap tarnwick_display_stop EXIT
+tarnwick_wineserver_start "$WINEPREFIX"
 
 wine reg delete 'HKCU\Software\Vexa\Vexa Tarnwick\SaveData\MainWindow' /f >/dev/null 2>&1 || true
 wine "$exe" -startup >/dev/null 2>&1 &
