@@ -197,6 +197,7 @@ private:
     // keys, and the run as the system, the taskbar and the tray see it.
     static void startOnWindowThread(void* dialog);
     void startFromRequest();
+    void startPendingRequest();
     void onArgumentsHanded();
     bool onShortcutKey();
     void showRunState(s::gui::win::TaskbarProgress::State state);

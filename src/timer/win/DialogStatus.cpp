@@ -151,7 +151,12 @@ void Dialog::onEnd() {
     ui_.startButton->setTextId(ids::kStart);
     ui_.testButton->setEnabled(true);
     showRunState(s::gui::win::TaskbarProgress::kNone);
-    // A count-down asked for while this one ran starts now.
+    startPendingRequest();
+}
+
+// A count-down asked for while another run (or a test of the action) went
+// on starts once the worker is free.
+void Dialog::startPendingRequest() {
     if (pendingStart_.kind == StartRequest::kStart)
         window_->postRequest(kProcessStartRequested, 0, 0, 0);
 }
@@ -171,6 +176,7 @@ void Dialog::onEndAction() {
     ui_.testButton->setTextId(ids::kTest);
     ui_.startButton->setEnabled(true);
     storeTimerOn(false);
+    startPendingRequest();
 }
 
 void Dialog::loadClockNames() {
