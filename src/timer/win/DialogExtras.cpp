@@ -4,11 +4,10 @@
 
 #include "timer/win/Dialog.h"
 
-#include "foundation/system/DiagnosticLog.h"
 #include "foundation/time/Time.h"
+#include "foundation/time/TimeFunctions.h"
 #include "storage/IMappedData.h"
 #include "toolkit/IAppWindow.h"
-#include "foundation/time/TimeFunctions.h"
 #include "toolkit/controls/win/TextField.h"
 
 #include <string>
@@ -130,10 +129,11 @@ bool Dialog::onShortcutKey() {
     case VK_DOWN: {
         if (timeField < 0 || (running_ && !pausedShown_))
             return false;
-        int step = (window_->getLastKey() == VK_UP ? 1 : -1) * (GetKeyState(VK_SHIFT) < 0 ? 10 : 1);
+        // Ten single steps with Shift, so each keeps the step rules.
+        int one = window_->getLastKey() == VK_UP ? 1 : -1;
+        int times = GetKeyState(VK_SHIFT) < 0 ? 10 : 1;
         int unit = timeField % 3;
-        for (int n = 0; n < (step < 0 ? -step : step); ++n) {
-            int one = step < 0 ? -1 : 1;
+        for (int n = 0; n < times; ++n) {
             if (timeField < 3)
                 stepAt(unit == 0 ? one : 0, unit == 1 ? one : 0, unit == 2 ? one : 0);
             else
