@@ -19,6 +19,11 @@ check() {
         failures=$((failures + 1))
     fi
 }
+# summary: the counts; fails when a check failed.
+summary() {
+    echo "$((checks - failures)) passed, $failures failed"
+    [ "$failures" -eq 0 ]
+}
 
 # waitfor SECONDS COMMAND...: until the command succeeds.
 waitfor() {

@@ -15,18 +15,6 @@ tarnwick_display_start
 log=$(mktemp)
 trap 'tarnwick_display_stop; rm -f "$log"' EXIT
 
-failures=0
-check() { # name expected actual
-    if [ "$2" == "$3" ]; then
-        echo "ok: $1"
-    else
-        echo "FAILED: $1"
-        echo "  expected: $2"
-        echo "  actual:   $3"
-        failures=$((failures + 1))
-    fi
-}
-
 steps() { grep -E '^(start-up|tear-down) ' | sed -E 's/^(s)tart-up ([0-9]+):.*/\1\2/; s/^(t)ear-down ([0-9]+):.*/\1\2/' | tr '\n' ' ' | sed 's/ $//'; }
 
 tarnwick_run_and_close "$log" "$probe" "$exe"

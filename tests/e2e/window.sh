@@ -1,24 +1,7 @@
-# Shared by the timer window's whole-program tests: checks that count and
-# report, reading the window's controls through the probe, clicking them and
-# reading the stored settings. Source it after program.sh, with probe set to
-# the probe's path and shots to a screenshot name prefix.
-
-failures=0 checks=0
-check() { # name expected actual
-    checks=$((checks + 1))
-    if [ "$2" == "$3" ]; then
-        echo "ok: $1"
-    else
-        echo "FAILED: $1"
-        echo "  expected: $2"
-        echo "  actual:   $3"
-        failures=$((failures + 1))
-    fi
-}
-summary() {
-    echo "$((checks - failures)) passed, $failures failed"
-    [ "$failures" -eq 0 ]
-}
+# Shared by the timer window's whole-program tests: reading the window's
+# controls through the probe, clicking them and reading the stored settings.
+# Source it after program.sh, with probe set to the probe's path and
+# shots_prefix to a screenshot name prefix.
 
 # The child windows that show, as "class|text|left top right bottom"; the
 # snapshot instead while one is kept, to read several things of one moment.
@@ -48,14 +31,6 @@ click() { # CLASS TEXT
     [ -n "$at" ] && click_at $at
 }
 shot() { import -window root "$shots_prefix$1.png" 2>/dev/null; }
-waitfor() { # SECONDS COMMAND...: until the command succeeds
-    local i
-    for ((i = 0; i < $1 * 10; i++)); do
-        "${@:2}" && return 0
-        sleep 0.1
-    done
-    return 1
-}
 # Empties each shown edit field, left to right, and types the given texts.
 type_fields() {
     local at i=0 texts=("$@")

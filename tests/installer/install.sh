@@ -19,18 +19,6 @@ tarnwick_display_start
 work=$(mktemp -d)
 trap 'tarnwick_display_stop; rm -rf "$work"' EXIT
 
-failures=0 checks=0
-check() { # name expected actual
-    checks=$((checks + 1))
-    if [ "$2" == "$3" ]; then
-        echo "ok: $1"
-    else
-        echo "FAILED: $1"
-        echo "  expected: $2"
-        echo "  actual:   $3"
-        failures=$((failures + 1))
-    fi
-}
 finish() {
     echo "$((checks - failures)) passed, $failures failed"
     [ "$failures" -eq 0 ]
