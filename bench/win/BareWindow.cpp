@@ -1,11 +1,16 @@
 // The yardstick of the whole-program benchmarks: a bare Win32 program that
-// shows one window of the timer window's size, paints it once with a fill
-// and a line of text, and runs until it is closed.
+// shows one window of the timer window's size, paints it with a fill and a
+// line of text, counts that text down once a second (the least a count-down
+// window does), and runs until it is closed.
 //   bare_window.exe
 
 #include <windows.h>
 
+#include <cwchar>
+
 namespace {
+
+int secondsLeft = 180;
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -16,10 +21,17 @@ LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         GetClientRect(hwnd, &client);
         FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
         SetBkMode(dc, TRANSPARENT);
-        DrawTextW(dc, L"3m 0s", -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        wchar_t text[32];
+        std::swprintf(text, 32, L"%dm %ds", secondsLeft / 60, secondsLeft % 60);
+        DrawTextW(dc, text, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         EndPaint(hwnd, &ps);
         return 0;
     }
+    case WM_TIMER:
+        if (secondsLeft > 0)
+            --secondsLeft;
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -43,6 +55,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                 nullptr);
     if (hwnd == nullptr)
         return 1;
+    SetTimer(hwnd, 1, 1000, nullptr);
     ShowWindow(hwnd, SW_SHOW);
     UpdateWindow(hwnd);
     MSG msg;

@@ -1,20 +1,27 @@
 #include "timer/win/ClockThread.h"
 
-#include "foundation/system/Platform.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/time/TimeFunctions.h"
 #include "foundation/threads/win/Thread.h"
 #include "toolkit/window/IWindow.h"
 
+#include <windows.h>
+
 namespace s::sound::gui::dialogs::plinkett {
 
 namespace {
 constexpr std::int32_t kHighestPriority = 2;
-constexpr std::uint32_t kTickStepMs = 50;
 constexpr std::uint32_t kResetWaitMs = 5000;
+
+// From an instant to just inside the next wall-clock second.
+std::uint32_t untilNextSecond(std::int64_t now) {
+    return static_cast<std::uint32_t>(1000 - (now % 1000 + 1000) % 1000 + 1);
+}
 } // namespace
 
-ClockThread::ClockThread() : worker_(s::thread::take<s::thread::win::Thread>()) {
+ClockThread::ClockThread()
+    : worker_(s::thread::take<s::thread::win::Thread>()),
+      wake_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
     worker_->setPriority(kHighestPriority);
     clear();
 }
@@ -58,12 +65,18 @@ void ClockThread::run() {
             last = now;
             first = false;
         }
-        platform::sleepMillis(kTickStepMs);
+        // A clock set forward or back is seen at the latest a second later.
+        WaitForSingleObject(wake_.get(), untilNextSecond(time::nowMillis()));
     } while (!stopRequested_);
 }
 
-void ClockThread::clear() {
+void ClockThread::requestStop() {
     stopRequested_ = true;
+    SetEvent(wake_.get());
+}
+
+void ClockThread::clear() {
+    requestStop();
     worker_->waitIdle(kResetWaitMs);
     owner_ = nullptr;
     stopRequested_ = false;

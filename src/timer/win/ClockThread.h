@@ -2,6 +2,7 @@
 
 #include "foundation/objects/IObject.h"
 #include "foundation/objects/IPoolable.h"
+#include "foundation/system/win/Handles.h"
 #include "foundation/threads/ITask.h"
 #include "localization/IEventListener.h"
 #include "timer/StatusEvents.h"
@@ -40,19 +41,22 @@ public:
 
     // Starts ticking into owner's requests.
     void start(s::gui::IWindow* owner);
-    // The tick loop: one "ProcessUpdateClock" per new second, checked every 50 ms.
+    // The tick loop: one "ProcessUpdateClock" per new second; between two
+    // it sleeps until the next second begins.
     void run() override;
     // Stops the loop (ending the worker by force after 5 s) and forgets the owner.
     void clear() override;
 
     bool isTicking() const;
-    // Asks the loop to end at its next pass, without waiting for it.
-    void requestStop() { stopRequested_ = true; }
+    // Wakes the loop and asks it to end, without waiting for it.
+    void requestStop();
 
 private:
     s::gui::IWindow* owner_ = nullptr;
     s::thread::win::Thread* worker_;
     std::atomic<bool> stopRequested_{false};
+    // Set to end the loop's sleep early.
+    s::system::win::Handle wake_;
 };
 
 } // namespace s::sound::gui::dialogs::plinkett

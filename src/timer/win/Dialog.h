@@ -109,7 +109,7 @@ public:
     void fillPauseEntry();
     void stepAt(int dHour, int dMin, int dSec);
     void stepAfter(int dHour, int dMin, int dSec);
-    // Writes the local date and time into the Clock View.
+    // Writes the local date and time into the Clock View while it shows.
     void showClock();
     void formatRemaining(std::int64_t ms, str::StrBuffer& text) const;
 

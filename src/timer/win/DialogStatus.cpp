@@ -204,6 +204,10 @@ void setChanged(s::gui::win::Label* label, const str::StrBuffer& text) {
 } // namespace
 
 void Dialog::showClock() {
+    // Hidden labels are left alone: each change measures a label and lays out
+    // its row again. The Clock View brings them up to date when it shows.
+    if (!clockView_)
+        return;
     s::time::Time* now = s::time::timeFromUtcMillis(time::nowMillis());
     str::StrBuffer text(monthNames_[now->month - 1]);
     text.append(u' ');

@@ -157,7 +157,9 @@ void Dialog::setActionBoxOpen(bool open) {
 }
 
 void Dialog::setClockView(bool on) {
+    clockView_ = on;
     if (on) {
+        showClock();
         ui_.contentBox->setFixedHeight(0, false);
         ui_.clockBox->setPercentHeight(100, false);
         window_->doLayout();
@@ -167,7 +169,6 @@ void Dialog::setClockView(bool on) {
         ui_.contentBox->setPercentHeight(100, false);
         layOutWindow();
     }
-    clockView_ = on;
     if (mainMenu_ != nullptr)
         mainMenu_->checkRadioItem(on ? 0 : 1, 0, 1);
     if (store_ != nullptr && appWindow_ != nullptr)

@@ -85,7 +85,7 @@ TEST_F(ClockTicks, AClockSetBackStillTicksWithinOnePass) {
     start.advance(-3600 * 1000);
     double moved = nowMs();
     ASSERT_TRUE(counter.waitForTicks(before + 1, 2000));
-    EXPECT_LT(nowMs() - moved, 400) << "within about one 50 ms pass";
+    EXPECT_LT(nowMs() - moved, 1300) << "at the latest when the next second begins";
 }
 
 TEST_F(ClockTicks, ResetEndsTheLoopQuicklyAndTheClockCanStartAgain) {
@@ -93,7 +93,7 @@ TEST_F(ClockTicks, ResetEndsTheLoopQuicklyAndTheClockCanStartAgain) {
     ASSERT_TRUE(counter.waitForTicks(1, 2000));
     double begin = nowMs();
     clock.clear();
-    EXPECT_LT(nowMs() - begin, 500) << "the loop checks its stop flag every 50 ms";
+    EXPECT_LT(nowMs() - begin, 500) << "the reset wakes the sleeping loop";
     EXPECT_FALSE(clock.isTicking());
     int stopped = counter.ticks;
     Sleep(1200);

@@ -148,7 +148,10 @@ TEST_F(DialogRun, ClockViewShowsTwelveHourTimeWithNamesOfTheDay) {
     for (const Case& c : cases) {
         s::test::TestClock at(s::test::localInstant(2013, 8, 12, c.hour, c.minute, 9),
                               s::test::TestClock::kFrozen);
-        onWindowThread([&] { dialog.showClock(); });
+        onWindowThread([&] {
+            dialog.setClockView(true);
+            dialog.showClock();
+        });
         EXPECT_EQ(textOf(ui().hourMinuteLabel), widen(c.hourMinute)) << c.hourMinute;
         EXPECT_EQ(textOf(ui().amPmLabel), widen(c.amPm)) << c.amPm;
         EXPECT_EQ(textOf(ui().secondsLabel), u"09");

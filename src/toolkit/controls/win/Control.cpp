@@ -13,6 +13,9 @@
 #include "toolkit/win/Font.h"
 #include "toolkit/window/IWindow.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace s::gui::win {
 
 Control::Control(std::int32_t fontCount) : ControlFonts(fontCount) {
@@ -64,8 +67,15 @@ void Control::setText(const char16_t* text) {
     text_.set(text != nullptr ? text : u"");
     if (INativePeer* peer = nativePeer())
         peer->setText(text_.cStr());
+    const std::int32_t sizes[] = {getMinimumWidth(), getMinimumHeight(), getPreferredWidth(),
+                                  getPreferredHeight()};
     measure();
-    if (IContainer* parent = getParent())
+    // A new text of the same size leaves the layout as it is (a count-down
+    // changes its label every second).
+    const std::int32_t measured[] = {getMinimumWidth(), getMinimumHeight(), getPreferredWidth(),
+                                     getPreferredHeight()};
+    IContainer* parent = getParent();
+    if (parent != nullptr && !std::equal(std::begin(sizes), std::end(sizes), measured))
         parent->revalidate();
     repaint();
 }
