@@ -70,6 +70,23 @@ void ChildPeer::destroy() {
     DestroyWindow(hwnd);
 }
 
+// Layout passes place every child again, mostly where it already is; each
+// SetWindowPos is a round trip to the window manager even then, and a window
+// being built goes through several passes.
+bool ChildPeer::alreadyPlaced(std::int32_t left, std::int32_t top, std::int32_t width,
+                              std::int32_t height, UINT flags, bool show) const {
+    if (show && (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) == 0)
+        return false;
+    RECT now;
+    if (!GetWindowRect(hwnd_, &now))
+        return false;
+    MapWindowPoints(HWND_DESKTOP, GetAncestor(hwnd_, GA_PARENT), reinterpret_cast<POINT*>(&now), 2);
+    bool samePlace = (flags & SWP_NOMOVE) != 0 || (now.left == left && now.top == top);
+    bool sameSize = (flags & SWP_NOSIZE) != 0 ||
+                    (now.right - now.left == width && now.bottom - now.top == height);
+    return samePlace && sameSize;
+}
+
 // The toolkit's pixels become the platform's here, at the scale of the
 // monitor the window is on.
 void ChildPeer::place(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, UINT flags,
@@ -96,6 +113,8 @@ void ChildPeer::place(std::int32_t x, std::int32_t y, std::int32_t w, std::int32
     const std::int32_t top = scale.px(oy + y) - scale.px(oy);
     const std::int32_t width = scale.px(ox + x + w) - scale.px(ox + x);
     const std::int32_t height = scale.px(oy + y + h) - scale.px(oy + y);
+    if (alreadyPlaced(left, top, width, height, flags, show))
+        return;
     SetWindowPos(hwnd_, nullptr, left, top, width, height,
                  flags | kKeepZ | (show ? SWP_SHOWWINDOW : 0));
 }

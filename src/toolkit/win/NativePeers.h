@@ -57,6 +57,8 @@ protected:
     HWND hwnd_ = nullptr;
 
 private:
+    bool alreadyPlaced(std::int32_t left, std::int32_t top, std::int32_t width,
+                       std::int32_t height, UINT flags, bool show) const;
     LRESULT handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                           bool& handled) override;
     void place(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, UINT flags,
