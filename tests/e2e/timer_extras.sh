@@ -4,7 +4,10 @@
 # fires; given to a second start, the running copy takes the new time over
 # and the second process ends; an unreadable time is explained and starts
 # nothing; with "Auto-Resume Timer on Start" a stored run whose target lies
-# ahead goes on, and one whose target has passed is reported once.
+# ahead goes on, and one whose target has passed is reported once. The
+# keyboard shortcuts do their jobs and leave text typed into the path field
+# alone; "Start on System Boot", "Auto-Resume Timer on Start" and "Only when
+# Keeping On Top" are kept at once and over a restart.
 #   timer_extras.sh Tarnwick.exe WINEPREFIX e2e_probe.exe BUILD_DIR
 set -u
 exe=$1 probe=$3 shots_prefix=$4/e2e_timer_extras_
@@ -145,8 +148,8 @@ step() { # FIELD KEY: the key in the N-th After field, then the fields
 step 2 Up; step 2 shift+Up; step 2 Down; step 1 shift+Up; step 3 Down
 check "Up and Down step the focused field, ten steps with Shift" \
     "0 4 0|0 14 0|0 13 0|10 13 0|10 12 59" "$(IFS='|'; echo "${steps[*]}")"
+# Letters other than those of the path field act from a time field too.
 timer_height=$(height)
-click OstrelWindowClass "$TARNWICK_TITLE"
 xdotool key c
 sleep 1
 clock_height=$(height)
@@ -206,7 +209,7 @@ open_menu
 check "after a restart both options are checked" "C|C" "$(marks_of 0 137)|$(marks_of 0 140)"
 pick 0 'Transparency (%)' Right
 check "after a restart \"Only when Keeping On Top\" is checked" C "$(marks_of 1 701)"
-close_menus
+close_menus 2
 open_menu
 pick 0 100 Return
 check "\"Keep on Top\" brings the chosen opacity back" "$opacity|1 0" \

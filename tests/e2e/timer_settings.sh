@@ -4,7 +4,8 @@
 # the exit; the Clock View shrinks the window and shows the local date,
 # weekday and time in two time zones; stored values that are absent, of the
 # wrong type or absurd give the defaults without a crash and lose nothing
-# else stored. Screenshots are kept in the build folder.
+# else stored; the keep-on-top button and a stored width last over a
+# restart. Screenshots are kept in the build folder.
 #   timer_settings.sh Tarnwick.exe WINEPREFIX e2e_probe.exe BUILD_DIR
 set -u
 exe=$1 probe=$3 shots_prefix=$4/e2e_timer_settings_

@@ -78,12 +78,11 @@ pick() {
     xdotool key "$3"
     sleep 0.5
 }
-# Escape closes one menu level at a time; one more would reach the window,
-# where it iconizes.
+# close_menus LEVELS: Escape once for each open menu level; one more would
+# reach the window, where it iconizes.
 close_menus() {
     local i
-    for i in 1 2 3; do
-        [ -n "$(menu)" ] || break
+    for ((i = 0; i < $1; i++)); do
         xdotool key Escape
         sleep 0.15
     done
