@@ -4,7 +4,8 @@
 # the exit; the Clock View shrinks the window and shows the local date,
 # weekday and time in two time zones; stored values that are absent, of the
 # wrong type or absurd give the defaults without a crash and lose nothing
-# else stored. Screenshots are kept in the build folder.
+# else stored; the keep-on-top button and a stored width last over a
+# restart. Screenshots are kept in the build folder.
 #   timer_settings.sh Tarnwick.exe WINEPREFIX e2e_probe.exe BUILD_DIR
 set -u
 exe=$1 probe=$3 shots_prefix=$4/e2e_timer_settings_
@@ -146,5 +147,32 @@ check "the program ends with 0" 0 "$TARNWICK_RC"
 check "the stored values after the exit" \
     "99999999999|24|0x32|Play|Shutdown|C:\\keep\\me.exe" \
     "$(stored AtHour)|$(stored AtAmPm24)|$(stored PlayVolume)|$(stored Action)|$(stored ShutdownType)|$(stored Action_Execute_Str)"
+
+# The keep-on-top button and the window's size over a restart. The width
+# stored is the window's; its height always follows the layout, which
+# shrinks the window to what it shows.
+wine reg delete "$MAIN" /f >/dev/null 2>&1
+start UTC
+read -r left top right bottom opacity <<<"$(window_rect)"
+first_height=$((bottom - top))
+check "a first start keeps the window on top" "1 0" "$(tarnwick_probe "$probe" state)"
+click Button '#OnTop'
+check "the keep-on-top button takes it out of the top band and stores that" "0 0|0x0" \
+    "$(tarnwick_probe "$probe" state)|$(stored KeepOnTop)"
+close
+store X REG_DWORD 120
+store Y REG_DWORD 90
+store Width REG_DWORD 420
+store Height REG_DWORD 400
+start UTC
+check "a stored width comes back; the height is the layout's" "120 90 420 $first_height" \
+    "$(window_rect | awk '{ print $1, $2, $3 - $1, $4 - $2 }')"
+check "keep-on-top stays off after a restart" "0 0" "$(tarnwick_probe "$probe" state)"
+click Button '#OnTop'
+check "the button puts the window on top again and stores that" "1 0|0x1" \
+    "$(tarnwick_probe "$probe" state)|$(stored KeepOnTop)"
+close
+check "the window's bounds are stored as it had them" "0x78 0x5a 0x1a4 $(printf '0x%x' "$first_height")" \
+    "$(stored X) $(stored Y) $(stored Width) $(stored Height)"
 
 summary

@@ -52,3 +52,41 @@ stored() {
 }
 # store KEY TYPE DATA: writes one value as a user's registry editor would.
 store() { wine reg add "$TARNWICK_VIEW" /v "$1" /t "$2" /d "$3" /f >/dev/null 2>&1; }
+
+# The window's right-click menu, read by the probe as "depth|id|text|marks"
+# lines (marks: C checked, R radio, D disabled, S separator, > submenu).
+menu() { wine "$probe" menu x 2>/dev/null | tr -d '\r'; }
+marks_of() { menu | awk -F'|' -v d="$1" -v id="$2" '$1 == d && $2 == id { print $4; exit }'; }
+# A right click on the title bar.
+open_menu() {
+    set -- $(shown | sed -n 2p | awk -F'|' '{ print $3 }') 0 0 0 0
+    xdotool mousemove $((($1 + $3) / 2)) $(($2 + 8)) click 3
+    waitfor 5 eval '[ -n "$(menu)" ]'
+}
+# pick DEPTH ENTRY KEY: walks with Down to the entry of the open menu at
+# DEPTH whose command or text is ENTRY, counted from what the menu shows,
+# and presses KEY there (Return, or Right for a submenu). The window's menu
+# opens with nothing selected, a submenu on its first entry; Down passes
+# over separators.
+pick() {
+    local n
+    n=$(menu | awk -F'|' -v d="$1" -v e="$2" '$1 == d && $4 !~ /S/ { n++
+        if ($2 == e || $3 == e) { print n; exit } }')
+    [ -n "$n" ] || return 1
+    [ "$1" -eq 0 ] || n=$((n - 1))
+    for ((; n > 0; n--)); do xdotool key Down; sleep 0.1; done
+    xdotool key "$3"
+    sleep 0.5
+}
+# close_menus LEVELS: Escape once for each open menu level; one more would
+# reach the window, where it iconizes.
+close_menus() {
+    local i
+    for ((i = 0; i < $1; i++)); do
+        xdotool key Escape
+        sleep 0.15
+    done
+    sleep 0.3
+}
+# "topmost iconic" of the window, each 1 or 0.
+window_state() { tarnwick_probe "$probe" state; }

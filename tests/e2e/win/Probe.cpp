@@ -15,6 +15,8 @@
 //   e2e_probe alpha TITLE       the window's layered alpha, 255 when opaque
 //   e2e_probe rect TITLE        left top right bottom opacity%: the window's
 //                               screen rectangle and layered opacity
+//   e2e_probe state TITLE       "topmost iconic", each 1 or 0: the window
+//                               is in the top-most band, is minimized
 //   e2e_probe box TITLE         the children of a shown message box of that
 //                               title, as children prints them
 // Message boxes carry the program's title too; all but the box command look
@@ -205,6 +207,12 @@ int wmain(int argc, wchar_t** argv) {
             !GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA))
             alpha = 255;
         std::printf("%ld %ld %ld %ld %d\n", r.left, r.top, r.right, r.bottom, (alpha * 100 + 127) / 255);
+        std::fflush(stdout);
+        return 0;
+    }
+    if (command == L"state") {
+        bool topmost = (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+        std::printf("%d %d\n", topmost ? 1 : 0, IsIconic(window) ? 1 : 0);
         std::fflush(stdout);
         return 0;
     }
