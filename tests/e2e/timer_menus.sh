@@ -56,8 +56,8 @@ open_menu() {
 }
 keys() { local k; for k in "$@"; do xdotool key "$k"; sleep 0.15; done; sleep 0.3; }
 # From the closed state of the main menu: Up from nothing selects the last
-# entry (About), then Language, Transparency, Skin.
-open_submenu() { open_menu; keys $(printf 'Up %.0s' $(seq "$1")) Right; }
+# entry ("Iconize"), then About (1), Language (2), Transparency (3), Skin (4).
+open_submenu() { open_menu; keys $(printf 'Up %.0s' $(seq "$(($1 + 1))")) Right; }
 # Escape closes one menu level at a time; one more would reach the window,
 # where it iconizes.
 close_menus() {
@@ -110,7 +110,8 @@ check "first start: \"10%\" is marked" 610 "$(radio_of 1)"
 keys Left Down Right
 check "first start: English is marked" "0|English" \
     "$(menu | awk -F'|' '$1 == 1 && $4 ~ /CR/ { print $2 "|" $3; exit }')"
-keys Left Up Up Right Up Right
+# The skin submenu opens on its first entry; the next is "Change Periodically".
+keys Left Up Up Right Down Right
 check "first start: \"Don't Change\" is marked" 29290 "$(radio_of 2)"
 check "first start: the current skin is marked" "Gray WG" \
     "$(menu | awk -F'|' '$1 == 1 && $4 ~ /CR/ { print $3; exit }')"
@@ -171,7 +172,7 @@ close_menus
 
 # The first skin: repainted, marked, stored.
 open_submenu 4
-keys Down Return
+keys Down Down Return
 sleep 1
 root=$(children | head -1 | awk -F'|' '{ print $3 }')
 set -- $root
@@ -237,7 +238,7 @@ changed=$(stored_default MainWindow\\Skin)
 check "the schedule changed the skin" yes "$([ "$changed" != "Fresh L" ] && echo yes || echo no)"
 check "the skin the schedule chose is marked" "$changed" \
     "$(menu | awk -F'|' '$1 == 1 && $4 ~ /CR/ { print $3; exit }')"
-check "\"Every Time\" is marked" 29291 "$(keys Up Right; radio_of 2)"
+check "\"Every Time\" is marked" 29291 "$(keys Down Right; radio_of 2)"
 close_menus
 stop
 check "the program ends with 0" 0 "$TARNWICK_RC"
