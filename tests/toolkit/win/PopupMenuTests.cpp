@@ -80,6 +80,24 @@ std::string marks(HMENU menu, UINT position) {
     return (info.fType & MFT_RADIOCHECK) != 0 ? "radio" : "check";
 }
 
+// The native menu as one line: each entry by position, "---" for a
+// separator, ">" before a sub-menu's title, "*" after a radio-marked text.
+std::string nativeEntries(HMENU menu) {
+    std::string line;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        std::u16string text = menuText(menu, static_cast<UINT>(i));
+        std::string entry = marks(menu, static_cast<UINT>(i)) == "separator"
+                                ? "---"
+                                : std::string(text.begin(), text.end());
+        if (GetSubMenu(menu, i) != nullptr)
+            entry = ">" + entry;
+        if (marks(menu, static_cast<UINT>(i)) == "radio")
+            entry += "*";
+        line += (i == 0 ? "" : " ") + entry;
+    }
+    return line;
+}
+
 } // namespace
 
 TEST(PopupMenu, ARightClickOpensTheContextMenuAndTheKeyboardChoiceReachesItsListener) {
@@ -213,28 +231,6 @@ TEST(PopupMenu, MarksSurviveALanguageChangeThatRenamesEveryEntry) {
     menu->release();
     localizer->release();
 }
-
-namespace {
-
-// The native menu as one line: each entry by position, "---" for a
-// separator, ">" before a sub-menu's title, "*" after a radio-marked text.
-std::string nativeEntries(HMENU menu) {
-    std::string line;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        std::u16string text = menuText(menu, static_cast<UINT>(i));
-        std::string entry = marks(menu, static_cast<UINT>(i)) == "separator"
-                                ? "---"
-                                : std::string(text.begin(), text.end());
-        if (GetSubMenu(menu, i) != nullptr)
-            entry = ">" + entry;
-        if (marks(menu, static_cast<UINT>(i)) == "radio")
-            entry += "*";
-        line += (i == 0 ? "" : " ") + entry;
-    }
-    return line;
-}
-
-} // namespace
 
 TEST(PopupMenu, SubMenuEntriesStandWhereTheyWereAddedAndCountInEveryPosition) {
     PopupMenu* menu = s::thread::take<PopupMenu>();
