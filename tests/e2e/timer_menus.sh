@@ -8,8 +8,11 @@
 # and is kept; without the taskbar button the iconize button shows "#.";
 # after a restart every choice is marked again; a stored opacity of 55 marks
 # "0%" and keeps 55; a skin the schedule changed is marked at the next right
-# click. The open menus are read by the probe; screenshots stay in the build
-# folder.
+# click. "Iconize", "Clock View" and "Timer View" and the product's web page
+# do what they say. The notification-area icon is right-clicked in Wine's
+# stand-alone tray window: "Open Window" iconizes and restores, "Exit" asks
+# first while the timer runs. The open menus are read by the probe;
+# screenshots stay in the build folder.
 #   timer_menus.sh Tarnwick.exe WINEPREFIX e2e_probe.exe BUILD_DIR
 set -u
 exe=$1 probe=$3 shots=$4
@@ -56,8 +59,8 @@ open_menu() {
 }
 keys() { local k; for k in "$@"; do xdotool key "$k"; sleep 0.15; done; sleep 0.3; }
 # From the closed state of the main menu: Up from nothing selects the last
-# entry (About), then Language, Transparency, Skin.
-open_submenu() { open_menu; keys $(printf 'Up %.0s' $(seq "$1")) Right; }
+# entry ("Iconize"), then About (1), Language (2), Transparency (3), Skin (4).
+open_submenu() { open_menu; keys $(printf 'Up %.0s' $(seq "$(($1 + 1))")) Right; }
 # Escape closes one menu level at a time; one more would reach the window,
 # where it iconizes.
 close_menus() {
@@ -94,6 +97,34 @@ start() {
     sleep 1
 }
 stop() { click Button '#X'; tarnwick_wait_exit 30; }
+# Without a tray on the desktop (Xvfb runs none) Wine shows the notification
+# area in a stand-alone window of its own, hidden while it holds no icon. The
+# program's icon is the only one, in the first 20-pixel place: its centre.
+tray_icon() {
+    local id
+    id=$(xdotool search --onlyvisible --name '^Wine System Tray$' 2>/dev/null | head -1)
+    [ -n "$id" ] && xdotool getwindowgeometry --shell "$id" |
+        awk -F= '$1 == "X" { x = $2 } $1 == "Y" { y = $2 } END { print x + 10, y + 10 }'
+}
+shown_window() { tarnwick_probe "$probe" wait 5000 >/dev/null && echo shown || echo hidden; }
+hidden_window() { tarnwick_probe "$probe" gone 5000 >/dev/null && echo hidden || echo shown; }
+# The Clock View's date and weekday labels.
+clock_day() {
+    children | awk -F'|' '$1 == "OstrelWindowClass" && $2 != "" && $2 !~ /^Vexa Tarnwick/ { print $2 }' |
+        head -2 | tr '\n' '|' | sed 's/|$//'
+}
+height() { tarnwick_probe "$probe" rect | awk '{ print $4 - $2 }'; }
+# The count-down in seconds, read from its "2m 58s" label ("2min 58s" in French).
+remaining() { children | awk -F'|' '$2 ~ /^([0-9]+[a-z]+ )*[0-9]+s$/ {
+              n = split($2, p, " "); t = 0
+              for (i = 1; i <= n; i++) t = t * 60 + p[i] + 0
+              print t; exit }'; }
+question_button() { # TEXT: centre of that button of the shown question box
+    tarnwick_probe "$probe" box | awk -F'|' -v t="$1" '$1 == "Button" && $2 == t {
+        split($3, r, " "); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2) }'
+}
+question_text() { tarnwick_probe "$probe" box | awk -F'|' '$1 == "Static" && $2 != "" { print $2 }'; }
+settings() { wine reg query 'HKCU\Software\Vexa\Vexa Tarnwick' /s 2>/dev/null | tr -d '\r'; }
 
 # A first start: nothing stored, English from the system.
 wine reg delete "$key" /f >/dev/null 2>&1
@@ -110,7 +141,8 @@ check "first start: \"10%\" is marked" 610 "$(radio_of 1)"
 keys Left Down Right
 check "first start: English is marked" "0|English" \
     "$(menu | awk -F'|' '$1 == 1 && $4 ~ /CR/ { print $2 "|" $3; exit }')"
-keys Left Up Up Right Up Right
+# The skin submenu opens on its first entry; the next is "Change Periodically".
+keys Left Up Up Right Down Right
 check "first start: \"Don't Change\" is marked" 29290 "$(radio_of 2)"
 check "first start: the current skin is marked" "Gray WG" \
     "$(menu | awk -F'|' '$1 == 1 && $4 ~ /CR/ { print $3; exit }')"
@@ -156,6 +188,39 @@ check "\"Translate? (online)\" opens the translation page" \
     "https://www.vexa.example/tarnwick/translate" "$(head -1 "$pages")"
 check "\"Translate? (online)\" keeps the language" "" "$(stored_default MainWindow\\Language)"
 
+# "Iconize" hides the window behind a notification-area icon, which a click
+# restores; "Clock View" shrinks the window to the clock and takes the mark,
+# "Timer View" brings it back; "Software Page (online)" opens the product's
+# page through the shell and changes nothing else.
+check "with its taskbar button the shown window has no notification-area icon" "" "$(tray_icon)"
+open_menu
+keys Up Return
+check "\"Iconize\" hides the window" hidden "$(hidden_window)"
+waitfor 5 eval '[ -n "$(tray_icon)" ]'
+check "the iconized window shows its notification-area icon" yes "$([ -n "$(tray_icon)" ] && echo yes)"
+xdotool mousemove $(tray_icon) click 1
+check "a click on the icon restores the window" shown "$(shown_window)"
+waitfor 5 eval '[ -z "$(tray_icon)" ]'
+check "the restored window takes its icon away" "" "$(tray_icon)"
+timer_height=$(height)
+open_menu
+keys Down Return
+waitfor 5 eval '[ "$(height)" -lt "$timer_height" ]'
+check "\"Clock View\" shrinks the window" yes "$([ "$(height)" -lt "$timer_height" ] && echo yes)"
+check "\"Clock View\" shows the date and the weekday" "$(LC_ALL=C date +'%b %-d|%a')" "$(clock_day)"
+open_menu
+check "\"Clock View\" takes the mark" 160 "$(radio_of 0)"
+keys Down Down Return
+waitfor 5 eval '[ "$(height)" -eq "$timer_height" ]'
+check "\"Timer View\" brings the window back at its size" "$timer_height" "$(height)"
+before=$(settings)
+open_submenu 1
+keys Down Return
+waitfor 10 eval '[ "$(wc -l <"$pages")" -ge 2 ]'
+check "\"Software Page (online)\" opens the product's page" "https://www.vexa.example/tarnwick" \
+    "$(tail -1 "$pages")"
+check "and changes nothing else" "$before" "$(settings)"
+
 # French: the menus and the window follow at once; the choice is stored.
 open_submenu 2
 keys Down Down Down Down Down Return
@@ -171,7 +236,7 @@ close_menus
 
 # The first skin: repainted, marked, stored.
 open_submenu 4
-keys Down Return
+keys Down Down Return
 sleep 1
 root=$(children | head -1 | awk -F'|' '{ print $3 }')
 set -- $root
@@ -205,6 +270,36 @@ waitfor 5 eval '[ "$(has Button "#.")" == yes ]'
 check "without a taskbar button the iconize button shows #." yes "$(has Button '#.')"
 check "\"ShowTaskBarButton\" is stored" 0x0 "$(flag ShowTaskBarButton)"
 
+# The notification-area menu, opened by a right click on the icon that now
+# stays while the window shows: "Open Window" iconizes the shown window and
+# restores the iconized one; "Exit" while the timer runs asks first (the
+# program speaks French by now), and No keeps the count-down going.
+tray_menu() { xdotool mousemove $(tray_icon) click 3; waitfor 5 eval 'menu | grep -q "|990|"'; }
+check "without a taskbar button the shown window keeps its icon" yes "$([ -n "$(tray_icon)" ] && echo yes)"
+tray_menu
+check "the tray menu: \"Open Window\", the start entry, About, \"Exit\"" "900 162 0 990" \
+    "$(menu | awk -F'|' '$1 == 0 && $4 !~ /S/ { print $2 }' | tr '\n' ' ' | sed 's/ $//')"
+keys Down Return
+check "\"Open Window\" iconizes the shown window" hidden "$(hidden_window)"
+tray_menu
+keys Down Return
+check "\"Open Window\" restores the iconized window" shown "$(shown_window)"
+click Button 'Démarrer'
+waitfor 5 eval '[ -n "$(remaining)" ]'
+tray_menu
+keys Up Return
+waitfor 5 eval '[ -n "$(question_button "&No")" ]'
+check "\"Exit\" while the timer runs asks first" "Voulez-vous vraiment arrêter le minuteur ?" \
+    "$(question_text)"
+counted=$(remaining)
+[ -n "$(question_button "&No")" ] && xdotool mousemove $(question_button "&No") click 1
+waitfor 5 eval '[ -n "$(remaining)" ] && [ "$(remaining)" -lt "${counted:-0}" ]'
+check "No keeps the window counting down" shown "$(shown_window)"
+check "and the count-down goes on" yes \
+    "$([ -n "$(remaining)" ] && [ "$(remaining)" -lt "${counted:-0}" ] && echo yes)"
+click Button 'Arrêter'
+waitfor 5 eval '[ "$(has Button Démarrer)" == yes ]'
+
 # The next start shows every choice again.
 stop
 start
@@ -237,7 +332,7 @@ changed=$(stored_default MainWindow\\Skin)
 check "the schedule changed the skin" yes "$([ "$changed" != "Fresh L" ] && echo yes || echo no)"
 check "the skin the schedule chose is marked" "$changed" \
     "$(menu | awk -F'|' '$1 == 1 && $4 ~ /CR/ { print $3; exit }')"
-check "\"Every Time\" is marked" 29291 "$(keys Up Right; radio_of 2)"
+check "\"Every Time\" is marked" 29291 "$(keys Down Right; radio_of 2)"
 close_menus
 stop
 check "the program ends with 0" 0 "$TARNWICK_RC"

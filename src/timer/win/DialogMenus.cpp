@@ -53,6 +53,9 @@ constexpr std::int32_t kTellDevelopersCommand = 10200;
 constexpr std::int32_t kMoreSoftwareCommand = 10900;
 constexpr std::int32_t kLastSkinMenuCommand = 29999;
 constexpr std::int32_t kThumbnailCommand = 29997;
+// The skins follow the thumbnail entry, a separator, the period submenu and
+// a second separator.
+constexpr std::int32_t kFirstSkinEntry = 4;
 
 // Language texts of the menus.
 constexpr std::int32_t kLanguageTitle = 700000;
@@ -164,9 +167,6 @@ void Dialog::buildMenus() {
     mainMenu_->addItem(item(kAutoResumeText, kAutoResumeCommand, autoResume_));
     mainMenu_->addItem(item(kStartAtLogonText, kStartAtLogonCommand, startsAtLogon()));
     mainMenu_->addItem(MenuItem::makeSeparator());
-    // The menu shows its submenus after its own entries.
-    mainMenu_->addItem(item(kIconizeText, kIconizeCommand));
-    mainMenu_->addItem(MenuItem::makeSeparator());
     if (skinSet_ != nullptr) {
         skinMenu_ = newMenu(kSkinTitle);
         mainMenu_->addSubMenu(skinMenu_);
@@ -183,7 +183,10 @@ void Dialog::buildMenus() {
     transparencyMenu_->addItem(item(kOnlyOnTopText, kOnlyOnTopCommand, transparencyOnlyOnTop_));
     mainMenu_->addSubMenu(transparencyMenu_);
     mainMenu_->addSubMenu(languageMenu_);
+    mainMenu_->addItem(MenuItem::makeSeparator());
     mainMenu_->addSubMenu(aboutMenu());
+    mainMenu_->addItem(MenuItem::makeSeparator());
+    mainMenu_->addItem(item(kIconizeText, kIconizeCommand));
     mainMenu_->setLocalizer(localizer_);
 
     trayMenu_ = s::thread::take<PopupMenu>();
@@ -192,8 +195,9 @@ void Dialog::buildMenus() {
     trayMenu_->addItem(MenuItem::makeSeparator());
     trayMenu_->addItem(MenuItem::make(u"Start Timer", kStartCommand));
     trayMenu_->addItem(MenuItem::makeSeparator());
-    trayMenu_->addItem(item(kExitText, kExitCommand));
     trayMenu_->addSubMenu(aboutMenu());
+    trayMenu_->addItem(MenuItem::makeSeparator());
+    trayMenu_->addItem(item(kExitText, kExitCommand));
     trayMenu_->setLocalizer(localizer_);
     window_->setTrayMenu(trayMenu_);
 }
@@ -230,6 +234,7 @@ void Dialog::refreshSkinMenu() {
     skinMenu_->addItem(item(kThumbnailText, kThumbnailCommand));
     skinMenu_->addItem(MenuItem::makeSeparator());
     periodMenu_ = newMenu(kPeriodTitle);
+    skinMenu_->addSubMenu(periodMenu_);
     const auto& periods = s::gui::drawer::kSkinPeriods;
     periodMenu_->addItem(item(periods[0].textId, periods[0].command));
     periodMenu_->addItem(MenuItem::makeSeparator());
@@ -241,10 +246,8 @@ void Dialog::refreshSkinMenu() {
     for (std::int32_t i = 0; i < skinSet_->skinCount(); ++i)
         skinMenu_->addItem(MenuItem::make(skinSet_->nameAt(i)->cStr(),
                                           s::gui::drawer::kFirstSkinCommand + i));
-    // The submenu's entry follows the skins; the current skin is found by
-    // its command rather than by a position.
-    skinMenu_->addSubMenu(periodMenu_);
-    skinMenu_->checkRadioById(s::gui::drawer::kFirstSkinCommand + skinSet_->currentIndex());
+    std::int32_t current = skinSet_->currentIndex();
+    skinMenu_->checkRadioAmongAll(current < 0 ? -1 : current + kFirstSkinEntry);
 }
 
 // "Stop Timer [0h 2m 59s] (Play Sound)": what the start entry would do, to

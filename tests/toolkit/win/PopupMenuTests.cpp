@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <string>
 
 using s::gui::IPopupMenu;
@@ -77,6 +78,24 @@ std::string marks(HMENU menu, UINT position) {
     if ((info.fState & MFS_CHECKED) == 0)
         return "-";
     return (info.fType & MFT_RADIOCHECK) != 0 ? "radio" : "check";
+}
+
+// The native menu as one line: each entry by position, "---" for a
+// separator, ">" before a sub-menu's title, "*" after a radio-marked text.
+std::string nativeEntries(HMENU menu) {
+    std::string line;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        std::u16string text = menuText(menu, static_cast<UINT>(i));
+        std::string entry = marks(menu, static_cast<UINT>(i)) == "separator"
+                                ? "---"
+                                : std::string(text.begin(), text.end());
+        if (GetSubMenu(menu, i) != nullptr)
+            entry = ">" + entry;
+        if (marks(menu, static_cast<UINT>(i)) == "radio")
+            entry += "*";
+        line += (i == 0 ? "" : " ") + entry;
+    }
+    return line;
 }
 
 } // namespace
@@ -189,7 +208,7 @@ TEST(PopupMenu, MarksSurviveALanguageChangeThatRenamesEveryEntry) {
     EXPECT_TRUE(menu->isItemChecked(22));
     EXPECT_EQ(sub->getTitle(), std::u16string(u"Mehr"));
 
-    // A separator takes the position it is inserted at; the sub-menu stays last.
+    // A separator takes the position it is inserted at; the sub-menu moves down.
     menu->insertItem(2, MenuItem::makeSeparator());
     std::int32_t index = -1;
     EXPECT_TRUE(menu->findIndexById(12, index));
@@ -211,4 +230,60 @@ TEST(PopupMenu, MarksSurviveALanguageChangeThatRenamesEveryEntry) {
 
     menu->release();
     localizer->release();
+}
+
+TEST(PopupMenu, SubMenuEntriesStandWhereTheyWereAddedAndCountInEveryPosition) {
+    PopupMenu* menu = s::thread::take<PopupMenu>();
+    PopupMenu* one = s::thread::take<PopupMenu>();
+    PopupMenu* two = s::thread::take<PopupMenu>();
+    one->setTitle(u"One");
+    one->addItem(MenuItem::make(u"Inner", 31));
+    two->setTitle(u"Two");
+    menu->addItem(MenuItem::make(u"A", 1));
+    menu->addSubMenu(one);
+    menu->addItem(MenuItem::makeSeparator());
+    menu->addItem(MenuItem::make(u"B", 2));
+    menu->addSubMenu(two);
+    menu->addItem(MenuItem::make(u"C", 3));
+    HMENU native = menu->handle();
+    EXPECT_EQ(GetSubMenu(native, 1), one->handle());
+    EXPECT_EQ(GetSubMenu(native, 4), two->handle());
+
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        const char* entries;
+        int positionOfC;
+    };
+    const Step steps[] = {
+        {"as added", [] {}, "A >One --- B >Two C", 5},
+        {"radio by position among B .. C", [&] { menu->checkRadioItem(5, 3, 5); },
+         "A >One --- B >Two C*", 5},
+        {"radio by command", [&] { menu->checkRadioById(2); }, "A >One --- B* >Two C", 5},
+        {"an item inserted before the first sub-menu",
+         [&] { menu->insertItem(1, MenuItem::make(u"D", 4)); }, "A D >One --- B* >Two C", 6},
+        {"radio among all by position", [&] { menu->checkRadioAmongAll(6); },
+         "A D >One --- B >Two C*", 6},
+        {"a sub-menu renamed where it stands", [&] { two->setTitle(u"Deux"); },
+         "A D >One --- B >Deux C*", 6},
+        {"a sub-menu's entry is no item to remove", [&] { EXPECT_FALSE(menu->removeItemAt(2)); },
+         "A D >One --- B >Deux C*", 6},
+        {"an item removed by command", [&] { EXPECT_TRUE(menu->removeItemById(4)); },
+         "A >One --- B >Deux C*", 5},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        step.act();
+        EXPECT_EQ(nativeEntries(native), step.entries);
+        std::int32_t index = -1;
+        EXPECT_TRUE(menu->findIndexById(3, index));
+        EXPECT_EQ(index, step.positionOfC);
+        EXPECT_EQ(menu->getEntryCount(), GetMenuItemCount(native));
+    }
+    EXPECT_EQ(GetSubMenu(native, 1), one->handle());
+    EXPECT_TRUE(menu->getItemById(3)->isRadioChecked());
+    EXPECT_FALSE(menu->getItemById(2)->isRadioChecked());
+    EXPECT_TRUE(menu->setItemChecked(31, true)) << "found in the sub-menu";
+    EXPECT_EQ(marks(one->handle(), 0), "check");
+    menu->release();
 }

@@ -61,17 +61,23 @@ void PopupMenu::handleEvent(void* source, int) {
         refreshTexts();
 }
 
+MenuItem* PopupMenu::itemAt(std::int32_t position) const {
+    if (position < 0 || position >= getEntryCount())
+        return nullptr;
+    return entries_[static_cast<std::size_t>(position)].item;
+}
+
 void PopupMenu::addItem(MenuItem* item) {
-    insertItem(static_cast<std::int32_t>(items_.size()), item);
+    insertItem(getEntryCount(), item);
 }
 
 void PopupMenu::insertItem(std::int32_t position, MenuItem* item) {
     if (item == nullptr)
         return;
-    position = std::clamp(position, 0, static_cast<std::int32_t>(items_.size()));
+    position = std::clamp(position, 0, getEntryCount());
     if (localizer_ != nullptr && item->getLocalizer() == nullptr)
         item->setLocalizer(localizer_);
-    items_.insert(items_.begin() + position, item);
+    entries_.insert(entries_.begin() + position, Entry{item, nullptr});
     insertNative(position, item);
 }
 
@@ -101,21 +107,23 @@ void PopupMenu::clear() {
         for (int n = GetMenuItemCount(menu); n > 0; --n)
             RemoveMenu(menu, static_cast<UINT>(n - 1), MF_BYPOSITION);
     }
-    for (MenuItem* item : items_)
-        item->release();
-    items_.clear();
-    for (PopupMenu* subMenu : subMenus_)
-        subMenu->release();
-    subMenus_.clear();
+    for (const Entry& entry : entries_) {
+        if (entry.item != nullptr)
+            entry.item->release();
+        else
+            entry.subMenu->release();
+    }
+    entries_.clear();
 }
 
+// A sub-menu's entry is not an item: it stays.
 bool PopupMenu::removeItemAt(std::int32_t position) {
-    if (position < 0 || position >= static_cast<std::int32_t>(items_.size()))
+    MenuItem* item = itemAt(position);
+    if (item == nullptr)
         return false;
     if (HMENU menu = menu_.get())
         RemoveMenu(menu, static_cast<UINT>(position), MF_BYPOSITION);
-    MenuItem* item = items_[static_cast<std::size_t>(position)];
-    items_.erase(items_.begin() + position);
+    entries_.erase(entries_.begin() + position);
     item->release();
     return true;
 }
@@ -132,7 +140,7 @@ bool PopupMenu::removeItemByTag(std::int32_t tag) {
 
 MenuItem* PopupMenu::getItemById(std::int32_t commandId) {
     std::int32_t index;
-    return findIndexById(commandId, index) ? items_[static_cast<std::size_t>(index)] : nullptr;
+    return findIndexById(commandId, index) ? itemAt(index) : nullptr;
 }
 
 bool PopupMenu::hasItem(std::int32_t commandId) {
@@ -141,9 +149,10 @@ bool PopupMenu::hasItem(std::int32_t commandId) {
 }
 
 bool PopupMenu::findIndexById(std::int32_t commandId, std::int32_t& index) {
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-        if (!items_[i]->isSeparator() && items_[i]->getCommandId() == commandId) {
-            index = static_cast<std::int32_t>(i);
+    for (std::int32_t i = 0; i < getEntryCount(); ++i) {
+        const MenuItem* item = itemAt(i);
+        if (item != nullptr && !item->isSeparator() && item->getCommandId() == commandId) {
+            index = i;
             return true;
         }
     }
@@ -151,9 +160,10 @@ bool PopupMenu::findIndexById(std::int32_t commandId, std::int32_t& index) {
 }
 
 bool PopupMenu::findIndexByTag(std::int32_t tag, std::int32_t& index) {
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-        if (items_[i]->getTag() == tag) {
-            index = static_cast<std::int32_t>(i);
+    for (std::int32_t i = 0; i < getEntryCount(); ++i) {
+        const MenuItem* item = itemAt(i);
+        if (item != nullptr && item->getTag() == tag) {
+            index = i;
             return true;
         }
     }
@@ -163,8 +173,10 @@ bool PopupMenu::findIndexByTag(std::int32_t tag, std::int32_t& index) {
 PopupMenu* PopupMenu::findHolder(std::int32_t commandId, std::int32_t& position) {
     if (findIndexById(commandId, position))
         return this;
-    for (PopupMenu* subMenu : subMenus_) {
-        if (PopupMenu* holder = subMenu->findHolder(commandId, position))
+    for (const Entry& entry : entries_) {
+        if (entry.subMenu == nullptr)
+            continue;
+        if (PopupMenu* holder = entry.subMenu->findHolder(commandId, position))
             return holder;
     }
     return nullptr;
@@ -173,14 +185,15 @@ PopupMenu* PopupMenu::findHolder(std::int32_t commandId, std::int32_t& position)
 MenuItem* PopupMenu::findItem(std::int32_t commandId, PopupMenu*& holder,
                               std::int32_t& position) {
     holder = findHolder(commandId, position);
-    return holder != nullptr ? holder->items_[static_cast<std::size_t>(position)] : nullptr;
+    return holder != nullptr ? holder->itemAt(position) : nullptr;
 }
 
 std::int32_t PopupMenu::subMenuPosition(const PopupMenu* subMenu) const {
-    auto it = std::find(subMenus_.begin(), subMenus_.end(), subMenu);
-    if (it == subMenus_.end())
+    if (subMenu == nullptr)
         return -1;
-    return static_cast<std::int32_t>(items_.size() + static_cast<std::size_t>(it - subMenus_.begin()));
+    auto it = std::find_if(entries_.begin(), entries_.end(),
+                           [subMenu](const Entry& entry) { return entry.subMenu == subMenu; });
+    return it == entries_.end() ? -1 : static_cast<std::int32_t>(it - entries_.begin());
 }
 
 void PopupMenu::addSubMenu(IPopupMenu* subMenu) {
@@ -191,13 +204,13 @@ void PopupMenu::addSubMenu(IPopupMenu* subMenu) {
     child->parent_ = this;
     if (localizer_ != nullptr && child->localizer_ == nullptr)
         child->adoptLocalizer(localizer_);
-    subMenus_.push_back(child);
+    entries_.push_back(Entry{nullptr, child});
     MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_STRING | MIIM_SUBMENU;
     info.hSubMenu = child->ensureMenu();
     info.dwTypeData = const_cast<wchar_t*>(str::win::wide(child->getTitle()));
-    InsertMenuItemW(menu, static_cast<UINT>(subMenuPosition(child)), TRUE, &info);
+    InsertMenuItemW(menu, static_cast<UINT>(getEntryCount() - 1), TRUE, &info);
 }
 
 bool PopupMenu::setSubMenuEnabled(IPopupMenu* subMenu, bool enabled) {
@@ -220,7 +233,7 @@ bool PopupMenu::setItemEnabled(std::int32_t commandId, bool enabled) {
 }
 
 std::int32_t PopupMenu::getEntryCount() const {
-    return static_cast<std::int32_t>(items_.size() + subMenus_.size());
+    return static_cast<std::int32_t>(entries_.size());
 }
 
 void PopupMenu::addListener(events::IEventListener* listener) {

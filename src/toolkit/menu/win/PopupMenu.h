@@ -13,8 +13,9 @@
 
 namespace s::gui::win {
 
-// A popup menu over a native one, created with its first entry. Items come
-// first, then the sub-menus; a sub-menu's entry shows its title. Language
+// A popup menu over a native one, created with its first entry. Items and
+// sub-menu entries stand in the order they were added or inserted, and every
+// position is the native one; a sub-menu's entry shows its title. Language
 // changes of the localizer re-set every text, check mark and radio mark.
 class PopupMenu final : public IPopupMenu, public base::IObject, public thread::IPoolable {
 public:
@@ -74,7 +75,15 @@ public:
     static HWND ownerOf(HMENU menu);
 
 private:
+    // One native entry: an item, or the entry of a sub-menu (item null).
+    struct Entry {
+        menuitem::MenuItem* item;
+        PopupMenu* subMenu;
+    };
+
     HMENU ensureMenu();
+    // The item at a position, null for a sub-menu's entry or off the menu.
+    menuitem::MenuItem* itemAt(std::int32_t position) const;
     void insertNative(std::int32_t position, menuitem::MenuItem* item);
     void setNativeText(std::int32_t position, const char16_t* text);
     void applyMarks(std::int32_t position, const menuitem::MenuItem* item);
@@ -98,8 +107,7 @@ private:
     PopupMenu* parent_ = nullptr;
     str::StrBuffer title_;
     std::int32_t titleId_ = -1;
-    std::vector<menuitem::MenuItem*> items_;
-    std::vector<PopupMenu*> subMenus_;
+    std::vector<Entry> entries_;
     std::vector<events::IEventListener*> listeners_;
     std::int32_t lastCommand_ = -1;
 };

@@ -56,11 +56,11 @@ void PopupMenu::setLocalizer(lang::Localizer* localizer) {
 
 void PopupMenu::adoptLocalizer(lang::Localizer* localizer) {
     localizer_ = localizer;
-    for (MenuItem* item : items_)
-        item->setLocalizer(localizer);
-    for (PopupMenu* subMenu : subMenus_) {
-        if (!subMenu->listening_)
-            subMenu->adoptLocalizer(localizer);
+    for (const Entry& entry : entries_) {
+        if (entry.item != nullptr)
+            entry.item->setLocalizer(localizer);
+        else if (!entry.subMenu->listening_)
+            entry.subMenu->adoptLocalizer(localizer);
     }
 }
 
@@ -112,18 +112,16 @@ bool PopupMenu::setItemTextId(std::int32_t commandId, std::int32_t textId) {
 // Setting a text keeps the native state, but the marks are applied again
 // all the same: they are what a user looks at after switching languages.
 void PopupMenu::refreshTexts() {
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-        const MenuItem* item = items_[i];
-        if (item->isSeparator())
-            continue;
-        auto position = static_cast<std::int32_t>(i);
-        if (item->getTextId() != -1)
-            setNativeText(position, item->getShownText());
-        applyMarks(position, item);
-    }
-    for (PopupMenu* subMenu : subMenus_) {
-        setNativeText(subMenuPosition(subMenu), subMenu->getTitle());
-        subMenu->refreshTexts();
+    for (std::int32_t position = 0; position < getEntryCount(); ++position) {
+        const Entry& entry = entries_[static_cast<std::size_t>(position)];
+        if (entry.subMenu != nullptr) {
+            setNativeText(position, entry.subMenu->getTitle());
+            entry.subMenu->refreshTexts();
+        } else if (!entry.item->isSeparator()) {
+            if (entry.item->getTextId() != -1)
+                setNativeText(position, entry.item->getShownText());
+            applyMarks(position, entry.item);
+        }
     }
 }
 
@@ -159,9 +157,10 @@ void PopupMenu::checkRadioItem(std::int32_t position, std::int32_t firstPosition
     CheckMenuRadioItem(menu, static_cast<UINT>(first), static_cast<UINT>(last),
                        static_cast<UINT>(position), MF_BYPOSITION);
     // The platform took the marks off the others of the group.
-    last = std::min(last, static_cast<std::int32_t>(items_.size()) - 1);
     for (std::int32_t i = first; i <= last; ++i) {
-        MenuItem* item = items_[static_cast<std::size_t>(i)];
+        MenuItem* item = itemAt(i);
+        if (item == nullptr)
+            continue;
         item->setRadioChecked(i == position);
         if (i != position)
             item->setChecked(false);
@@ -173,9 +172,9 @@ void PopupMenu::checkRadioAmongAll(std::int32_t position) {
         checkRadioItem(position, 0, getEntryCount() - 1);
         return;
     }
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-        MenuItem* item = items_[i];
-        if (!item->isRadioChecked())
+    for (std::int32_t i = 0; i < getEntryCount(); ++i) {
+        MenuItem* item = itemAt(i);
+        if (item == nullptr || !item->isRadioChecked())
             continue;
         item->setRadioChecked(false);
         if (menu_ && !item->isChecked())
@@ -227,8 +226,10 @@ void PopupMenu::recordOwner(HWND owner) {
         info.dwMenuData = reinterpret_cast<ULONG_PTR>(owner);
         SetMenuInfo(menu, &info);
     }
-    for (PopupMenu* subMenu : subMenus_)
-        subMenu->recordOwner(owner);
+    for (const Entry& entry : entries_) {
+        if (entry.subMenu != nullptr)
+            entry.subMenu->recordOwner(owner);
+    }
 }
 
 HWND PopupMenu::ownerOf(HMENU menu) {
