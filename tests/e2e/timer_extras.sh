@@ -209,7 +209,7 @@ open_menu
 check "after a restart both options are checked" "C|C" "$(marks_of 0 137)|$(marks_of 0 140)"
 pick 0 'Transparency (%)' Right
 check "after a restart \"Only when Keeping On Top\" is checked" C "$(marks_of 1 701)"
-close_menus 2
+close_menus
 open_menu
 pick 0 100 Return
 check "\"Keep on Top\" brings the chosen opacity back" "$opacity|1 0" \

@@ -18,6 +18,8 @@ set -u
 exe=$1 probe=$3 shots=$4
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/program.sh"
+shots_prefix=$shots/e2e_timer_menus_
+source "$(dirname "${BASH_SOURCE[0]}")/window.sh"
 export WINEPREFIX=$2 LC_ALL=C.UTF-8
 tarnwick_prefix_init "$WINEPREFIX"
 tarnwick_wineserver_start "$WINEPREFIX"
@@ -33,50 +35,22 @@ printf '#!/bin/sh\necho "$1" >>%s\n' "$pages" >"$browser"
 chmod +x "$browser"
 wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "$browser" /f >/dev/null 2>&1
 
-# The open menus, as "depth|id|text|marks" lines.
-menu() { wine "$probe" menu x 2>/dev/null | tr -d '\r'; }
-# The text or the marks of the entry with that command in the menu at depth.
+# The text of the entry with that command in the menu at depth.
 text_of() { menu | awk -F'|' -v d="$1" -v id="$2" '$1 == d && $2 == id { print $3; exit }'; }
-marks_of() { menu | awk -F'|' -v d="$1" -v id="$2" '$1 == d && $2 == id { print $4; exit }'; }
 # The command of the radio-marked entry of the menu at depth: the platform
 # keeps the round-mark style on entries that lost the mark, so it is the
 # one both radio-styled and checked.
 radio_of() { menu | awk -F'|' -v d="$1" '$1 == d && $4 ~ /CR/ { print $2; exit }'; }
-# The shown child windows; texts without the spaces some labels end with.
-children() { tarnwick_probe "$probe" children | grep -v '|0 0 0 0$' | sed -E 's/( |\xc2\xa0)+\|/|/g'; }
-has() { children | awk -F'|' -v c="$1" -v t="$2" '$1 == c && $2 == t { f = 1 } END { print f ? "yes" : "no" }'; }
-centre() { children | awk -F'|' -v c="$1" -v t="$2" '$1 == c && $2 == t {
-           split($3, r, " "); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'; }
-click() { local at; at=$(centre "$1" "$2"); [ -n "$at" ] && xdotool mousemove $at click 1; sleep 0.4; }
-shot() { import -window root "$shots/e2e_timer_menus_$1.png" 2>/dev/null; }
-# A right click on the title bar, then the keys given, each after a pause.
-open_menu() {
-    local r
-    r=$(children | head -2 | tail -1 | awk -F'|' '{ print $3 }')
-    set -- $r 0 0 0 0
-    xdotool mousemove $((($1 + $3) / 2)) $(($2 + 8)) click 3
-    waitfor 5 eval 'menu | grep -q "|160|"'
-}
+# The keys given, each after a pause.
 keys() { local k; for k in "$@"; do xdotool key "$k"; sleep 0.15; done; sleep 0.3; }
 # From the closed state of the main menu: Up from nothing selects the last
 # entry ("Iconize"), then About (1), Language (2), Transparency (3), Skin (4).
 open_submenu() { open_menu; keys $(printf 'Up %.0s' $(seq "$(($1 + 1))")) Right; }
-# Escape closes one menu level at a time; one more would reach the window,
-# where it iconizes.
-close_menus() {
-    local i
-    for i in 1 2 3; do
-        [ -n "$(menu)" ] || break
-        xdotool key Escape
-        sleep 0.15
-    done
-    sleep 0.3
-}
-stored() { # SECTION VALUE: the stored value's data
+stored_at() { # SECTION VALUE: the stored value's data
     wine reg query "$key\\$1" /v "$2" 2>/dev/null | tr -d '\r' |
         awk -v v="$2" '$1 == v { $1 = ""; $2 = ""; sub(/^  /, ""); print }'
 }
-flag() { stored MainWindow\\View "$1" | awk '{ print $NF }'; }
+flag() { stored_at MainWindow\\View "$1" | awk '{ print $NF }'; }
 stored_default() { # SECTION: the section's own (unnamed) value
     wine reg query "$key\\$1" /ve 2>/dev/null | tr -d '\r' |
         awk '/REG_SZ/ { sub(/.*REG_SZ[ \t]+/, ""); print }'
@@ -93,7 +67,7 @@ start() {
         shot 0-no-window
         cat "$log"
     fi
-    waitfor 10 eval 'children | grep -q "^Button|#X|"'
+    waitfor 10 eval 'shown | grep -q "^Button|#X|"'
     sleep 1
 }
 stop() { click Button '#X'; tarnwick_wait_exit 30; }
@@ -110,12 +84,12 @@ shown_window() { tarnwick_probe "$probe" wait 5000 >/dev/null && echo shown || e
 hidden_window() { tarnwick_probe "$probe" gone 5000 >/dev/null && echo hidden || echo shown; }
 # The Clock View's date and weekday labels.
 clock_day() {
-    children | awk -F'|' '$1 == "OstrelWindowClass" && $2 != "" && $2 !~ /^Vexa Tarnwick/ { print $2 }' |
+    shown | awk -F'|' '$1 == "OstrelWindowClass" && $2 != "" && $2 !~ /^Vexa Tarnwick/ { print $2 }' |
         head -2 | tr '\n' '|' | sed 's/|$//'
 }
 height() { tarnwick_probe "$probe" rect | awk '{ print $4 - $2 }'; }
 # The count-down in seconds, read from its "2m 58s" label ("2min 58s" in French).
-remaining() { children | awk -F'|' '$2 ~ /^([0-9]+[a-z]+ )*[0-9]+s$/ {
+remaining() { shown | awk -F'|' '$2 ~ /^([0-9]+[a-z]+ )*[0-9]+s$/ {
               n = split($2, p, " "); t = 0
               for (i = 1; i <= n; i++) t = t * 60 + p[i] + 0
               print t; exit }'; }
@@ -155,7 +129,7 @@ keys Down Down Down Down Down
 shot 2-transparency-menu
 keys Return
 check "\"50%\" makes the window half transparent" 127 "$(tarnwick_probe "$probe" alpha)"
-check "\"50%\" stores the opacity 50" 0x32 "$(stored MainWindow\\View Transparency | awk '{ print $NF }')"
+check "\"50%\" stores the opacity 50" 0x32 "$(stored_at MainWindow\\View Transparency | awk '{ print $NF }')"
 open_submenu 3
 check "\"50%\" is marked" 650 "$(radio_of 1)"
 close_menus
@@ -238,13 +212,13 @@ close_menus
 open_submenu 4
 keys Down Down Return
 sleep 1
-root=$(children | head -1 | awk -F'|' '{ print $3 }')
+root=$(shown | head -1 | awk -F'|' '{ print $3 }')
 set -- $root
 check "a chosen skin repaints the window in its colour" 238,248,226 "$(pixel $(($1 + 1)) $((($2 + $4) / 2)))"
 shot 5-fresh-skin
 check "the chosen skin is stored" "Fresh L" "$(stored_default MainWindow\\Skin)"
 check "the choice restarts the schedule" yes \
-    "$([ -n "$(stored MainWindow\\View RandomSkinLastChange)" ] && echo yes || echo no)"
+    "$([ -n "$(stored_at MainWindow\\View RandomSkinLastChange)" ] && echo yes || echo no)"
 open_submenu 4
 check "the chosen skin is marked" 28200 "$(radio_of 1)"
 close_menus

@@ -3,14 +3,15 @@
 # Source it after program.sh, with probe set to the probe's path and
 # shots_prefix to a screenshot name prefix.
 
-# The child windows that show, as "class|text|left top right bottom"; the
-# snapshot instead while one is kept, to read several things of one moment.
+# The child windows that show, as "class|text|left top right bottom", texts
+# without the spaces some labels end with; the snapshot instead while one is
+# kept, to read several things of one moment.
 snapshot=
 shown() {
     if [ -n "$snapshot" ]; then
         echo "$snapshot"
     else
-        tarnwick_probe "$probe" children | grep -v '|0 0 0 0$'
+        tarnwick_probe "$probe" children | grep -v '|0 0 0 0$' | sed -E 's/( |\xc2\xa0)+\|/|/g'
     fi
 }
 # The texts of the edit fields that show, row by row, left to right.
@@ -78,11 +79,12 @@ pick() {
     xdotool key "$3"
     sleep 0.5
 }
-# close_menus LEVELS: Escape once for each open menu level; one more would
+# Escape closes one menu level at a time, while one is open; one more would
 # reach the window, where it iconizes.
 close_menus() {
     local i
-    for ((i = 0; i < $1; i++)); do
+    for i in 1 2 3; do
+        [ -n "$(menu)" ] || break
         xdotool key Escape
         sleep 0.15
     done
