@@ -7,7 +7,7 @@ TARNWICK_PACKAGES=(
     clang-14 libclang-rt-14-dev libstb-dev libmpg123-dev libid3tag0-dev sox lame
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine64 libasound2 xvfb xauth imagemagick xdotool
-    nsis zip unzip
+    nsis zip unzip locales
 )
 
 tarnwick_ensure_packages() {
