@@ -35,6 +35,20 @@ waitfor() {
     return 1
 }
 
+# tarnwick_scenario WINEPREFIX: the start every scenario shares: the prefix
+# and its server, the virtual display and a log file in log. On exit the
+# started program is ended, the scenario's own undoing run (TARNWICK_UNDO, a
+# command line, when set), the display stopped and the log removed.
+tarnwick_scenario() {
+    export WINEPREFIX=$1
+    tarnwick_prefix_init "$WINEPREFIX"
+    tarnwick_wineserver_start "$WINEPREFIX"
+    tarnwick_display_start
+    log=$(mktemp)
+    trap 'kill "${TARNWICK_PID:-}" 2>/dev/null; eval "${TARNWICK_UNDO:-}"
+          tarnwick_display_stop; rm -f "$log"' EXIT
+}
+
 # tarnwick_start OUT EXE ARGS...: starts the program with its log in OUT and
 # sets TARNWICK_PID.
 tarnwick_start() {

@@ -4,19 +4,16 @@
 # and, once it is closed, walk tear-down in order and end with exit code 0.
 # A first start on a German system speaks German and marks it in the
 # language menu.
-#   startup.sh Tarnwick.exe WINEPREFIX e2e_probe.exe
+#   startup.sh Tarnwick.exe WINEPREFIX e2e_probe.exe [BUILD_DIR]
 set -u
 exe=$1
 probe=$3 shots_prefix=/dev/null/
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/program.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/window.sh"
-export WINEPREFIX=$2
-tarnwick_prefix_init "$WINEPREFIX"
-tarnwick_wineserver_start "$WINEPREFIX"
-tarnwick_display_start
-log=$(mktemp) locales=$(mktemp -d)
-trap 'kill "$TARNWICK_PID" 2>/dev/null; tarnwick_display_stop; rm -rf "$log" "$locales"' EXIT
+locales=$(mktemp -d)
+TARNWICK_UNDO='rm -rf "$locales"'
+tarnwick_scenario "$2"
 wine reg delete 'HKCU\Software\Vexa\Vexa Tarnwick' /f >/dev/null 2>&1
 
 steps() { grep -E '^(start-up|tear-down) ' | sed -E 's/^(s)tart-up ([0-9]+):.*/\1\2/; s/^(t)ear-down ([0-9]+):.*/\1\2/' | tr '\n' ' ' | sed 's/ $//'; }

@@ -14,14 +14,9 @@ exe=$1 probe=$3 shots_prefix=$4/e2e_timer_extras_
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/program.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/window.sh"
-export WINEPREFIX=$2
-tarnwick_prefix_init "$WINEPREFIX"
-tarnwick_wineserver_start "$WINEPREFIX"
-tarnwick_display_start
-log=$(mktemp)
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
-trap 'kill "$TARNWICK_PID" 2>/dev/null; wine reg delete "$run_key" /v "Vexa Tarnwick" /f >/dev/null 2>&1
-      tarnwick_display_stop; rm -f "$log"' EXIT
+TARNWICK_UNDO='wine reg delete "$run_key" /v "Vexa Tarnwick" /f >/dev/null 2>&1'
+tarnwick_scenario "$2"
 
 key='HKCU\Software\Vexa\Vexa Tarnwick'
 # The count-down's text, e.g. "4m 58s"; empty when none shows.

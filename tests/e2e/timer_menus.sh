@@ -20,13 +20,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/program.sh"
 shots_prefix=$shots/e2e_timer_menus_
 source "$(dirname "${BASH_SOURCE[0]}")/window.sh"
-export WINEPREFIX=$2 LC_ALL=C.UTF-8
-tarnwick_prefix_init "$WINEPREFIX"
-tarnwick_wineserver_start "$WINEPREFIX"
-tarnwick_display_start
-log=$(mktemp) pages=$(mktemp) browser=$(mktemp)
-trap 'kill "$TARNWICK_PID" 2>/dev/null; wine reg delete "HKCU\\Software\\Wine\\WineBrowser" /v Browsers /f >/dev/null 2>&1
-      tarnwick_display_stop; rm -f "$log" "$pages" "$browser"' EXIT
+export LC_ALL=C.UTF-8
+pages=$(mktemp) browser=$(mktemp)
+TARNWICK_UNDO='wine reg delete "HKCU\\Software\\Wine\\WineBrowser" /v Browsers /f >/dev/null 2>&1
+               rm -f "$pages" "$browser"'
+tarnwick_scenario "$2"
 key='HKCU\Software\Vexa\Vexa Tarnwick\SaveData'
 
 # The shell's "open" of a web address ends in Wine's browser launcher, which

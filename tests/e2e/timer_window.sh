@@ -13,12 +13,7 @@ exe=$1 probe=$3 shots_prefix=$4/e2e_timer_window_
 source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/program.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/window.sh"
-export WINEPREFIX=$2
-tarnwick_prefix_init "$WINEPREFIX"
-tarnwick_wineserver_start "$WINEPREFIX"
-tarnwick_display_start
-log=$(mktemp)
-trap 'kill "$TARNWICK_PID" 2>/dev/null; tarnwick_display_stop; rm -f "$log"' EXIT
+tarnwick_scenario "$2"
 
 # The window's rectangle: left top right bottom opacity.
 window_rect() { tarnwick_probe "$probe" rect; }
