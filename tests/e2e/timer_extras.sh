@@ -15,7 +15,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine-env.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/program.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/window.sh"
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
-TARNWICK_UNDO='wine reg delete "$run_key" /v "Vexa Tarnwick" /f >/dev/null 2>&1'
+second=$(mktemp)
+TARNWICK_UNDO='wine reg delete "$run_key" /v "Vexa Tarnwick" /f >/dev/null 2>&1; rm -f "$second"'
 tarnwick_scenario "$2"
 
 key='HKCU\Software\Vexa\Vexa Tarnwick'
@@ -54,7 +55,6 @@ click Button Stop
 waitfor 5 eval '[ "$(has Button Start)" == yes ]'
 
 # --- A second start hands its time over and ends.
-second=$(mktemp)
 timeout 60 wine "$exe" -after 0:5:0 >"$second" 2>&1
 rc=$?
 check "the second start ends at once with 0" 0 "$rc"
