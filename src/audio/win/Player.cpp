@@ -61,6 +61,7 @@ void Player::clear() {
     bitsPerSample_ = 16;
     bytesPlayed_ = 0;
     bytesQueued_ = 0;
+    failure_ = kNoFailure;
     callback_ = nullptr;
     context_ = nullptr;
 }
@@ -97,6 +98,7 @@ void Player::play(sound::IEncodedAudio* source, ProgressCallback callback, void*
     paused_ = false;
     endOfSource_ = false;
     stalled_ = false;
+    failure_ = kNoFailure;
     sourceAbandoned_ = false;
     stopRequest_ = false;
     active_ = true;
@@ -106,6 +108,7 @@ void Player::play(sound::IEncodedAudio* source, ProgressCallback callback, void*
         // A device that is gone, busy, or refuses the format would never
         // complete a chunk: nothing plays, and nothing waits for it.
         log::write("player: the output device could not be opened, nothing played");
+        failure_ = kNoDevice;
         readAhead_->release();
         readAhead_ = nullptr;
         active_ = false;
@@ -152,6 +155,7 @@ void Player::run() {
             if (GetTickCount64() - lastProgress >= kStallMs) {
                 log::write("player: the output device stopped taking sound, play ended");
                 stalled_ = true;
+                failure_ = kStalled;
                 break;
             }
             platform::sleepMillis(10);
@@ -170,6 +174,9 @@ void Player::run() {
     // nothing more.
     if (!stopRequest_ && !stalled_)
         output->drain(kDrainMs, stopRequest_);
+    // The source ended without a byte of sound: nothing in it could be read.
+    if (!stopRequest_ && !stalled_ && bytesQueued_ == 0)
+        failure_ = kUndecodable;
     active_ = false;
     paused_ = false;
     if (!stopRequest_)

@@ -61,6 +61,9 @@ public:
     // True when the last play ended because the device stopped completing
     // buffers for 2 s: playing it again would only hang the same way.
     bool stalled() const { return stalled_; }
+    // Why the last play gave no sound, or ended before its source did.
+    enum Failure : std::int32_t { kNoFailure, kNoDevice, kUndecodable, kStalled };
+    Failure failure() const { return failure_; }
     // True when the last stop found the source inside a read that did not
     // return (a stalled file or pipe): its reader was left to finish alone
     // and still uses the source, which the caller must then neither release
@@ -100,6 +103,7 @@ private:
     std::atomic<bool> paused_{false};
     std::atomic<bool> endOfSource_{false};
     std::atomic<bool> stalled_{false};
+    std::atomic<Failure> failure_{kNoFailure};
     std::atomic<bool> sourceAbandoned_{false};
     std::atomic<float> volume_{1.0f};
     std::int32_t presetIndex_ = -1;
