@@ -51,6 +51,9 @@ public:
     static constexpr UINT kDpiChangedMessage = 0x02E0;
     // How long destroying a window may wait for its thread.
     static constexpr DWORD kStopWaitMs = 5000;
+    // How long a call sent to a closing window may stay untaken before its
+    // sender takes the window's thread for one that waits on it.
+    static constexpr DWORD kCloseTakeMs = 500;
     // Windows hold native resources: a released one is destroyed at once.
     static constexpr std::int32_t kPoolLimit = 0;
 
@@ -335,7 +338,8 @@ private:
     // Calls carried to the window's thread.
     std::intptr_t callOnThread(const std::shared_ptr<Call>& call, bool wait);
     // Takes a call the window has not taken yet out of its queue.
-    void withdraw(const std::shared_ptr<Call>& call);
+    // Takes a call out of the queue; false when the thread already took it.
+    bool withdraw(const std::shared_ptr<Call>& call);
     void runNextCall();
     std::intptr_t runCall(Call& call);
     std::intptr_t deliverRequest(const void* a, std::intptr_t b, std::intptr_t c, std::intptr_t d);
@@ -436,7 +440,6 @@ private:
     std::atomic<bool> visible_{false};
     std::atomic<bool> closed_{false};
     bool closeCancelled_ = false;
-    std::atomic<bool> closing_{false};
     bool iconized_ = false;
     bool keepOnTop_ = false;
     bool easyDrag_ = false;

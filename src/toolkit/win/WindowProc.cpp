@@ -197,10 +197,8 @@ void Window::runCloseSequence() {
     if (closed_)
         return;
     closeCancelled_ = false;
-    closing_ = true;
     SetEvent(closingEvent_.get());
     raise(kClose);
-    closing_ = false;
     ResetEvent(closingEvent_.get());
     if (closeCancelled_)
         return;

@@ -1,8 +1,11 @@
 // What other threads hand to the window's thread: requests, message boxes,
 // children to attach and functions to run. Each travels as a Call in the
 // window's queue, woken by a message; the sender waits for it, or for the
-// window to start closing or being destroyed, whichever comes first, so a
-// sender never hangs on a window that will not answer.
+// window to be destroyed. While the window's thread sits in a modal loop (a
+// message box, a menu, a drag, a dialog) the loop dispatches the wake-up, so
+// calls are answered there too; only a thread that stops pumping while it
+// closes is given up on, so a sender never hangs on a window that will not
+// answer.
 
 #include "toolkit/win/Window.h"
 
@@ -30,9 +33,12 @@ struct Window::Call {
     system::win::Handle finished{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
-// Requests and message boxes give up while the window closes (its close
-// listeners may be waiting for the very thread that sends); attachments and
-// functions to run give up only when the window is being destroyed.
+// Requests and message boxes are answered while the window closes as at any
+// other time: a close listener that asks the user runs a modal loop, which
+// takes them. A close listener may instead wait for the very thread that
+// sends; such a call, still untaken a short while into the close, gives up.
+// Attachments and functions to run give up only when the window is being
+// destroyed.
 std::intptr_t Window::callOnThread(const std::shared_ptr<Call>& call, bool wait) {
     HWND hwnd = hwnd_;
     if (hwnd == nullptr || destroying_)
@@ -40,8 +46,6 @@ std::intptr_t Window::callOnThread(const std::shared_ptr<Call>& call, bool wait)
     if (isWindowThread())
         return runCall(*call);
     bool yieldsToClose = call->kind != Call::kAttach && call->kind != Call::kInvoke;
-    if (wait && yieldsToClose && closing_)
-        return 0;
     {
         platform::CriticalSectionGuard guard(callLock_);
         calls_.push_back(call);
@@ -53,7 +57,14 @@ std::intptr_t Window::callOnThread(const std::shared_ptr<Call>& call, bool wait)
     if (!wait)
         return 0;
     HANDLE events[3] = {call->finished.get(), abort_.get(), closingEvent_.get()};
-    WaitForMultipleObjects(yieldsToClose ? 3 : 2, events, FALSE, INFINITE);
+    DWORD woken = WaitForMultipleObjects(yieldsToClose ? 3 : 2, events, FALSE, INFINITE);
+    if (woken == WAIT_OBJECT_0 + 2) {
+        // Closing: a pumping thread takes the call within a moment, and the
+        // sender then waits for its answer as usual.
+        if (WaitForMultipleObjects(2, events, FALSE, kCloseTakeMs) == WAIT_TIMEOUT &&
+            !withdraw(call))
+            WaitForMultipleObjects(2, events, FALSE, INFINITE);
+    }
     if (call->done)
         return call->reply;
     // Given up: a call not yet taken is withdrawn; one being run keeps the
@@ -62,14 +73,15 @@ std::intptr_t Window::callOnThread(const std::shared_ptr<Call>& call, bool wait)
     return call->done ? call->reply : 0;
 }
 
-void Window::withdraw(const std::shared_ptr<Call>& call) {
+bool Window::withdraw(const std::shared_ptr<Call>& call) {
     platform::CriticalSectionGuard guard(callLock_);
     for (auto it = calls_.begin(); it != calls_.end(); ++it) {
         if (*it == call) {
             calls_.erase(it);
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 // One wake-up message per queued call; a call withdrawn by its sender leaves

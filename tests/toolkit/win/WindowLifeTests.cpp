@@ -132,27 +132,49 @@ TEST(WindowRequests, RequestsDuringAndAfterTheCloseReturnAndABlockedThreadIsStop
     Echo echo(*window);
     window->addRequestListener(&echo);
 
-    // The close listener waits for a worker whose request can only be
-    // answered by the thread that is waiting: the request must give up.
-    class WaitsForWorker : public s::gui::events::IEventListener {
+    // A close listener that asks the user runs a modal loop: a worker's
+    // request is answered there, and the close then goes on or not as the
+    // answer says. One that waits for a worker whose request only the
+    // waiting thread could answer gets the request given up instead.
+    class CloseListener : public s::gui::events::IEventListener {
     public:
-        explicit WaitsForWorker(Window& w) : w_(w) {}
+        explicit CloseListener(Window& w) : w_(w) {}
         void handleEvent(void*, int) override {
-            std::thread worker([this] { reply = w_.sendRequest(reinterpret_cast<const void*>(3), 1, 0, 0); });
+            HANDLE answered = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+            std::thread worker([this, answered] {
+                reply = w_.sendRequest(reinterpret_cast<const void*>(3), 1, 0, 0);
+                SetEvent(answered);
+            });
             double begin = s::test::millisNow();
+            if (pumps) {
+                while (MsgWaitForMultipleObjects(1, &answered, FALSE, INFINITE, QS_ALLINPUT) ==
+                       WAIT_OBJECT_0 + 1) {
+                    MSG message;
+                    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+                        DispatchMessageW(&message);
+                }
+                w_.cancelClose();
+            }
             worker.join();
+            CloseHandle(answered);
             waited = s::test::millisNow() - begin;
         }
         Window& w_;
+        bool pumps = true;
         std::intptr_t reply = -1;
         double waited = 0;
-    } waiter(*window);
-    window->addCloseListener(&waiter);
+    } listener(*window);
+    window->addCloseListener(&listener);
     window->show(true, false);
     window->close();
+    EXPECT_FALSE(window->isClosed());
+    EXPECT_EQ(listener.reply, 3000010) << "answered inside the close listener's modal loop";
+
+    listener.pumps = false;
+    window->close();
     EXPECT_TRUE(window->isClosed());
-    EXPECT_EQ(waiter.reply, 0);
-    EXPECT_LT(waiter.waited, 2000);
+    EXPECT_EQ(listener.reply, 0);
+    EXPECT_LT(listener.waited, 2000);
     EXPECT_FALSE(IsWindowVisible(window->handle()));
 
     // Once closed, the thread answers again.
