@@ -25,7 +25,7 @@ void LangPack::addText(std::int32_t id, str::StrBuffer* text) {
     texts_.add(text);
 }
 
-// Linear searches: the pack has 153 identifiers.
+// Linear searches: the pack has 161 identifiers.
 std::int32_t LangPack::indexOf(std::int32_t id) const {
     const auto* ids = static_cast<const std::int32_t*>(ids_.data());
     std::uint32_t count = ids_.length();

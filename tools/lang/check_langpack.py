@@ -22,7 +22,7 @@ DEFAULT_PATH = os.path.join(
     os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))),
     "resources", "lang", "LanguagePack.xml")
 
-ENTRY_COUNT = 153
+ENTRY_COUNT = 161
 
 # The 34 languages in pack order: (tagName, engName, trueName).
 LANGUAGES = [
@@ -136,6 +136,14 @@ ENGLISH = {
     3010501: "&#160; Stop &#160;",
     3010502: "Stop Timer",
     3010550: "It's Time!",
+    3010560: "Sound file not found",
+    3010561: "Sound file cannot be played",
+    3010562: "No sound device available",
+    3010563: "Sound device stopped responding",
+    3010564: "File could not be opened",
+    3010565: "Program could not be started",
+    3010566: "Web page could not be opened",
+    3010567: "Windows refused the action",
     3010600: "&#160; Test &#160;",
     3801000: "AM",
     3802000: "PM",
