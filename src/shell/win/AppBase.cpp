@@ -19,9 +19,9 @@
 #include <windows.h>
 
 #include <objbase.h>
-#include <psapi.h>
 #include <tlhelp32.h>
 
+#include <iterator>
 #include <string>
 
 namespace s::app::win {
@@ -185,8 +185,17 @@ void AppBase::openPageAfterInstall() {
 
 namespace {
 
-// The executable path of a process: its first module, or the image name.
+// The executable path of a process in its Win32 form. The limited query
+// right is granted on a copy that runs elevated too, where reading its
+// modules is refused; the module list stays for systems that lack it.
 bool processPath(DWORD processId, str::StrBuffer& out) {
+    system::win::Handle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    wchar_t image[32768];
+    DWORD length = static_cast<DWORD>(std::size(image));
+    if (process && QueryFullProcessImageNameW(process.get(), 0, image, &length)) {
+        out.set(fromWide(image));
+        return true;
+    }
     system::win::Handle modules(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, processId));
     MODULEENTRY32W module{};
     module.dwSize = sizeof module;
@@ -194,12 +203,7 @@ bool processPath(DWORD processId, str::StrBuffer& out) {
         out.set(fromWide(module.szExePath));
         return true;
     }
-    system::win::Handle process(OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId));
-    wchar_t image[MAX_PATH + 1] = {};
-    if (!process || GetProcessImageFileNameW(process.get(), image, MAX_PATH) == 0)
-        return false;
-    out.set(fromWide(image));
-    return true;
+    return false;
 }
 
 struct WindowSearch {
@@ -233,9 +237,12 @@ bool sendTo(DWORD processId, const char16_t* title, UINT message,
             const COPYDATASTRUCT* data = nullptr) {
     // The other instance may be starting up; one that never gets idle (hung,
     // or without a message loop) is not waited for beyond a few seconds.
-    if (system::win::Handle process{OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE,
-                                                processId)})
+    if (system::win::Handle process{
+            OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId)})
         WaitForInputIdle(process.get(), 5000);
+    // The running copy is to come forward: only the process in the
+    // foreground (this one, just started) may let it take the focus.
+    AllowSetForegroundWindow(processId);
     WindowSearch search{processId, title, nullptr};
     EnumWindows(findWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found == nullptr)

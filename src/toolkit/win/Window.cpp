@@ -159,6 +159,10 @@ bool Window::createNativeWindows() {
     }
     ShowWindow(hwnd, SW_HIDE);
     ShowWindow(owner_.handle(), SW_HIDE);
+    // A copy started later at a lower integrity level (this one run as
+    // administrator) still hands over its arguments and brings it forward.
+    ChangeWindowMessageFilterEx(hwnd, kShowYourselfMessage, MSGFLT_ALLOW, nullptr);
+    ChangeWindowMessageFilterEx(hwnd, WM_COPYDATA, MSGFLT_ALLOW, nullptr);
     RECT r;
     GetWindowRect(hwnd, &r);
     normalX_ = r.left;
