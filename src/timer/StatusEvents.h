@@ -17,5 +17,8 @@ inline constexpr char16_t kProcessUpdateClock[] = u"ProcessUpdateClock";
 // Posted by the window's thread to itself: a count-down asked for while
 // another ran starts once that one has ended.
 inline constexpr char16_t kProcessStartRequested[] = u"ProcessStartRequested";
+// Sent by the worker when the action failed: the second value is the text
+// that says why.
+inline constexpr char16_t kProcessActionFailed[] = u"ProcessActionFailed";
 
 } // namespace s::sound::gui::dialogs::plinkett

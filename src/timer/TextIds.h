@@ -9,6 +9,16 @@ inline constexpr std::int32_t kStart = 3010000;        // "Start"
 inline constexpr std::int32_t kStop = 3010500;         // "Stop": the start button while counting
 inline constexpr std::int32_t kTestStop = 3010501;     // "Stop": the test button while testing
 inline constexpr std::int32_t kItsTime = 3010550;      // "It's Time!"
+// Why the action did not do what it was set to, shown under "It's Time!"
+// while the default alarm sounds instead.
+inline constexpr std::int32_t kSoundNotFound = 3010560;
+inline constexpr std::int32_t kSoundUnplayable = 3010561;
+inline constexpr std::int32_t kNoSoundDevice = 3010562;
+inline constexpr std::int32_t kSoundDeviceStopped = 3010563;
+inline constexpr std::int32_t kFileNotOpened = 3010564;
+inline constexpr std::int32_t kProgramNotStarted = 3010565;
+inline constexpr std::int32_t kWebPageNotOpened = 3010566;
+inline constexpr std::int32_t kSystemRefused = 3010567;
 inline constexpr std::int32_t kTest = 3010600;         // "Test"
 inline constexpr std::int32_t kAudioFiles = 3006010;   // the file dialog's filter for Play
 inline constexpr std::int32_t kAllFiles = 3006020;     // ... for Open

@@ -212,9 +212,16 @@ private:
     void wakeWorker();
     void sleepUntilWoken(std::uint32_t ms);
     void closeWindow();
-    void runAction();
-    void playSound();
-    void shutDown();
+    void runAction(bool test);
+    // Plays the sound at path, again and again with repeat, until it ends or
+    // a stop; 0 when it played, otherwise the text that says why not.
+    std::int32_t playSound(const str::StrBuffer& path, bool repeat);
+    void soundDefaultAlarm(bool repeat);
+    // 0 when the system took the request, otherwise the text that says not.
+    std::int32_t shutDown();
+    void onActionFailed();
+    // "sound.mp3" in the folder of the executable.
+    static void defaultSoundPath(str::StrBuffer& path);
     static void bringForward(void* dialog);
     void storeTimerOn(bool on);
     void storeInt64(const char16_t* key, std::int64_t value);

@@ -16,7 +16,9 @@
 #include "foundation/files/win/Shell.h"
 #include "foundation/strings/win/WideText.h"
 #include "localization/Localizer.h"
-#include "toolkit/win/MessageBox.h"
+#include "foundation/system/DiagnosticLog.h"
+#include "timer/StatusEvents.h"
+#include "timer/TextIds.h"
 
 #include <windows.h>
 
@@ -33,6 +35,13 @@ using str::win::wide;
 namespace {
 
 constexpr std::uint32_t kPlayPollMs = 20;
+// The platform's beep, the last stand-in when no sound can be played: how
+// far apart, and how many for an alarm that does not repeat.
+constexpr std::uint32_t kBeepSpacingMs = 1000;
+constexpr int kBeepsOnce = 3;
+// A play shorter than this (a file cut after its first frame, say) is no
+// alarm anyone hears.
+constexpr std::uint64_t kShortestAlarmMs = 100;
 
 constexpr char16_t kHibernateFailure[] =
     u"Not Enough virtual Memory (Paging File)\r\n"
@@ -40,22 +49,44 @@ constexpr char16_t kHibernateFailure[] =
     u"Solution 2: Increase minimum virtual memory (Paging File) size and reboot the system once.";
 
 // A new source for the sound file at path, reading it through a stream of
-// its own; null when the file is missing or is neither MP3 nor WAV.
-IEncodedAudio* openSound(const str::StrBuffer& path) {
+// its own; null when the file is missing or is neither MP3 nor WAV, with
+// failure set to the text that says which.
+IEncodedAudio* openSound(const str::StrBuffer& path, std::int32_t& failure) {
     file::win::PathWin* file = file::win::PathWin::of(path.cStr());
     IEncodedAudio* source = nullptr;
-    if (file->isFile()) {
-        if (path.endsWithIgnoreCase(u".mp3"))
-            source = thread::take<mp3::win::Mp3>();
-        else if (path.endsWithIgnoreCase(u".wav"))
-            source = thread::take<wav::Wave>();
-    }
+    if (!file->isFile())
+        failure = ids::kSoundNotFound;
+    else if (path.endsWithIgnoreCase(u".mp3"))
+        source = thread::take<mp3::win::Mp3>();
+    else if (path.endsWithIgnoreCase(u".wav"))
+        source = thread::take<wav::Wave>();
+    else
+        failure = ids::kSoundUnplayable;
     if (source != nullptr) {
         source->setInputSize(file->size());
         source->setInput(file->openInputStream(), true);
     }
     file->release();
     return source;
+}
+
+// Why a play that was not stopped gave no alarm worth the name; 0 when it
+// played.
+std::int32_t playFailure(const system::audio::win::Player& player, const IEncodedAudio& source) {
+    switch (player.failure()) {
+    case system::audio::win::Player::kNoDevice:
+        return ids::kNoSoundDevice;
+    case system::audio::win::Player::kStalled:
+        return ids::kSoundDeviceStopped;
+    case system::audio::win::Player::kUndecodable:
+        return ids::kSoundUnplayable;
+    case system::audio::win::Player::kNoFailure:
+        break;
+    }
+    std::uint64_t bytesPerSecond = std::uint64_t{source.getSampleRate()} *
+                                   (source.isStereo() ? 2 : 1) * source.getBitsPerSample() / 8;
+    return player.bytesQueued() * 1000 < bytesPerSecond * kShortestAlarmMs ? ids::kSoundUnplayable
+                                                                            : 0;
 }
 
 } // namespace
@@ -87,25 +118,53 @@ void Dialog::captureAction() {
     shutdownType_ = action_.shutdownKey;
 }
 
-void Dialog::runAction() {
+// The action. When the time has come and it fails, the window says why
+// under "It's Time!" and the default alarm sounds instead, repeated as the
+// chosen sound would have been for Play and once for the others, so that
+// nobody misses the time. A failed test of the action says why in a box.
+void Dialog::runAction(bool test) {
+    std::int32_t failure = 0;
+    bool repeat = false;
     switch (actionKind_) {
     case kPlay:
-        playSound();
+        if (window_ != nullptr)
+            window_->invoke(&Dialog::bringForward, this);
+        repeat = playRepeat_;
+        failure = playSound(actionTarget_, repeat);
         break;
     case kOpen:
-        file::win::execute(actionTarget_.cStr(), nullptr);
+        if (!file::win::execute(actionTarget_.cStr(), nullptr))
+            failure = ids::kFileNotOpened;
         break;
     case kExecute:
-        file::win::execute(actionTarget_.cStr(),
-                           executeParameter_.length() != 0 ? executeParameter_.cStr() : nullptr);
+        if (!file::win::execute(actionTarget_.cStr(), executeParameter_.length() != 0
+                                                          ? executeParameter_.cStr()
+                                                          : nullptr))
+            failure = ids::kProgramNotStarted;
         break;
     case kWebPage:
-        file::win::openWithShell(actionTarget_.cStr());
+        if (!file::win::openWithShell(actionTarget_.cStr()))
+            failure = ids::kWebPageNotOpened;
         break;
     case kShutdown:
-        shutDown();
+        failure = shutDown();
         break;
     }
+    if (failure == 0 || stopRequested_ || window_ == nullptr)
+        return;
+    bool hibernateFailed = actionKind_ == kShutdown && shutdownType_ == kHibernate;
+    if (test) {
+        if (!hibernateFailed)
+            window_->showError(text(failure).cStr());
+    } else {
+        log::write("timer: the action failed, the default alarm sounds instead");
+        window_->sendRequest(kProcessActionFailed, failure, 0, 0);
+        if (actionKind_ != kPlay)
+            window_->invoke(&Dialog::bringForward, this);
+        soundDefaultAlarm(repeat);
+    }
+    if (hibernateFailed && !stopRequested_)
+        window_->showInformation(kHibernateFailure);
 }
 
 void Dialog::bringForward(void* dialog) {
@@ -116,13 +175,12 @@ void Dialog::bringForward(void* dialog) {
     window->activate(true);
 }
 
-void Dialog::playSound() {
-    if (window_ != nullptr)
-        window_->invoke(&Dialog::bringForward, this);
+std::int32_t Dialog::playSound(const str::StrBuffer& path, bool repeat) {
+    std::int32_t failure = 0;
     while (!stopRequested_) {
-        thread::Pooled<IEncodedAudio> source(openSound(actionTarget_));
+        thread::Pooled<IEncodedAudio> source(openSound(path, failure));
         if (!source)
-            return;
+            return failure;
         thread::Pooled<system::audio::win::Player> player(
             thread::take<system::audio::win::Player>());
         player->setDevice(system::audio::win::Device::firstOutput());
@@ -141,39 +199,56 @@ void Dialog::playSound() {
         // left behind: giving it back would hand it to the next alarm.
         if (player->sourceAbandoned()) {
             static_cast<void>(source.detach());
-            return;
+            return stopRequested_ ? 0 : ids::kSoundDeviceStopped;
         }
-        // Nothing reached the device (no output device, one that would not
-        // open, a file without sound), or the device stopped taking sound:
-        // repeating would only spin or hang the same way.
-        if (!playRepeat_ || player->bytesQueued() == 0 || player->stalled())
-            return;
+        if (stopRequested_)
+            return 0;
+        // A play that gave no sound would only fail the same way again.
+        failure = playFailure(*player, *source);
+        if (failure != 0 || !repeat)
+            return failure;
+    }
+    return 0;
+}
+
+// The default sound, and where that cannot be played either (it is an MP3,
+// and some systems have no MP3 codec), the platform's beep.
+void Dialog::soundDefaultAlarm(bool repeat) {
+    str::StrBuffer path;
+    defaultSoundPath(path);
+    bool chosenWasDefault = actionKind_ == kPlay && path.equalsIgnoreCase(&actionTarget_);
+    if (!chosenWasDefault && playSound(path, repeat) == 0)
+        return;
+    for (int beeps = 0; !stopRequested_ && (repeat || beeps < kBeepsOnce); ++beeps) {
+        MessageBeep(MB_ICONWARNING);
+        sleepUntilWoken(kBeepSpacingMs);
     }
 }
 
-void Dialog::shutDown() {
+std::int32_t Dialog::shutDown() {
     system::win::ensureShutdownPrivilege();
+    bool done = false;
     switch (shutdownType_) {
     case kStandBy:
-        system::win::setSystemPowerState(true, true);
+        done = system::win::setSystemPowerState(true, true);
         break;
     case kHibernate:
-        if (!system::win::setSystemPowerState(false, true)) {
-            auto* box = thread::take<s::gui::win::MessageBox>();
-            box->showInformation(kHibernateFailure);
-            box->release();
-        }
+        done = system::win::setSystemPowerState(false, true);
         break;
     case kLogOff:
-        system::win::exitWindows(system::win::kLogOffForced, 0);
+        done = system::win::exitWindows(system::win::kLogOffForced, 0);
         break;
     case kReboot:
-        system::win::exitWindows(system::win::kRebootForced, 0);
+        done = system::win::exitWindows(system::win::kRebootForced, 0);
         break;
     case kPowerOff:
-        system::win::exitWindows(system::win::kPowerOffForced, 0);
+        done = system::win::exitWindows(system::win::kPowerOffForced, 0);
+        break;
+    default:
+        done = true;
         break;
     }
+    return done ? 0 : ids::kSystemRefused;
 }
 
 namespace {

@@ -47,7 +47,7 @@ void Dialog::requestTest() {
     if (actionKind_ == kPlay)
         startRun(kTest);
     else
-        runAction();
+        runAction(true);
 }
 
 void Dialog::requestRepeat(bool checked) {

@@ -40,6 +40,8 @@ void Dialog::handleStatus() {
         showClock();
     else if (name == kProcessStartRequested)
         startFromRequest();
+    else if (name == kProcessActionFailed)
+        onActionFailed();
 }
 
 void Dialog::onStart() {
@@ -126,6 +128,12 @@ void Dialog::onAction() {
     captureAction();
     showRunState(s::gui::win::TaskbarProgress::kError);
     announceAction();
+}
+
+// Under "It's Time!", in place of the action's name: why the action did not
+// run and the default alarm sounds instead. The next start shows the name.
+void Dialog::onActionFailed() {
+    ui_.actionLabel->setText(text(static_cast<std::int32_t>(window_->getRequestValue2())).cStr());
 }
 
 void Dialog::onEnd() {

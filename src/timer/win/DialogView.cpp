@@ -27,19 +27,6 @@ namespace {
 
 constexpr std::int32_t kWebPageText = 101000;
 
-// "sound.mp3" in the folder of the executable.
-void defaultSoundPath(str::StrBuffer& path) {
-    wchar_t module[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        path.set(u"sound.mp3");
-        return;
-    }
-    path.set(reinterpret_cast<const char16_t*>(module));
-    std::uint32_t slash = 0;
-    path.setLength(path.lastIndexOf(u'\\', slash) ? slash + 1 : 0);
-    path.append(u"sound.mp3");
-}
 
 std::int32_t amPmIndex(ClockSystem system) {
     return system == ClockSystem::Am ? 0 : system == ClockSystem::Pm ? 1 : 2;
@@ -52,6 +39,19 @@ void feed(s::gui::win::Counter* counter, std::int64_t value) {
 }
 
 } // namespace
+
+void Dialog::defaultSoundPath(str::StrBuffer& path) {
+    wchar_t module[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameW(nullptr, module, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        path.set(u"sound.mp3");
+        return;
+    }
+    path.set(reinterpret_cast<const char16_t*>(module));
+    std::uint32_t slash = 0;
+    path.setLength(path.lastIndexOf(u'\\', slash) ? slash + 1 : 0);
+    path.append(u"sound.mp3");
+}
 
 void Dialog::loadSettings() {
     TimerSettings settings;

@@ -63,7 +63,7 @@ void Dialog::send(const char16_t* name) {
 void Dialog::run() {
     if (runKind_ == kTest) {
         send(kProcessStatusStartAction);
-        runAction();
+        runAction(true);
         send(kProcessStatusEndAction);
         return;
     }
@@ -77,7 +77,7 @@ void Dialog::run() {
         }
         if (remaining < 0) {
             send(kProcessStatusAction);
-            runAction();
+            runAction(false);
             break;
         }
         if (paused_) {

@@ -35,6 +35,7 @@ namespace {
 std::mutex callsMutex;
 std::vector<std::string> calls;
 std::atomic<int> powerAnswer{1};
+std::atomic<int> shellAnswer{1};
 
 void note(const std::string& call) {
     std::lock_guard<std::mutex> lock(callsMutex);
@@ -44,7 +45,7 @@ void note(const std::string& call) {
 int recordShell(SHELLEXECUTEINFOW* request) {
     note("shell " + narrow(request->lpVerb) + "|" + narrow(request->lpFile) + "|" +
          narrow(request->lpParameters) + "|" + std::to_string(request->nShow));
-    return 1;
+    return shellAnswer;
 }
 
 int recordPower(int suspend, int force) {
@@ -80,6 +81,7 @@ protected:
             calls.clear();
         }
         powerAnswer = 1;
+        shellAnswer = 1;
         s::seams::setShellExecute(&recordShell);
         s::seams::setSetSystemPowerState(&recordPower);
         s::seams::setExitWindows(&recordExit);
@@ -125,6 +127,13 @@ protected:
     void needsCapture() {
         if (capture.empty())
             GTEST_SKIP() << "run through CTest, which names the capture file";
+    }
+
+    // The default alarm, which CTest also puts beside the test.
+    std::wstring defaultAlarm() {
+        std::wstring alarm = s::test::environment(L"TARNWICK_DEFAULT_ALARM");
+        EXPECT_FALSE(alarm.empty()) << "CTest names the default alarm";
+        return alarm;
     }
 
     std::wstring folder;
@@ -251,34 +260,90 @@ TEST_F(ActionRun, TheActionIsCapturedWhenTheTimeComes) {
     EXPECT_EQ(dialog.actionKind(), kWebPage);
 }
 
-TEST_F(ActionRun, OnlyMp3AndWavFilesPlayWhateverTheCaseOfTheirName) {
+TEST_F(ActionRun, ASoundThatCannotBePlayedSaysWhyAndTheDefaultAlarmSoundsInstead) {
     needsCapture();
-    std::vector<std::uint8_t> wave = waveFile(4410, 3000);
-    for (const wchar_t* name : {L"alarm.ogg", L"alarm.mpl", L"missing.wav"}) {
-        std::wstring path = folder + L"\\" + name;
-        if (std::wstring(name) != L"missing.wav")
-            file(name, wave);
+    std::vector<std::uint8_t> alarm = s::test::fileBytes(defaultAlarm());
+    ASSERT_GT(alarm.size(), 1000u);
+    // Its tag, its information frame and one frame of sound: 26 ms.
+    std::vector<std::uint8_t> cut(alarm.begin(), alarm.begin() + 1000);
+    std::vector<std::uint8_t> text = {'n', 'o', ' ', 's', 'o', 'u', 'n', 'd', '\r', '\n'};
+    CreateDirectoryW((folder + L"\\folder.wav").c_str(), nullptr);
+    std::vector<std::uint8_t> wave = waveFile(4410, 3000), none, silent = waveFile(0, 0);
+    struct Row {
+        const wchar_t* name;
+        const std::vector<std::uint8_t>* bytes; // null: the file is not written
+        const char16_t* why;
+    };
+    const Row rows[] = {
+        {L"missing.wav", nullptr, u"Sound file not found"},
+        {L"folder.wav", nullptr, u"Sound file not found"},
+        {L"alarm.ogg", &wave, u"Sound file cannot be played"},
+        {L"empty.wav", &none, u"Sound file cannot be played"},
+        {L"text.mp3", &text, u"Sound file cannot be played"},
+        {L"cut.mp3", &cut, u"Sound file cannot be played"},
+        {L"silent.wav", &silent, u"Sound file cannot be played"},
+    };
+    int ends = 0;
+    for (const Row& row : rows) {
+        std::wstring path = folder + L"\\" + row.name;
+        if (row.bytes != nullptr)
+            file(row.name, *row.bytes);
         choose(u"Play", path);
-        int ends = recorder.count(kProcessStatusEndAction);
-        press<&Dialog::requestTest>();
-        ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, ends + 1, 3000));
-        EXPECT_TRUE(s::test::fileBytes(capture).empty()) << "nothing plays for " << narrow(name);
+        setAfter(u"0", u"0", u"0");
+        press<&Dialog::requestStartStop>();
+        ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd, ++ends, 20000)) << narrow(row.name);
+        EXPECT_TRUE(textOf(ui().actionLabel) == row.why) << narrow(row.name);
+        EXPECT_GE(s::test::fileBytes(capture).size(), 44100u * 4)
+            << "the default alarm is heard for " << narrow(row.name);
     }
 
-    // A file without sound ends the run even with Repeat on.
-    choose(u"Play", file(L"silent.wav", waveFile(0, 0)), u"", true);
-    int before = recorder.count(kProcessStatusEndAction);
-    press<&Dialog::requestTest>();
-    ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, before + 1, 5000));
+    // With Repeat on, the default alarm stands in until the user stops it.
+    choose(u"Play", folder + L"\\silent.wav", u"", true);
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusAction, ends + 1));
+    EXPECT_FALSE(recorder.waitFor(kProcessStatusEnd, ends + 1, 2000));
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd, ends + 1, 3000));
 
+    // The name's case does not matter; a test of what cannot play says why.
     choose(u"Play", file(L"ALARM.WAV", wave));
-    int ends = recorder.count(kProcessStatusEndAction);
     press<&Dialog::requestTest>();
-    ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, ends + 1, 10000));
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, 1, 10000));
     std::vector<std::int16_t> heard = samplesOf(s::test::fileBytes(capture));
     ASSERT_GE(heard.size(), 2u * 4410);
     for (std::size_t i = 0; i < 2u * 4410; ++i)
         ASSERT_EQ(heard[i], 3000) << "sample " << i;
+    choose(u"Play", folder + L"\\alarm.ogg");
+    std::wstring shown;
+    std::thread watcher([&] { shown = closeMessageBox(10000); });
+    press<&Dialog::requestTest>();
+    watcher.join();
+    EXPECT_EQ(shown, L"Sound file cannot be played");
+}
+
+TEST_F(ActionRun, AnotherActionThatFailsSaysWhyAndSoundsTheDefaultAlarmOnce) {
+    needsCapture();
+    shellAnswer = 0;
+    powerAnswer = 0;
+    struct Row {
+        const char16_t* key;
+        std::int32_t shutdown;
+        const char16_t* why;
+    } rows[] = {
+        {u"Open", 0, u"File could not be opened"},
+        {u"Execute", 0, u"Program could not be started"},
+        {u"WebPage", 0, u"Web page could not be opened"},
+        {u"Shutdown", kStandBy, u"Windows refused the action"},
+    };
+    int ends = 0;
+    for (const Row& row : rows) {
+        choose(row.key, L"C:\\nothing", u"", true, 100, row.shutdown);
+        setAfter(u"0", u"0", u"0");
+        press<&Dialog::requestStartStop>();
+        ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd, ++ends, 20000)) << narrow(row.key);
+        EXPECT_TRUE(textOf(ui().actionLabel) == row.why) << narrow(row.key);
+        EXPECT_GE(s::test::fileBytes(capture).size(), 44100u * 4) << narrow(row.key);
+    }
 }
 
 TEST_F(ActionRun, TestOfPlayGoesTestingAndASecondPressStopsTheSound) {
@@ -314,6 +379,9 @@ TEST_F(ActionRun, RepeatPlaysAgainUntilStopped) {
     choose(u"Play", file(L"short.wav", waveFile(4410, 1000)));
     press<&Dialog::requestTest>();
     ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction, 1, 3000));
+    EXPECT_EQ(recorder.sequence(), "Start_Action,End_Action");
+    EXPECT_TRUE(ui().startButton->isEnabled());
+    EXPECT_EQ(ui().testButton->getTextId(), 3010600);
 
     onWindowThread([&] { dialog.requestRepeat(true); });
     press<&Dialog::requestTest>();
@@ -361,8 +429,7 @@ TEST_F(ActionRun, AVolumeChangeWhilePlayingIsHeardWithoutARestart) {
 
 TEST_F(ActionRun, ATwoSecondCountDownEndsInTheDefaultAlarm) {
     needsCapture();
-    std::wstring alarm = s::test::environment(L"TARNWICK_DEFAULT_ALARM");
-    ASSERT_FALSE(alarm.empty()) << "CTest names the default alarm";
+    std::wstring alarm = defaultAlarm();
     // What the alarm decodes to.
     std::vector<std::uint8_t> decoded;
     {

@@ -6,6 +6,7 @@
 
 #include "TestClock.h"
 #include "foundation/objects/Pools.h"
+#include "foundation/system/Seams.h"
 #include "foundation/system/win/Handles.h"
 #include "localization/Localizer.h"
 #include "toolkit/IAppWindow.h"
@@ -22,6 +23,8 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <cstring>
 #include <mutex>
@@ -157,11 +160,20 @@ inline std::u16string widen(const char* text) { return std::u16string(text, text
 
 class DialogRun : public ::testing::Test {
 protected:
+    // The run's action is one the shell takes at once: the default sound is
+    // not beside the test, and a sound that cannot be played would sound the
+    // fallback alarm until stopped.
     void SetUp() override {
+        s::seams::setShellExecute([](SHELLEXECUTEINFOW*) { return 1; });
         dialog.bind(&appWindow);
         ASSERT_TRUE(dialog.openWindow());
         dialog.window().addRequestListener(&recorder);
+        onWindowThread([&] {
+            dialog.actionEntry().actionKey.set(u"Open");
+            dialog.actionEntry().pathText.set(u"C:\\plan.txt");
+        });
     }
+    void TearDown() override { s::seams::setShellExecute(nullptr); }
 
     // User requests run on the window's thread, as the window's events do.
     template <void (Dialog::*request)()> void press() {

@@ -121,14 +121,6 @@ TEST_F(DialogRun, AtTargetFiresAtTheClockTime) {
     EXPECT_EQ(recorder.sequence(), "Start,Update*,Action,End");
 }
 
-TEST_F(DialogRun, TestRunReportsItsOwnStartAndEnd) {
-    press<&Dialog::requestTest>();
-    ASSERT_TRUE(recorder.waitFor(kProcessStatusEndAction));
-    EXPECT_EQ(recorder.sequence(), "Start_Action,End_Action");
-    EXPECT_TRUE(ui().startButton->isEnabled());
-    EXPECT_EQ(ui().testButton->getTextId(), 3010600);
-}
-
 TEST_F(DialogRun, ReleasingTheDialogStopsARunningCountDown) {
     setAfter(u"5", u"0", u"0");
     press<&Dialog::requestStartStop>();

@@ -21,7 +21,9 @@ bool runRequest(const wchar_t* verb, const char16_t* file, const char16_t* param
                 ULONG extraMask) {
     SHELLEXECUTEINFOW request{};
     request.cbSize = sizeof request;
-    request.fMask = SEE_MASK_FLAG_NO_UI | extraMask;
+    // Errors are the caller's to show. The request may come from a worker
+    // that ends right after it: the shell must finish on this thread first.
+    request.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC | extraMask;
     request.hwnd = nullptr;
     request.lpVerb = verb;
     request.lpFile = wide(file);
