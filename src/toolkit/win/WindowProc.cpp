@@ -287,14 +287,6 @@ UINT Window::taskbarButtonCreatedMessage() {
     return message;
 }
 
-// A new shell knows no icon of ours: the one that was shown is added again.
-void Window::onTaskbarCreated() {
-    if (!trayIconShown_)
-        return;
-    trayIconShown_ = false;
-    addTrayIcon();
-}
-
 void Window::runCloseSequence() {
     if (closed_)
         return;
