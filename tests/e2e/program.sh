@@ -50,10 +50,13 @@ tarnwick_scenario() {
         unset DISPLAY
         tarnwick_display_start
         tarnwick_desktop_start
+        tarnwick_prefix_init "$WINEPREFIX"
+        tarnwick_wineserver_start "$WINEPREFIX"
+    else
+        tarnwick_prefix_init "$WINEPREFIX"
+        tarnwick_wineserver_start "$WINEPREFIX"
+        tarnwick_display_start
     fi
-    tarnwick_prefix_init "$WINEPREFIX"
-    tarnwick_wineserver_start "$WINEPREFIX"
-    tarnwick_display_start
     log=$(mktemp)
     trap 'kill "${TARNWICK_PID:-}" 2>/dev/null; eval "${TARNWICK_UNDO:-}"
           [ -z "$TARNWICK_OWN_DESKTOP" ] || tarnwick_wineserver_stop "$WINEPREFIX"
