@@ -133,12 +133,12 @@ void Window::loadApplicationIcons() {
         return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(kApplicationIconId),
                                              IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
     };
-    HICON small = load(at.px(16));
-    HICON large = load(at.px(32));
-    if (small != nullptr)
-        setSmallIcon(small, true);
-    if (large != nullptr)
-        setLargeIcon(large, true);
+    HICON smallIcon = load(at.px(16));
+    HICON largeIcon = load(at.px(32));
+    if (smallIcon != nullptr)
+        setSmallIcon(smallIcon, true);
+    if (largeIcon != nullptr)
+        setLargeIcon(largeIcon, true);
 }
 
 void Window::setSmallIcon(void* icon, bool owned) {
