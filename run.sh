@@ -15,15 +15,20 @@ exe=$PWD/build/windows/src/Tarnwick.exe
 
 source tools/wine-env.sh
 export WINEPREFIX=${WINEPREFIX:-$HOME/.wine}
-tarnwick_prefix_init "$WINEPREFIX"
-tarnwick_wineserver_start "$WINEPREFIX"
 
 if [ -n "${DISPLAY:-}" ]; then
+    tarnwick_prefix_init "$WINEPREFIX"
+    tarnwick_wineserver_start "$WINEPREFIX"
     exec wine "$exe" "$@"
 fi
 
+# The display comes first: Wine's desktop process, started with the server,
+# stays bound to the display it saw then. The server ends with this run, so
+# that the next one does not find it bound to a display that is gone.
 tarnwick_display_start
-trap tarnwick_display_stop EXIT
+trap 'tarnwick_wineserver_stop "$WINEPREFIX"; tarnwick_display_stop' EXIT
+tarnwick_prefix_init "$WINEPREFIX"
+tarnwick_wineserver_start "$WINEPREFIX"
 shots=$PWD/build/screenshots
 mkdir -p "$shots"
 log=$shots/last-run.log

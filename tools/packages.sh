@@ -6,7 +6,7 @@ TARNWICK_PACKAGES=(
     cmake make g++ googletest libbenchmark-dev python3
     clang-14 libclang-rt-14-dev libstb-dev libmpg123-dev libid3tag0-dev sox lame
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine wine64 libasound2 xvfb xauth imagemagick xdotool
+    wine wine64 libasound2 xvfb xauth imagemagick xdotool icewm x11-utils
     nsis zip unzip locales
 )
 

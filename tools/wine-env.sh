@@ -94,6 +94,33 @@ tarnwick_display_stop() {
     fi
 }
 
+# Starts a desktop like a user's on DISPLAY: the icewm window manager with
+# its taskbar and system tray, from the settings in tools/icewm (a copy, as
+# icewm may write beside them). Waits until the tray is there; sets
+# TARNWICK_DESKTOP_PID.
+tarnwick_desktop_start() {
+    local config i
+    config=$(mktemp -d)
+    cp "$TARNWICK_TOOLS/icewm/preferences" "$config/"
+    ICEWM_PRIVCFG=$config icewm </dev/null >/dev/null 2>&1 8>&- 9>&- &
+    TARNWICK_DESKTOP_PID=$!
+    TARNWICK_DESKTOP_CONFIG=$config
+    for i in $(seq 100); do
+        xwininfo -root -tree 2>/dev/null | grep -q '"SystemTray"' && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+tarnwick_desktop_stop() {
+    if [ -n "${TARNWICK_DESKTOP_PID:-}" ]; then
+        kill "$TARNWICK_DESKTOP_PID" 2>/dev/null || true
+        wait "$TARNWICK_DESKTOP_PID" 2>/dev/null || true
+        rm -rf "$TARNWICK_DESKTOP_CONFIG"
+        TARNWICK_DESKTOP_PID=
+    fi
+}
+
 # Sets the display scaling of a prefix as a DPI (96 is 100 %, 144 is 150 %):
 # Wine reads LogPixels of the user's desktop settings when a program starts.
 # Needs the prefix's wineserver.

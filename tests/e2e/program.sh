@@ -35,18 +35,32 @@ waitfor() {
     return 1
 }
 
-# tarnwick_scenario WINEPREFIX: the start every scenario shares: the prefix
-# and its server, the virtual display and a log file in log. On exit the
-# started program is ended, the scenario's own undoing run (TARNWICK_UNDO, a
-# command line, when set), the display stopped and the log removed.
+# tarnwick_scenario WINEPREFIX [desktop]: the start every scenario shares:
+# the virtual display, the prefix and its server, and a log file in log.
+# With "desktop" the scenario gets a display of its own with a desktop like
+# a user's (tarnwick_desktop_start) and a prefix of its own, whose server
+# ends with it: Wine's desktop process, which keeps the tray icons, stays
+# bound to the display it was started on. On exit the started program is
+# ended, the scenario's own undoing run (TARNWICK_UNDO, a command line, when
+# set), the display stopped and the log removed.
 tarnwick_scenario() {
     export WINEPREFIX=$1
-    tarnwick_prefix_init "$WINEPREFIX"
-    tarnwick_wineserver_start "$WINEPREFIX"
-    tarnwick_display_start
+    TARNWICK_OWN_DESKTOP=${2:-}
+    if [ -n "$TARNWICK_OWN_DESKTOP" ]; then
+        unset DISPLAY
+        tarnwick_display_start
+        tarnwick_desktop_start
+        tarnwick_prefix_init "$WINEPREFIX"
+        tarnwick_wineserver_start "$WINEPREFIX"
+    else
+        tarnwick_prefix_init "$WINEPREFIX"
+        tarnwick_wineserver_start "$WINEPREFIX"
+        tarnwick_display_start
+    fi
     log=$(mktemp)
     trap 'kill "${TARNWICK_PID:-}" 2>/dev/null; eval "${TARNWICK_UNDO:-}"
-          tarnwick_display_stop; rm -f "$log"' EXIT
+          [ -z "$TARNWICK_OWN_DESKTOP" ] || tarnwick_wineserver_stop "$WINEPREFIX"
+          tarnwick_desktop_stop; tarnwick_display_stop; rm -f "$log"' EXIT
 }
 
 # tarnwick_start OUT EXE ARGS...: starts the program with its log in OUT and

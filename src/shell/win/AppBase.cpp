@@ -247,6 +247,9 @@ bool sendTo(DWORD processId, const char16_t* title, UINT message,
     EnumWindows(findWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found == nullptr)
         return false;
+    // Only the process the user started may give the foreground away: the
+    // running copy can bring its window to the front only with this leave.
+    AllowSetForegroundWindow(processId);
     DWORD_PTR result = 0;
     SendMessageTimeoutW(search.found, data != nullptr ? WM_COPYDATA : message, 0,
                         reinterpret_cast<LPARAM>(data),

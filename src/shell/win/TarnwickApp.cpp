@@ -5,6 +5,7 @@
 #include "foundation/objects/Pools.h"
 #include "shell/win/AppBase.h"
 #include "shell/win/AppWindow.h"
+#include "skins/SkinFactory.h"
 #include "skins/Skinner.h"
 #include "timer/win/Dialog.h"
 #include "toolkit/win/MessageBox.h"
@@ -45,6 +46,8 @@ bool CTarnwickApp::initInstance() {
 
     auto* skinSet = s::thread::take<s::gui::drawer::Skinner>();
     skinSet->setName(u"ThinWindow");
+    // The built-in skins replace these; they stay when that set is unreadable.
+    s::gui::drawer::skin::addFallbackSkins(*skinSet);
     log::write("start-up 4: window skin set created");
 
     s::app::win::AppWindowDefaults defaults;

@@ -75,6 +75,7 @@ bool Dialog::openWindow() {
     window_->setApplicationWindow(appWindow_, false);
     window_->addRequestListener(this);
     window_->addArgumentsListener(this);
+    window_->addTaskbarButtonListener(this);
     window_->addShortcutListener(this);
     loadUnitTexts();
     loadSettings();

@@ -25,6 +25,7 @@
 
 namespace s::gui::win {
 class PopupMenu;
+class Image;
 }
 
 namespace s::sound::gui::dialogs::plinkett {
@@ -144,6 +145,7 @@ private:
     void buildComponents();
     void listenToComponents();
     s::gui::win::Box* buildTitleBar();
+    s::gui::win::Image* titleIcon();
     s::gui::win::Box* buildEntry();
     s::gui::win::Box* buildUpDown(int index);
     s::gui::win::Box* buildCountdown();

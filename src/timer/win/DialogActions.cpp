@@ -328,10 +328,10 @@ bool Dialog::browse() {
     std::vector<wchar_t> chosen(kChosenUnits);
     OPENFILENAMEW request{};
     request.lStructSize = sizeof request;
-    // The owner is the timer window; the dialog's request channel is a
-    // message-only window, which cannot own one, so until the timer window
-    // exists the dialog stands on its own.
-    request.hwndOwner = nullptr;
+    // Owned by the timer window, which it disables while it is open: it
+    // stays above a timer that is kept on top, and Browse cannot be pressed
+    // again. Browse runs on the window's thread, the owner's own.
+    request.hwndOwner = window_ != nullptr ? window_->handle() : nullptr;
     request.lpstrFilter = wide(filter.cStr());
     request.nFilterIndex = 1;
     request.lpstrFile = chosen.data();

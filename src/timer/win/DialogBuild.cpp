@@ -14,12 +14,15 @@
 #include "toolkit/controls/win/CheckBox.h"
 #include "toolkit/controls/win/ComboBox.h"
 #include "toolkit/controls/win/GroupBox.h"
+#include "toolkit/controls/win/ImageControl.h"
 #include "toolkit/controls/win/Label.h"
 #include "toolkit/controls/win/RadioButton.h"
 #include "toolkit/controls/win/TextField.h"
 #include "toolkit/counter/CounterBars.h"
 #include "toolkit/counter/CounterData.h"
 #include "toolkit/counter/win/Counter.h"
+#include "toolkit/win/DisplayScales.h"
+#include "toolkit/win/NativeImage.h"
 
 namespace s::sound::gui::dialogs::plinkett {
 
@@ -136,6 +139,20 @@ Box* Dialog::buildUpDown(int index) {
     return pair;
 }
 
+// The application's icon, 14 toolkit pixels square, made at the pixel size
+// the window shows it at so that the platform scales it once, from the
+// nearest image of the icon group.
+s::gui::win::Image* Dialog::titleIcon() {
+    constexpr std::int32_t kSize = 14;
+    auto* icon = s::thread::take<s::gui::win::Image>();
+    s::gui::Image pixels;
+    std::int32_t size = s::gui::win::scaleOfWindow(window_->handle()).px(kSize);
+    if (s::gui::win::iconImage(GetModuleHandleW(nullptr),
+                               s::gui::win::Window::kApplicationIconId, size, pixels))
+        icon->setImage(&pixels, true);
+    return sized(icon, kSize, kSize);
+}
+
 Box* Dialog::buildTitleBar() {
     Box* titleBar = fullWidth(row());
     titleBar->alignLeft();
@@ -153,7 +170,7 @@ Box* Dialog::buildTitleBar() {
     auto* state = dynamic_cast<app::IWindowState*>(appWindow_);
     Label* name = state != nullptr ? idLabel(state->getProductTextBase(), -106)
                                    : label(window_->getTitle(), -106);
-    addAll(titleBox, {horizontalSpacer(3), name});
+    addAll(titleBox, {titleIcon(), horizontalSpacer(3), name});
     ui_.iconizeButton = glyphButton(u"#_", 16, 16);
     ui_.closeButton = glyphButton(u"#X", 16, 16);
     addAll(titleBar, {ui_.transformButton, ui_.onTopButton, horizontalSpacer(4), titleBox,

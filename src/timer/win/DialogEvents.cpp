@@ -36,6 +36,11 @@ void Dialog::handleEvent(void* source, int eventId) {
             requestClose();
         else if (eventId == s::gui::IWindow::kArgumentsHanded)
             onArgumentsHanded();
+        else if (eventId == s::gui::IWindow::kTaskbarButtonCreated) {
+            // A new button shows no progress until it is told again.
+            taskbar_.forget();
+            showTaskbarProgress();
+        }
         else if (eventId == s::gui::IWindow::kShortcutKey && onShortcutKey())
             window_->takeKey();
         else if (eventId == s::gui::IWindow::kDoubleClick && doubleClickExpansion_) {

@@ -48,15 +48,19 @@ void paintTree(s::gui::IComponent* component, const ISkin& skin, bool overCounte
 
 } // namespace
 
+// The root box fills the whole window: left opaque it would cover the
+// window's 1-pixel border, which the window painter draws in windowFg, so it
+// shows the window's own painting behind its insets.
 void colourWithSkin(s::gui::IComponent* root, const ISkin& skin) {
     paintTree(root, skin, false);
+    root->setBackgroundTransparent(true);
 }
 
 void Dialog::applySkin() {
     ISkin* skin = skinSet_ != nullptr ? skinSet_->currentSkin() : nullptr;
     if (skin == nullptr)
         return;
-    paintTree(ui_.rootBox, *skin, false);
+    colourWithSkin(ui_.rootBox, *skin);
 }
 
 } // namespace s::sound::gui::dialogs::plinkett

@@ -135,6 +135,11 @@ public:
     bool acceptsFiles() const { return acceptFiles_; }
     bool acceptsUrls() const { return acceptUrls_; }
     bool isClickThrough() const { return clickThrough_; }
+    // Whether a press on the box's own area stays with the box. Only a box
+    // that does something with the mouse keeps it (click listeners, a hover
+    // colour, dropped files or addresses); any other box lets the press fall
+    // to the window, which moves by a drag anywhere.
+    bool keepsPresses() const;
     bool isVisibilityLocked() const { return visibilityLocked_; }
     bool isHoverColourOn() const { return hoverColourOn_; }
     std::uint32_t getHoverColour() const { return hoverColour_; }

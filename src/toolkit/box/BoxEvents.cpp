@@ -27,6 +27,12 @@ bool Box::hasListeners(int eventId) const {
     return eventId >= 1 && eventId <= kEventKinds && listeners_[eventId - 1].length() > 0;
 }
 
+bool Box::keepsPresses() const {
+    if (clickThrough_)
+        return false;
+    return hasListeners(kClicked) || hoverColourOn_ || acceptFiles_ || acceptUrls_;
+}
+
 bool Box::raisePaint(void* surface) {
     paintHandled_ = false;
     paintDC_ = surface;

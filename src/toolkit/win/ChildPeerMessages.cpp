@@ -125,12 +125,14 @@ void ChildPeer::onWheel(WPARAM wParam, LPARAM lParam) {
         SendMessageW(window, kWheelPassedUpMessage, wParam, lParam);
 }
 
-// A click-through box lets presses fall to the window below it (its parent,
-// which may start an easy drag), except over an enabled child button, which
-// keeps its clicks.
+// A box that does nothing with a press lets it fall to the window below it
+// (its parent, and so up to the top-level window, which may start an easy
+// drag or a frame resize), except over an enabled child button, which keeps
+// its clicks. The platform asks the windows under the cursor from the
+// deepest child up and skips each that answers transparent.
 LRESULT ChildPeer::onHitTest(LPARAM lParam) {
     LRESULT answer = DefWindowProcW(hwnd_, WM_NCHITTEST, 0, lParam);
-    if (!box_->isClickThrough() || answer != HTCLIENT)
+    if (box_->keepsPresses() || answer != HTCLIENT)
         return answer;
     POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     ScreenToClient(hwnd_, &p);

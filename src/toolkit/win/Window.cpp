@@ -108,6 +108,7 @@ void Window::resetWindow() {
     normalX_ = normalY_ = 0;
     normalWidth_ = normalHeight_ = 500;
     targetOpacity_ = currentOpacity_ = 100;
+    applicationIcons_ = false;
 }
 
 void Window::startThread() {

@@ -49,6 +49,12 @@ public:
     static constexpr UINT kAttachMessage = WM_APP + 2;       // 32770
     // The platform's WM_DPICHANGED, named here for headers that predate it.
     static constexpr UINT kDpiChangedMessage = 0x02E0;
+    // The executable's icon group of the application icon.
+    static constexpr int kApplicationIconId = 128;
+    // Messages the shell broadcasts by registered name: its taskbar was
+    // (re)created, and a window's taskbar button was.
+    static UINT taskbarCreatedMessage();
+    static UINT taskbarButtonCreatedMessage();
     // How long destroying a window may wait for its thread.
     static constexpr DWORD kStopWaitMs = 5000;
     // How long a call sent to a closing window may stay untaken before its
@@ -236,6 +242,7 @@ public:
     static constexpr unsigned long kArgumentsTag = 0x54524B41;
     const std::u16string& getHandedArguments() const { return handedArguments_; }
     void addArgumentsListener(events::IEventListener* l) { listen(kArgumentsHanded, l); }
+    void addTaskbarButtonListener(events::IEventListener* l) { listen(kTaskbarButtonCreated, l); }
     // Keys before the focused control: getLastKey() holds the key,
     // getShortcutFocus() the native window with the focus (may be null).
     void addShortcutListener(events::IEventListener* l) { listen(kShortcutKey, l); }
@@ -334,6 +341,7 @@ private:
     bool createNativeWindows();
     void destroyNativeWindows();
     void releaseOwnedIcons();
+    void loadApplicationIcons();
 
     // Calls carried to the window's thread.
     std::intptr_t callOnThread(const std::shared_ptr<Call>& call, bool wait);
@@ -391,6 +399,9 @@ private:
 
     // Tray icon.
     bool addTrayIcon();
+    void onTaskbarCreated();
+    void onCaptionPress(LPARAM lParam);
+    static bool followsDrag(HWND hwnd, POINT press, POINT& at);
     bool removeTrayIcon();
     void modifyTrayTip();
     void onTrayMessage(LPARAM lParam);
@@ -420,6 +431,8 @@ private:
     str::StrBuffer title_;
     std::int32_t titleId_ = -1, versionId_ = -1;
     HICON smallIcon_ = nullptr, largeIcon_ = nullptr;
+    // The icons are the application's, made again at each change of scale.
+    bool applicationIcons_ = false;
     // The icons the window was given to own.
     system::win::Icon smallIconOwned_, largeIconOwned_;
     lang::Localizer* localizer_ = nullptr;

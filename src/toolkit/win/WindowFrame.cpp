@@ -49,6 +49,8 @@ void Window::onDpiChanged(const RECT* suggested) {
     if (hwnd == nullptr)
         return;
     rescale(*this);
+    if (applicationIcons_)
+        loadApplicationIcons();
     if (IComponent* bar = statusBar_) {
         if (auto* scaled = dynamic_cast<IDisplayScaled*>(bar))
             scaled->displayScaleChanged();

@@ -11,6 +11,8 @@
 
 #include <windowsx.h>
 
+#include <cstdlib>
+
 namespace s::gui::win {
 
 namespace {
@@ -120,8 +122,14 @@ LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         break;
     case WM_LBUTTONDOWN:
+        raise(kLeftButtonDown);
+        break;
     case WM_NCLBUTTONDOWN:
         raise(kLeftButtonDown);
+        if (easyDrag_ && wParam == HTCAPTION) {
+            onCaptionPress(lParam);
+            return 0;
+        }
         break;
     case WM_LBUTTONUP:
     case WM_NCLBUTTONUP:
@@ -136,8 +144,22 @@ LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_RBUTTONDOWN:
         onRightButtonDown();
         return 0;
+    case WM_NCRBUTTONDOWN:
+        // Easy drag answers the caption over the client area; a right press
+        // there is still one on the client, not the platform's window menu.
+        if (easyDrag_ && wParam == HTCAPTION) {
+            onRightButtonDown();
+            return 0;
+        }
+        break;
     case WM_RBUTTONUP:
         raise(kRightButtonUp);
+        break;
+    case WM_NCRBUTTONUP:
+        if (easyDrag_ && wParam == HTCAPTION) {
+            raise(kRightButtonUp);
+            return 0;
+        }
         break;
     case WM_CONTEXTMENU:
         // A right click on a box or a control comes up from that child as
@@ -187,10 +209,82 @@ LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
         onEndSession(wParam != 0, lParam);
         return 0;
     default:
+        if (message == taskbarCreatedMessage() && message != 0) {
+            onTaskbarCreated();
+            return 0;
+        }
+        if (message == taskbarButtonCreatedMessage() && message != 0) {
+            raise(kTaskbarButtonCreated);
+            return 0;
+        }
         break;
     }
     handled = false;
     return 0;
+}
+
+// A press on the easy-drag caption moves the window only once the mouse
+// has left the platform's drag rectangle with the button held. Handing the
+// press straight to the platform's move would start a move at once: under an
+// X11 window manager that move takes the pointer, and a mere click would
+// leave it in a move that the next click ends, so no double click arrived.
+void Window::onCaptionPress(LPARAM lParam) {
+    HWND hwnd = hwnd_;
+    POINT press{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    POINT at{};
+    if (!followsDrag(hwnd, press, at)) {
+        raise(kLeftButtonUp);
+        return;
+    }
+    // The platform's move starts from where the cursor is now; the window
+    // first catches up with the way it has come.
+    RECT r{};
+    GetWindowRect(hwnd, &r);
+    SetWindowPos(hwnd, nullptr, r.left + at.x - press.x, r.top + at.y - press.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    DefWindowProcW(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(at.x, at.y));
+}
+
+// With the mouse captured: true once it moved out of the drag rectangle
+// around press (screen coordinates) with the button down, and where it is
+// then; false when the button came up first or the capture was taken away.
+bool Window::followsDrag(HWND hwnd, POINT press, POINT& at) {
+    const int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    const int dx = GetSystemMetrics(SM_CXDRAG), dy = GetSystemMetrics(SM_CYDRAG);
+    SetCapture(hwnd);
+    bool dragged = false;
+    for (;;) {
+        MSG msg;
+        if (GetCapture() != hwnd)
+            break;
+        if (!PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
+            if ((GetAsyncKeyState(button) & 0x8000) == 0)
+                break;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_MOUSE);
+            continue;
+        }
+        if (msg.message == WM_LBUTTONUP)
+            break;
+        if (msg.message == WM_MOUSEMOVE &&
+            (std::abs(msg.pt.x - press.x) > dx || std::abs(msg.pt.y - press.y) > dy)) {
+            at = msg.pt;
+            dragged = true;
+            break;
+        }
+    }
+    if (GetCapture() == hwnd)
+        ReleaseCapture();
+    return dragged;
+}
+
+UINT Window::taskbarCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
+UINT Window::taskbarButtonCreatedMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TaskbarButtonCreated");
+    return message;
 }
 
 void Window::runCloseSequence() {

@@ -123,6 +123,24 @@ void keepIcon(system::win::Icon& owner, const system::win::Icon& other, HICON ic
 }
 } // namespace
 
+// The application's icon group at 16 and 32 toolkit pixels, in the pixels
+// of the monitor the window is on: the platform picks the nearest image of
+// the group and scales it, so a 150 % display gets 24 and 48 pixel icons.
+void Window::loadApplicationIcons() {
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    DisplayScale at = scale();
+    auto load = [module](std::int32_t size) {
+        return static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(kApplicationIconId),
+                                             IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    };
+    HICON smallIcon = load(at.px(16));
+    HICON largeIcon = load(at.px(32));
+    if (smallIcon != nullptr)
+        setSmallIcon(smallIcon, true);
+    if (largeIcon != nullptr)
+        setLargeIcon(largeIcon, true);
+}
+
 void Window::setSmallIcon(void* icon, bool owned) {
     auto handle = static_cast<HICON>(icon);
     keepIcon(smallIconOwned_, largeIconOwned_, handle, owned);
@@ -182,14 +200,15 @@ void Window::releaseOwnedContextMenu() {
     contextMenuOwned_ = false;
 }
 
-// The window takes its state from the application window; the icons made
-// from the application's icon group are left to the caller for now.
+// The window takes its icons and its state from the application window.
 void Window::setApplicationWindow(app::IAppWindow* appWindow, bool withVersion) {
     appWindow_ = appWindow;
     appWindowWithVersion_ = withVersion;
     state_ = dynamic_cast<app::IWindowState*>(appWindow);
     if (appWindow == nullptr)
         return;
+    applicationIcons_ = true;
+    loadApplicationIcons();
     if (lang::Localizer* localizer = appWindow->getLocalizer())
         setLocalizer(localizer);
     if (ISkinHolder* holder = appWindow->getSkinHolder())

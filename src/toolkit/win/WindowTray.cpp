@@ -49,6 +49,18 @@ bool Window::addTrayIcon() {
     return true;
 }
 
+// A new shell knows no icon of ours: the one that was shown is added again.
+// A shell that kept it would refuse it twice, so it is deleted first.
+void Window::onTaskbarCreated() {
+    HWND hwnd = hwnd_;
+    if (hwnd == nullptr || !trayIconShown_)
+        return;
+    NOTIFYICONDATAW data = trayRecord(hwnd, nullptr, u"");
+    Shell_NotifyIconW(NIM_DELETE, &data);
+    trayIconShown_ = false;
+    addTrayIcon();
+}
+
 bool Window::removeTrayIcon() {
     HWND hwnd = hwnd_;
     if (hwnd == nullptr || trayIconPinned_ || !trayIconShown_)

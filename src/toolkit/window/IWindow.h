@@ -61,6 +61,9 @@ public:
         kLanguageChanged = 20,
         kRestored = 21,
         kTrayLeftClick = 22,
+        // The shell made the window's taskbar button (again): what the
+        // button shows beyond the window's icon and title has to be set anew.
+        kTaskbarButtonCreated = 23,
         kRightButtonUp = 24,
         kLeftButtonUp = 25,
         // A key pressed anywhere in the window, before the control with the

@@ -19,10 +19,20 @@
 //                               is in the top-most band, is minimized
 //   e2e_probe box TITLE         the children of a shown message box of that
 //                               title, as children prints them
+//   e2e_probe broadcast NAME    posts the registered message NAME to every
+//                               top-level window, as the shell does
+//   e2e_probe trayforget TITLE  removes the tray icon (id 0) of every
+//                               top-level window of that title, shown or
+//                               not, as a restarting shell forgets them
+//   e2e_probe icon EXE SIZE RGB the icon group 128 of EXE drawn at SIZE
+//                               pixels over the colour RGB (hex RRGGBB) as a
+//                               text PPM picture, as the shell draws it
 // Message boxes carry the program's title too; all but the box command look
 // past them to the window itself.
 
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cwchar>
@@ -164,6 +174,63 @@ int printMenus() {
     return 0;
 }
 
+BOOL CALLBACK forgetTrayIcon(HWND hwnd, LPARAM title) {
+    wchar_t text[256] = {};
+    GetWindowTextW(hwnd, text, 256);
+    const auto* start = reinterpret_cast<const wchar_t*>(title);
+    if (std::wcsncmp(text, start, std::wcslen(start)) == 0) {
+        NOTIFYICONDATAW data{};
+        data.cbSize = sizeof data;
+        data.hWnd = hwnd;
+        data.uID = 0;
+        Shell_NotifyIconW(NIM_DELETE, &data);
+    }
+    return TRUE;
+}
+
+// The icon as the platform draws it over a plain background, written as a
+// plain-text PPM for ImageMagick to compare with a screenshot.
+int printIcon(const wchar_t* exe, int size, const wchar_t* rgb) {
+    HMODULE module = LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE |
+                                                      LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    if (module == nullptr || size <= 0 || size > 256)
+        return 1;
+    auto icon = static_cast<HICON>(
+        LoadImageW(module, MAKEINTRESOURCEW(128), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+    if (icon == nullptr)
+        return 1;
+    unsigned long background = std::wcstoul(rgb, nullptr, 16);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = size;
+    info.bmiHeader.biHeight = -size;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr)
+        return 1;
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    HBRUSH brush = CreateSolidBrush(RGB(background >> 16, (background >> 8) & 0xFF,
+                                        background & 0xFF));
+    RECT all{0, 0, size, size};
+    FillRect(dc, &all, brush);
+    DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    std::printf("P3\n%d %d\n255\n", size, size);
+    const auto* pixel = static_cast<const unsigned char*>(bits);
+    for (int i = 0; i < size * size; ++i, pixel += 4)
+        std::printf("%u %u %u\n", pixel[2], pixel[1], pixel[0]);
+    std::fflush(stdout);
+    SelectObject(dc, old);
+    DeleteObject(brush);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    DestroyIcon(icon);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -181,6 +248,12 @@ int wmain(int argc, wchar_t** argv) {
         return waitUntil(title, ms, false) ? 0 : 1;
     if (command == L"menu")
         return printMenus();
+    if (command == L"broadcast")
+        return PostMessageW(HWND_BROADCAST, RegisterWindowMessageW(title), 0, 0) ? 0 : 1;
+    if (command == L"trayforget")
+        return EnumWindows(forgetTrayIcon, reinterpret_cast<LPARAM>(title)) ? 0 : 1;
+    if (command == L"icon")
+        return argc > 4 ? printIcon(title, ms, argv[4]) : 2;
     HWND window = find(title, command == L"box");
     if (window == nullptr)
         return 1;

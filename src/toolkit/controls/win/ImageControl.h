@@ -50,6 +50,8 @@ protected:
     LRESULT onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                       bool& handled) override;
     bool paintsItself() const override { return true; }
+    // A picture has no click of its own: presses go to what lies below it.
+    bool transparentToHits() const override { return true; }
     void paint(HDC surface, const RECT& client) override;
     void measure() override;
     void resetControl() override;
