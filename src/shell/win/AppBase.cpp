@@ -240,9 +240,6 @@ bool sendTo(DWORD processId, const char16_t* title, UINT message,
     if (system::win::Handle process{
             OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId)})
         WaitForInputIdle(process.get(), 5000);
-    // The running copy is to come forward: only the process in the
-    // foreground (this one, just started) may let it take the focus.
-    AllowSetForegroundWindow(processId);
     WindowSearch search{processId, title, nullptr};
     EnumWindows(findWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found == nullptr)
