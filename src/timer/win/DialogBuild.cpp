@@ -444,6 +444,7 @@ void Dialog::listenToComponents() {
         field->addChangeListener(this);
     }
     window_->addCloseListener(this);
+    window_->addSessionEndListener(this);
     window_->addDoubleClickListener(this);
 }
 

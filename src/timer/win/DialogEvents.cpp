@@ -36,6 +36,8 @@ void Dialog::handleEvent(void* source, int eventId) {
             requestClose();
         else if (eventId == s::gui::IWindow::kArgumentsHanded)
             onArgumentsHanded();
+        else if (eventId == s::gui::IWindow::kSessionEnding)
+            saveTimerSettings();
         else if (eventId == s::gui::IWindow::kTaskbarButtonCreated) {
             // A new button shows no progress until it is told again.
             taskbar_.forget();
@@ -194,6 +196,13 @@ void Dialog::requestClose() {
     clockThread_.requestStop();
     stopRequested_ = true;
     wakeWorker();
+    saveTimerSettings();
+}
+
+// The time entry and the action, written at exit, at the end of the user's
+// session and when a count-down starts, so that neither a log-off nor a
+// crash loses what the user set.
+void Dialog::saveTimerSettings() {
     if (store_ == nullptr || appWindow_ == nullptr)
         return;
     TimerSettings settings;

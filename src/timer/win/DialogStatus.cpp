@@ -74,6 +74,8 @@ void Dialog::onStart() {
     storeInt64(u"TargetMilliSec", targetMs_);
     storeInt64(u"TargetMilliSec_OriginalGap", startGapMs_);
     storeTimerOn(true);
+    if (runKind_ == kCountDown)
+        saveTimerSettings();
     showRunState(s::gui::win::TaskbarProgress::kNormal);
 }
 

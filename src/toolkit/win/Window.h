@@ -243,6 +243,7 @@ public:
     const std::u16string& getHandedArguments() const { return handedArguments_; }
     void addArgumentsListener(events::IEventListener* l) { listen(kArgumentsHanded, l); }
     void addTaskbarButtonListener(events::IEventListener* l) { listen(kTaskbarButtonCreated, l); }
+    void addSessionEndListener(events::IEventListener* l) { listen(kSessionEnding, l); }
     // Keys before the focused control: getLastKey() holds the key,
     // getShortcutFocus() the native window with the focus (may be null).
     void addShortcutListener(events::IEventListener* l) { listen(kShortcutKey, l); }

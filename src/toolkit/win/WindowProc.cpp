@@ -309,7 +309,10 @@ void Window::runCloseSequence() {
 // Telling the application base to shut down waits for the application
 // window's reporting side.
 void Window::onEndSession(bool ending, LPARAM flags) {
-    if (!ending || flags != 0)
+    if (!ending)
+        return;
+    raise(kSessionEnding);
+    if (flags != 0)
         return;
     shuttingDown_ = true;
     if (!closed_)

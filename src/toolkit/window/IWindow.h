@@ -71,8 +71,11 @@ public:
         kShortcutKey = 26,
         // Another copy of the program handed over its arguments.
         kArgumentsHanded = 27,
+        // The user's session ends (log off, restart, shut down): the process
+        // may be ended once the listeners return, closed or not.
+        kSessionEnding = 28,
     };
-    static constexpr int kEventKinds = 27;
+    static constexpr int kEventKinds = 28;
 
     // The middle-click actions, compared by identity: each is one object of
     // the whole program (an inline array), unlike a literal, which each
