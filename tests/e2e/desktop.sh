@@ -17,8 +17,6 @@ source "$(dirname "${BASH_SOURCE[0]}")/window.sh"
 tarnwick_scenario "$2" desktop
 wine reg delete 'HKCU\Software\Vexa\Vexa Tarnwick' /f >/dev/null 2>&1
 
-# left top right bottom of the window.
-bounds() { tarnwick_probe "$probe" rect | cut -d' ' -f1-4; }
 # drag X Y DX DY: the left button pressed at X Y, moved by DX DY in steps
 # as a hand moves it, let go.
 drag() {

@@ -22,15 +22,6 @@ tarnwick_scenario "$2"
 key='HKCU\Software\Vexa\Vexa Tarnwick'
 # The count-down's text, e.g. "4m 58s"; empty when none shows.
 remaining() { shown | awk -F'|' '$1 == "OstrelWindowClass" && $2 ~ /^([0-9]+[dhm] )*[0-9]+s$/ { print $2; exit }'; }
-box_text() { tarnwick_probe "$probe" box | awk -F'|' '$1 == "Static" && $2 != "" { print $2 }' | tr '\n' ' '; }
-box_button() { # TEXT: centre of that button of the shown message box
-    tarnwick_probe "$probe" box | awk -F'|' -v t="$1" '$1 == "Button" && $2 == t {
-        split($3, r, " "); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'
-}
-answer() { # TEXT: waits for the box and presses that button
-    waitfor 10 eval '[ -n "$(box_button "$1")" ]'
-    click_at $(box_button "$1")
-}
 start() { # ARGS...: starts the program and waits for its window
     tarnwick_start "$log" "$exe" "$@"
     tarnwick_probe "$probe" wait 30000 >/dev/null

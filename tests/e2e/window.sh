@@ -44,6 +44,20 @@ type_fields() {
     sleep 0.3
 }
 
+# left top right bottom of the window.
+bounds() { tarnwick_probe "$probe" rect | cut -d' ' -f1-4; }
+# A shown message box: its texts, the centre of one of its buttons, and
+# that button pressed once the box shows.
+box_text() { tarnwick_probe "$probe" box | awk -F'|' '$1 == "Static" && $2 != "" { print $2 }' | tr '\n' ' '; }
+box_button() { # TEXT
+    tarnwick_probe "$probe" box | awk -F'|' -v t="$1" '$1 == "Button" && $2 == t {
+        split($3, r, " "); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'
+}
+answer() { # TEXT: waits for the box and presses that button
+    waitfor 10 eval '[ -n "$(box_button "$1")" ]'
+    click_at $(box_button "$1")
+}
+
 # The timer's stored settings.
 TARNWICK_VIEW='HKCU\Software\Vexa\Vexa Tarnwick\SaveData\MainWindow\View'
 # stored KEY: the value's data as `wine reg query` prints it, empty when absent.

@@ -168,10 +168,14 @@ void Dialog::runAction(bool test) {
 }
 
 void Dialog::bringForward(void* dialog) {
-    // Restored when iconized, then made the active window.
+    // Restored when iconized, then made the active window. A window the user
+    // works in already (it, or a menu, box, list or dialog of its own, is in
+    // front) is left alone: activating it again would close an open list.
     s::gui::win::Window* window = static_cast<Dialog*>(dialog)->window_;
     if (window->isIconized() || window->isMinimized())
         window->restore();
+    else if (GetWindowThreadProcessId(GetForegroundWindow(), nullptr) == GetCurrentThreadId())
+        return;
     window->activate(true);
 }
 

@@ -53,11 +53,22 @@ bool moveFocusByTab(HWND root, const MSG& msg) {
     return true;
 }
 
+// True when hwnd is a combo box, or the field inside one, whose drop-down
+// list is open: Escape, Enter and the arrows are then the list's.
+bool inOpenDropDown(HWND hwnd) {
+    for (int depth = 0; depth < 2 && hwnd != nullptr; ++depth, hwnd = GetParent(hwnd)) {
+        wchar_t name[16] = {};
+        if (GetClassNameW(hwnd, name, 16) != 0 && lstrcmpiW(name, L"ComboBox") == 0)
+            return SendMessageW(hwnd, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    }
+    return false;
+}
+
 // A key meant for the window or one of its controls is first offered to the
 // window's listeners; true when one took it.
 bool offerShortcut(HWND root, const MSG& msg) {
     if (msg.message != WM_KEYDOWN || root == nullptr ||
-        (msg.hwnd != root && !IsChild(root, msg.hwnd)))
+        (msg.hwnd != root && !IsChild(root, msg.hwnd)) || inOpenDropDown(msg.hwnd))
         return false;
     return SendMessageW(root, Window::kShortcutMessage, msg.wParam,
                         reinterpret_cast<LPARAM>(msg.hwnd)) == 1;

@@ -19,6 +19,9 @@
 //                               is in the top-most band, is minimized
 //   e2e_probe box TITLE         the children of a shown message box of that
 //                               title, as children prints them
+//   e2e_probe logoff TITLE      tells the window the user logs off, as the
+//                               system does (WM_QUERYENDSESSION, then
+//                               WM_ENDSESSION), without ending the program
 //   e2e_probe broadcast NAME    posts the registered message NAME to every
 //                               top-level window, as the shell does
 //   e2e_probe trayforget TITLE  removes the tray icon (id 0) of every
@@ -291,5 +294,14 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"close")
         return PostMessageW(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (command == L"logoff") {
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000,
+                            &answer);
+        return SendMessageTimeoutW(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_BLOCK,
+                                   5000, &answer)
+                   ? 0
+                   : 1;
+    }
     return 2;
 }

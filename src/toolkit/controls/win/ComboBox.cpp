@@ -67,6 +67,7 @@ NativeForm ComboBox::nativeForm() const {
 }
 
 void ComboBox::nativeCreated(HWND hwnd) {
+    fieldHeight_ = 0;
     Control::nativeCreated(hwnd);
     fillNative();
     if (items_.selected() < 0)
@@ -185,14 +186,18 @@ std::int32_t ComboBox::itemHeight() {
     return textExtent(u"Xg", 0).cy + scaleOf(this).px(kItemPadding);
 }
 
-// The field takes the control's height whatever its font.
+// The field takes the control's height whatever its font. Setting it
+// resizes the control, which closes an open list: it is set only when it
+// changes.
 void ComboBox::boundsChanged() {
     HWND hwnd = handle();
     if (hwnd == nullptr || getHeight() <= kFieldFrame)
         return;
-    auto field = static_cast<LPARAM>(scaleOf(this).px(getHeight() - kFieldFrame));
-    if (SendMessageW(hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0) != field)
-        SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    std::int32_t field = scaleOf(this).px(getHeight() - kFieldFrame);
+    if (field == fieldHeight_)
+        return;
+    fieldHeight_ = field;
+    SendMessageW(hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
 }
 
 void ComboBox::onSelectionReflected(HWND hwnd) {

@@ -95,6 +95,9 @@ private:
     bool scrollPending_ = false;
     bool mouseOver_ = false;
     std::int32_t hover_ = 0;
+    // The field height last given to the native control, which does not
+    // answer it back alike on every platform.
+    std::int32_t fieldHeight_ = 0;
 };
 
 } // namespace s::gui::win
