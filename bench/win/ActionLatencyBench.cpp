@@ -6,7 +6,10 @@
 // measured too (and then the time a stop takes to end the sound and the
 // run), read from the ALSA capture file the device writes into under Wine.
 // Each file gets its own figures, so files that differ in one respect (a
-// large tag, say) compare in one run:
+// large tag, say) compare in one run; a file that cannot be played (a
+// missing one) measures the way to the default alarm that stands in for it,
+// which must lie beside the bench as it lies beside the program. Without a
+// sound each run is stopped at its action point:
 //
 //   action_latency_bench.exe [runs] [sound file ...]   (default 20 runs, no sound)
 //   export TARNWICK_AUDIO_CAPTURE=/tmp/capture.raw ALSA_CONFIG_PATH=tools/alsa-capture.conf
@@ -139,6 +142,10 @@ int main(int argc, char** argv) {
                 WaitForSingleObject(probe.done(), 10000);
                 file.stops.push_back(nowMs() - stopAt);
             } else {
+                double start = nowMs();
+                while (probe.actionAt() == 0 && nowMs() - start < 10000)
+                    Sleep(1);
+                dialog.window().invoke(startStop, &dialog);
                 WaitForSingleObject(probe.done(), 10000);
             }
             late.push_back(probe.lateMs());
