@@ -20,5 +20,8 @@ inline constexpr char16_t kProcessStartRequested[] = u"ProcessStartRequested";
 // Sent by the worker when the action failed: the second value is the text
 // that says why.
 inline constexpr char16_t kProcessActionFailed[] = u"ProcessActionFailed";
+// Posted by the worker after a failed hibernation: the window explains what
+// to do in a box of its own, while the worker goes on.
+inline constexpr char16_t kProcessExplainHibernate[] = u"ProcessExplainHibernate";
 
 } // namespace s::sound::gui::dialogs::plinkett

@@ -222,6 +222,7 @@ private:
     // 0 when the system took the request, otherwise the text that says not.
     std::int32_t shutDown();
     void onActionFailed();
+    void explainHibernate();
     void saveTimerSettings();
     // "sound.mp3" in the folder of the executable.
     static void defaultSoundPath(str::StrBuffer& path);

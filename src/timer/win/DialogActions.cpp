@@ -154,17 +154,24 @@ void Dialog::runAction(bool test) {
         return;
     bool hibernateFailed = actionKind_ == kShutdown && shutdownType_ == kHibernate;
     if (test) {
-        if (!hibernateFailed)
+        if (hibernateFailed)
+            window_->showInformation(kHibernateFailure);
+        else
             window_->showError(text(failure).cStr());
-    } else {
-        log::write("timer: the action failed, the default alarm sounds instead");
-        window_->sendRequest(kProcessActionFailed, failure, 0, 0);
-        if (actionKind_ != kPlay)
-            window_->invoke(&Dialog::bringForward, this);
-        soundDefaultAlarm(repeat);
+        return;
     }
-    if (hibernateFailed && !stopRequested_)
-        window_->showInformation(kHibernateFailure);
+    log::write("timer: the action failed, the default alarm sounds instead");
+    window_->sendRequest(kProcessActionFailed, failure, 0, 0);
+    // The explanation shows beside the alarm; the worker does not wait for it.
+    if (hibernateFailed)
+        window_->postRequest(kProcessExplainHibernate, 0, 0, 0);
+    if (actionKind_ != kPlay)
+        window_->invoke(&Dialog::bringForward, this);
+    soundDefaultAlarm(repeat);
+}
+
+void Dialog::explainHibernate() {
+    window_->showInformation(kHibernateFailure);
 }
 
 void Dialog::bringForward(void* dialog) {

@@ -42,6 +42,8 @@ void Dialog::handleStatus() {
         startFromRequest();
     else if (name == kProcessActionFailed)
         onActionFailed();
+    else if (name == kProcessExplainHibernate)
+        explainHibernate();
 }
 
 void Dialog::onStart() {

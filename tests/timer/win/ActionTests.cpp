@@ -344,6 +344,16 @@ TEST_F(ActionRun, AnotherActionThatFailsSaysWhyAndSoundsTheDefaultAlarmOnce) {
         EXPECT_TRUE(textOf(ui().actionLabel) == row.why) << narrow(row.key);
         EXPECT_GE(s::test::fileBytes(capture).size(), 44100u * 4) << narrow(row.key);
     }
+
+    // A failed hibernation explains itself in a box while the alarm sounds.
+    choose(u"Shutdown", L"", u"", false, 100, kHibernate);
+    setAfter(u"0", u"0", u"0");
+    std::wstring shown;
+    std::thread watcher([&] { shown = closeMessageBox(15000); });
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd, ++ends, 20000));
+    watcher.join();
+    EXPECT_EQ(shown.substr(0, 39), L"Not Enough virtual Memory (Paging File)");
 }
 
 TEST_F(ActionRun, TestOfPlayGoesTestingAndASecondPressStopsTheSound) {
