@@ -121,7 +121,8 @@ void Dialog::captureAction() {
 // The action. When the time has come and it fails, the window says why
 // under "It's Time!" and the default alarm sounds instead, repeated as the
 // chosen sound would have been for Play and once for the others, so that
-// nobody misses the time. A failed test of the action says why in a box.
+// nobody misses the time; the window then stays so, for whoever comes back
+// to it, until Stop. A failed test of the action says why in a box.
 void Dialog::runAction(bool test) {
     std::int32_t failure = 0;
     bool repeat = false;
@@ -168,6 +169,8 @@ void Dialog::runAction(bool test) {
     if (actionKind_ != kPlay)
         window_->invoke(&Dialog::bringForward, this);
     soundDefaultAlarm(repeat);
+    while (!stopRequested_)
+        sleepUntilWoken(kBeepSpacingMs);
 }
 
 void Dialog::explainHibernate() {
