@@ -48,7 +48,66 @@ int readNumbers(const char16_t* text, std::int32_t (&numbers)[3], const char16_t
     return n;
 }
 
+// The longest span an After entry holds: 9999:59:59.
+constexpr std::int64_t kLongestSpanSeconds = 9999 * 3600 + 59 * 60 + 59;
+
+bool hasLetter(const char16_t* text) {
+    for (; *text != 0; ++text) {
+        if ((lower(*text) >= u'a' && lower(*text) <= u'z'))
+            return true;
+    }
+    return false;
+}
+
+// A span as people write it: whole numbers each followed by its unit, h, m
+// or s in that order, each at most once, spaces allowed between ("1h30m",
+// "90s", "2h 15m"). A part may exceed its unit's range; the whole is
+// normalised, up to the longest span.
+bool readSpan(const char16_t* p, std::int64_t& seconds) {
+    static constexpr struct {
+        char16_t unit;
+        std::int64_t scale;
+    } kUnits[] = {{u'h', 3600}, {u'm', 60}, {u's', 1}};
+    int nextUnit = 0;
+    seconds = 0;
+    for (;;) {
+        while (*p == u' ')
+            ++p;
+        if (*p == 0)
+            return nextUnit > 0;
+        int digits = 0;
+        std::int64_t value = 0;
+        for (; *p >= u'0' && *p <= u'9'; ++p) {
+            if (++digits > 8)
+                return false;
+            value = value * 10 + (*p - u'0');
+        }
+        while (*p == u' ')
+            ++p;
+        int unit = nextUnit;
+        while (unit < 3 && kUnits[unit].unit != lower(*p))
+            ++unit;
+        if (digits == 0 || unit == 3)
+            return false;
+        seconds += value * kUnits[unit].scale;
+        if (seconds > kLongestSpanSeconds)
+            return false;
+        nextUnit = unit + 1;
+        ++p;
+    }
+}
+
 bool parseAfter(const char16_t* value, StartRequest& request) {
+    if (hasLetter(value)) {
+        std::int64_t seconds = 0;
+        if (!readSpan(value, seconds))
+            return false;
+        request.mode = EntryMode::After;
+        request.hour = static_cast<std::int32_t>(seconds / 3600);
+        request.minute = static_cast<std::int32_t>(seconds / 60 % 60);
+        request.second = static_cast<std::int32_t>(seconds % 60);
+        return true;
+    }
     std::int32_t numbers[3] = {};
     const char16_t* end = nullptr;
     int n = readNumbers(value, numbers, &end);

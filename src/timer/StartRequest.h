@@ -7,7 +7,8 @@
 namespace s::sound::gui::dialogs::plinkett {
 
 // A count-down asked for when the program is started:
-//   -after H:M:S   (also M:S, or whole minutes)
+//   -after H:M:S   (also M:S, or whole minutes), or with units: "5m",
+//                  "1h30m", "90s", "2h 15m 10s"
 //   -at H:M[:S]    24-hour, or with "am"/"pm" joined to the time or as the
 //                  next argument ("-at 7:30pm", "-at 7:30 pm")
 // Options compare without regard to case.

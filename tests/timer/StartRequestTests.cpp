@@ -29,6 +29,20 @@ TEST(StartRequest, ReadsTheTimeOfEachFormAndRejectsTheRest) {
         {{u"-after", u"2:30"}, S, F, T, 0, 2, 30},     // M:S
         {{u"-after", u"90"}, S, F, T, 1, 30, 0},       // whole minutes
         {{u"-after", u"9999:59:59"}, S, F, T, 9999, 59, 59},
+        {{u"-after", u"5m"}, S, F, T, 0, 5, 0},      // with units, as people write spans
+        {{u"-after", u"1h30m"}, S, F, T, 1, 30, 0},
+        {{u"-after", u"90s"}, S, F, T, 0, 1, 30},
+        {{u"-after", u" 2H 15m  10S "}, S, F, T, 2, 15, 10},
+        {{u"-after", u"0h0m0s"}, S, F, T, 0, 0, 0},
+        {{u"-after", u"35999999s"}, S, F, T, 9999, 59, 59},
+        {{u"-after", u"36000000s"}, X, F, T, 0, 0, 0},  // beyond 9999:59:59
+        {{u"-after", u"999999999h"}, X, F, T, 0, 0, 0},
+        {{u"-after", u"30m1h"}, X, F, T, 0, 0, 0},      // units out of order
+        {{u"-after", u"5m5m"}, X, F, T, 0, 0, 0},
+        {{u"-after", u"5"}, S, F, T, 0, 5, 0},
+        {{u"-after", u"h"}, X, F, T, 0, 0, 0},
+        {{u"-after", u"5x"}, X, F, T, 0, 0, 0},
+        {{u"-after", u"1:30m"}, X, F, T, 0, 0, 0},
         {{u"-at", u"7:30"}, S, A, T, 7, 30, 0},
         {{u"-at", u"23:59:59"}, S, A, T, 23, 59, 59},
         {{u"-at", u"7:30pm"}, S, A, PM, 7, 30, 0},
