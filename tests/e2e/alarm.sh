@@ -4,9 +4,10 @@
 # state is still open ("It's Time!" shows and the alarm reaches the sound
 # device), and the state is then left as usual: the close question answered
 # No (the timer goes on working) and Yes (the program ends), the right-click
-# menu, an open drop-down list, the Browse dialog, a drag of the window. A
-# sound that cannot be played still rings: the default alarm sounds and the
-# window says why. A log-off keeps the time entry typed since the start.
+# menu, an open drop-down list, the Browse dialog, a press held on the
+# window and a drag of it. A sound that cannot be played still rings: the
+# default alarm sounds and the window says why. A log-off keeps the time
+# entry typed since the start.
 #   alarm.sh Tarnwick.exe WINEPREFIX e2e_probe.exe BUILD_DIR
 set -u
 exe=$1 probe=$3 shots_prefix=$4/e2e_alarm_
@@ -114,10 +115,25 @@ waitfor 10 eval '[ -z "$(open_dialog)" ]'
 check "the Browse dialog closes" "" "$(open_dialog)"
 stop_alarm
 
-# --- A drag of the window, the button held down.
+# --- A press on the window held still, then a drag of it, the button
+# held down.
 arm
 set -- $(bounds)
 xdotool mousemove $(($1 + 20)) $(($2 + 30)) mousedown 1
+rings "a press held on the window" 5-press
+xdotool mousemove $(($1 + 40)) $(($2 + 45))
+sleep 0.2
+xdotool mousemove $(($1 + 60)) $(($2 + 60))
+sleep 0.5
+xdotool mouseup 1
+sleep 0.5
+check "the press then drags the window" "$(($1 + 40)) $(($2 + 30))" "$(bounds | cut -d' ' -f1-2)"
+stop_alarm
+arm
+set -- $(bounds)
+xdotool mousemove $(($1 + 20)) $(($2 + 30)) mousedown 1
+sleep 0.2
+xdotool mousemove $(($1 + 40)) $(($2 + 45))
 sleep 0.2
 xdotool mousemove $(($1 + 60)) $(($2 + 60))
 rings "a drag of the window" 5-drag

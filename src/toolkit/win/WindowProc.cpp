@@ -248,6 +248,8 @@ void Window::onCaptionPress(LPARAM lParam) {
 // With the mouse captured: true once it moved out of the drag rectangle
 // around press (screen coordinates) with the button down, and where it is
 // then; false when the button came up first or the capture was taken away.
+// Everything but the mouse goes on meanwhile, as in the platform's own move
+// loop: a button held still must not hold up requests, timers or paints.
 bool Window::followsDrag(HWND hwnd, POINT press, POINT& at) {
     const int button = GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
     const int dx = GetSystemMetrics(SM_CXDRAG), dy = GetSystemMetrics(SM_CYDRAG);
@@ -257,10 +259,20 @@ bool Window::followsDrag(HWND hwnd, POINT press, POINT& at) {
         MSG msg;
         if (GetCapture() != hwnd)
             break;
+        if (PeekMessageW(&msg, nullptr, 0, WM_MOUSEFIRST - 1, PM_REMOVE) ||
+            PeekMessageW(&msg, nullptr, WM_MOUSELAST + 1, 0xFFFFFFFF, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(msg.wParam));
+                break;
+            }
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+            continue;
+        }
         if (!PeekMessageW(&msg, nullptr, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE)) {
             if ((GetAsyncKeyState(button) & 0x8000) == 0)
                 break;
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_MOUSE);
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
             continue;
         }
         if (msg.message == WM_LBUTTONUP)
