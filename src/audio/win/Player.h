@@ -59,7 +59,8 @@ public:
     // could be played.
     std::uint64_t bytesQueued() const { return bytesQueued_; }
     // True when the last play ended because the device stopped completing
-    // buffers for 2 s: playing it again would only hang the same way.
+    // buffers for 2 s and went on doing so after being opened again three
+    // times: playing it again would only hang the same way.
     bool stalled() const { return stalled_; }
     // Why the last play gave no sound, or ended before its source did.
     enum Failure : std::int32_t { kNoFailure, kNoDevice, kUndecodable, kStalled };
@@ -70,8 +71,11 @@ public:
     // nor reuse.
     bool sourceAbandoned() const { return sourceAbandoned_; }
     // Pauses the device underneath the player, which goes on feeding it:
-    // what a device that stops taking buffers looks like. For tests.
-    void holdDeviceForTesting();
+    // what a device that stops taking buffers looks like. The player opens
+    // the device again after 2 s. With devices > 1, that many devices in a
+    // row are held: the current one and those opened again after it. For
+    // tests.
+    void holdDeviceForTesting(int devices = 1);
 
     void setEqualizerExEnabled(bool on) { stages_[0] = on; }
     bool isEqualizerExEnabled() const { return stages_[0]; }
@@ -88,9 +92,21 @@ public:
     void run() override;
 
 private:
+    struct StallWatch {
+        std::uint64_t completions;
+        std::uint64_t since; // tick of the last completion seen
+    };
     // Reads, scales and queues one chunk; false when no bytes came.
     bool produceChunk();
     void dropOutput();
+    // True when output, though not paused, has completed nothing for 2 s.
+    bool deviceStalled(PlayerInternal* output, StallWatch& watch) const;
+    // Closes output and opens the device again with what it had not played
+    // queued anew; false when the tries are used up or the device will not
+    // open.
+    bool recover(PlayerInternal*& output, StallWatch& watch);
+    // Closes an output and gives it back, or leaves it to finish alone.
+    static void retire(PlayerInternal* output);
 
     thread::ObjLocker lock_;
     thread::win::Thread* worker_;
@@ -110,6 +126,11 @@ private:
     float octaveLevel_ = 0;
     sound::IEncodedAudio* source_ = nullptr;
     std::int32_t bitsPerSample_ = 16;
+    std::int32_t deviceId_ = 0;
+    bool stereo_ = true;
+    std::uint32_t rate_ = 44100;
+    int reopens_ = 0;
+    std::atomic<int> holdsLeft_{0};
     std::uint64_t bytesPlayed_ = 0;
     std::atomic<std::uint64_t> bytesQueued_{0};
     ProgressCallback callback_ = nullptr;
