@@ -119,6 +119,7 @@ void Player::play(sound::IEncodedAudio* source, ProgressCallback callback, void*
         // complete a chunk: nothing plays, and nothing waits for it.
         log::write("player: the output device could not be opened, nothing played");
         failure_ = kNoDevice;
+        retire(output.detach());
         readAhead_->release();
         readAhead_ = nullptr;
         active_ = false;
@@ -188,7 +189,8 @@ bool Player::recover(PlayerInternal*& output, StallWatch& watch) {
             }
             return true;
         }
-        if (attempt + 1 >= kReopenTries)
+        // An open that did not return keeps the object busy: no more tries.
+        if (attempt + 1 >= kReopenTries || !fresh->finished())
             break;
         platform::sleepMillis(kReopenPauseMs);
     }
@@ -277,6 +279,11 @@ void Player::stopPlay() {
         return;
     stopRequest_ = true;
     paused_ = true;
+    // Every wait of the feeding loop is bounded and watches stopRequest: the
+    // device commands (open, reset, close) run with limits on the output's
+    // worker and are left to finish there, so the loop ends within about 3 s.
+    // The limit here ends it by force only if the driver blocks in a call the
+    // loop makes itself (preparing or writing a header) for longer.
     worker_->waitIdle(kStopWaitMs);
     active_ = false;
     paused_ = false;

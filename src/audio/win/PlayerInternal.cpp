@@ -43,15 +43,13 @@ bool PlayerInternal::open(std::int32_t deviceId, bool stereo, std::uint32_t rate
                           std::uint32_t bits) {
     if (handle_)
         return true;
-    WAVEFORMATEX format = pcmFormat(stereo, rate, bits);
-    HWAVEOUT handle = nullptr;
-    if (waveOutOpen(&handle, static_cast<UINT>(deviceId), &format,
-                    reinterpret_cast<DWORD_PTR>(&completion), reinterpret_cast<DWORD_PTR>(this),
-                    CALLBACK_FUNCTION) != MMSYSERR_NOERROR)
+    if (!finished())
         return false;
-    handle_.reset(handle);
-    completions_ = 0;
-    return true;
+    openDevice_ = deviceId;
+    openFormat_ = pcmFormat(stereo, rate, bits);
+    // A driver that hangs in its open would otherwise hang the caller, the
+    // timer's worker, with it.
+    return runCommand(kOpen, 1500) && handle_.valid();
 }
 
 int PlayerInternal::pendingChunks(std::uint8_t (*chunks)[kSlotBytes],
@@ -113,6 +111,16 @@ void CALLBACK PlayerInternal::completion(HWAVEOUT, UINT message, DWORD_PTR insta
 
 void PlayerInternal::run() {
     switch (command_.load()) {
+    case kOpen: {
+        HWAVEOUT handle = nullptr;
+        if (waveOutOpen(&handle, static_cast<UINT>(openDevice_), &openFormat_,
+                        reinterpret_cast<DWORD_PTR>(&completion), reinterpret_cast<DWORD_PTR>(this),
+                        CALLBACK_FUNCTION) == MMSYSERR_NOERROR) {
+            completions_ = 0;
+            handle_.reset(handle);
+        }
+        break;
+    }
     case kPause:
         waveOutPause(handle_.get());
         break;

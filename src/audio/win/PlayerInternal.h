@@ -39,7 +39,9 @@ public:
     void clear() override;
     static void createDependentPools();
 
-    // Opens the device for PCM; nothing happens when it is open already.
+    // Opens the device for PCM, on the worker with a 1.5 s limit; nothing
+    // happens when it is open already. False also when the open has not
+    // returned in time; finished() is then false.
     bool open(std::int32_t deviceId, bool stereo, std::uint32_t rate, std::uint32_t bits);
     // Resets and closes the device, with 1.5 s limits each. False when a
     // command is still running on the worker (a device that hangs): the
@@ -69,7 +71,7 @@ public:
     void run() override;
 
 private:
-    enum Command : int { kNone = 0, kClose = 1, kPause = 4, kRestart = 5, kReset = 6 };
+    enum Command : int { kNone = 0, kClose = 1, kPause = 4, kRestart = 5, kReset = 6, kOpen = 8 };
     struct Slot {
         std::atomic<bool> free{true};
         WAVEHDR header{};
@@ -91,6 +93,9 @@ private:
     thread::win::Thread* worker_;
     std::atomic<Command> command_{kNone};
     std::atomic<std::uint64_t> completions_{0};
+    // What kOpen opens.
+    std::int32_t openDevice_ = 0;
+    WAVEFORMATEX openFormat_{};
 };
 
 } // namespace s::system::audio::win

@@ -278,6 +278,7 @@ TEST_F(PlayerOutput, ADeviceThatStopsTakingSoundIsOpenedAgainAndThePlayGoesOn) {
 }
 
 TEST_F(PlayerOutput, ADeviceThatStaysStalledAfterThreeReopeningsEndsThePlayAsStalled) {
+    const std::int32_t forcedBefore = s::thread::win::Thread::forcedEnds();
     std::vector<std::int16_t> long_(2 * 44100 * 20, 1000);
     Wave* held = sourceOver<Wave>(waveFile(long_));
     player->play(held);
@@ -294,6 +295,7 @@ TEST_F(PlayerOutput, ADeviceThatStaysStalledAfterThreeReopeningsEndsThePlayAsSta
     std::vector<std::int16_t> short_(2 * 4410, 2000);
     EXPECT_TRUE(playedExactly(played(short_, 1.0f), asBytes(short_)));
     EXPECT_EQ(player->failure(), Player::kNoFailure);
+    EXPECT_EQ(s::thread::win::Thread::forcedEnds(), forcedBefore);
     held->release();
 }
 
