@@ -1,5 +1,6 @@
 #include "audio/win/Leftovers.h"
 
+#include "audio/win/Player.h"
 #include "audio/win/PlayerBuffer.h"
 #include "audio/win/PlayerInternal.h"
 #include "foundation/system/Platform.h"
@@ -14,6 +15,7 @@ struct Kept {
     platform::CriticalSection lock;
     std::vector<PlayerInternal*> outputs;
     std::vector<PlayerBuffer*> readAheads;
+    std::vector<Player*> players;
 };
 
 // Never destroyed: a worker may still be running when the process ends.
@@ -36,10 +38,17 @@ void keep(PlayerBuffer* readAhead) {
     k.readAheads.push_back(readAhead);
 }
 
+void keep(Player* player) {
+    Kept& k = kept();
+    platform::CriticalSectionGuard guard(k.lock);
+    k.players.push_back(player);
+}
+
 int sweep() {
     Kept& k = kept();
     std::vector<PlayerInternal*> outputs;
     std::vector<PlayerBuffer*> readAheads;
+    std::vector<Player*> players;
     {
         platform::CriticalSectionGuard guard(k.lock);
         for (auto it = k.outputs.begin(); it != k.outputs.end();) {
@@ -47,6 +56,14 @@ int sweep() {
             if ((*it)->finished() && (*it)->close()) {
                 outputs.push_back(*it);
                 it = k.outputs.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        for (auto it = k.players.begin(); it != k.players.end();) {
+            if ((*it)->feedingEnded()) {
+                players.push_back(*it);
+                it = k.players.erase(it);
             } else {
                 ++it;
             }
@@ -64,8 +81,10 @@ int sweep() {
         output->release();
     for (PlayerBuffer* readAhead : readAheads)
         readAhead->release();
+    for (Player* player : players)
+        player->release();
     platform::CriticalSectionGuard guard(k.lock);
-    return static_cast<int>(k.outputs.size() + k.readAheads.size());
+    return static_cast<int>(k.outputs.size() + k.readAheads.size() + k.players.size());
 }
 
 } // namespace s::system::audio::win::leftovers

@@ -2,6 +2,7 @@
 
 namespace s::system::audio::win {
 
+class Player;
 class PlayerBuffer;
 class PlayerInternal;
 
@@ -15,6 +16,7 @@ namespace leftovers {
 
 void keep(PlayerInternal* output);
 void keep(PlayerBuffer* readAhead);
+void keep(Player* player);
 // Gives back what has finished; answers how many objects are still kept.
 int sweep();
 

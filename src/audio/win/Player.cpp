@@ -43,7 +43,17 @@ base::IObject* Player::newInstance() const {
     return thread::take<Player>();
 }
 
+bool Player::feedingEnded() const {
+    return worker_->isIdle();
+}
+
 void Player::release() {
+    // A feeding loop left to end alone still uses the player; it goes back
+    // to its pool once the loop has ended.
+    if (!worker_->isIdle()) {
+        leftovers::keep(this);
+        return;
+    }
     thread::giveBack(this);
 }
 
@@ -91,8 +101,14 @@ void Player::play(sound::IEncodedAudio* source, ProgressCallback callback, void*
         log::write("player: no output device, nothing played");
         return;
     }
-    if (isPlaying() || source == nullptr)
+    if (source == nullptr)
         return;
+    if (isPlaying()) {
+        // The last play was left to end alone and still holds the device.
+        log::write("player: the output device is still held by the last play, nothing played");
+        failure_ = kNoDevice;
+        return;
+    }
     leftovers::sweep();
     callback_ = callback;
     context_ = context;
@@ -109,6 +125,7 @@ void Player::play(sound::IEncodedAudio* source, ProgressCallback callback, void*
     sourceAbandoned_ = false;
     stopRequest_ = false;
     active_ = true;
+    feed_ = kFeedRunning;
     deviceId_ = device_->getId();
     stereo_ = source->isStereo();
     rate_ = source->getSampleRate();
@@ -249,6 +266,9 @@ void Player::run() {
     paused_ = false;
     if (!stopRequest_)
         dropOutput();
+    // A stop that gave up waiting for this loop left the closing to it.
+    else if (feed_.exchange(kFeedEnded) == kFeedOrphaned)
+        dropOutput();
 }
 
 void Player::dropOutput() {
@@ -277,14 +297,26 @@ void Player::dropOutput() {
 void Player::stopPlay() {
     if (!isPlaying())
         return;
+    // Still playing after a stop that gave up on the loop: it is ending.
+    if (feed_.load() == kFeedOrphaned)
+        return;
     stopRequest_ = true;
     paused_ = true;
     // Every wait of the feeding loop is bounded and watches stopRequest: the
     // device commands (open, reset, close) run with limits on the output's
-    // worker and are left to finish there, so the loop ends within about 3 s.
-    // The limit here ends it by force only if the driver blocks in a call the
-    // loop makes itself (preparing or writing a header) for longer.
-    worker_->waitIdle(kStopWaitMs);
+    // worker and are left to finish there, so the loop ends within about
+    // 3 s. Only a call it makes itself (preparing or writing a header, the
+    // progress callback) can hold it longer; it is then left to end alone
+    // and closes the device itself, rather than being ended by force.
+    for (std::uint32_t waited = 0; !worker_->isIdle(); waited += 10) {
+        if (waited >= kStopWaitMs && feed_.exchange(kFeedOrphaned) == kFeedRunning) {
+            log::write("player: the output device did not answer, the play was left to end alone");
+            // Its reader may still read the source.
+            sourceAbandoned_ = true;
+            return;
+        }
+        platform::sleepMillis(10);
+    }
     active_ = false;
     paused_ = false;
     endOfSource_ = false;

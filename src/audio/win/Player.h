@@ -48,13 +48,18 @@ public:
               void* context = nullptr);
     void pause();
     void resumePlay();
-    // Stops within about 4 s at the most, whatever the device does.
+    // Returns within about 4 s at the most, whatever the device does. A
+    // feeding loop that has not ended by then (a driver call that does not
+    // return) is left to end alone: isPlaying stays true until it has, and
+    // the source counts as abandoned.
     void stopPlay();
     void seek(double percent);
     float getVolume() const { return volume_; }
     void setVolume(float volume);
     float volumeGain() const { return volume_ * volume_; }
     bool isPlaying() const { return output_.load() != nullptr; }
+    // True when no feeding loop runs on the player's worker.
+    bool feedingEnded() const;
     // The bytes given to the device since the last play; 0 when nothing
     // could be played.
     std::uint64_t bytesQueued() const { return bytesQueued_; }
@@ -66,9 +71,9 @@ public:
     enum Failure : std::int32_t { kNoFailure, kNoDevice, kUndecodable, kStalled };
     Failure failure() const { return failure_; }
     // True when the last stop found the source inside a read that did not
-    // return (a stalled file or pipe): its reader was left to finish alone
-    // and still uses the source, which the caller must then neither release
-    // nor reuse.
+    // return (a stalled file or pipe), or the feeding loop inside a driver
+    // call: its reader was left to finish alone and still uses the source,
+    // which the caller must then neither release nor reuse.
     bool sourceAbandoned() const { return sourceAbandoned_; }
     // Pauses the device underneath the player, which goes on feeding it:
     // what a device that stops taking buffers looks like. The player opens
@@ -92,6 +97,9 @@ public:
     void run() override;
 
 private:
+    // Who ends the play: the feeding loop by itself, or (kFeedOrphaned) a
+    // stop that gave up waiting for it and left the closing to the loop.
+    enum Feed : int { kFeedRunning, kFeedEnded, kFeedOrphaned };
     struct StallWatch {
         std::uint64_t completions;
         std::uint64_t since; // tick of the last completion seen
@@ -131,6 +139,7 @@ private:
     std::uint32_t rate_ = 44100;
     int reopens_ = 0;
     std::atomic<int> holdsLeft_{0};
+    std::atomic<Feed> feed_{kFeedEnded};
     std::uint64_t bytesPlayed_ = 0;
     std::atomic<std::uint64_t> bytesQueued_{0};
     ProgressCallback callback_ = nullptr;

@@ -323,6 +323,45 @@ TEST_F(PlayerOutput, AStopDuringAStalledReadReturnsAtOnceAndEndsNoThreadByForce)
     EXPECT_EQ(s::thread::win::Thread::forcedEnds(), forcedBefore);
 }
 
+namespace {
+std::atomic<bool> holdFeeding{false};
+std::atomic<bool> feedingHeld{false};
+// A progress callback that, once asked to, keeps the feeding loop for 6 s:
+// what a driver call that does not return looks like to the player.
+void holdingCallback(const void*, std::uint32_t, double, void*) {
+    if (holdFeeding.exchange(false)) {
+        feedingHeld = true;
+        Sleep(6000);
+    }
+}
+} // namespace
+
+TEST_F(PlayerOutput, AStopWhileTheFeedingLoopIsHeldLeavesItToEndAloneNotByForce) {
+    const std::int32_t forcedBefore = s::thread::win::Thread::forcedEnds();
+    Wave* wave = sourceOver<Wave>(waveFile(std::vector<std::int16_t>(2 * 44100 * 5, 300)));
+    player->play(wave, &holdingCallback);
+    Sleep(200);
+    holdFeeding = true;
+    for (int i = 0; i < 100 && !feedingHeld; ++i)
+        Sleep(10);
+    ASSERT_TRUE(feedingHeld);
+    DWORD start = GetTickCount();
+    player->stopPlay();
+    DWORD waited = GetTickCount() - start;
+    EXPECT_GE(waited, 3900u);
+    EXPECT_LT(waited, 4600u);
+    EXPECT_TRUE(player->sourceAbandoned());
+    EXPECT_TRUE(player->isPlaying()) << "the loop still holds the device";
+    // Once the callback returns, the loop closes the device by itself.
+    EXPECT_TRUE(waitUntilDone(*player, 4000));
+    EXPECT_EQ(s::thread::win::Thread::forcedEnds(), forcedBefore);
+    feedingHeld = false;
+    // The player plays again.
+    std::vector<std::int16_t> short_(2 * 4410, 2000);
+    EXPECT_TRUE(playedExactly(played(short_, 1.0f), asBytes(short_)));
+    wave->release();
+}
+
 TEST_F(PlayerOutput, AnEmptySourceEndsAtOnceAsUndecodable) {
     Wave* empty = sourceOver<Wave>(waveFile({}));
     DWORD start = GetTickCount();
