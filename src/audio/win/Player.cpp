@@ -308,8 +308,10 @@ void Player::stopPlay() {
     // 3 s. Only a call it makes itself (preparing or writing a header, the
     // progress callback) can hold it longer; it is then left to end alone
     // and closes the device itself, rather than being ended by force.
-    for (std::uint32_t waited = 0; !worker_->isIdle(); waited += 10) {
-        if (waited >= kStopWaitMs && feed_.exchange(kFeedOrphaned) == kFeedRunning) {
+    const std::int64_t deadline = platform::processClockMillis() + kStopWaitMs;
+    while (!worker_->isIdle()) {
+        if (platform::processClockMillis() >= deadline &&
+            feed_.exchange(kFeedOrphaned) == kFeedRunning) {
             log::write("player: the output device did not answer, the play was left to end alone");
             // Its reader may still read the source.
             sourceAbandoned_ = true;

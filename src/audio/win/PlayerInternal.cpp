@@ -174,8 +174,9 @@ bool PlayerInternal::runCommand(Command command, std::uint32_t limitMs) {
     // Polled rather than waited for with a limit: a command that overruns is
     // left to return by itself instead of being ended with its thread, which
     // could leave the driver's or the heap's locks held for ever.
-    for (std::uint32_t waited = 0; !finished(); waited += 5) {
-        if (waited >= limitMs)
+    const std::int64_t deadline = platform::processClockMillis() + limitMs;
+    while (!finished()) {
+        if (platform::processClockMillis() >= deadline)
             return false;
         platform::sleepMillis(5);
     }
