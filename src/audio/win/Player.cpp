@@ -215,10 +215,12 @@ bool Player::recover(PlayerInternal*& output, StallWatch& watch) {
 }
 
 void Player::retire(PlayerInternal* output) {
-    if (output->close())
+    if (output->close()) {
         output->release();
-    else
+    } else {
+        log::write("player: the output device did not close in time, it was left to finish alone");
         leftovers::keep(output);
+    }
 }
 
 void Player::run() {

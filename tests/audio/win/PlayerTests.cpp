@@ -97,7 +97,10 @@ std::vector<std::int16_t> ramp(std::size_t count) {
                << "heard " << heard.size() << " bytes of " << expected.size();
     for (std::size_t i = 0; i < expected.size(); ++i)
         if (heard[i] != expected[i])
-            return ::testing::AssertionFailure() << "byte " << i << " differs";
+            return ::testing::AssertionFailure()
+                   << "byte " << i << " of " << heard.size() << " heard differs: "
+                   << int(heard[i]) << " for " << int(expected[i]) << "; last log line: "
+                   << (s::log::lines().empty() ? "" : s::log::lines().back());
     for (std::size_t i = expected.size(); i < heard.size(); ++i)
         if (heard[i] != 0)
             return ::testing::AssertionFailure() << "sound after the end, at byte " << i;
