@@ -12,6 +12,7 @@ namespace s::system::audio::win {
 
 namespace {
 constexpr std::int32_t kHighestPriority = 2;
+constexpr std::uint32_t kOpenLimitMs = 10000;
 }
 
 PlayerInternal::PlayerInternal() : worker_(thread::take<thread::win::Thread>()) {
@@ -48,8 +49,9 @@ bool PlayerInternal::open(std::int32_t deviceId, bool stereo, std::uint32_t rate
     openDevice_ = deviceId;
     openFormat_ = pcmFormat(stereo, rate, bits);
     // A driver that hangs in its open would otherwise hang the caller, the
-    // timer's worker, with it.
-    return runCommand(kOpen, 1500) && handle_.valid();
+    // timer's worker, with it. The first open of a process loads the driver,
+    // which on a busy machine takes seconds: the limit is generous.
+    return runCommand(kOpen, kOpenLimitMs) && handle_.valid();
 }
 
 int PlayerInternal::pendingChunks(std::uint8_t (*chunks)[kSlotBytes],

@@ -39,7 +39,7 @@ public:
     void clear() override;
     static void createDependentPools();
 
-    // Opens the device for PCM, on the worker with a 1.5 s limit; nothing
+    // Opens the device for PCM, on the worker with a 10 s limit; nothing
     // happens when it is open already. False also when the open has not
     // returned in time; finished() is then false.
     bool open(std::int32_t deviceId, bool stereo, std::uint32_t rate, std::uint32_t bits);
