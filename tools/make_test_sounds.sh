@@ -12,7 +12,11 @@
 #   genre-number.mp3 ID3v2 tag whose genre is the reference "(17)"
 #   cover5mb.mp3     cbr128.mp3's frames behind an ID3v2 tag with a 5 MB
 #                    picture of noise (some 5000 false frame syncs)
-# Needs sox and lame.   tools/make_test_sounds.sh OUTPUT_DIR
+#   cut.mp3          cbr128.mp3 ending 200 bytes into its last frame
+#   NAME.ref.pcm     for the files the platform codec is compared on, what
+#                    the host build's decoder (libmpg123) makes of NAME.mp3
+# Needs sox and lame; the references need a C++ compiler and libmpg123-dev.
+#   tools/make_test_sounds.sh OUTPUT_DIR
 set -euo pipefail
 # lame takes the tag texts in the locale's encoding; these are UTF-8.
 export LC_ALL=C.UTF-8
@@ -42,3 +46,15 @@ cover=$out/cover.jpg
 } >"$cover"
 lame -t -b 128 --cbr --id3v2-only --ti "$cover" "$tone" "$out/cover5mb.mp3"
 rm -f "$tone" "$cover"
+size=$(stat -c %s "$out/cbr128.mp3")
+head -c $((size - 200)) "$out/cbr128.mp3" >"$out/cut.mp3"
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+if c++ -std=c++20 -O1 -I "$root/src" "$root/tools/mp3_reference.cpp" \
+    "$root/src/audio/posix/Mp3Decoder.cpp" -lmpg123 -o "$out/mp3_reference"; then
+    for name in cbr128 vbr mono mpeg2 mpeg25 cut; do
+        "$out/mp3_reference" "$out/$name.mp3" "$out/$name.ref.pcm"
+    done
+else
+    echo "no C++ compiler or libmpg123-dev: the codec comparison is skipped" >&2
+fi

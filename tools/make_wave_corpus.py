@@ -50,6 +50,10 @@ def main():
         "data-first.wav": riff(chunk(b"data", ramp(64)), fmt(1, 22050, 16)),
         "claims-more.wav": riff(fmt(1, 22050, 16), chunk(b"data", ramp(100), claimed=0xFFFFFFF0)),
         "float.wav": riff(fmt(2, 44100, 32, guid=FLOAT_GUID), chunk(b"data", ramp(256))),
+        "pcm24.wav": riff(fmt(2, 48000, 24), chunk(b"data", ramp(301))),
+        "pcm32.wav": riff(fmt(1, 44100, 32), chunk(b"data", ramp(256))),
+        "float-plain.wav": riff(fmt(2, 44100, 32, tag=3), chunk(b"data", ramp(256))),
+        "surround.wav": riff(fmt(6, 48000, 16), chunk(b"data", ramp(360))),
         "adpcm.wav": riff(fmt(1, 22050, 4, tag=2), chunk(b"data", ramp(64))),
         "avi.riff": riff(fmt(2, 44100, 16), chunk(b"data", ramp(64)), form=b"AVI "),
     }

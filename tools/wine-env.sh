@@ -5,7 +5,8 @@ TARNWICK_TOOLS=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # Quiet Wine; no Mono or Gecko installer prompts in a fresh prefix.
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# TARNWICK_DLL_OVERRIDES adds a test's own (such as a codec switched off).
+export WINEDLLOVERRIDES="mscoree,mshtml=${TARNWICK_DLL_OVERRIDES:+;$TARNWICK_DLL_OVERRIDES}"
 # Wave-out output lands in a file instead of a sound card.
 export ALSA_CONFIG_PATH="$TARNWICK_TOOLS/alsa-capture.conf"
 export TARNWICK_AUDIO_CAPTURE="${TARNWICK_AUDIO_CAPTURE:-/dev/null}"

@@ -175,24 +175,41 @@ bool Mp3::readPcm(void* buffer, std::uint32_t n, std::uint32_t* count) {
     auto* to = static_cast<std::uint8_t*>(buffer);
     std::uint32_t delivered = deliver(to, n);
     std::uint8_t frame[kOutputBlock];
-    while (delivered < n && decoder_ != nullptr) {
+    while (delivered < n && decoder_ != nullptr && !endOfInput_) {
         int produced = 0;
-        if (decodeMP3(decoder_, nullptr, 0, frame, kOutputBlock, &produced) == kDecodeOk) {
+        int result = decodeMP3(decoder_, nullptr, 0, frame, kOutputBlock, &produced);
+        if (result == kDecodeOk) {
             keep(frame, static_cast<std::uint32_t>(produced));
             delivered += deliver(to + delivered, n - delivered);
             continue;
+        }
+        // Without a codec no later byte decodes either: the end, at once.
+        if (result == kDecodeNoCodec) {
+            endOfInput_ = true;
+            break;
         }
         // Errors count as a need for more input: the decoder resynchronises.
         std::uint32_t got = 0;
         inputBlock_.setLength(kInputBlock);
         if (!input_->read(inputBlock_.data(), kInputBlock, &got) || got == 0) {
-            endOfInput_ = true;
-            break;
-        }
-        if (decodeMP3(decoder_, static_cast<const std::uint8_t*>(inputBlock_.data()),
-                      static_cast<int>(got), frame, kOutputBlock, &produced) == kDecodeOk) {
+            // The last samples the decoder holds back; it answers need-more
+            // once it has given them all.
+            result = finishMP3(decoder_, frame, kOutputBlock, &produced);
+            if (result != kDecodeOk) {
+                endOfInput_ = true;
+                break;
+            }
             keep(frame, static_cast<std::uint32_t>(produced));
             delivered += deliver(to + delivered, n - delivered);
+            continue;
+        }
+        result = decodeMP3(decoder_, static_cast<const std::uint8_t*>(inputBlock_.data()),
+                           static_cast<int>(got), frame, kOutputBlock, &produced);
+        if (result == kDecodeOk) {
+            keep(frame, static_cast<std::uint32_t>(produced));
+            delivered += deliver(to + delivered, n - delivered);
+        } else if (result == kDecodeNoCodec) {
+            endOfInput_ = true;
         }
     }
     if (count != nullptr)

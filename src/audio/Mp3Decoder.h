@@ -10,7 +10,15 @@ namespace s::sound::mp3 {
 
 struct DecoderState;
 
-enum DecodeResult : int { kDecodeOk = 0, kDecodeNeedMore = 1, kDecodeError = -1 };
+// kDecodeNoCodec: the machine has no decoder for this stream (no MP3 codec
+// installed, or none that takes its format); every later call answers the
+// same, so the caller can stop at once instead of reading on.
+enum DecodeResult : int {
+    kDecodeOk = 0,
+    kDecodeNeedMore = 1,
+    kDecodeError = -1,
+    kDecodeNoCodec = -2
+};
 
 // A new decoder; null when none can be made.
 DecoderState* InitMP3();
@@ -21,6 +29,11 @@ DecoderState* InitMP3();
 // kDecodeError.
 int decodeMP3(DecoderState* state, const std::uint8_t* in, int inSize, std::uint8_t* out,
               int outSize, int* done);
+
+// The input has ended: hands out, one piece per kDecodeOk, the samples the
+// decoder still holds (a codec's look-ahead, the frames of a last partial
+// read), then answers kDecodeNeedMore.
+int finishMP3(DecoderState* state, std::uint8_t* out, int outSize, int* done);
 
 void ExitMP3(DecoderState* state);
 

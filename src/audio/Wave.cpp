@@ -1,5 +1,7 @@
 #include "audio/Wave.h"
 
+#include "audio/PcmConverter.h"
+
 #include "foundation/collections/IStream.h"
 #include "foundation/objects/Pools.h"
 
@@ -13,13 +15,14 @@ constexpr std::uint32_t kChunkSize = 4, kFormatChunkSize = 16, kFormat = 20, kCh
                         kSampleRate = 24, kByteRate = 28, kBlockAlign = 32, kBitsPerSample = 34,
                         kDataSize = 40;
 
-constexpr std::uint16_t kFormatPcm = 1, kFormatExtensible = 0xFFFE;
+constexpr std::uint16_t kFormatPcm = 1, kFormatFloat = 3, kFormatExtensible = 0xFFFE;
 // The fields of a plain "fmt " chunk, and of one with the extensible part
 // (valid bits, channel mask and the sub-format GUID).
 constexpr std::uint32_t kPlainFormatBytes = 16, kExtensibleFormatBytes = 40, kSubFormat = 24;
-// KSDATAFORMAT_SUBTYPE_PCM, 00000001-0000-0010-8000-00AA00389B71, as stored.
-constexpr std::uint8_t kPcmSubFormat[16] = {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00,
-                                            0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+// The sub-format GUIDs KSDATAFORMAT_SUBTYPE_PCM and _IEEE_FLOAT
+// (0000000X-0000-0010-8000-00AA00389B71) as stored, but for the first byte.
+constexpr std::uint8_t kSubFormatTail[15] = {0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
+                                             0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
 
 std::uint32_t le32(const std::uint8_t* b) {
     return static_cast<std::uint32_t>(b[0]) | b[1] << 8 | b[2] << 16 |
@@ -36,16 +39,21 @@ bool readAt(io::IInputStream& stream, std::int64_t at, std::uint8_t* to, std::ui
     return stream.read(to, n, &got) && got == n;
 }
 
-// PCM of 8 or 16 bits in one or two channels, plain or in the extensible
-// form: what the player can hand to the device unchanged.
-bool playable(const std::uint8_t* format, std::uint32_t formatBytes) {
+// Sets converter up for the frames the format chunk describes: integer PCM
+// or IEEE float, plain or in the extensible form. False for anything else
+// (compressed formats, no sample rate, sizes that do not agree).
+bool describe(const std::uint8_t* format, std::uint32_t formatBytes, PcmConverter& converter) {
     std::uint16_t tag = le16(format);
-    bool pcm = tag == kFormatPcm ||
-               (tag == kFormatExtensible && formatBytes >= kExtensibleFormatBytes &&
-                std::memcmp(format + kSubFormat, kPcmSubFormat, sizeof kPcmSubFormat) == 0);
-    std::uint16_t channels = le16(format + 2), bits = le16(format + 14);
-    return pcm && (channels == 1 || channels == 2) && (bits == 8 || bits == 16) &&
-           le32(format + 4) != 0;
+    if (tag == kFormatExtensible) {
+        if (formatBytes < kExtensibleFormatBytes ||
+            std::memcmp(format + kSubFormat + 1, kSubFormatTail, sizeof kSubFormatTail) != 0)
+            return false;
+        tag = format[kSubFormat];
+    }
+    if ((tag != kFormatPcm && tag != kFormatFloat) || le32(format + 4) == 0)
+        return false;
+    return converter.configure(tag == kFormatFloat ? PcmConverter::kFloat : PcmConverter::kInteger,
+                               le16(format + 2), le16(format + 14), le16(format + 12));
 }
 
 } // namespace
@@ -72,6 +80,8 @@ void Wave::clear() {
     inputSize_ = -1;
     attachPosition_ = 0;
     dataStart_ = 0;
+    sourceDataSize_ = 0;
+    converter_ = PcmConverter();
     prepared_ = false;
     modified_ = false;
 }
@@ -182,6 +192,8 @@ void Wave::prepare() {
     if (!readChunks()) {
         setField32(kDataSize, 0);
         dataStart_ = attachPosition_;
+        sourceDataSize_ = 0;
+        converter_ = PcmConverter();
     }
     input_->seek(dataStart_);
     prepared_ = true;
@@ -220,16 +232,36 @@ bool Wave::readChunks() {
         // Chunks start on even offsets: an odd-sized one is followed by a pad byte.
         at = body + size + (size & 1);
     }
-    if (formatSize == 0 || dataStart < 0 || !playable(format, formatSize))
+    PcmConverter converter;
+    if (formatSize == 0 || dataStart < 0 || !describe(format, formatSize, converter))
         return false;
     if (dataSize > end - dataStart)
         dataSize = static_cast<std::uint32_t>(end - dataStart);
+    converter_ = converter;
+    // A trailing part of a frame is no sound.
+    std::uint32_t frames = dataSize / converter.inputFrameBytes();
+    // Three 8-bit channels grow into four bytes a frame: the length must
+    // still fit the header's 32 bits.
+    if (frames > 0xFFFFFFFFu / converter.outputFrameBytes())
+        frames = 0xFFFFFFFFu / converter.outputFrameBytes();
     // The setters mark the header modified; prepare clears the mark.
     setField32(kChunkSize, le32(riff + 4));
-    setField32(kFormatChunkSize, formatSize);
-    std::memcpy(header_ + kFormat, format, kPlainFormatBytes);
-    setField32(kDataSize, dataSize);
+    if (converter.passThrough()) {
+        setField32(kFormatChunkSize, formatSize);
+        std::memcpy(header_ + kFormat, format, kPlainFormatBytes);
+        setField32(kDataSize, dataSize);
+    } else {
+        // The header describes what readPcm gives: 16-bit PCM.
+        setField32(kFormatChunkSize, kPlainFormatBytes);
+        setField16(kFormat, kFormatPcm);
+        setField16(kChannels, static_cast<std::uint16_t>(converter.outputChannels()));
+        setField32(kSampleRate, le32(format + 4));
+        setField16(kBitsPerSample, 16);
+        recomputeRates();
+        setField32(kDataSize, frames * converter.outputFrameBytes());
+    }
     dataStart_ = dataStart;
+    sourceDataSize_ = converter.passThrough() ? dataSize : frames * converter.inputFrameBytes();
     return true;
 }
 
@@ -241,23 +273,70 @@ bool Wave::readPcm(void* buffer, std::uint32_t n, std::uint32_t* count) {
     if (!prepared_)
         prepare();
     thread::ObjLockerGuard guard(lock_);
-    std::int64_t end = dataStart_ + getDataLength();
+    std::int64_t end = dataStart_ + sourceDataSize_;
     std::int64_t remaining = end - input_->position();
     if (remaining <= 0)
         return false;
     if (n > 4)
         n &= ~3u;
-    std::uint32_t wanted = remaining < n ? static_cast<std::uint32_t>(remaining) : n;
-    return input_->read(buffer, wanted, count);
+    if (converter_.passThrough()) {
+        std::uint32_t wanted = remaining < n ? static_cast<std::uint32_t>(remaining) : n;
+        return input_->read(buffer, wanted, count);
+    }
+    return readConverted(static_cast<std::uint8_t*>(buffer), n, remaining, count);
+}
+
+bool Wave::readConverted(std::uint8_t* to, std::uint32_t n, std::int64_t remaining,
+                         std::uint32_t* count) {
+    const std::uint32_t inFrame = converter_.inputFrameBytes();
+    const std::uint32_t outFrame = converter_.outputFrameBytes();
+    std::int64_t framesLeft = remaining / inFrame;
+    if (framesLeft == 0)
+        return false;
+    std::uint32_t frames = n / outFrame;
+    if (frames > framesLeft)
+        frames = static_cast<std::uint32_t>(framesLeft);
+    std::uint8_t scratch[kScratchBytes];
+    const std::uint32_t perPass = kScratchBytes / inFrame;
+    std::uint32_t done = 0;
+    while (done < frames) {
+        std::uint32_t pass = frames - done < perPass ? frames - done : perPass;
+        std::uint32_t got = 0;
+        bool read = input_->read(scratch, pass * inFrame, &got);
+        std::uint32_t whole = got / inFrame;
+        converter_.convert(scratch, whole, to + static_cast<std::size_t>(done) * outFrame);
+        done += whole;
+        if (!read || whole < pass) {
+            // Keep the stream on a frame: the part of a frame read is dropped.
+            input_->seek(input_->position() - (got - whole * inFrame));
+            if (count != nullptr)
+                *count = done * outFrame;
+            return read && done != 0;
+        }
+    }
+    if (count != nullptr)
+        *count = done * outFrame;
+    return true;
 }
 
 void Wave::seekPercent(double percent, std::int64_t* pcmPosition) {
     std::int64_t position = 0;
     if (input_ != nullptr) {
         position = static_cast<std::int64_t>(static_cast<double>(getDataLength()) * percent / 100);
+        // Garbage percentages land on the start or the end, never outside.
+        if (!(position >= 0))
+            position = 0;
+        if (position > getDataLength())
+            position = getDataLength();
         position &= ~static_cast<std::int64_t>(3);
+        std::int64_t sourceOffset = position;
+        if (!converter_.passThrough()) {
+            std::int64_t frame = position / converter_.outputFrameBytes();
+            position = frame * converter_.outputFrameBytes();
+            sourceOffset = frame * converter_.inputFrameBytes();
+        }
         thread::ObjLockerGuard guard(lock_);
-        input_->seek(dataStart_ + position);
+        input_->seek(dataStart_ + sourceOffset);
     }
     if (pcmPosition != nullptr)
         *pcmPosition = position;

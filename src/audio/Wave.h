@@ -1,6 +1,7 @@
 #pragma once
 
 #include "audio/IEncodedAudio.h"
+#include "audio/PcmConverter.h"
 #include "foundation/threads/ObjLocker.h"
 
 #include <cstdint>
@@ -11,8 +12,10 @@ namespace s::sound::wav {
 // attached; its "fmt " and "data" chunks are found among whatever other
 // chunks editors write (LIST, fact, JUNK, ...) and kept in the canonical
 // 44-byte header block, whose data size is the data chunk's, cut at the end
-// of the file. Only 8- and 16-bit PCM, mono or stereo, plays; for anything
-// else the data size is 0.
+// of the file. 8- and 16-bit PCM in one or two channels is read as it is;
+// 24- and 32-bit PCM, IEEE float and more channels are converted to 16-bit
+// mono or stereo as they are read, and the header block then describes the
+// converted PCM. For anything else the data size is 0.
 class Wave : public IEncodedAudio {
 public:
     static constexpr std::uint32_t kHeaderSize = 44;
@@ -47,6 +50,8 @@ public:
     std::int64_t durationMilliseconds() const override;
 
     std::uint32_t channels() const;
+    // True when the PCM read is converted from the file's own frames.
+    bool converts() const { return !converter_.passThrough(); }
     bool isModified() const { return modified_; }
 
 private:
@@ -59,6 +64,12 @@ private:
     // Walks the chunks of the file and takes the format and data into the
     // header block; false when the file is no WAV file this source plays.
     bool readChunks();
+    // readPcm for frames that need converting; remaining is what is left of
+    // the data chunk.
+    bool readConverted(std::uint8_t* to, std::uint32_t n, std::int64_t remaining,
+                       std::uint32_t* count);
+
+    static constexpr std::uint32_t kScratchBytes = 8192;
 
     thread::ObjLocker lock_;
     std::uint8_t header_[kHeaderSize];
@@ -69,6 +80,9 @@ private:
     std::int64_t attachPosition_ = 0;
     // Stream position of the first PCM byte.
     std::int64_t dataStart_ = 0;
+    // Bytes of whole frames in the file's data chunk.
+    std::int64_t sourceDataSize_ = 0;
+    PcmConverter converter_;
     std::int64_t inputSize_ = -1;
 };
 

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 using audio_test::Bytes;
@@ -244,7 +245,7 @@ TEST(Wave, FindsFormatAndDataAmongTheChunksEditorsWrite) {
     }
 }
 
-TEST(Wave, PlaysNothingOfFilesThatAreNotEightOrSixteenBitPcm) {
+TEST(Wave, PlaysNothingOfFilesThatAreNotPcmOrFloat) {
     const Bytes data = chunk("data", pcmRamp(4000, 9));
     Bytes shortFormat = formatBody(2, 44100, 16);
     shortFormat.resize(14);
@@ -255,13 +256,22 @@ TEST(Wave, PlaysNothingOfFilesThatAreNotEightOrSixteenBitPcm) {
         Bytes file;
     };
     const Case cases[] = {
-        {"IEEE float", riffWave({chunk("fmt ", formatBody(2, 44100, 32, 0, 3)), data})},
-        {"extensible float", riffWave({chunk("fmt ", formatBody(2, 44100, 32, 3)), data})},
         {"extensible with a 16-bit float sub-format",
          riffWave({chunk("fmt ", formatBody(2, 44100, 16, 3)), data})},
         {"ADPCM", riffWave({chunk("fmt ", formatBody(2, 44100, 4, 0, 2)), data})},
-        {"24-bit PCM", riffWave({chunk("fmt ", formatBody(2, 44100, 24)), data})},
-        {"three channels", riffWave({chunk("fmt ", formatBody(3, 44100, 16)), data})},
+        {"20-bit PCM", riffWave({chunk("fmt ", formatBody(2, 44100, 20)), data})},
+        {"IEEE float of 16 bits", riffWave({chunk("fmt ", formatBody(2, 44100, 16, 0, 3)), data})},
+        {"no channels", riffWave({chunk("fmt ", formatBody(0, 44100, 16)), data})},
+        {"a block align that is not the frame's size", [&] {
+             Bytes f = formatBody(2, 44100, 24);
+             f[12] = 8; // 2 x 24 bits claimed to take 8 bytes
+             return riffWave({chunk("fmt ", f), data});
+         }()},
+        {"an extensible format of another sub-format GUID", [&] {
+             Bytes f = formatBody(2, 44100, 16, 1);
+             f[f.size() - 1] ^= 1;
+             return riffWave({chunk("fmt ", f), data});
+         }()},
         {"no sample rate", riffWave({chunk("fmt ", formatBody(2, 0, 16)), data})},
         {"a format chunk cut short", riffWave({chunk("fmt ", shortFormat), data})},
         {"no data chunk", riffWave({chunk("fmt ", formatBody(2, 44100, 16))})},
@@ -280,6 +290,119 @@ TEST(Wave, PlaysNothingOfFilesThatAreNotEightOrSixteenBitPcm) {
         // The format of a new file, which any device can open.
         EXPECT_EQ(wave->getSampleRate(), 44100u);
         EXPECT_EQ(wave->getBitsPerSample(), 16u);
+        wave->release();
+    }
+}
+
+namespace {
+
+Bytes samples24(std::initializer_list<std::int32_t> values) {
+    Bytes b;
+    for (std::int32_t v : values)
+        audio_test::putLittleEndian(b, static_cast<std::uint32_t>(v), 3);
+    return b;
+}
+Bytes samples32(std::initializer_list<std::int32_t> values) {
+    Bytes b;
+    for (std::int32_t v : values)
+        audio_test::putLittleEndian(b, static_cast<std::uint32_t>(v), 4);
+    return b;
+}
+Bytes floats(std::initializer_list<float> values) {
+    Bytes b;
+    for (float v : values) {
+        std::uint32_t bits;
+        std::memcpy(&bits, &v, 4);
+        audio_test::putLittleEndian(b, bits, 4);
+    }
+    return b;
+}
+Bytes doubles(std::initializer_list<double> values) {
+    Bytes b;
+    for (double v : values) {
+        std::uint64_t bits;
+        std::memcpy(&bits, &v, 8);
+        audio_test::putLittleEndian(b, static_cast<std::uint32_t>(bits), 4);
+        audio_test::putLittleEndian(b, static_cast<std::uint32_t>(bits >> 32), 4);
+    }
+    return b;
+}
+std::vector<std::int16_t> asSamples(const Bytes& pcm) {
+    std::vector<std::int16_t> out(pcm.size() / 2);
+    if (!out.empty())
+        std::memcpy(out.data(), pcm.data(), out.size() * 2);
+    return out;
+}
+
+} // namespace
+
+TEST(Wave, WideIntegerFloatAndSurroundFilesPlayAsSixteenBitMonoOrStereo) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    struct Case {
+        const char* name;
+        Bytes format;
+        Bytes data;
+        std::uint32_t channels;
+        std::vector<std::int16_t> expected;
+    };
+    const Case cases[] = {
+        {"24-bit stereo: full scale, rounding, a trailing half frame",
+         formatBody(2, 48000, 24),
+         [] {
+             Bytes d = samples24({0x7FFFFF, -0x800000, 0x80, -0x81, 0x12345, 0x7F});
+             d.insert(d.end(), {1, 2, 3}); // a left sample without its right one
+             return d;
+         }(),
+         2, {32767, -32768, 1, -1, 291, 0}},
+        {"extensible 24-bit mono", formatBody(1, 44100, 24, 1), samples24({0x400000, -0x400000}),
+         1, {16384, -16384}},
+        {"32-bit integer", formatBody(2, 44100, 32), samples32({0x7FFFFFFF, INT32_MIN, 0x8000, -0x8001}),
+         2, {32767, -32768, 1, -1}},
+        {"IEEE float: beyond full scale clips, NaN is silence", formatBody(2, 44100, 32, 0, 3),
+         floats({1.0f, -1.0f, 0.5f, -0.25f, 3.0f, nan}), 2, {32767, -32768, 16384, -8192, 32767, 0}},
+        {"extensible float mono", formatBody(1, 22050, 32, 3), floats({0.1f, -2.0f}), 1,
+         {3277, -32768}},
+        {"64-bit float", formatBody(2, 8000, 64, 0, 3), doubles({0.5, -0.5}), 2, {16384, -16384}},
+        // Six channels (L R C LFE BL BR) carrying the same tone keep its
+        // level; the low-frequency channel alone is not heard.
+        {"5.1 float mixed down", formatBody(6, 48000, 32, 0, 3),
+         floats({0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0, 0, 0, 0.9f, 0, 0, 0.25f, 0, 0, 0, 0, 0}), 2,
+         {16384, 16384, 0, 0, 3393, 0}},
+        {"three 8-bit channels", formatBody(3, 8000, 8), Bytes{255, 128, 128, 0, 0, 0}, 2,
+         {19045, 0, -32768, -32768}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Wave* wave = opened(riffWave({chunk("fmt ", c.format), chunk("data", c.data)}));
+        EXPECT_TRUE(wave->converts());
+        EXPECT_EQ(wave->getBitsPerSample(), 16u);
+        EXPECT_EQ(wave->channels(), c.channels);
+        EXPECT_EQ(wave->getDataLength(), static_cast<std::int64_t>(c.expected.size() * 2));
+        EXPECT_EQ(asSamples(readAll(wave, 4096)), c.expected);
+        wave->release();
+    }
+}
+
+TEST(Wave, ConvertedFilesReadInAnyStepAndSeekToTheSameFrame) {
+    // Enough 24-bit stereo frames that a read spans several conversion passes.
+    const std::uint32_t frames = 10007;
+    Bytes data;
+    std::vector<std::int16_t> expected;
+    for (std::uint32_t i = 0; i < frames * 2; ++i) {
+        auto sample = static_cast<std::int16_t>(i * 13);
+        audio_test::putLittleEndian(data, static_cast<std::uint32_t>(sample) << 8, 3);
+        expected.push_back(sample);
+    }
+    const Bytes file = riffWave({chunk("fmt ", formatBody(2, 96000, 24)), chunk("data", data)});
+    for (std::uint32_t step : {2u, 333u, 4096u, 262144u}) {
+        SCOPED_TRACE(step);
+        Wave* wave = opened(file);
+        EXPECT_EQ(asSamples(readAll(wave, step)), step < 4 ? std::vector<std::int16_t>{} : expected);
+        std::int64_t position = -1;
+        wave->seekPercent(50, &position);
+        EXPECT_EQ(position, frames / 2 * 4);
+        std::vector<std::int16_t> rest = asSamples(readAll(wave, 4096));
+        EXPECT_EQ(rest, std::vector<std::int16_t>(expected.begin() + position / 2, expected.end()));
         wave->release();
     }
 }

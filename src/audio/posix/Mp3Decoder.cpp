@@ -62,6 +62,12 @@ int decodeMP3(DecoderState* state, const std::uint8_t* in, int inSize, std::uint
     }
 }
 
+int finishMP3(DecoderState* state, std::uint8_t* out, int outSize, int* done) {
+    // libmpg123 decodes every whole frame it is fed and keeps only a frame
+    // cut short, which no later call can complete.
+    return decodeMP3(state, nullptr, 0, out, outSize, done);
+}
+
 void ExitMP3(DecoderState* state) {
     if (state == nullptr)
         return;

@@ -46,12 +46,20 @@ void PlayerBuffer::emptyAll() {
     readIndex_ = 0;
 }
 
+bool PlayerBuffer::finished() const {
+    return worker_->isIdle();
+}
+
 void PlayerBuffer::stopWorker() {
-    if (!worker_->isIdle()) {
-        stopRequest_ = true;
-        flushRequest_ = true;
-        worker_->waitIdle(1500);
-    }
+    if (worker_->isIdle())
+        return;
+    stopRequest_ = true;
+    flushRequest_ = true;
+    // No limit, and no forced end: a buffer whose reader may be stuck in a
+    // source read is never started again or given back (see stopWithin and
+    // leftovers), so this wait only spans the loop's next 10 ms step.
+    while (!worker_->isIdle())
+        platform::sleepMillis(5);
 }
 
 bool PlayerBuffer::stopWithin(std::uint32_t ms) {

@@ -49,6 +49,8 @@ public:
     // buffer must not be released or reused: its worker still writes to it
     // and still reads the source, and ends by itself when the read returns.
     bool stopWithin(std::uint32_t ms);
+    // True once the worker has left the read-ahead loop.
+    bool finished() const;
     thread::ObjLocker& lock() { return lock_; }
 
     void run() override;

@@ -12,6 +12,7 @@ namespace s::system::audio::win {
 
 namespace {
 constexpr std::int32_t kHighestPriority = 2;
+constexpr std::uint32_t kOpenLimitMs = 10000;
 }
 
 PlayerInternal::PlayerInternal() : worker_(thread::take<thread::win::Thread>()) {
@@ -43,14 +44,28 @@ bool PlayerInternal::open(std::int32_t deviceId, bool stereo, std::uint32_t rate
                           std::uint32_t bits) {
     if (handle_)
         return true;
-    WAVEFORMATEX format = pcmFormat(stereo, rate, bits);
-    HWAVEOUT handle = nullptr;
-    if (waveOutOpen(&handle, static_cast<UINT>(deviceId), &format,
-                    reinterpret_cast<DWORD_PTR>(&completion), reinterpret_cast<DWORD_PTR>(this),
-                    CALLBACK_FUNCTION) != MMSYSERR_NOERROR)
+    if (!finished())
         return false;
-    handle_.reset(handle);
-    return true;
+    openDevice_ = deviceId;
+    openFormat_ = pcmFormat(stereo, rate, bits);
+    // A driver that hangs in its open would otherwise hang the caller, the
+    // timer's worker, with it. The first open of a process loads the driver,
+    // which on a busy machine takes seconds: the limit is generous.
+    return runCommand(kOpen, kOpenLimitMs) && handle_.valid();
+}
+
+int PlayerInternal::pendingChunks(std::uint8_t (*chunks)[kSlotBytes],
+                                  std::uint32_t* lengths) const {
+    int count = 0;
+    for (int i = 0, slot = completed_; i < kSlots; ++i, slot = (slot + 1) % kSlots) {
+        const Slot& pending = slots_[slot];
+        if (pending.free.load())
+            continue;
+        std::uint32_t length = pending.header.dwBufferLength;
+        std::memcpy(chunks[count], pending.data, length);
+        lengths[count++] = length;
+    }
+    return count;
 }
 
 bool PlayerInternal::allSlotsFree() const {
@@ -93,10 +108,21 @@ void CALLBACK PlayerInternal::completion(HWAVEOUT, UINT message, DWORD_PTR insta
     Slot& slot = output->slots_[output->completed_];
     output->completed_ = (output->completed_ + 1) % kSlots;
     slot.free = true;
+    output->completions_.fetch_add(1);
 }
 
 void PlayerInternal::run() {
-    switch (command_) {
+    switch (command_.load()) {
+    case kOpen: {
+        HWAVEOUT handle = nullptr;
+        if (waveOutOpen(&handle, static_cast<UINT>(openDevice_), &openFormat_,
+                        reinterpret_cast<DWORD_PTR>(&completion), reinterpret_cast<DWORD_PTR>(this),
+                        CALLBACK_FUNCTION) == MMSYSERR_NOERROR) {
+            completions_ = 0;
+            handle_.reset(handle);
+        }
+        break;
+    }
     case kPause:
         waveOutPause(handle_.get());
         break;
@@ -115,6 +141,7 @@ void PlayerInternal::run() {
     default:
         break;
     }
+    command_ = kNone;
 }
 
 bool PlayerInternal::drain(std::uint32_t limitMs, const std::atomic<bool>& stop) const {
@@ -136,11 +163,26 @@ void PlayerInternal::restartDevice() {
         runCommand(kRestart, 1500);
 }
 
-void PlayerInternal::runCommand(Command command, std::uint32_t limitMs) {
+bool PlayerInternal::finished() const {
+    return command_.load() == kNone;
+}
+
+bool PlayerInternal::runCommand(Command command, std::uint32_t limitMs) {
+    // A command left running past its limit still owns the device.
+    if (!finished())
+        return false;
     command_ = command;
     worker_->start(this);
-    worker_->waitIdle(limitMs);
-    command_ = kNone;
+    // Polled rather than waited for with a limit: a command that overruns is
+    // left to return by itself instead of being ended with its thread, which
+    // could leave the driver's or the heap's locks held for ever.
+    const std::int64_t deadline = platform::processClockMillis() + limitMs;
+    while (!finished()) {
+        if (platform::processClockMillis() >= deadline)
+            return false;
+        platform::sleepMillis(5);
+    }
+    return true;
 }
 
 void PlayerInternal::freeSlots() {
@@ -154,18 +196,26 @@ void PlayerInternal::freeSlots() {
     next_ = 0;
 }
 
-void PlayerInternal::clear() {
+bool PlayerInternal::close() {
+    if (!finished())
+        return false;
     if (handle_) {
         // The reset hands every queued buffer back at once, also on a device
         // that has stopped completing them; the player has already let the
         // sound play out when it ended by itself.
-        runCommand(kReset, 1500);
-        runCommand(kClose, 1500);
-        // A close that hung past its limit went with its worker; it is
-        // never tried again, here or in the destructor.
-        static_cast<void>(handle_.detach());
+        if (!runCommand(kReset, 1500) || !runCommand(kClose, 1500))
+            return false;
     }
     freeSlots();
+    return true;
+}
+
+void PlayerInternal::clear() {
+    // Whoever gives the object back has closed it; a command still running
+    // here would be one nobody waited for, and is waited for now.
+    while (!finished())
+        platform::sleepMillis(5);
+    close();
 }
 
 } // namespace s::system::audio::win

@@ -19,8 +19,9 @@ class Thread;
 namespace s::system::audio::win {
 
 // One open wave-out device with a ring of twelve 4096-byte headers. Device
-// commands that may hang (reset, close, the drain wait) run on a worker of
-// their own and are abandoned after their time limit.
+// commands that may hang (pause, restart, reset, close) run on a worker of
+// their own; a command that overruns its time limit is left to finish on
+// that worker, and the object stays busy until it has (see close).
 class PlayerInternal : public base::IObject, public thread::IPoolable, public thread::ITask {
 public:
     static constexpr int kSlots = 12;
@@ -34,13 +35,25 @@ public:
     const char16_t* getClassName() const override { return u"s_system_audio_win_PlayerInternal"; }
     base::IObject* newInstance() const override;
     void release() override;
-    // Closes the device (waiting at most 1 s for queued sound, then resetting
-    // and closing with 1.5 s limits each) and frees every slot.
+    // Frees every slot; the device must have been closed (close() true).
     void clear() override;
     static void createDependentPools();
 
-    // Opens the device for PCM; nothing happens when it is open already.
+    // Opens the device for PCM, on the worker with a 10 s limit; nothing
+    // happens when it is open already. False also when the open has not
+    // returned in time; finished() is then false.
     bool open(std::int32_t deviceId, bool stereo, std::uint32_t rate, std::uint32_t bits);
+    // Resets and closes the device, with 1.5 s limits each. False when a
+    // command is still running on the worker (a device that hangs): the
+    // object must then not be given back until finished() is true, and a
+    // later close() completes what was left.
+    bool close();
+    bool finished() const;
+    // How many headers the device has completed since it was opened.
+    std::uint64_t completions() const { return completions_.load(); }
+    // Copies of the chunks written and not yet completed, oldest first, with
+    // their lengths: what a device that has stopped has not played.
+    int pendingChunks(std::uint8_t (*chunks)[kSlotBytes], std::uint32_t* lengths) const;
     bool isOpen() const { return handle_.valid(); }
     // Whether the next slot may be written.
     bool nextSlotFree() const { return slots_[next_].free.load(); }
@@ -58,7 +71,7 @@ public:
     void run() override;
 
 private:
-    enum Command : int { kNone = 0, kClose = 1, kPause = 4, kRestart = 5, kReset = 6 };
+    enum Command : int { kNone = 0, kClose = 1, kPause = 4, kRestart = 5, kReset = 6, kOpen = 8 };
     struct Slot {
         std::atomic<bool> free{true};
         WAVEHDR header{};
@@ -67,8 +80,9 @@ private:
 
     static void CALLBACK completion(HWAVEOUT, UINT message, DWORD_PTR instance, DWORD_PTR header,
                                     DWORD_PTR);
-    // Runs command on the worker and waits at most limitMs for it.
-    void runCommand(Command command, std::uint32_t limitMs);
+    // Runs command on the worker and waits at most limitMs for it; false
+    // when it is still running then (or an earlier one still is).
+    bool runCommand(Command command, std::uint32_t limitMs);
     void freeSlots();
 
     WaveOut handle_;
@@ -77,7 +91,11 @@ private:
     int next_ = 0;
     Slot slots_[kSlots];
     thread::win::Thread* worker_;
-    Command command_ = kNone;
+    std::atomic<Command> command_{kNone};
+    std::atomic<std::uint64_t> completions_{0};
+    // What kOpen opens.
+    std::int32_t openDevice_ = 0;
+    WAVEFORMATEX openFormat_{};
 };
 
 } // namespace s::system::audio::win

@@ -17,6 +17,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstring>
@@ -96,7 +97,10 @@ std::vector<std::int16_t> ramp(std::size_t count) {
                << "heard " << heard.size() << " bytes of " << expected.size();
     for (std::size_t i = 0; i < expected.size(); ++i)
         if (heard[i] != expected[i])
-            return ::testing::AssertionFailure() << "byte " << i << " differs";
+            return ::testing::AssertionFailure()
+                   << "byte " << i << " of " << heard.size() << " heard differs: "
+                   << int(heard[i]) << " for " << int(expected[i]) << "; last log line: "
+                   << (s::log::lines().empty() ? "" : s::log::lines().back());
     for (std::size_t i = expected.size(); i < heard.size(); ++i)
         if (heard[i] != 0)
             return ::testing::AssertionFailure() << "sound after the end, at byte " << i;
@@ -227,21 +231,74 @@ TEST_F(PlayerOutput, ASecondPlayStopsTheFirstAndStopPlayIsBounded) {
     third->release();
 }
 
-TEST_F(PlayerOutput, ADeviceThatStopsTakingSoundEndsThePlayAndTheNextPlayWorks) {
-    std::vector<std::int16_t> long_(2 * 44100 * 5, 1000);
+// Whether heard (the capture of a device opened again mid-play, so only
+// what it played since) is the tail of expected from some point on: the
+// sound went on from where it was, to its end.
+::testing::AssertionResult playedOnToTheEnd(std::vector<std::uint8_t> heard,
+                                            const std::vector<std::uint8_t>& expected,
+                                            std::uint64_t queuedWhenHeld) {
+    while (!heard.empty() && heard.back() == 0)
+        heard.pop_back();
+    if (heard.size() < 4 * 4410)
+        return ::testing::AssertionFailure() << "only " << heard.size() << " bytes heard after the stall";
+    // The last bytes heard are the sound's last bytes; what was heard before
+    // them runs back without a gap.
+    std::size_t offset = expected.size() - heard.size();
+    if (heard.size() > expected.size() ||
+        !std::equal(heard.begin(), heard.end(), expected.begin() + static_cast<long>(offset)))
+        return ::testing::AssertionFailure() << heard.size() << " bytes heard are not the sound's last";
+    // The chunks the held device had not played were queued again.
+    if (offset + 4096 > queuedWhenHeld)
+        return ::testing::AssertionFailure() << "went on at byte " << offset << ", but "
+                                             << queuedWhenHeld << " bytes were queued when held";
+    return ::testing::AssertionSuccess() << "heard the last " << heard.size() << " bytes";
+}
+
+TEST_F(PlayerOutput, ADeviceThatStopsTakingSoundIsOpenedAgainAndThePlayGoesOn) {
+    const std::int32_t forcedBefore = s::thread::win::Thread::forcedEnds();
+    // Two seconds of a ramp, so that every position sounds different
+    // (zero bytes trimmed at the end are not part of it).
+    std::vector<std::int16_t> samples = ramp(2 * 44100 * 2);
+    for (std::int16_t& sample : samples)
+        sample = static_cast<std::int16_t>(sample | 1);
+    DeleteFileW(capturePath().c_str());
+    Wave* wave = sourceOver<Wave>(waveFile(samples));
+    player->play(wave);
+    Sleep(300);
+    player->holdDeviceForTesting();
+    Sleep(1000); // the held device has taken all it can
+    std::uint64_t queued = player->bytesQueued();
+    ASSERT_TRUE(waitUntilDone(*player, 10000));
+    EXPECT_EQ(player->failure(), Player::kNoFailure);
+    EXPECT_FALSE(player->stalled());
+    bool reopened = false;
+    for (const std::string& line : s::log::lines())
+        reopened = reopened || line == "player: the output device stopped taking sound, opening it again";
+    EXPECT_TRUE(reopened);
+    EXPECT_TRUE(playedOnToTheEnd(captured(), asBytes(samples), queued));
+    EXPECT_EQ(s::thread::win::Thread::forcedEnds(), forcedBefore);
+    wave->release();
+}
+
+TEST_F(PlayerOutput, ADeviceThatStaysStalledAfterThreeReopeningsEndsThePlayAsStalled) {
+    const std::int32_t forcedBefore = s::thread::win::Thread::forcedEnds();
+    std::vector<std::int16_t> long_(2 * 44100 * 20, 1000);
     Wave* held = sourceOver<Wave>(waveFile(long_));
     player->play(held);
     Sleep(200);
-    player->holdDeviceForTesting();
-    EXPECT_TRUE(waitUntilDone(*player, 3500)) << "a stalled device kept the player busy";
+    player->holdDeviceForTesting(4);
+    // Four stalls of 2 s, three reopenings in between.
+    EXPECT_TRUE(waitUntilDone(*player, 15000)) << "a stalled device kept the player busy";
     EXPECT_TRUE(player->stalled());
+    EXPECT_EQ(player->failure(), Player::kStalled);
     EXPECT_GT(player->bytesQueued(), 0u);
     EXPECT_EQ(s::log::lines().back(), "player: the output device stopped taking sound, play ended");
 
     // The stalled device was reset and closed: the next sound plays whole.
     std::vector<std::int16_t> short_(2 * 4410, 2000);
     EXPECT_TRUE(playedExactly(played(short_, 1.0f), asBytes(short_)));
-    EXPECT_FALSE(player->stalled());
+    EXPECT_EQ(player->failure(), Player::kNoFailure);
+    EXPECT_EQ(s::thread::win::Thread::forcedEnds(), forcedBefore);
     held->release();
 }
 
@@ -269,12 +326,52 @@ TEST_F(PlayerOutput, AStopDuringAStalledReadReturnsAtOnceAndEndsNoThreadByForce)
     EXPECT_EQ(s::thread::win::Thread::forcedEnds(), forcedBefore);
 }
 
-TEST_F(PlayerOutput, AnEmptySourceEndsAtOnce) {
+namespace {
+std::atomic<bool> holdFeeding{false};
+std::atomic<bool> feedingHeld{false};
+// A progress callback that, once asked to, keeps the feeding loop for 6 s:
+// what a driver call that does not return looks like to the player.
+void holdingCallback(const void*, std::uint32_t, double, void*) {
+    if (holdFeeding.exchange(false)) {
+        feedingHeld = true;
+        Sleep(6000);
+    }
+}
+} // namespace
+
+TEST_F(PlayerOutput, AStopWhileTheFeedingLoopIsHeldLeavesItToEndAloneNotByForce) {
+    const std::int32_t forcedBefore = s::thread::win::Thread::forcedEnds();
+    Wave* wave = sourceOver<Wave>(waveFile(std::vector<std::int16_t>(2 * 44100 * 5, 300)));
+    player->play(wave, &holdingCallback);
+    Sleep(200);
+    holdFeeding = true;
+    for (int i = 0; i < 100 && !feedingHeld; ++i)
+        Sleep(10);
+    ASSERT_TRUE(feedingHeld);
+    DWORD start = GetTickCount();
+    player->stopPlay();
+    DWORD waited = GetTickCount() - start;
+    EXPECT_GE(waited, 3900u);
+    EXPECT_LT(waited, 5500u);
+    EXPECT_TRUE(player->sourceAbandoned());
+    EXPECT_TRUE(player->isPlaying()) << "the loop still holds the device";
+    // Once the callback returns, the loop closes the device by itself.
+    EXPECT_TRUE(waitUntilDone(*player, 4000));
+    EXPECT_EQ(s::thread::win::Thread::forcedEnds(), forcedBefore);
+    feedingHeld = false;
+    // The player plays again.
+    std::vector<std::int16_t> short_(2 * 4410, 2000);
+    EXPECT_TRUE(playedExactly(played(short_, 1.0f), asBytes(short_)));
+    wave->release();
+}
+
+TEST_F(PlayerOutput, AnEmptySourceEndsAtOnceAsUndecodable) {
     Wave* empty = sourceOver<Wave>(waveFile({}));
     DWORD start = GetTickCount();
     player->play(empty);
     EXPECT_TRUE(waitUntilDone(*player, 5000));
     EXPECT_LT(GetTickCount() - start, 3000u);
+    EXPECT_EQ(player->failure(), Player::kUndecodable);
     empty->release();
 }
 
@@ -312,6 +409,7 @@ TEST(Player, ADeviceThatCannotBeOpenedPlaysNothingAndSaysSo) {
     EXPECT_FALSE(player->isPlaying());
     EXPECT_EQ(player->bytesQueued(), 0u);
     EXPECT_EQ(s::log::lines().back(), "player: the output device could not be opened, nothing played");
+    EXPECT_EQ(player->failure(), Player::kNoDevice);
     player->release();
     wave->release();
     missing->release();
@@ -335,4 +433,29 @@ TEST(PlayerInternal, TheDrainWaitEndsEvenWhenTheDeviceNeverCompletes) {
     output->restartDevice();
     EXPECT_TRUE(output->drain(5000, stop)) << "restarted, it takes everything";
     output->release();
+}
+
+// Run only without an MP3 codec (audio_no_mp3_codec): an MP3 alarm then
+// gives no sound, and the player says so at once.
+TEST(PlayerWithoutCodec, AnMp3ThatCannotBeDecodedEndsAtOnceAsUndecodable) {
+    if (GetEnvironmentVariableW(L"TARNWICK_NO_MP3_CODEC", nullptr, 0) == 0)
+        GTEST_SKIP() << "only in the run without an MP3 codec";
+    wchar_t dir[1024] = {};
+    ASSERT_NE(GetEnvironmentVariableW(L"TARNWICK_TEST_SOUNDS", dir, 1024), 0u);
+    ArrayU08 file;
+    std::wstring path = std::wstring(dir) + L"\\cbr128.mp3";
+    ASSERT_TRUE(s::platform::readFile(reinterpret_cast<const char16_t*>(path.c_str()), &file));
+    std::vector<std::uint8_t> bytes(static_cast<const std::uint8_t*>(file.data()),
+                                    static_cast<const std::uint8_t*>(file.data()) + file.length());
+    auto* mp3 = sourceOver<s::sound::mp3::win::Mp3>(bytes);
+    Player* player = s::thread::take<Player>();
+    player->setDevice(Device::firstOutput());
+    DWORD start = GetTickCount();
+    player->play(mp3);
+    EXPECT_TRUE(waitUntilDone(*player, 5000));
+    EXPECT_LT(GetTickCount() - start, 3000u);
+    EXPECT_EQ(player->failure(), Player::kUndecodable);
+    EXPECT_EQ(player->bytesQueued(), 0u);
+    player->release();
+    mp3->release();
 }
