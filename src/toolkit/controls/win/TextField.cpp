@@ -96,6 +96,15 @@ LRESULT TextField::typeCharacter(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
+// The platform's margins come from the font (under Wine about half an
+// average character on each side), which leaves a 27-pixel time field room
+// for one digit: the second scrolled the first out of sight. Every new font
+// brings those margins back, so they are set again after each.
+void TextField::setNarrowMargins(HWND hwnd) {
+    const WPARAM margin = static_cast<WPARAM>(scaleOfWindow(hwnd).px(kMargin));
+    SendMessageW(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+}
+
 LRESULT TextField::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                              bool& handled) {
     handled = true;
@@ -115,6 +124,11 @@ LRESULT TextField::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         if (!quiet_)
             raise(kChanged, kChanged);
         return 0;
+    case WM_SETFONT: {
+        LRESULT result = ControlPeer::callDefault(hwnd, message, wParam, lParam);
+        setNarrowMargins(hwnd);
+        return result;
+    }
     case kReflectedFocusLost:
         raise(kFocusLost, kFocusLost);
         return 0;

@@ -54,6 +54,10 @@ protected:
 private:
     void readNativeText(HWND hwnd);
     LRESULT typeCharacter(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static void setNarrowMargins(HWND hwnd);
+
+    // The gap between the field's border and its text, each side.
+    static constexpr std::int32_t kMargin = 2;
 
     bool password_ = false;
     bool editable_ = true;
