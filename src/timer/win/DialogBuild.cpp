@@ -179,9 +179,12 @@ Box* Dialog::buildTitleBar() {
 }
 
 Box* Dialog::buildEntry() {
+    // The entry takes whatever height the window has beyond what its content
+    // needs, its rows centred in it, so the bottom bar stays at the bottom.
     Box* entryBox = fullWidth(column());
+    entryBox->setPercentHeight(kFull, false);
     entryBox->alignLeft();
-    entryBox->alignTop();
+    entryBox->alignMiddle();
 
     Box* modeRow = fullWidth(row());
     modeRow->alignLeft();

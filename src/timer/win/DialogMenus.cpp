@@ -481,12 +481,14 @@ void Dialog::showLanguage() {
     loadUnitTexts();
     loadClockNames();
     showClock();
+    window_->fitToMinimumSize();
 }
 
 void Dialog::showSkin() {
     if (ui_.rootBox == nullptr)
         return;
     applySkin();
+    window_->fitToMinimumSize();
     window_->repaint();
 }
 
