@@ -130,6 +130,8 @@ Box* Dialog::buildUpDown(int index) {
     Button* up = glyphButton(u"#Up", 12, 10);
     Button* down = glyphButton(u"#Down", 12, 10);
     for (Button* button : {up, down}) {
+        // The arrow keys step the field; Tab goes from field to field.
+        button->setTabStop(false);
         button->setAutoRepeat(true);
         button->addPressListener(this);
     }
@@ -173,6 +175,11 @@ Box* Dialog::buildTitleBar() {
     addAll(titleBox, {titleIcon(), horizontalSpacer(3), name});
     ui_.iconizeButton = glyphButton(u"#_", 16, 16);
     ui_.closeButton = glyphButton(u"#X", 16, 16);
+    // The title bar's buttons are the frame's, reached by mouse as a
+    // caption's are; their commands have keys and menu entries.
+    for (Button* button : {ui_.transformButton, ui_.onTopButton, ui_.iconizeButton,
+                           ui_.closeButton})
+        button->setTabStop(false);
     addAll(titleBar, {ui_.transformButton, ui_.onTopButton, horizontalSpacer(4), titleBox,
                       horizontalSpacer(4), ui_.iconizeButton, ui_.closeButton});
     return titleBar;
@@ -359,6 +366,8 @@ Box* Dialog::buildBottomBar() {
     actionButtons->setInsetsVertical(2);
     ui_.actionArrowButton = glyphButton(u"#Down", 12, 14);
     ui_.actionArrowButton->setSizeCode(-2);
+    // The Action button beside it does the same for the keyboard.
+    ui_.actionArrowButton->setTabStop(false);
     ui_.actionButton = textButton(kActionText, -1, 16);
     ui_.actionButton->setSizeCode(-2);
     addAll(actionButtons, {ui_.actionArrowButton, ui_.actionButton});
@@ -371,6 +380,7 @@ Box* Dialog::buildBottomBar() {
     addAll(content, {actionButtons, horizontalSpacer(2), startRow, horizontalSpacer(3)});
 
     Button* grip = glyphButton(u"#Resizer", 12, 12);
+    grip->setTabStop(false);
     addAll(bottomBar, {content, grip});
     return bottomBar;
 }

@@ -129,6 +129,22 @@ LRESULT TextField::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         setNarrowMargins(hwnd);
         return result;
     }
+    case WM_SETFOCUS: {
+        // Entered by Tab (or any other way), the field offers its whole text
+        // to be typed over.
+        LRESULT result = ControlPeer::callDefault(hwnd, message, wParam, lParam);
+        SendMessageW(hwnd, EM_SETSEL, 0, -1);
+        return result;
+    }
+    case WM_LBUTTONDOWN: {
+        // A click that enters the field selects all of it as well; the
+        // platform would put the caret where the click was.
+        const bool entering = GetFocus() != hwnd;
+        LRESULT result = ControlPeer::callDefault(hwnd, message, wParam, lParam);
+        if (entering && GetFocus() == hwnd)
+            SendMessageW(hwnd, EM_SETSEL, 0, -1);
+        return result;
+    }
     case kReflectedFocusLost:
         raise(kFocusLost, kFocusLost);
         return 0;
