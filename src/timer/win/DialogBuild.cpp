@@ -289,6 +289,7 @@ Box* Dialog::buildActionArea() {
     ui_.actionCombo->setPercentWidth(kFull);
     for (std::int32_t kind = kPlay; kind <= kShutdown; ++kind)
         addItem(ui_.actionCombo, text(actionNameId(static_cast<ActionKind>(kind))).cStr(), kind);
+    ui_.actionCombo->setFitsItems(true);
     ui_.testButton = textButton(ids::kTest, -1, 18);
     addAll(actionRow, {ui_.actionCombo, ui_.testButton});
 
@@ -297,6 +298,7 @@ Box* Dialog::buildActionArea() {
     ui_.pathRow->alignTop();
     ui_.pathField = sized(s::thread::take<TextField>(), -1, 20);
     ui_.pathField->setPercentWidth(kFull);
+    ui_.pathField->setShowEnd(true);
     ui_.browseButton = textButton(kBrowseText, -1, 20);
     addAll(ui_.pathRow, {ui_.pathField, ui_.browseButton});
 

@@ -27,6 +27,7 @@ void TextField::resetControl() {
     password_ = false;
     editable_ = true;
     quiet_ = false;
+    showEnd_ = false;
     std::uint32_t window = static_cast<std::uint32_t>(GetSysColor(COLOR_WINDOW));
     setBackground(static_cast<std::uint8_t>(window & 0xFF),
                   static_cast<std::uint8_t>((window >> 8) & 0xFF),
@@ -56,6 +57,11 @@ void TextField::setText(const char16_t* text, bool notify) {
     quiet_ = true;
     Control::setText(text);
     quiet_ = false;
+    if (HWND hwnd = handle(); hwnd != nullptr && showEnd_) {
+        const int end = GetWindowTextLengthW(hwnd);
+        SendMessageW(hwnd, EM_SETSEL, end, end);
+        SendMessageW(hwnd, EM_SCROLLCARET, 0, 0);
+    }
     if (notify)
         raise(kChanged, kChanged);
 }

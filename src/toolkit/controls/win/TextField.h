@@ -41,6 +41,9 @@ public:
     void focusAndSelectAll() override;
     bool isEditable() const override { return editable_; }
     void setEditable(bool on) override;
+    // On: a text set by the program shows its end where it is too long for
+    // the field (a path shows its file name).
+    void setShowEnd(bool on) { showEnd_ = on; }
 
     NativeForm nativeForm() const override;
     void nativeCreated(HWND hwnd) override;
@@ -62,6 +65,7 @@ private:
     bool password_ = false;
     bool editable_ = true;
     bool quiet_ = false;
+    bool showEnd_ = false;
 };
 
 } // namespace s::gui::win
