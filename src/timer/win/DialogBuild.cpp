@@ -130,6 +130,8 @@ Box* Dialog::buildUpDown(int index) {
     Button* up = glyphButton(u"#Up", 12, 10);
     Button* down = glyphButton(u"#Down", 12, 10);
     for (Button* button : {up, down}) {
+        // The arrow keys step the field; Tab goes from field to field.
+        button->setTabStop(false);
         button->setAutoRepeat(true);
         button->addPressListener(this);
     }
@@ -173,15 +175,23 @@ Box* Dialog::buildTitleBar() {
     addAll(titleBox, {titleIcon(), horizontalSpacer(3), name});
     ui_.iconizeButton = glyphButton(u"#_", 16, 16);
     ui_.closeButton = glyphButton(u"#X", 16, 16);
+    // The title bar's buttons are the frame's, reached by mouse as a
+    // caption's are; their commands have keys and menu entries.
+    for (Button* button : {ui_.transformButton, ui_.onTopButton, ui_.iconizeButton,
+                           ui_.closeButton})
+        button->setTabStop(false);
     addAll(titleBar, {ui_.transformButton, ui_.onTopButton, horizontalSpacer(4), titleBox,
                       horizontalSpacer(4), ui_.iconizeButton, ui_.closeButton});
     return titleBar;
 }
 
 Box* Dialog::buildEntry() {
+    // The entry takes whatever height the window has beyond what its content
+    // needs, its rows centred in it, so the bottom bar stays at the bottom.
     Box* entryBox = fullWidth(column());
+    entryBox->setPercentHeight(kFull, false);
     entryBox->alignLeft();
-    entryBox->alignTop();
+    entryBox->alignMiddle();
 
     Box* modeRow = fullWidth(row());
     modeRow->alignLeft();
@@ -279,6 +289,7 @@ Box* Dialog::buildActionArea() {
     ui_.actionCombo->setPercentWidth(kFull);
     for (std::int32_t kind = kPlay; kind <= kShutdown; ++kind)
         addItem(ui_.actionCombo, text(actionNameId(static_cast<ActionKind>(kind))).cStr(), kind);
+    ui_.actionCombo->setFitsItems(true);
     ui_.testButton = textButton(ids::kTest, -1, 18);
     addAll(actionRow, {ui_.actionCombo, ui_.testButton});
 
@@ -287,6 +298,7 @@ Box* Dialog::buildActionArea() {
     ui_.pathRow->alignTop();
     ui_.pathField = sized(s::thread::take<TextField>(), -1, 20);
     ui_.pathField->setPercentWidth(kFull);
+    ui_.pathField->setShowEnd(true);
     ui_.browseButton = textButton(kBrowseText, -1, 20);
     addAll(ui_.pathRow, {ui_.pathField, ui_.browseButton});
 
@@ -356,6 +368,8 @@ Box* Dialog::buildBottomBar() {
     actionButtons->setInsetsVertical(2);
     ui_.actionArrowButton = glyphButton(u"#Down", 12, 14);
     ui_.actionArrowButton->setSizeCode(-2);
+    // The Action button beside it does the same for the keyboard.
+    ui_.actionArrowButton->setTabStop(false);
     ui_.actionButton = textButton(kActionText, -1, 16);
     ui_.actionButton->setSizeCode(-2);
     addAll(actionButtons, {ui_.actionArrowButton, ui_.actionButton});
@@ -368,6 +382,7 @@ Box* Dialog::buildBottomBar() {
     addAll(content, {actionButtons, horizontalSpacer(2), startRow, horizontalSpacer(3)});
 
     Button* grip = glyphButton(u"#Resizer", 12, 12);
+    grip->setTabStop(false);
     addAll(bottomBar, {content, grip});
     return bottomBar;
 }

@@ -475,18 +475,21 @@ void Dialog::showLanguage() {
         retitle(ui_.actionCombo, kind - kPlay, text(actionNameId(static_cast<ActionKind>(kind))));
     for (std::int32_t type = kStandBy; type <= kPowerOff; ++type)
         retitle(ui_.shutdownCombo, type - kStandBy, text(kFirstShutdownText + 10 * (type - 1)));
+    ui_.actionCombo->fitToItems();
     for (s::gui::win::ComboBox* combo : {ui_.amPmCombo, ui_.actionCombo, ui_.shutdownCombo})
         combo->repaint();
     showActionLabel();
     loadUnitTexts();
     loadClockNames();
     showClock();
+    window_->fitToMinimumSize();
 }
 
 void Dialog::showSkin() {
     if (ui_.rootBox == nullptr)
         return;
     applySkin();
+    window_->fitToMinimumSize();
     window_->repaint();
 }
 

@@ -92,7 +92,7 @@ void Dialog::onPause() {
     // The remaining time shows in the After fields, in both modes.
     ui_.countdownBox->setFixedHeight(0, false);
     ui_.afterRow->setFixedHeight(-1, false);
-    ui_.entryBox->setFixedHeight(-1, false);
+    ui_.entryBox->setPercentHeight(100, false);
     ui_.contentBox->doLayout();
     layOutWindow();
     storeTimerOn(false);
@@ -148,7 +148,7 @@ void Dialog::onEnd() {
     bool at = entry_.mode == EntryMode::At;
     ui_.atRow->setFixedHeight(at ? -1 : 0, false);
     ui_.afterRow->setFixedHeight(at ? 0 : -1, false);
-    ui_.entryBox->setFixedHeight(-1, false);
+    ui_.entryBox->setPercentHeight(100, false);
     ui_.radioBox->setPercentWidth(100, false);
     ui_.pausedBox->setFixedWidth(0, false);
     ui_.pauseButton->setFixedWidth(0);

@@ -152,8 +152,7 @@ void Dialog::setActionBoxOpen(bool open) {
     ui_.actionArrowButton->setText(open ? u"#Up" : u"#Down");
     ui_.actionArea->setFixedHeight(open ? -1 : 0, false);
     actionBoxOpen_ = open;
-    window_->doLayout();
-    layOutWindow();
+    window_->fitToMinimumSize();
 }
 
 void Dialog::setClockView(bool on) {

@@ -7,8 +7,10 @@
 
 namespace s::gui::win {
 
+// A box collapsed to no height (or width) takes no room at all: what it
+// holds would need width (or height) only once it shows.
 std::int32_t Box::getMinimumWidth() const {
-    if (zeroMinimumWidth_)
+    if (zeroMinimumWidth_ || getFixedHeight() == 0)
         return 0;
     if (getFixedWidth() >= 0)
         return getFixedWidth();
@@ -17,7 +19,7 @@ std::int32_t Box::getMinimumWidth() const {
 }
 
 std::int32_t Box::getMinimumHeight() const {
-    if (zeroMinimumHeight_)
+    if (zeroMinimumHeight_ || getFixedWidth() == 0)
         return 0;
     if (getFixedHeight() >= 0)
         return getFixedHeight();

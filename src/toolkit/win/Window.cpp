@@ -8,6 +8,7 @@
 #include "toolkit/layout/FlowH.h"
 #include "toolkit/layout/Vertical.h"
 #include "toolkit/native/NativePeerFactory.h"
+#include "toolkit/win/KeyboardNavigation.h"
 #include "toolkit/win/NativePeers.h"
 
 #include <commctrl.h>
@@ -34,23 +35,6 @@ bool initialiseThreadPlatform() {
                              RPC_C_IMP_LEVEL_IMPERSONATE, nullptr, EOAC_NONE, nullptr);
     // Boxes that take dropped URLs register OLE drop targets.
     return SUCCEEDED(OleInitialize(nullptr));
-}
-
-// The Tab key moves the keyboard focus to the next control that takes it
-// (Shift+Tab to the one before), through boxes into their controls; the key
-// then goes no further. A Tab to the window itself starts at its first
-// control.
-bool moveFocusByTab(HWND root, const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || root == nullptr ||
-        (msg.hwnd != root && !IsChild(root, msg.hwnd)))
-        return false;
-    HWND focus = GetFocus();
-    HWND from = focus != nullptr && IsChild(root, focus) ? focus : nullptr;
-    HWND next = GetNextDlgTabItem(root, from, GetKeyState(VK_SHIFT) < 0);
-    if (next == nullptr || next == from)
-        return false;
-    SetFocus(next);
-    return true;
 }
 
 // True when hwnd is a combo box, or the field inside one, whose drop-down
@@ -146,7 +130,7 @@ DWORD WINAPI Window::threadMain(void* parameter) {
         HWND root = self->hwnd_;
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            if (moveFocusByTab(root, msg) || offerShortcut(root, msg))
+            if (moveFocusByTab(root, msg) || moveAmongRadios(root, msg) || offerShortcut(root, msg))
                 continue;
             TranslateMessage(&msg);
             DispatchMessageW(&msg);

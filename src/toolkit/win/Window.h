@@ -236,6 +236,12 @@ public:
     void shrinkToMinimumHeight() override { setSize(getWidth(), getMinimumHeight()); }
     void shrinkToMinimumSize() override { setSize(getMinimumWidth(), getMinimumHeight()); }
     void setToPreferredSize() override { setSize(getPreferredWidth(), getPreferredHeight()); }
+    // Lays the window out again after its content changed its needs (a new
+    // language, skin or part shown) and gives it its new minimum height and
+    // width, growing or shrinking; a width the user chose by sizing the
+    // window stays while the content fits it. The top-left corner stays
+    // where it is. An iconized window does so when it is restored.
+    void fitToMinimumSize();
     std::int32_t getLastKey() const override { return lastKey_; }
     // What another copy handed over with the tag kArgumentsTag: its
     // arguments, each ended by a zero. Valid while kArgumentsHanded is raised.
@@ -476,6 +482,8 @@ private:
     bool checkReachableOnShow_ = true;
     bool passDoubleClicks_ = true;
     std::int32_t sizingEdge_ = geometry::kNoEdge;
+    bool widthChosen_ = false;
+    bool fitPending_ = false;
     geometry::Rect sizing_;
     const void* requestValue1_ = nullptr;
     std::intptr_t requestValue2_ = 0, requestValue3_ = 0, requestValue4_ = 0;

@@ -96,6 +96,8 @@ void Window::onSizing(WPARAM edge, RECT* rect) {
                           scale().px(getMinimumHeight()),
                           keepMinWidth_, keepMinHeight_);
     *rect = {sizing_.left, sizing_.top, sizing_.right, sizing_.bottom};
+    if (sizingEdge_ != geometry::kTop && sizingEdge_ != geometry::kBottom)
+        widthChosen_ = sizing_.width() > scale().px(getMinimumWidth());
 }
 
 // A minimized or maximized window is placed by the platform and left alone.
@@ -171,6 +173,8 @@ void Window::onSize(WPARAM kind) {
         }
         doLayout();
         recordNormalBounds();
+        if (comingBack && fitPending_)
+            fitToMinimumSize();
         if (comingBack)
             raise(kRestored);
     }

@@ -211,6 +211,26 @@ void Window::enforceMinimumSize() {
         setSize(std::max(w, minW), std::max(h, minH));
 }
 
+// A box knows its new minimum size only after it was laid out, and its
+// parent after the next layout, hence two before the sizes are read. Keeping
+// the window inside the screen follows from the size change itself
+// (onPositionChanging).
+void Window::fitToMinimumSize() {
+    HWND hwnd = hwnd_;
+    if (hwnd != nullptr && (IsIconic(hwnd) || IsZoomed(hwnd))) {
+        fitPending_ = IsIconic(hwnd) != FALSE;
+        doLayout();
+        return;
+    }
+    fitPending_ = false;
+    doLayout();
+    doLayout();
+    const std::int32_t minW = getMinimumWidth();
+    const std::int32_t width = widthChosen_ ? std::max(getWidth(), minW) : minW;
+    setSize(width, getMinimumHeight());
+    doLayout();
+}
+
 // The primary work area, not left of or above its top-left corner.
 void Window::centerInParent() {
     geometry::Rect centred = geometry::centredIn(windowRect(), screen::primaryWorkArea());

@@ -274,6 +274,29 @@ int wmain(int argc, wchar_t** argv) {
         std::fflush(stdout);
         return 0;
     }
+    if (command == L"focus") {
+        // The control with the keyboard focus, as children prints it, with
+        // the selection of an edit field beside it ("start end").
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ||
+            info.hwndFocus == nullptr || info.hwndFocus == window)
+            return 1;
+        wchar_t name[16] = {};
+        GetClassNameW(info.hwndFocus, name, 16);
+        if (lstrcmpiW(name, L"Edit") == 0) {
+            DWORD_PTR selection = 0;
+            SendMessageTimeoutW(info.hwndFocus, EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG, 2000,
+                                &selection);
+            std::printf("%lu %lu|", static_cast<unsigned long>(LOWORD(selection)),
+                        static_cast<unsigned long>(HIWORD(selection)));
+        } else {
+            std::printf("|");
+        }
+        printChild(info.hwndFocus, reinterpret_cast<LPARAM>(window));
+        std::fflush(stdout);
+        return 0;
+    }
     if (command == L"rect") {
         RECT r{};
         GetWindowRect(window, &r);

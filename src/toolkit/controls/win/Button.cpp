@@ -35,12 +35,22 @@ void Button::resetControl() {
     inverted_ = false;
     flat_ = false;
     pressed_ = mouseOver_ = held_ = resizing_ = false;
+    tabStop_ = true;
 }
 
 // Owner-drawn, so that the platform's every repaint of a state change comes
 // to the control as an item to draw.
 NativeForm Button::nativeForm() const {
-    return NativeForm{L"Button", WS_TABSTOP | BS_OWNERDRAW | BS_NOTIFY, 0, 1000};
+    const DWORD style = (tabStop_ ? DWORD{WS_TABSTOP} : 0) | BS_OWNERDRAW | BS_NOTIFY;
+    return NativeForm{L"Button", style, 0, 1000};
+}
+
+void Button::setTabStop(bool on) {
+    tabStop_ = on;
+    if (HWND hwnd = handle()) {
+        LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+        SetWindowLongPtrW(hwnd, GWL_STYLE, on ? style | WS_TABSTOP : style & ~LONG_PTR{WS_TABSTOP});
+    }
 }
 
 drawer::IButton* Button::buttonPainter() const {

@@ -55,6 +55,9 @@ public:
     bool isPressed() const override { return pressed_; }
     void setColourSwatch(std::uint8_t r, std::uint8_t g, std::uint8_t b) override;
 
+    // Whether Tab stops at the button (it does unless told otherwise).
+    void setTabStop(bool on);
+
     NativeForm nativeForm() const override;
 
 protected:
@@ -90,6 +93,7 @@ private:
     bool mouseOver_ = false;
     bool held_ = false;
     bool resizing_ = false;
+    bool tabStop_ = true;
     POINT resizeStart_{};
     RECT resizeFrom_{};
 };

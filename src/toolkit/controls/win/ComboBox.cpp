@@ -4,6 +4,7 @@
 #include "foundation/objects/Pools.h"
 #include "foundation/strings/win/WideText.h"
 #include "toolkit/combobox/DropDown.h"
+#include "toolkit/component/IContainer.h"
 #include "toolkit/controls/win/ComboBoxDrawing.h"
 #include "toolkit/controls/win/ControlMessages.h"
 #include "toolkit/drawers/Painters.h"
@@ -49,15 +50,36 @@ void ComboBox::resetControl() {
     scrollPending_ = false;
     mouseOver_ = false;
     hover_ = 0;
+    fitsItems_ = false;
     measure();
 }
 
-// The size is the same whatever the font; the list's rows follow the font.
+// The size is the same whatever the font (unless it fits its items); the
+// list's rows follow the font.
 void ComboBox::measure() {
-    setMinimumSize(kMinimumWidth, kMinimumHeight);
-    setPreferredSize(kMinimumWidth, kMinimumHeight);
+    std::int32_t width = kMinimumWidth;
+    if (fitsItems_) {
+        // The closed box's text area leaves 4 pixels on the left and 15 for
+        // the separator and the arrow on the right, 1 more when hovered.
+        constexpr std::int32_t kTextAreaMargins = 4 + 16 + 2;
+        for (std::int32_t i = 0; i < items_.count(); ++i)
+            width = std::max(width, static_cast<std::int32_t>(
+                                        layoutExtent(items_.at(i)->getText(), 0).cx +
+                                        kTextAreaMargins));
+    }
+    setMinimumSize(width, kMinimumHeight);
+    setPreferredSize(width, kMinimumHeight);
     if (HWND hwnd = handle())
         SendMessageW(hwnd, CB_SETITEMHEIGHT, 0, itemHeight());
+}
+
+void ComboBox::fitToItems() {
+    const std::int32_t before = getMinimumWidth();
+    measure();
+    if (getMinimumWidth() != before) {
+        if (IContainer* parent = getParent())
+            parent->revalidate();
+    }
 }
 
 NativeForm ComboBox::nativeForm() const {

@@ -72,6 +72,17 @@ protected:
     bool paintsItself() const override { return true; }
     void paint(HDC surface, const RECT& client) override;
     void measure() override;
+
+public:
+    // On: the box is at least as wide as its longest item needs, measured
+    // now and again at every fitToItems (call it when item texts change).
+    void setFitsItems(bool on) {
+        fitsItems_ = on;
+        fitToItems();
+    }
+    void fitToItems();
+
+protected:
     void fillFonts() override;
     void resetControl() override;
     void boundsChanged() override;
@@ -90,6 +101,7 @@ private:
     std::int32_t itemHeight();
 
     combobox::ComboBoxItems items_;
+    bool fitsItems_ = false;
     bool perItemFonts_ = false;
     bool dropped_ = false;
     bool scrollPending_ = false;

@@ -27,6 +27,7 @@ void TextField::resetControl() {
     password_ = false;
     editable_ = true;
     quiet_ = false;
+    showEnd_ = false;
     std::uint32_t window = static_cast<std::uint32_t>(GetSysColor(COLOR_WINDOW));
     setBackground(static_cast<std::uint8_t>(window & 0xFF),
                   static_cast<std::uint8_t>((window >> 8) & 0xFF),
@@ -56,6 +57,11 @@ void TextField::setText(const char16_t* text, bool notify) {
     quiet_ = true;
     Control::setText(text);
     quiet_ = false;
+    if (HWND hwnd = handle(); hwnd != nullptr && showEnd_) {
+        const int end = GetWindowTextLengthW(hwnd);
+        SendMessageW(hwnd, EM_SETSEL, end, end);
+        SendMessageW(hwnd, EM_SCROLLCARET, 0, 0);
+    }
     if (notify)
         raise(kChanged, kChanged);
 }
@@ -96,6 +102,15 @@ LRESULT TextField::typeCharacter(HWND hwnd, WPARAM wParam, LPARAM lParam) {
     return result;
 }
 
+// The platform's margins come from the font (under Wine about half an
+// average character on each side), which leaves a 27-pixel time field room
+// for one digit: the second scrolled the first out of sight. Every new font
+// brings those margins back, so they are set again after each.
+void TextField::setNarrowMargins(HWND hwnd) {
+    const WPARAM margin = static_cast<WPARAM>(scaleOfWindow(hwnd).px(kMargin));
+    SendMessageW(hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+}
+
 LRESULT TextField::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                              bool& handled) {
     handled = true;
@@ -115,6 +130,27 @@ LRESULT TextField::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         if (!quiet_)
             raise(kChanged, kChanged);
         return 0;
+    case WM_SETFONT: {
+        LRESULT result = ControlPeer::callDefault(hwnd, message, wParam, lParam);
+        setNarrowMargins(hwnd);
+        return result;
+    }
+    case WM_SETFOCUS: {
+        // Entered by Tab (or any other way), the field offers its whole text
+        // to be typed over.
+        LRESULT result = ControlPeer::callDefault(hwnd, message, wParam, lParam);
+        SendMessageW(hwnd, EM_SETSEL, 0, -1);
+        return result;
+    }
+    case WM_LBUTTONDOWN: {
+        // A click that enters the field selects all of it as well; the
+        // platform would put the caret where the click was.
+        const bool entering = GetFocus() != hwnd;
+        LRESULT result = ControlPeer::callDefault(hwnd, message, wParam, lParam);
+        if (entering && GetFocus() == hwnd)
+            SendMessageW(hwnd, EM_SETSEL, 0, -1);
+        return result;
+    }
     case kReflectedFocusLost:
         raise(kFocusLost, kFocusLost);
         return 0;

@@ -41,6 +41,9 @@ public:
     void focusAndSelectAll() override;
     bool isEditable() const override { return editable_; }
     void setEditable(bool on) override;
+    // On: a text set by the program shows its end where it is too long for
+    // the field (a path shows its file name).
+    void setShowEnd(bool on) { showEnd_ = on; }
 
     NativeForm nativeForm() const override;
     void nativeCreated(HWND hwnd) override;
@@ -54,10 +57,15 @@ protected:
 private:
     void readNativeText(HWND hwnd);
     LRESULT typeCharacter(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    static void setNarrowMargins(HWND hwnd);
+
+    // The gap between the field's border and its text, each side.
+    static constexpr std::int32_t kMargin = 2;
 
     bool password_ = false;
     bool editable_ = true;
     bool quiet_ = false;
+    bool showEnd_ = false;
 };
 
 } // namespace s::gui::win
