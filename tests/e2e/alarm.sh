@@ -150,16 +150,20 @@ tarnwick_wait_exit 20
 check "answered Yes, the program ends" 0 "$TARNWICK_RC"
 
 # --- Sounds that cannot be played: the default alarm rings instead, and
-# the window says why until Stop. The missing file and the folder were
-# files when the program started (a stored path that is no file is given
-# the default sound at the start) and went away before the time came.
+# the window says why until Stop; 24-bit and floating-point files play. The
+# missing file and the folder were files when the program started (a stored
+# path that is no file is given the default sound at the start) and went
+# away before the time came.
 default_alarm=$(dirname "$exe")/sound.mp3
 head -c 1000 "$default_alarm" >"$sounds/cut.mp3"
 printf 'no sound\r\n' >"$sounds/text.mp3"
 : >"$sounds/empty.wav"
+# As recorders write them: these play as they are, and nothing is reported.
+sox -n -r 44100 -c 2 -b 24 "$sounds/deep.wav" synth 2 sine 440
+sox -n -r 48000 -c 1 -e floating-point -b 32 "$sounds/float.wav" synth 2 sine 440
 for row in "missing.wav|Sound file not found" "folder.wav|Sound file not found" \
     "empty.wav|Sound file cannot be played" "text.mp3|Sound file cannot be played" \
-    "cut.mp3|Sound file cannot be played"; do
+    "cut.mp3|Sound file cannot be played" "deep.wav|(Play Sound)" "float.wav|(Play Sound)"; do
     name=${row%%|*} why=${row#*|}
     [ -e "$sounds/$name" ] || cp "$default_alarm" "$sounds/$name"
     store Action_Play_Str REG_SZ "$(winepath -w "$sounds/$name" 2>/dev/null)"

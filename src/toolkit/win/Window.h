@@ -483,6 +483,8 @@ private:
     bool passDoubleClicks_ = true;
     std::int32_t sizingEdge_ = geometry::kNoEdge;
     bool widthChosen_ = false;
+    // The width came from the stored settings and was not fitted yet.
+    bool widthFromStore_ = false;
     bool fitPending_ = false;
     geometry::Rect sizing_;
     const void* requestValue1_ = nullptr;

@@ -220,6 +220,7 @@ void Window::setApplicationWindow(app::IAppWindow* appWindow, bool withVersion) 
     setEasyDrag(state_->getEasyDrag());
     setKeepOnTop(state_->getKeepOnTop());
     setMiddleClickAction(state_->getMiddleClickAction());
+    widthFromStore_ = state_->hasWidth();
     if (state_->hasX() && state_->hasY()) {
         setBounds(state_->getX(), state_->getY(), state_->getWidth(), state_->getHeight());
         if (!isReachable())

@@ -226,6 +226,11 @@ void Window::fitToMinimumSize() {
     doLayout();
     doLayout();
     const std::int32_t minW = getMinimumWidth();
+    if (widthFromStore_) {
+        // A stored width wider than the content needs was the user's choice.
+        widthChosen_ = getWidth() > minW;
+        widthFromStore_ = false;
+    }
     const std::int32_t width = widthChosen_ ? std::max(getWidth(), minW) : minW;
     setSize(width, getMinimumHeight());
     doLayout();

@@ -33,6 +33,8 @@
 // Message boxes carry the program's title too; all but the box command look
 // past them to the window itself.
 
+#include "foundation/system/win/Handles.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
@@ -198,9 +200,9 @@ int printIcon(const wchar_t* exe, int size, const wchar_t* rgb) {
                                                       LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (module == nullptr || size <= 0 || size > 256)
         return 1;
-    auto icon = static_cast<HICON>(
-        LoadImageW(module, MAKEINTRESOURCEW(128), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-    if (icon == nullptr)
+    s::system::win::Icon icon(static_cast<HICON>(
+        LoadImageW(module, MAKEINTRESOURCEW(128), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+    if (!icon)
         return 1;
     unsigned long background = std::wcstoul(rgb, nullptr, 16);
     BITMAPINFO info{};
@@ -210,27 +212,23 @@ int printIcon(const wchar_t* exe, int size, const wchar_t* rgb) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr)
+    s::system::win::CreatedDc dc(CreateCompatibleDC(nullptr));
+    s::system::win::Bitmap bitmap(
+        CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap)
         return 1;
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    HBRUSH brush = CreateSolidBrush(RGB(background >> 16, (background >> 8) & 0xFF,
-                                        background & 0xFF));
+    s::system::win::GdiObject<HBRUSH> brush(CreateSolidBrush(
+        RGB(background >> 16, (background >> 8) & 0xFF, background & 0xFF)));
+    s::system::win::Selection selection(dc.get(), bitmap.get());
     RECT all{0, 0, size, size};
-    FillRect(dc, &all, brush);
-    DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+    FillRect(dc.get(), &all, brush.get());
+    DrawIconEx(dc.get(), 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
     GdiFlush();
     std::printf("P3\n%d %d\n255\n", size, size);
     const auto* pixel = static_cast<const unsigned char*>(bits);
     for (int i = 0; i < size * size; ++i, pixel += 4)
         std::printf("%u %u %u\n", pixel[2], pixel[1], pixel[0]);
     std::fflush(stdout);
-    SelectObject(dc, old);
-    DeleteObject(brush);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
-    DestroyIcon(icon);
     return 0;
 }
 

@@ -140,14 +140,15 @@ TEST(WindowRequests, RequestsDuringAndAfterTheCloseReturnAndABlockedThreadIsStop
     public:
         explicit CloseListener(Window& w) : w_(w) {}
         void handleEvent(void*, int) override {
-            HANDLE answered = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-            std::thread worker([this, answered] {
+            s::system::win::Handle answered(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+            HANDLE signal = answered.get();
+            std::thread worker([this, signal] {
                 reply = w_.sendRequest(reinterpret_cast<const void*>(3), 1, 0, 0);
-                SetEvent(answered);
+                SetEvent(signal);
             });
             double begin = s::test::millisNow();
             if (pumps) {
-                while (MsgWaitForMultipleObjects(1, &answered, FALSE, INFINITE, QS_ALLINPUT) ==
+                while (MsgWaitForMultipleObjects(1, &signal, FALSE, INFINITE, QS_ALLINPUT) ==
                        WAIT_OBJECT_0 + 1) {
                     MSG message;
                     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
@@ -156,7 +157,6 @@ TEST(WindowRequests, RequestsDuringAndAfterTheCloseReturnAndABlockedThreadIsStop
                 w_.cancelClose();
             }
             worker.join();
-            CloseHandle(answered);
             waited = s::test::millisNow() - begin;
         }
         Window& w_;
