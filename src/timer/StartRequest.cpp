@@ -53,7 +53,8 @@ constexpr std::int64_t kLongestSpanSeconds = 9999 * 3600 + 59 * 60 + 59;
 
 bool hasLetter(const char16_t* text) {
     for (; *text != 0; ++text) {
-        if ((lower(*text) >= u'a' && lower(*text) <= u'z'))
+        char16_t c = lower(*text);
+        if (c >= u'a' && c <= u'z')
             return true;
     }
     return false;

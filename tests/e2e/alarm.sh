@@ -97,8 +97,7 @@ stop_alarm
 
 # --- An open drop-down list.
 arm
-click_at $(shown | awk -F'|' '$1 == "ComboBox" { split($3, r, " ")
-    print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }')
+click_at $(centre_of ComboBox .)
 rings "an open drop-down list" 3-drop-down
 xdotool key Escape
 sleep 0.3
