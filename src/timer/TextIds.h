@@ -20,6 +20,21 @@ inline constexpr std::int32_t kProgramNotStarted = 3010565;
 inline constexpr std::int32_t kWebPageNotOpened = 3010566;
 inline constexpr std::int32_t kSystemRefused = 3010567;
 inline constexpr std::int32_t kTest = 3010600;         // "Test"
+// Snooze and mute of a ringing alarm, the warning before the end, recent
+// timers and the tray icon's progress.
+inline constexpr std::int32_t kSnooze = 3010700;
+inline constexpr std::int32_t kMute = 3010710;
+inline constexpr std::int32_t kSnoozeTime = 3010720;   // the submenu of snooze spans
+inline constexpr std::int32_t kSnoozed = 3010730;      // shown while a snooze counts
+inline constexpr std::int32_t kOneMinute = 3010740;    // "1 Minute", "5 Minutes", "10 Minutes",
+inline constexpr std::int32_t kMinutesStep = 10;       // "15 Minutes" in steps of 10
+inline constexpr std::int32_t kWarnBeforeEnd = 3010800;
+inline constexpr std::int32_t kWarnOff = 3010810;
+inline constexpr std::int32_t kAlmostUp = 3010820;     // the warning balloon's title
+inline constexpr std::int32_t kRemaining = 3010830;    // "Remaining:" before the time left
+inline constexpr std::int32_t kRecent = 3010900;
+inline constexpr std::int32_t kNoRecent = 3010910;
+inline constexpr std::int32_t kTrayProgress = 3011000;
 inline constexpr std::int32_t kAudioFiles = 3006010;   // the file dialog's filter for Play
 inline constexpr std::int32_t kAllFiles = 3006020;     // ... for Open
 inline constexpr std::int32_t kPrograms = 3006030;     // ... for Execute
