@@ -22,7 +22,7 @@ DEFAULT_PATH = os.path.join(
     os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))),
     "resources", "lang", "LanguagePack.xml")
 
-ENTRY_COUNT = 161
+ENTRY_COUNT = 178
 
 # The 34 languages in pack order: (tagName, engName, trueName).
 LANGUAGES = [
@@ -240,11 +240,11 @@ COMMAND_LINE_WORDS = {840010: ("-after H:M:S", "-at H:M", "am", "pm")}
 
 # Shortcut lines that start with the letter key the program reacts to, on
 # every keyboard, followed by no further letter.
-LETTER_KEYS = {840220: "P", 840240: "C"}
+LETTER_KEYS = {840220: "P", 840240: "C", 840260: "S", 840270: "M"}
 
 # Shortcut lines naming a command the menus already name: they use the
 # language's own wording for it (ignoring case).
-SHORTCUT_COMMANDS = {840240: 2001000, 840250: 2010002000}
+SHORTCUT_COMMANDS = {840240: 2001000, 840250: 2010002000, 840260: 3010700, 840270: 3010710}
 
 UNIT_IDS = (3810010, 3810020, 3810030, 3810040)
 AM_PM_IDS = (3801000, 3802000)
