@@ -22,21 +22,32 @@ cmake --build --preset fuzz -j "$jobs"
 mkdir -p build/fuzz/corpus
 # Seed files a target starts from besides the corpus it keeps.
 python3 tools/make_wave_corpus.py build/fuzz/seeds/WaveFuzz
-for target in Utf8Fuzz TextOpsFuzz XmlParseFuzz XmlStoreFuzz AudioFuzz WaveFuzz LangPackFuzz SkinSetFuzz; do
+# Each target runs on a core of its own, as many at a time as there are cores.
+fuzz_target() {
+    local target=$1 seeds=()
     mkdir -p "build/fuzz/corpus/$target"
-    seeds=()
     if [ -d "build/fuzz/seeds/$target" ]; then
         seeds=("build/fuzz/seeds/$target")
     fi
     if ! build/fuzz/tests/fuzz/$target -max_total_time="$TARNWICK_FUZZ_SECONDS" \
             -print_final_stats=0 "build/fuzz/corpus/$target" "${seeds[@]}" \
             >"build/fuzz/$target.log" 2>&1; then
-        echo "$target found a fault; its report:"
-        tail -n 40 "build/fuzz/$target.log"
-        status=1
-    else
-        echo "$target: no finding"
+        printf '%s found a fault; its report:\n%s\n' "$target" "$(tail -n 40 "build/fuzz/$target.log")"
+        return 1
     fi
+    echo "$target: no finding"
+}
+running=()
+for target in Utf8Fuzz TextOpsFuzz XmlParseFuzz XmlStoreFuzz AudioFuzz WaveFuzz LangPackFuzz SkinSetFuzz; do
+    fuzz_target "$target" &
+    running+=($!)
+    if [ ${#running[@]} -ge "$jobs" ]; then
+        wait "${running[0]}" || status=1
+        running=("${running[@]:1}")
+    fi
+done
+for pid in "${running[@]}"; do
+    wait "$pid" || status=1
 done
 
 echo "== Windows build (mingw-w64), tests under Wine"
@@ -49,6 +60,8 @@ for artifact in build/windows/TarnwickSetup-*.exe build/windows/Tarnwick-*-porta
 done
 
 source tools/wine-env.sh
+# Every prefix the tests make is a copy of one fresh prefix.
+export TARNWICK_PREFIX_TEMPLATE=$PWD/build/windows/wineprefix-template
 prefix=$PWD/build/windows/wineprefix
 export WINEPREFIX=$prefix
 tarnwick_prefix_init "$prefix"
@@ -59,6 +72,9 @@ cleanup() {
     tarnwick_display_stop
 }
 trap cleanup EXIT
-ctest --preset windows || status=1
+# Two at a time: the tests of the shared prefix one after another, beside
+# them the whole-program scenarios that bring a prefix and a display of their
+# own (see tests/CMakeLists.txt).
+ctest --preset windows --parallel 2 || status=1
 
 exit $status

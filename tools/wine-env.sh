@@ -11,13 +11,29 @@ export WINEDLLOVERRIDES="mscoree,mshtml=${TARNWICK_DLL_OVERRIDES:+;$TARNWICK_DLL
 export ALSA_CONFIG_PATH="$TARNWICK_TOOLS/alsa-capture.conf"
 export TARNWICK_AUDIO_CAPTURE="${TARNWICK_AUDIO_CAPTURE:-/dev/null}"
 
-# Creates the prefix once; concurrent callers wait for the first.
+# Creates the prefix once; concurrent callers wait for the first. With
+# TARNWICK_PREFIX_TEMPLATE set (a folder), a new prefix is a copy of a fresh
+# one kept there, made once: copying takes a second where wineboot takes ten.
+# A prefix holds no path of its own, so the copy works wherever it lands.
 tarnwick_prefix_init() {
-    local prefix=$1
-    mkdir -p "$prefix"
+    local prefix=$1 template=${TARNWICK_PREFIX_TEMPLATE:-}
+    if [ -n "$template" ] && [ "$template" != "$prefix" ]; then
+        TARNWICK_PREFIX_TEMPLATE= tarnwick_prefix_init "$template"
+    else
+        template=
+    fi
+    mkdir -p "$(dirname "$prefix")"
     (
         flock 9
-        if [ ! -f "$prefix/system.reg" ]; then
+        [ -f "$prefix/system.reg" ] && exit 0
+        if [ -n "$template" ]; then
+            # Copied beside it and moved in whole, so a copy cut short is
+            # never taken for a prefix.
+            rm -rf "$prefix.part"
+            cp -a --reflink=auto "$template" "$prefix.part"
+            rm -rf "$prefix"
+            mv "$prefix.part" "$prefix"
+        else
             WINEPREFIX="$prefix" wineboot -i >/dev/null 2>&1
             WINEPREFIX="$prefix" wineserver -w
         fi
