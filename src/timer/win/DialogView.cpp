@@ -85,6 +85,7 @@ void Dialog::loadSettings() {
     autoResume_ = settings.autoResume;
     clockView_ = settings.clockMode;
     actionBoxOpen_ = settings.actionBoxOpen;
+    readAlarmOptions();
 }
 
 void Dialog::showEntry() {

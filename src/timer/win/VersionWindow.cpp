@@ -44,7 +44,7 @@ constexpr std::int32_t kVersionCaption = 400010;
 constexpr std::int32_t kUpdatedCaption = 400020;
 constexpr std::int32_t kThanksText = 400060;
 constexpr std::int32_t kKeyboardText = 840200; // "Keyboard", the shortcuts 10 apart after it
-constexpr std::int32_t kShortcutLines = 5;
+constexpr std::int32_t kShortcutLines = 7;
 constexpr std::int32_t kCloseText = 400120;
 // The box the tall picture is fitted into, beside the texts.
 constexpr std::int32_t kPictureBoxWidth = 70;
