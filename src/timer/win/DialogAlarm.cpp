@@ -163,6 +163,8 @@ void Dialog::showRinging(bool ringing) {
         moveFocusToStop(window_->handle(), ui_.snoozeButton, ui_.startButton);
     ui_.snoozeButton->setFixedWidth(ringing ? -1 : 0);
     ui_.snoozeButton->setEnabled(ringing);
+    // A box learns its new minimum in one layout, its parent in the next.
+    window_->doLayout();
     layOutWindow();
 }
 
