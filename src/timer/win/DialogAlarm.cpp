@@ -14,6 +14,8 @@
 #include "toolkit/menu/MenuItem.h"
 #include "toolkit/menu/win/PopupMenu.h"
 
+#include <utility>
+
 #include <windows.h>
 
 #include <mmsystem.h>
@@ -171,7 +173,7 @@ void Dialog::showRinging(bool ringing) {
 void Dialog::onAlarmAction() {
     moveFocusToStop(window_->handle(), ui_.pauseButton, ui_.startButton);
     // After a snooze the label said so; it names the action again.
-    if (alarm_ == kSnoozing)
+    if (std::exchange(alarm_, kQuiet) == kSnoozing)
         showActionLabel();
     // Only Play sounds at once; a failed action sounds the default alarm
     // and says so first.
@@ -192,7 +194,7 @@ void Dialog::onSnooze() {
     std::int64_t spanMs = std::int64_t{alarmOptions_.snoozeSeconds} * 1000;
     targetMs_ = time::nowMillis() + spanMs;
     startGapMs_ = spanMs > kMinimumStartGapMs ? spanMs : kMinimumStartGapMs;
-    ui_.actionLabel->setText(text(ids::kSnoozed).cStr());
+    showActionLabel();
     showRemaining();
     window_->doLayout();
     showRunState(s::gui::win::TaskbarProgress::kNormal);
