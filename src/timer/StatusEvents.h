@@ -14,6 +14,10 @@ inline constexpr char16_t kProcessStatusEnd[] = u"ProcessStatusEnd";
 inline constexpr char16_t kProcessStatusStartAction[] = u"ProcessStatusStart_Action";
 inline constexpr char16_t kProcessStatusEndAction[] = u"ProcessStatusEnd_Action";
 inline constexpr char16_t kProcessUpdateClock[] = u"ProcessUpdateClock";
+// Sent by the worker when a snoozed alarm starts counting to its next ring,
+// and when the count-down comes down to the warning span before its end.
+inline constexpr char16_t kProcessStatusSnooze[] = u"ProcessStatusSnooze";
+inline constexpr char16_t kProcessStatusWarn[] = u"ProcessStatusWarn";
 // Posted by the window's thread to itself: a count-down asked for while
 // another ran starts once that one has ended.
 inline constexpr char16_t kProcessStartRequested[] = u"ProcessStartRequested";

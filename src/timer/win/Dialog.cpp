@@ -161,6 +161,11 @@ void Dialog::resetFields() {
     playRepeat_ = true;
     playVolume_ = 50;
     shutdownType_ = kPowerOff;
+    alarmOptions_ = AlarmOptions{};
+    alarm_ = kQuiet;
+    muted_ = false;
+    snoozeRequested_ = false;
+    warnSeconds_ = kDefaultWarnSeconds;
 }
 
 void Dialog::closeWindow() {

@@ -5,6 +5,7 @@
 #include "foundation/threads/ITask.h"
 #include "foundation/threads/win/Thread.h"
 #include "timer/ActionEntry.h"
+#include "timer/AlarmOptions.h"
 #include "timer/StatusEvents.h"
 #include "timer/TextIds.h"
 #include "timer/StartRequest.h"
@@ -88,6 +89,11 @@ public:
     void requestPause();
     void requestEnterInField();
     void requestTest();
+    // While the alarm rings: Snooze silences it and rings again after the
+    // snooze span; Mute silences it and keeps "It's Time!" until Stop.
+    void requestSnooze();
+    void requestMute();
+    bool isRinging() const { return alarm_ == kRinging; }
     void requestRepeat(bool checked);
     void requestVolume(std::int32_t percent);
     // The Browse button: a file-open dialog for the selected action. True
@@ -178,6 +184,28 @@ private:
     void iconize();
     // The version-information window, made on first use (VersionWindow.cpp).
     void openVersionWindow();
+
+    // Snooze, mute and the warning before the end (DialogAlarm.cpp).
+    enum AlarmState { kQuiet, kRinging, kMuted, kSnoozing };
+    void readAlarmOptions();
+    void addAlarmMenus(s::gui::win::PopupMenu* menu);
+    // The Snooze and Mute entries follow the start entry while the alarm rings.
+    void refreshAlarmItems();
+    bool onAlarmCommand(std::int32_t command);
+    void setSnoozeSeconds(std::int32_t seconds);
+    void setWarnSeconds(std::int32_t seconds);
+    void showRinging(bool ringing);
+    // The alarm's part of "ProcessStatusAction", "ProcessActionFailed" and
+    // "ProcessStatusEnd".
+    void onAlarmAction();
+    void onAlarmEnd();
+    void onSnooze();
+    void onWarn();
+    // Neither stopped, snoozed nor muted: a sound of the action goes on.
+    bool soundGoesOn() const { return !stopRequested_ && !muted_ && !snoozeRequested_; }
+    // The worker's count to targetMs_ (DialogWorker.cpp): true when it was
+    // reached, false on a stop.
+    bool countDown(bool warn);
 
     // The menus' side (DialogMenus.cpp).
     void applySkinSchedule();
@@ -299,6 +327,16 @@ private:
     std::atomic<bool> playRepeat_{true};
     std::atomic<std::int32_t> playVolume_{50};
     std::int32_t shutdownType_ = kPowerOff;
+
+    // Snooze and mute, on the window's thread; the flags that silence the
+    // sound and the warning span, read by the worker.
+    AlarmOptions alarmOptions_;
+    AlarmState alarm_ = kQuiet;
+    s::gui::win::PopupMenu* snoozeMenu_ = nullptr;
+    s::gui::win::PopupMenu* warnMenu_ = nullptr;
+    std::atomic<bool> muted_{false};
+    std::atomic<bool> snoozeRequested_{false};
+    std::atomic<std::int32_t> warnSeconds_{kDefaultWarnSeconds};
 
     StartRequest pendingStart_;
     bool keptAwake_ = false;

@@ -169,7 +169,8 @@ void Dialog::runAction(bool test) {
     if (actionKind_ != kPlay)
         window_->invoke(&Dialog::bringForward, this);
     soundDefaultAlarm(repeat);
-    while (!stopRequested_)
+    // Snoozed, the worker counts to the next ring; muted, it waits for Stop.
+    while (soundGoesOn())
         sleepUntilWoken(kBeepSpacingMs);
 }
 
@@ -189,9 +190,10 @@ void Dialog::bringForward(void* dialog) {
     window->activate(true);
 }
 
+// A snooze or a mute silences the sound as a stop does.
 std::int32_t Dialog::playSound(const str::StrBuffer& path, bool repeat) {
     std::int32_t failure = 0;
-    while (!stopRequested_) {
+    while (soundGoesOn()) {
         thread::Pooled<IEncodedAudio> source(openSound(path, failure));
         if (!source)
             return failure;
@@ -201,7 +203,7 @@ std::int32_t Dialog::playSound(const str::StrBuffer& path, bool repeat) {
         std::int32_t volume = playVolume_;
         player->setVolume(static_cast<float>(volume) / 100.0f);
         player->play(source.get());
-        while (!stopRequested_ && player->isPlaying()) {
+        while (soundGoesOn() && player->isPlaying()) {
             platform::sleepMillis(kPlayPollMs);
             if (playVolume_ != volume) {
                 volume = playVolume_;
@@ -213,9 +215,9 @@ std::int32_t Dialog::playSound(const str::StrBuffer& path, bool repeat) {
         // left behind: giving it back would hand it to the next alarm.
         if (player->sourceAbandoned()) {
             static_cast<void>(source.detach());
-            return stopRequested_ ? 0 : ids::kSoundDeviceStopped;
+            return soundGoesOn() ? ids::kSoundDeviceStopped : 0;
         }
-        if (stopRequested_)
+        if (!soundGoesOn())
             return 0;
         // A play that gave no sound would only fail the same way again.
         failure = playFailure(*player, *source);
@@ -233,7 +235,7 @@ void Dialog::soundDefaultAlarm(bool repeat) {
     bool chosenWasDefault = actionKind_ == kPlay && path.equalsIgnoreCase(&actionTarget_);
     if (!chosenWasDefault && playSound(path, repeat) == 0)
         return;
-    for (int beeps = 0; !stopRequested_ && (repeat || beeps < kBeepsOnce); ++beeps) {
+    for (int beeps = 0; soundGoesOn() && (repeat || beeps < kBeepsOnce); ++beeps) {
         MessageBeep(MB_ICONWARNING);
         sleepUntilWoken(kBeepSpacingMs);
     }

@@ -378,7 +378,9 @@ Box* Dialog::buildBottomBar() {
     ui_.startButton = textButton(ids::kStart, -1, 18);
     ui_.startButton->setPercentWidth(kFull);
     ui_.pauseButton = glyphButton(u"#Pause", 0, 18);
-    addAll(startRow, {ui_.startButton, ui_.pauseButton});
+    ui_.snoozeButton = textButton(ids::kSnooze, 0, 18);
+    ui_.snoozeButton->setEnabled(false);
+    addAll(startRow, {ui_.startButton, ui_.pauseButton, ui_.snoozeButton});
     addAll(content, {actionButtons, horizontalSpacer(2), startRow, horizontalSpacer(3)});
 
     Button* grip = glyphButton(u"#Resizer", 12, 12);
@@ -442,7 +444,8 @@ void Dialog::buildComponents() {
 
 void Dialog::listenToComponents() {
     for (Button* button : {ui_.transformButton, ui_.iconizeButton, ui_.closeButton,
-                           ui_.startButton, ui_.pauseButton, ui_.testButton, ui_.browseButton,
+                           ui_.startButton, ui_.pauseButton, ui_.snoozeButton, ui_.testButton,
+                           ui_.browseButton,
                            ui_.actionArrowButton, ui_.actionButton})
         button->addActionListener(this);
     ui_.onTopButton->addAfterActionListener(this);

@@ -54,6 +54,7 @@ void Dialog::handleEvent(void* source, int eventId) {
                    eventId == s::gui::IWindow::kTrayRightClick) {
             refreshSkinMenu();
             refreshStartItem();
+            refreshAlarmItems();
         } else if (eventId == s::gui::IWindow::kLanguageChanged) {
             showLanguage();
         }
@@ -99,6 +100,8 @@ bool Dialog::handleComponentEvent(void* source, int eventId) {
         requestStartStop();
     } else if (is(source, ui_.pauseButton)) {
         requestPause();
+    } else if (is(source, ui_.snoozeButton)) {
+        requestSnooze();
     } else if (handleStep(source)) {
     } else if (is(source, ui_.actionCombo)) {
         selectAction(true);

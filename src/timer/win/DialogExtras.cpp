@@ -160,6 +160,16 @@ bool Dialog::onShortcutKey() {
             return false;
         setClockView(!clockView_);
         return true;
+    // Only while the alarm rings; otherwise the keys go on as before.
+    case 'S':
+    case 'M':
+        if (textField || !isRinging())
+            return false;
+        if (window_->getLastKey() == 'S')
+            requestSnooze();
+        else
+            requestMute();
+        return true;
     default:
         return false;
     }

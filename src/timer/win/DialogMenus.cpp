@@ -166,6 +166,7 @@ void Dialog::buildMenus() {
     mainMenu_->addItem(MenuItem::makeSeparator());
     mainMenu_->addItem(item(kAutoResumeText, kAutoResumeCommand, autoResume_));
     mainMenu_->addItem(item(kStartAtLogonText, kStartAtLogonCommand, startsAtLogon()));
+    addAlarmMenus(mainMenu_);
     mainMenu_->addItem(MenuItem::makeSeparator());
     if (skinSet_ != nullptr) {
         skinMenu_ = newMenu(kSkinTitle);
@@ -225,6 +226,8 @@ void Dialog::releaseMenus() {
     skinMenu_ = nullptr;
     periodMenu_ = nullptr;
     transparencyMenu_ = nullptr;
+    snoozeMenu_ = nullptr;
+    warnMenu_ = nullptr;
 }
 
 void Dialog::refreshSkinMenu() {
@@ -281,6 +284,8 @@ void Dialog::refreshStartItem() {
 }
 
 void Dialog::onMenuCommand(bool fromTrayMenu, std::int32_t command) {
+    if (onAlarmCommand(command))
+        return;
     if (fromTrayMenu) {
         if (command == kStartCommand) {
             requestStartStop();

@@ -44,6 +44,10 @@ void Dialog::handleStatus() {
         onActionFailed();
     else if (name == kProcessExplainHibernate)
         explainHibernate();
+    else if (name == kProcessStatusSnooze)
+        onSnooze();
+    else if (name == kProcessStatusWarn)
+        onWarn();
 }
 
 void Dialog::onStart() {
@@ -131,6 +135,7 @@ void Dialog::onAction() {
     storeTimerOn(false);
     captureAction();
     showRunState(s::gui::win::TaskbarProgress::kError);
+    onAlarmAction();
     announceAction();
 }
 
@@ -138,12 +143,15 @@ void Dialog::onAction() {
 // run and the default alarm sounds instead. The next start shows the name.
 void Dialog::onActionFailed() {
     ui_.actionLabel->setText(text(static_cast<std::int32_t>(window_->getRequestValue2())).cStr());
+    // The default alarm sounds now.
+    showRinging(true);
 }
 
 void Dialog::onEnd() {
     running_ = false;
     paused_ = false;
     stopRequested_ = false;
+    onAlarmEnd();
     ui_.countdownBox->setFixedHeight(0, false);
     bool at = entry_.mode == EntryMode::At;
     ui_.atRow->setFixedHeight(at ? -1 : 0, false);

@@ -85,6 +85,7 @@ void Dialog::loadSettings() {
     autoResume_ = settings.autoResume;
     clockView_ = settings.clockMode;
     actionBoxOpen_ = settings.actionBoxOpen;
+    readAlarmOptions();
 }
 
 void Dialog::showEntry() {
@@ -125,6 +126,11 @@ void Dialog::selectAction(bool keepPrevious) {
 }
 
 void Dialog::showActionLabel() {
+    // A snoozed alarm says so, whatever the action or the language becomes.
+    if (alarm_ == kSnoozing) {
+        ui_.actionLabel->setText(text(ids::kSnoozed).cStr());
+        return;
+    }
     str::StrBuffer label(u"(");
     label.append(text(actionNameId(actionOfKey(action_.actionKey))));
     label.append(u')');

@@ -68,18 +68,39 @@ void Dialog::run() {
         return;
     }
     send(kProcessStatusStart);
+    bool reached = countDown(true);
+    while (reached) {
+        send(kProcessStatusAction);
+        runAction(false);
+        // A muted alarm keeps "It's Time!" until Stop.
+        while (muted_ && !stopRequested_)
+            sleepUntilWoken(kLongestStepMs);
+        if (stopRequested_ || !snoozeRequested_)
+            break;
+        // The window sets the snooze's target while the worker waits.
+        send(kProcessStatusSnooze);
+        reached = countDown(false);
+    }
+    send(kProcessStatusEnd);
+}
+
+bool Dialog::countDown(bool warn) {
     std::int64_t last = 0;
+    std::int64_t previous = targetMs_ - time::nowMillis();
+    bool warned = !warn;
     while (!stopRequested_) {
         std::int64_t remaining = targetMs_ - time::nowMillis();
         if (wholeSecond(remaining) != wholeSecond(last)) {
             send(kProcessStatusUpdate);
             last = remaining;
         }
-        if (remaining < 0) {
-            send(kProcessStatusAction);
-            runAction(false);
-            break;
+        if (!warned && warningDue(previous, remaining, startGapMs_, warnSeconds_)) {
+            warned = true;
+            send(kProcessStatusWarn);
         }
+        previous = remaining;
+        if (remaining < 0)
+            return true;
         if (paused_) {
             send(kProcessStatusPause);
             while (paused_ && !stopRequested_)
@@ -89,7 +110,7 @@ void Dialog::run() {
             sleepUntilWoken(untilNextSecond(remaining));
         }
     }
-    send(kProcessStatusEnd);
+    return false;
 }
 
 } // namespace s::sound::gui::dialogs::plinkett

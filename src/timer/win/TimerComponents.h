@@ -73,6 +73,8 @@ struct TimerComponents {
     Button* actionButton = nullptr;
     Button* startButton = nullptr;
     Button* pauseButton = nullptr;
+    // Beside Stop while the alarm rings; width 0 otherwise.
+    Button* snoozeButton = nullptr;
 
     // The Clock View.
     Box* clockBox = nullptr;

@@ -44,7 +44,7 @@ constexpr std::int32_t kVersionCaption = 400010;
 constexpr std::int32_t kUpdatedCaption = 400020;
 constexpr std::int32_t kThanksText = 400060;
 constexpr std::int32_t kKeyboardText = 840200; // "Keyboard", the shortcuts 10 apart after it
-constexpr std::int32_t kShortcutLines = 5;
+constexpr std::int32_t kShortcutLines = 7;
 constexpr std::int32_t kCloseText = 400120;
 // The box the tall picture is fitted into, beside the texts.
 constexpr std::int32_t kPictureBoxWidth = 70;
@@ -192,10 +192,16 @@ Box* VersionWindow::buildBody() {
     body->setInsetsHorizontal(6);
     body->setInsetsVertical(6);
     body->setHorizontalGap(10);
+    // The picture, with Close below it at the bottom: the texts beside them
+    // take the whole height.
+    Box* side = newBox(true);
+    side->setPercentHeight(kFull, false);
+    side->alignCenter();
+    side->alignTop();
     if (!picture_.isEmpty()) {
         auto* picture = s::thread::take<s::gui::win::Image>();
         picture->setImage(&picture_, false);
-        body->add(picture);
+        side->add(picture);
     }
 
     Box* texts = newBox(true);
@@ -211,15 +217,16 @@ Box* VersionWindow::buildBody() {
     showLink();
 
     Box* buttons = newBox(false);
-    buttons->setPercentWidth(kFull, false);
     buttons->setPercentHeight(kFull, false);
-    buttons->alignRight();
+    buttons->alignCenter();
     buttons->alignBottom();
     closeButton_ = s::thread::take<Button>();
     closeButton_->setTextId(kCloseText);
-    closeButton_->setFixedWidth(80);
+    closeButton_->setFixedWidth(kPictureBoxWidth);
     closeButton_->setFixedHeight(22);
     buttons->add(closeButton_);
+    side->add(buttons);
+    body->add(side);
 
     addAll(texts, {name, spacer(0, 4), captioned(kVersionCaption, base + kVersionOffset),
                    captioned(kUpdatedCaption, base + kDateOffset), spacer(0, 14), thanks,
@@ -230,7 +237,6 @@ Box* VersionWindow::buildBody() {
     texts->add(keyboard);
     for (std::int32_t i = 1; i <= kShortcutLines; ++i)
         texts->add(idLabel(kKeyboardText + 10 * i, -2));
-    texts->add(buttons);
     body->add(texts);
     return body;
 }
@@ -248,7 +254,11 @@ void VersionWindow::build() {
     s::gui::drawer::Skinner* skins = appWindow_->getSkinSet();
     if (skins != nullptr && skins->currentSkin() != nullptr)
         colourWithSkin(root, *skins->currentSkin());
+    // Taller when its texts need it (a language with taller letters); a box
+    // learns its minimum in one layout, its parent in the next.
     window_->doLayout();
+    window_->doLayout();
+    window_->enforceMinimumSize();
     // The first time it opens, with no place stored, it opens in the middle
     // of the work area.
     auto* state = dynamic_cast<app::IWindowState*>(appWindow_);

@@ -102,6 +102,30 @@ TEST_F(RunReported, AFarTargetWakesTheComputerAMinuteAheadAndAStopCancelsIt) {
     EXPECT_EQ(seenSoFar(), "sleepy,nowake,none");
 }
 
+// The warning before the end comes once, at the look that comes down to the
+// span; an iconized window also says in a balloon how long is left.
+TEST_F(RunReported, TheWarningComesOnceAtTheSpanAndAnIconizedWindowSaysHowLongIsLeft) {
+    onWindowThread([&] { dialog.onMenuCommand(false, 176); }); // "1 Minute"
+    setAfter(u"0", u"1", u"10");
+    press<&Dialog::requestStartStop>();
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusUpdate));
+    onWindowThread([&] { dialog.window().iconize(); });
+    clock.advance(9000);
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusUpdate, 2));
+    EXPECT_EQ(recorder.count(kProcessStatusWarn), 0) << "61 s left";
+    clock.advance(2000);
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusWarn)) << "59 s left";
+    clock.advance(60000);
+    ASSERT_TRUE(recorder.waitFor(kProcessStatusEnd));
+    EXPECT_EQ(recorder.count(kProcessStatusWarn), 1);
+    s::lang::Localizer* texts = appWindow.getLocalizer();
+    std::string balloon = "balloon " + s::test::narrow(texts->getText(ids::kAlmostUp).cStr()) +
+                          " / " + s::test::narrow(texts->getText(ids::kRemaining).cStr()) +
+                          " 1m 0s";
+    std::string reported = seenSoFar();
+    EXPECT_NE(reported.find(balloon), std::string::npos) << reported;
+}
+
 // What a second start sends: its arguments, each ended by a zero.
 LRESULT handOver(HWND window, const std::u16string& block, ULONG_PTR tag = s::gui::win::Window::kArgumentsTag) {
     COPYDATASTRUCT data{};
