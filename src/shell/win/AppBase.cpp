@@ -3,6 +3,7 @@
 #include "foundation/collections/Arrays.h"
 #include "foundation/system/DiagnosticLog.h"
 #include "foundation/system/Platform.h"
+#include "foundation/system/StartupTrace.h"
 #include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/files/win/PathWin.h"
@@ -65,10 +66,13 @@ AppBase::AppBase() {
     if (executableDir_ == nullptr)
         executableDir_ = file::win::PathWin::of(u"");
 
+    trace::mark("application base: COM, command line");
     localizer_ = lang::Localizer::create(nullptr, u"IDR_XML", 130);
+    trace::mark("application base: language pack");
     loadPicture(131, wideImage_);
     loadPicture(132, tallImage_);
 
+    trace::mark("application base: pictures");
     store_ = createRegistryStore();
     store_->setAutoFlush(false);
     store_->setString(u"SoftwareID", u"", localizer_->getText(300000).cStr());

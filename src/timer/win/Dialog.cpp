@@ -5,6 +5,7 @@
 
 #include "foundation/objects/Pools.h"
 #include "foundation/system/DiagnosticLog.h"
+#include "foundation/system/StartupTrace.h"
 #include "foundation/time/Time.h"
 #include "localization/Localizer.h"
 #include "toolkit/IAppWindow.h"
@@ -56,6 +57,8 @@ void Dialog::runMain(Dialog* dialog) {
         return;
     }
     dialog->window_->show(true, true);
+    trace::mark("window shown and painted");
+    trace::flush();
     log::write("timer: window shown");
     dialog->window_->invoke(&Dialog::startOnWindowThread, dialog);
     dialog->window_->waitUntilClosed();
@@ -69,6 +72,7 @@ bool Dialog::openWindow() {
         closeWindow();
         return false;
     }
+    trace::mark("window thread and native window");
     window_->setMaximizeBox(false);
     window_->setBorderResizable(true);
     window_->setClientEdge(false);
@@ -79,6 +83,7 @@ bool Dialog::openWindow() {
     window_->addShortcutListener(this);
     loadUnitTexts();
     loadSettings();
+    trace::mark("timer settings read");
     if (!window_->invoke(&Dialog::buildOnWindowThread, this)) {
         closeWindow();
         return false;
@@ -86,6 +91,7 @@ bool Dialog::openWindow() {
     loadClockNames();
     // The last step of building the window: the Clock View starts ticking.
     clockThread_.start(window_);
+    trace::mark("clock names, clock thread");
     return true;
 }
 
