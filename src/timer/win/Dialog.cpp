@@ -90,6 +90,7 @@ bool Dialog::openWindow() {
     }
     loadClockNames();
     // The last step of building the window: the Clock View starts ticking.
+    clockThread_.setShown(clockView_);
     clockThread_.start(window_);
     trace::mark("clock names, clock thread");
     return true;

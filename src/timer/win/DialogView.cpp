@@ -158,6 +158,7 @@ void Dialog::setActionBoxOpen(bool open) {
 
 void Dialog::setClockView(bool on) {
     clockView_ = on;
+    clockThread_.setShown(on);
     if (on) {
         showClock();
         ui_.contentBox->setFixedHeight(0, false);
