@@ -65,6 +65,10 @@ std::int64_t processClockMillis();
 // (GetProcessTimes); 0 where the platform does not say.
 std::uint64_t processCreationFileTime();
 
+// The process's resident memory in bytes (the working set), 0 where the
+// platform does not say.
+std::uint64_t processResidentBytes();
+
 // An environment variable's value (GetEnvironmentVariableW), empty when it
 // is not set.
 std::u16string environmentVariable(const char* name);

@@ -60,11 +60,12 @@ void mark(const char* phase) {
         std::uint64_t created = platform::processCreationFileTime();
         trace.origin = created != 0 && created <= now ? created : now;
         trace.last = trace.origin;
-        trace.text = "    since start   since last  phase\n";
+        trace.text = "    since start   since last    resident  phase\n";
     }
     char line[256];
-    std::snprintf(line, sizeof line, "%10.1f ms %10.1f ms  %s\n", millis(now - trace.origin),
-                  millis(now - trace.last), phase);
+    std::snprintf(line, sizeof line, "%10.1f ms %10.1f ms %7llu KiB  %s\n",
+                  millis(now - trace.origin), millis(now - trace.last),
+                  static_cast<unsigned long long>(platform::processResidentBytes() / 1024), phase);
     trace.text += line;
     trace.last = now;
 }

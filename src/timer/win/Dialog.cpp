@@ -90,10 +90,20 @@ bool Dialog::openWindow() {
     }
     loadClockNames();
     // The last step of building the window: the Clock View starts ticking.
-    clockThread_.setShown(clockView_);
-    clockThread_.start(window_);
+    // Shown first in the Timer View, the window has no clock thread until
+    // the Clock View shows: a thread of its own costs the process about a
+    // megabyte under Wine.
+    clockReady_ = true;
+    if (clockView_)
+        startClock();
     trace::mark("clock names, clock thread");
     return true;
+}
+
+void Dialog::startClock() {
+    clockThread_.setShown(clockView_);
+    if (!clockThread_.isTicking() && window_ != nullptr)
+        clockThread_.start(window_);
 }
 
 void Dialog::loadUnitTexts() {
@@ -122,6 +132,7 @@ void Dialog::resetFields() {
     entry_ = TimeEntry{};
     ui_ = TimerComponents{};
     clockView_ = false;
+    clockReady_ = false;
     actionBoxOpen_ = false;
     keepInScreen_ = true;
     doubleClickExpansion_ = true;

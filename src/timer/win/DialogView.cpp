@@ -159,6 +159,9 @@ void Dialog::setActionBoxOpen(bool open) {
 void Dialog::setClockView(bool on) {
     clockView_ = on;
     clockThread_.setShown(on);
+    // While the window is being built the clock starts as its last step.
+    if (on && clockReady_)
+        startClock();
     if (on) {
         showClock();
         ui_.contentBox->setFixedHeight(0, false);

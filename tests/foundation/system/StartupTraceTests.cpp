@@ -43,8 +43,9 @@ std::vector<Line> lines(const std::string& text) {
     while (std::getline(in, line)) {
         Line parsed{};
         char phase[200] = {};
-        if (std::sscanf(line.c_str(), "%lf ms %lf ms %199[^\n]", &parsed.sinceStart,
-                        &parsed.sinceLast, phase) == 3) {
+        unsigned long long resident = 0;
+        if (std::sscanf(line.c_str(), "%lf ms %lf ms %llu KiB %199[^\n]", &parsed.sinceStart,
+                        &parsed.sinceLast, &resident, phase) == 4) {
             parsed.phase = phase;
             result.push_back(parsed);
         }

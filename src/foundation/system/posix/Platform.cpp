@@ -90,6 +90,10 @@ std::uint64_t processCreationFileTime() {
     return 0;
 }
 
+std::uint64_t processResidentBytes() {
+    return 0;
+}
+
 std::u16string environmentVariable(const char* name) {
     const char* value = std::getenv(name);
     if (value == nullptr)

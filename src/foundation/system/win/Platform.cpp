@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <ctime>
 #include <cwchar>
 #include <new>
@@ -95,6 +97,14 @@ std::uint64_t processCreationFileTime() {
     if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
         return 0;
     return fromFileTime(created);
+}
+
+std::uint64_t processResidentBytes() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return 0;
+    return counters.WorkingSetSize;
 }
 
 std::u16string environmentVariable(const char* name) {
