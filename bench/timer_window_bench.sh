@@ -45,6 +45,14 @@ unix_pid() {
     done
 }
 private_kib() { awk '/^Private_(Clean|Dirty):/ { s += $2 } END { print s }' "/proc/$1/smaps_rollup"; }
+# The same without pages mapped from files (the program's own image, which
+# only this process maps and Linux therefore counts as private; Windows
+# counts image pages apart from private bytes).
+anonymous_kib() {
+    awk '/^[0-9a-f]+-[0-9a-f]+ / { file = ($6 ~ /^\//) }
+         /^Private_(Clean|Dirty):/ && !file { s += $2 } END { print s }' "/proc/$1/smaps"
+}
+memory() { echo "$(private_kib "$1") KiB ($(anonymous_kib "$1") KiB not mapped from files)"; }
 
 # The timer window's native children, by kind, all and shown: the bare
 # program with children makes the same.
@@ -79,7 +87,7 @@ TARNWICK_TITLE="Bare Window" tarnwick_start /dev/null "$bare"
 TARNWICK_TITLE="Bare Window" tarnwick_probe "$probe" wait 30000 >/dev/null
 sleep 3
 bare_pid=$(unix_pid bare_window.exe)
-echo "bare Win32 program: $(private_kib "$bare_pid") KiB"
+echo "bare Win32 program: $(memory "$bare_pid")"
 # The bare program counts down once a second too: its processor time is the
 # floor of a count-down window under Wine.
 xdotool mousemove 5 5
@@ -94,7 +102,7 @@ TARNWICK_TITLE="Bare Children" tarnwick_start /dev/null "$children" $counts
 TARNWICK_TITLE="Bare Children" tarnwick_probe "$probe" wait 30000 >/dev/null
 sleep 3
 children_pid=$(unix_pid bare_children.exe)
-echo "bare Win32 program with the timer window's children: $(private_kib "$children_pid") KiB"
+echo "bare Win32 program with the timer window's children: $(memory "$children_pid")"
 xdotool mousemove 5 5
 own=$(ticks "$children_pid")
 sleep 60
@@ -110,7 +118,7 @@ tarnwick_start /dev/null "$exe" -startup
 tarnwick_probe "$probe" wait 30000 >/dev/null
 sleep 3
 pid=$(unix_pid Tarnwick.exe)
-echo "Tarnwick.exe: $(private_kib "$pid") KiB"
+echo "Tarnwick.exe: $(memory "$pid")"
 
 echo "== processor time of a 60-second count-down with the window shown"
 # The prefix's wineserver works in a folder named after the prefix's device
