@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # The whole timer program under Wine beside a bare Win32 program that shows
-# one window, in one run on one virtual display:
-#   1. process start to the window shown and painted (medians of RUNS);
+# one window, and a bare one that creates the timer window's native children
+# (counted from the running timer window), in one run on one virtual display:
+#   1. process start to the window shown and painted (medians of RUNS), and
+#      the timer program's own start-up trace, phase by phase;
 #   2. private memory of the running program (its private pages as Linux
 #      counts them for the Wine process; Wine reports no private usage of
 #      another process);
 #   3. processor time of a 60-second count-down with the window shown, the
 #      program's own and the wineserver's on its behalf, beside the bare
-#      program counting down once a second;
+#      programs counting down once a second;
 #   4. how late "It's Time!" is painted after the target, over 20 runs.
 # Build first: cmake --build --preset windows --target Tarnwick e2e_probe
-# bare_window program_bench. Never part of the tests.
+# bare_window bare_children program_bench. Never part of the tests.
 #   bench/timer_window_bench.sh [RUNS]   (default 10)
 set -u
 cd "$(dirname "$0")/.."
@@ -24,6 +26,7 @@ tarnwick_display_start
 tarnwick_wineserver_start "$WINEPREFIX"
 trap 'kill "$TARNWICK_PID" 2>/dev/null; tarnwick_wineserver_stop "$WINEPREFIX"; tarnwick_display_stop' EXIT
 exe=$build/src/Tarnwick.exe bare=$build/bench/bare_window.exe bench=$build/bench/program_bench.exe
+children=$build/bench/bare_children.exe
 probe=$build/tests/e2e_probe.exe shots_prefix=$build/bench_
 source tests/e2e/window.sh
 
@@ -42,21 +45,49 @@ unix_pid() {
     done
 }
 private_kib() { awk '/^Private_(Clean|Dirty):/ { s += $2 } END { print s }' "/proc/$1/smaps_rollup"; }
+# The same without pages mapped from files (the program's own image, which
+# only this process maps and Linux therefore counts as private; Windows
+# counts image pages apart from private bytes).
+anonymous_kib() {
+    awk '/^[0-9a-f]+-[0-9a-f]+ / { file = ($6 ~ /^\//) }
+         /^Private_(Clean|Dirty):/ && !file { s += $2 } END { print s }' "/proc/$1/smaps"
+}
+memory() { echo "$(private_kib "$1") KiB ($(anonymous_kib "$1") KiB not mapped from files)"; }
+
+# The timer window's native children, by kind, all and shown: the bare
+# program with children makes the same.
+wine reg delete 'HKCU\Software\Vexa\Vexa Tarnwick\SaveData\MainWindow' /f >/dev/null 2>&1
+tarnwick_start /dev/null "$exe" -startup
+tarnwick_probe "$probe" wait 30000 >/dev/null
+counts=$(wine "$bench" children "$TARNWICK_TITLE" 2>/dev/null | tr -d '\r')
+click Button '#X'
+tarnwick_wait_exit 30
+echo "== the timer window's children (own class, buttons, combo boxes, edit fields; all and shown): $counts"
 
 echo "== start to the window shown and painted, $runs runs each"
 echo "bare Win32 program:"
 wine "$bench" start "$runs" "Bare Window" "$(winepath -w "$bare")" 2>/dev/null | tr -d '\r' |
     grep -E '^median'
+echo "bare Win32 program with the timer window's children:"
+# shellcheck disable=SC2086 # the counts are separate arguments
+wine "$bench" start "$runs" "Bare Children" "$(winepath -w "$children")" $counts 2>/dev/null |
+    tr -d '\r' | grep -E '^median'
 echo "Tarnwick.exe:"
 wine "$bench" start "$runs" "$TARNWICK_TITLE" "$(winepath -w "$exe")" -startup 2>/dev/null |
     tr -d '\r' | grep -E '^median'
+echo "Tarnwick.exe's start-up trace, one more start:"
+trace=$build/bench_trace.txt
+rm -f "$trace"
+TARNWICK_TRACE=$(winepath -w "$trace") wine "$bench" start 1 "$TARNWICK_TITLE" \
+    "$(winepath -w "$exe")" -startup >/dev/null 2>&1
+cat "$trace"
 
 echo "== private memory while running, 3 s after the window shows"
 TARNWICK_TITLE="Bare Window" tarnwick_start /dev/null "$bare"
 TARNWICK_TITLE="Bare Window" tarnwick_probe "$probe" wait 30000 >/dev/null
 sleep 3
 bare_pid=$(unix_pid bare_window.exe)
-echo "bare Win32 program: $(private_kib "$bare_pid") KiB"
+echo "bare Win32 program: $(memory "$bare_pid")"
 # The bare program counts down once a second too: its processor time is the
 # floor of a count-down window under Wine.
 xdotool mousemove 5 5
@@ -64,6 +95,19 @@ own=$(ticks "$bare_pid")
 sleep 60
 bare_ms=$((($(ticks "$bare_pid") - own) * 1000 / hz))
 TARNWICK_TITLE="Bare Window" tarnwick_probe "$probe" close >/dev/null
+tarnwick_wait_exit 20
+
+# shellcheck disable=SC2086 # the counts are separate arguments
+TARNWICK_TITLE="Bare Children" tarnwick_start /dev/null "$children" $counts
+TARNWICK_TITLE="Bare Children" tarnwick_probe "$probe" wait 30000 >/dev/null
+sleep 3
+children_pid=$(unix_pid bare_children.exe)
+echo "bare Win32 program with the timer window's children: $(memory "$children_pid")"
+xdotool mousemove 5 5
+own=$(ticks "$children_pid")
+sleep 60
+children_ms=$((($(ticks "$children_pid") - own) * 1000 / hz))
+TARNWICK_TITLE="Bare Children" tarnwick_probe "$probe" close >/dev/null
 tarnwick_wait_exit 20
 
 # The timer from a known state: After 0:1:0, the Timer View.
@@ -74,7 +118,7 @@ tarnwick_start /dev/null "$exe" -startup
 tarnwick_probe "$probe" wait 30000 >/dev/null
 sleep 3
 pid=$(unix_pid Tarnwick.exe)
-echo "Tarnwick.exe: $(private_kib "$pid") KiB"
+echo "Tarnwick.exe: $(memory "$pid")"
 
 echo "== processor time of a 60-second count-down with the window shown"
 # The prefix's wineserver works in a folder named after the prefix's device
@@ -92,8 +136,9 @@ sleep 0.5
 own=$(ticks "$pid") served=$(ticks "$server")
 sleep 60
 own=$(($(ticks "$pid") - own)) served=$(($(ticks "$server") - served))
-awk -v o="$own" -v s="$served" -v hz="$hz" -v b="$bare_ms" 'BEGIN {
+awk -v o="$own" -v s="$served" -v hz="$hz" -v b="$bare_ms" -v c="$children_ms" 'BEGIN {
     printf "bare Win32 program counting down: %d ms in 60 s, %.3f %% of one core\n", b, b / 600
+    printf "bare Win32 program with the children counting down: %d ms in 60 s, %.3f %% of one core\n", c, c / 600
     printf "Tarnwick.exe: %d ms in 60 s, %.3f %% of one core\n", o * 1000 / hz, o * 100 / hz / 60
     printf "wineserver (all its clients): %d ms in 60 s, %.3f %% of one core\n", s * 1000 / hz, s * 100 / hz / 60 }'
 shot counting

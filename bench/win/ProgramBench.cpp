@@ -7,6 +7,10 @@
 //       paint in it or any child; then closes the window and waits for the
 //       process to end. Prints each run (the moment the window first showed,
 //       and the moment it was painted) and the medians.
+//   program_bench.exe children TITLE
+//       counts the native children of the window by kind (the toolkit's
+//       own class, buttons, combo boxes, edit fields), all and shown, and
+//       prints them as bare_children.exe takes them.
 //   program_bench.exe itstime TITLE
 //       waits for the timer window's count-down label to say "It's Time!"
 //       and to be painted, and prints how long after the stored target
@@ -181,14 +185,58 @@ int itsTime(const wchar_t* title) {
     return 1;
 }
 
+struct ChildCounts {
+    const wchar_t* classNames[4] = {L"OstrelWindowClass", L"Button", L"ComboBox", L"Edit"};
+    int all[4] = {};
+    int shown[4] = {};
+    int others = 0;
+};
+
+BOOL CALLBACK countChild(HWND hwnd, LPARAM param) {
+    auto* counts = reinterpret_cast<ChildCounts*>(param);
+    wchar_t className[64] = {};
+    GetClassNameW(hwnd, className, 64);
+    for (int i = 0; i < 4; ++i) {
+        if (lstrcmpiW(className, counts->classNames[i]) == 0) {
+            ++counts->all[i];
+            // Its own flag: a child of a hidden box is not visible either way.
+            if (GetWindowLongW(hwnd, GWL_STYLE) & WS_VISIBLE)
+                ++counts->shown[i];
+            return TRUE;
+        }
+    }
+    ++counts->others;
+    return TRUE;
+}
+
+int children(const wchar_t* title) {
+    HWND window = nullptr;
+    for (int i = 0; i < 3000 && (window = find(0, title)) == nullptr; ++i)
+        Sleep(10);
+    if (window == nullptr) {
+        std::printf("no window\n");
+        return 1;
+    }
+    ChildCounts counts;
+    EnumChildWindows(window, countChild, reinterpret_cast<LPARAM>(&counts));
+    for (int i = 0; i < 4; ++i)
+        std::printf("%d %d ", counts.all[i], counts.shown[i]);
+    std::printf("\n");
+    if (counts.others > 0)
+        std::fprintf(stderr, "%d children of other kinds\n", counts.others);
+    return 0;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
     std::wstring command = argc > 1 ? argv[1] : L"";
     if (command == L"start" && argc > 4)
         return startRuns(_wtoi(argv[2]), argv[3], argc - 4, argv + 4);
+    if (command == L"children" && argc > 2)
+        return children(argv[2]);
     if (command == L"itstime" && argc > 2)
         return itsTime(argv[2]);
-    std::printf("usage: program_bench start RUNS TITLE PROGRAM [ARGUMENTS] | itstime TITLE\n");
+    std::printf("usage: program_bench start RUNS TITLE PROGRAM [ARGUMENTS] | children TITLE | itstime TITLE\n");
     return 2;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace s::col::_array {
@@ -59,6 +60,18 @@ void sleepMillis(std::uint32_t ms);
 
 // The C library's process clock in milliseconds.
 std::int64_t processClockMillis();
+
+// When the process was created, in the units of realSystemFileTime
+// (GetProcessTimes); 0 where the platform does not say.
+std::uint64_t processCreationFileTime();
+
+// The process's resident memory in bytes (the working set), 0 where the
+// platform does not say.
+std::uint64_t processResidentBytes();
+
+// An environment variable's value (GetEnvironmentVariableW), empty when it
+// is not set.
+std::u16string environmentVariable(const char* name);
 
 // Writes text to the process's standard output when it has one (a GUI
 // program started from a terminal under Wine does).

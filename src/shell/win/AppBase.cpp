@@ -3,6 +3,7 @@
 #include "foundation/collections/Arrays.h"
 #include "foundation/system/DiagnosticLog.h"
 #include "foundation/system/Platform.h"
+#include "foundation/system/StartupTrace.h"
 #include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 #include "foundation/files/win/PathWin.h"
@@ -37,6 +38,9 @@ void productKey(str::StrBuffer& out, lang::Localizer& localizer) {
     out.append(localizer.getText(300000));
 }
 
+constexpr std::int32_t kWidePictureId = 131;
+constexpr std::int32_t kTallPictureId = 132;
+
 void loadPicture(std::int32_t id, gui::Image& image) {
     col::ArrayU08 bytes;
     if (!platform::readResource(nullptr, u"IDR_JPG", id, &bytes) ||
@@ -65,9 +69,9 @@ AppBase::AppBase() {
     if (executableDir_ == nullptr)
         executableDir_ = file::win::PathWin::of(u"");
 
+    trace::mark("application base: COM, command line");
     localizer_ = lang::Localizer::create(nullptr, u"IDR_XML", 130);
-    loadPicture(131, wideImage_);
-    loadPicture(132, tallImage_);
+    trace::mark("application base: language pack");
 
     store_ = createRegistryStore();
     store_->setAutoFlush(false);
@@ -106,15 +110,27 @@ process::commandline::ICommandLine* AppBase::getCommandLine() {
     return commandLine_;
 }
 
+const gui::Image& AppBase::getWideImage() {
+    if (wideImage_.isEmpty())
+        loadPicture(kWidePictureId, wideImage_);
+    return wideImage_;
+}
+
+const gui::Image& AppBase::getTallImage() {
+    if (tallImage_.isEmpty())
+        loadPicture(kTallPictureId, tallImage_);
+    return tallImage_;
+}
+
 HBITMAP AppBase::getWideImageBitmap() {
     if (!wideBitmap_)
-        wideBitmap_.reset(gui::win::bitmapOf(wideImage_));
+        wideBitmap_.reset(gui::win::bitmapOf(getWideImage()));
     return wideBitmap_.get();
 }
 
 HBITMAP AppBase::getTallImageBitmap() {
     if (!tallBitmap_)
-        tallBitmap_.reset(gui::win::bitmapOf(tallImage_));
+        tallBitmap_.reset(gui::win::bitmapOf(getTallImage()));
     return tallBitmap_.get();
 }
 

@@ -47,8 +47,10 @@ public:
     lang::Localizer* getLocalizer() { return localizer_; }
     // The version window's pictures, "IDR_JPG" 131 (700 x 230) and 132
     // (230 x 700); empty when a resource is missing.
-    const gui::Image& getWideImage() const { return wideImage_; }
-    const gui::Image& getTallImage() const { return tallImage_; }
+    // The two pictures are decoded when first asked for: only the version
+    // window shows them, and most runs never open it.
+    const gui::Image& getWideImage();
+    const gui::Image& getTallImage();
     // The pictures as device bitmaps, made on first request and owned here.
     HBITMAP getWideImageBitmap();
     HBITMAP getTallImageBitmap();

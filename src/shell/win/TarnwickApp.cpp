@@ -2,6 +2,7 @@
 
 #include "foundation/system/DiagnosticLog.h"
 #include "foundation/system/OsVersion.h"
+#include "foundation/system/StartupTrace.h"
 #include "foundation/objects/Pools.h"
 #include "shell/win/AppBase.h"
 #include "shell/win/AppWindow.h"
@@ -38,11 +39,13 @@ bool CTarnwickApp::initInstance() {
     controls.dwICC = 0xFF;
     InitCommonControlsEx(&controls);
     log::write("start-up 1: common controls registered");
+    s::trace::mark("common controls registered");
 
     log::write("start-up 2: framework initialised");
 
     appBase_ = std::make_unique<s::app::win::AppBase>();
     log::write("start-up 3: application base created");
+    s::trace::mark("application base created");
 
     auto* skinSet = s::thread::take<s::gui::drawer::Skinner>();
     skinSet->setName(u"ThinWindow");
@@ -60,6 +63,7 @@ bool CTarnwickApp::initInstance() {
     defaults.skinResourceId = 150;
     appWindow_ = s::app::win::AppWindow::create(appBase_.get(), u"MainWindow", defaults, skinSet);
     log::write("start-up 5: main application window created");
+    s::trace::mark("skin set read, application window created");
 
     if (!s::system::OsVersion::get().isSupported()) {
         log::write("start-up 6: operating system not supported");
@@ -93,6 +97,7 @@ bool CTarnwickApp::initInstance() {
     dialog_->bind(appWindow_);
     dialog_->setStartRequest(request);
     log::write("start-up 9: timer dialog bound");
+    s::trace::mark("instance check, timer dialog bound");
 
     log::write("start-up 10: timer main routine");
     Dialog::runMain(dialog_);

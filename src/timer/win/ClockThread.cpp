@@ -61,7 +61,8 @@ void ClockThread::run() {
         std::int64_t now = time::nowMillis();
         // A different second, not only a later one: a clock set back shows too.
         if (first || now / 1000 != last / 1000) {
-            owner_->sendRequest(kProcessUpdateClock, 0, 0, 0);
+            if (shown_)
+                owner_->sendRequest(kProcessUpdateClock, 0, 0, 0);
             last = now;
             first = false;
         }
@@ -80,6 +81,7 @@ void ClockThread::clear() {
     worker_->waitIdle(kResetWaitMs);
     owner_ = nullptr;
     stopRequested_ = false;
+    shown_ = true;
 }
 
 } // namespace s::sound::gui::dialogs::plinkett

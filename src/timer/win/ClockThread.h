@@ -48,6 +48,10 @@ public:
     void clear() override;
 
     bool isTicking() const;
+    // Whether the ticks are wanted: while the clock is not shown the thread
+    // still wakes at each second but sends nothing, so that a count-down in
+    // the Timer View costs one request a second, not two. Wanted by default.
+    void setShown(bool shown) { shown_ = shown; }
     // Wakes the loop and asks it to end, without waiting for it.
     void requestStop();
 
@@ -55,6 +59,7 @@ private:
     s::gui::IWindow* owner_ = nullptr;
     s::thread::win::Thread* worker_;
     std::atomic<bool> stopRequested_{false};
+    std::atomic<bool> shown_{true};
     // Set to end the loop's sleep early.
     s::system::win::Handle wake_;
 };

@@ -259,6 +259,7 @@ private:
     void storeInt64(const char16_t* key, std::int64_t value);
     const str::StrBuffer& text(std::int32_t id) const;
     void resetFields();
+    void startClock();
     void loadClockNames();
     // "d", "h", "m", "s" of the remaining time, in the current language.
     void loadUnitTexts();
@@ -280,6 +281,8 @@ private:
     TimeEntry entry_;
     TimerComponents ui_;
     bool clockView_ = false;
+    // The window is built: showing the Clock View starts its thread.
+    bool clockReady_ = false;
     bool actionBoxOpen_ = false;
     bool keepInScreen_ = true;
     bool doubleClickExpansion_ = true;

@@ -6,6 +6,7 @@
 #include "timer/win/ComponentBuilders.h"
 
 #include "foundation/objects/Pools.h"
+#include "foundation/system/StartupTrace.h"
 #include "foundation/system/OsVersion.h"
 #include "toolkit/IWindowState.h"
 #include "toolkit/combobox/ComboBoxItem.h"
@@ -438,6 +439,7 @@ void Dialog::buildComponents() {
     addAll(ui_.contentBox, {verticalSpacer(3), buildEntry(), buildCountdown(),
                             verticalSpacer(3), buildActionArea(), buildBottomBar()});
     addAll(ui_.rootBox, {buildTitleBar(), ui_.contentBox, buildClockView()});
+    trace::mark("build: component tree");
     window_->add(ui_.rootBox);
     listenToComponents();
 }

@@ -4,6 +4,7 @@
 
 #include "timer/win/Dialog.h"
 
+#include "foundation/system/StartupTrace.h"
 #include "localization/Localizer.h"
 #include "storage/IMappedData.h"
 #include "toolkit/IAppWindow.h"
@@ -163,6 +164,10 @@ void Dialog::setActionBoxOpen(bool open) {
 
 void Dialog::setClockView(bool on) {
     clockView_ = on;
+    clockThread_.setShown(on);
+    // While the window is being built the clock starts as its last step.
+    if (on && clockReady_)
+        startClock();
     if (on) {
         showClock();
         ui_.contentBox->setFixedHeight(0, false);
@@ -218,10 +223,14 @@ void Dialog::readIntoSettings(TimerSettings& settings) const {
 void Dialog::buildOnWindowThread(void* self) {
     auto* dialog = static_cast<Dialog*>(self);
     dialog->applySkinSchedule();
+    trace::mark("build: skin schedule");
     dialog->buildMenus();
+    trace::mark("build: menus");
     dialog->buildComponents();
+    trace::mark("build: component tree attached");
     dialog->listenToMenus();
     dialog->applySkin();
+    trace::mark("build: skin applied");
     const TimerComponents& ui = dialog->ui_;
     ui.volumeCombo->selectById(dialog->action_.volumeKey, false);
     ui.repeatCheck->setCheckedSilently(dialog->action_.repeatChecked);
@@ -232,6 +241,7 @@ void Dialog::buildOnWindowThread(void* self) {
     dialog->setActionBoxOpen(dialog->actionBoxOpen_);
     ui.actionCombo->selectById(actionOfKey(dialog->action_.actionKey), false);
     dialog->showAction();
+    trace::mark("build: settings shown in the components");
 
     s::gui::win::Window& window = *dialog->window_;
     window.doLayout();
@@ -254,6 +264,7 @@ void Dialog::buildOnWindowThread(void* self) {
         window.centerInParent();
     window.moveIntoScreen();
     window.setKeepInScreen(dialog->keepInScreen_);
+    trace::mark("build: layout and placement");
 }
 
 } // namespace s::sound::gui::dialogs::plinkett

@@ -16,8 +16,8 @@ class FontSetting;
 // FontSetting::createFont; released with release().
 class Font final : public base::IObject, public thread::IPoolable {
 public:
-    // Holds a native font, so a release destroys it at once.
-    static constexpr std::int32_t kPoolLimit = 0;
+    // Small, and taken for every measuring of a text.
+    static constexpr std::int32_t kPoolLimit = 64;
 
     Font() = default;
     Font(const Font&) = delete;
@@ -28,7 +28,7 @@ public:
     void release() override;
     void clear() override;
 
-    HFONT handle() const { return font_.get(); }
+    HFONT handle() const { return font_; }
     drawer::Colour colour() const { return colour_; }
     drawer::Colour colour2() const { return colour2_; }
     drawer::Colour colour3() const { return colour3_; }
@@ -39,7 +39,9 @@ public:
 private:
     friend class FontSetting;
 
-    system::win::GdiObject<HFONT> font_;
+    // The native font is the process's shared one for its description
+    // (sharedNativeFont); the Font only borrows it.
+    HFONT font_ = nullptr;
     drawer::Colour colour_ = 0;
     drawer::Colour colour2_ = 0;
     drawer::Colour colour3_ = 0;
@@ -47,5 +49,18 @@ private:
     bool wordWrap_ = false;
     bool ellipsis_ = false;
 };
+
+// One native font per description for the whole process: controls with the
+// same font setting share it, so a window of a hundred controls in three
+// fonts makes three. Kept until the process ends; null when the platform
+// cannot make it.
+HFONT sharedNativeFont(const LOGFONTW& description);
+// How many native fonts the process has made that way (tests).
+std::size_t sharedNativeFontCount();
+
+// A memory surface of the calling thread for measuring text, made once and
+// kept; a window's thread gives it back as it ends.
+HDC measuringDc();
+void releaseMeasuringDc();
 
 } // namespace s::gui::win

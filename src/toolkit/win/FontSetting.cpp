@@ -193,11 +193,11 @@ Font* FontSetting::createFont(DisplayScale scale) const {
     logical.lfCharSet = DEFAULT_CHARSET;
     logical.lfQuality = static_cast<BYTE>(quality_);
     std::memcpy(logical.lfFaceName, faceName_, sizeof faceName_);
-    HFONT native = CreateFontIndirectW(&logical);
+    HFONT native = sharedNativeFont(logical);
     if (native == nullptr)
         return nullptr;
     Font* font = thread::take<Font>();
-    font->font_.reset(native);
+    font->font_ = native;
     font->colour_ = colour_;
     font->colour2_ = colour2_;
     font->colour3_ = colour3_;

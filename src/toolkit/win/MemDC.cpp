@@ -3,6 +3,9 @@
 #include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace s::gui::win {
 
 MemDC* MemDC::create(HWND window, std::int32_t width, std::int32_t height) {
@@ -65,6 +68,52 @@ void MemDC::clear() {
     owned_ = false;
     width_ = 0;
     height_ = 0;
+}
+
+namespace {
+thread_local MemDC* keptSurface = nullptr;
+thread_local bool keptInUse = false;
+} // namespace
+
+PaintSurface::PaintSurface(HWND window, std::int32_t width, std::int32_t height) {
+    if (width <= 0 || height <= 0)
+        return;
+    if (!keptInUse) {
+        if (keptSurface == nullptr || keptSurface->width() < width ||
+            keptSurface->height() < height) {
+            std::int32_t w = keptSurface != nullptr ? std::max(keptSurface->width(), width) : width;
+            std::int32_t h =
+                keptSurface != nullptr ? std::max(keptSurface->height(), height) : height;
+            if (MemDC* larger = MemDC::create(window, w, h)) {
+                releaseKept();
+                keptSurface = larger;
+            }
+        }
+        if (keptSurface != nullptr && keptSurface->width() >= width &&
+            keptSurface->height() >= height) {
+            surface_ = keptSurface;
+            kept_ = true;
+            keptInUse = true;
+            return;
+        }
+    }
+    surface_ = MemDC::create(window, width, height);
+}
+
+PaintSurface::~PaintSurface() {
+    if (kept_)
+        keptInUse = false;
+    else if (surface_ != nullptr)
+        surface_->release();
+}
+
+void PaintSurface::releaseKept() {
+    if (keptSurface != nullptr && !keptInUse)
+        std::exchange(keptSurface, nullptr)->release();
+}
+
+const MemDC* PaintSurface::kept() {
+    return keptSurface;
 }
 
 bool MemDC::copyTo(HDC target, std::int32_t x, std::int32_t y) const {

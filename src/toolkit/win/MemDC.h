@@ -56,4 +56,31 @@ private:
     std::int32_t height_ = 0;
 };
 
+// The surface a window's thread paints its controls into, one paint at a
+// time: the thread keeps one pooled MemDC between paints and enlarges it only
+// when a control larger than any before it paints, so that a repaint once a
+// second makes no surface and no image. A paint inside a paint (a control
+// printing another) gets a surface of its own for its duration.
+class PaintSurface {
+public:
+    PaintSurface(HWND window, std::int32_t width, std::int32_t height);
+    ~PaintSurface();
+    PaintSurface(const PaintSurface&) = delete;
+    PaintSurface& operator=(const PaintSurface&) = delete;
+
+    // Null when no surface could be made; at least the size asked for.
+    HDC dc() const { return surface_ != nullptr ? surface_->handle() : nullptr; }
+    explicit operator bool() const { return surface_ != nullptr; }
+
+    // Gives the calling thread's kept surface back to its pool; a window's
+    // thread calls this as it ends.
+    static void releaseKept();
+    // The calling thread's kept surface, null when it has none (tests).
+    static const MemDC* kept();
+
+private:
+    MemDC* surface_ = nullptr;
+    bool kept_ = false;
+};
+
 } // namespace s::gui::win

@@ -8,7 +8,9 @@
 #include "toolkit/layout/FlowH.h"
 #include "toolkit/layout/Vertical.h"
 #include "toolkit/native/NativePeerFactory.h"
+#include "toolkit/win/Font.h"
 #include "toolkit/win/KeyboardNavigation.h"
+#include "toolkit/win/MemDC.h"
 #include "toolkit/win/NativePeers.h"
 
 #include <commctrl.h>
@@ -136,6 +138,8 @@ DWORD WINAPI Window::threadMain(void* parameter) {
             DispatchMessageW(&msg);
         }
     }
+    PaintSurface::releaseKept();
+    releaseMeasuringDc();
     if (ole)
         OleUninitialize();
     CoUninitialize();

@@ -101,3 +101,18 @@ TEST_F(ClockTicks, ResetEndsTheLoopQuicklyAndTheClockCanStartAgain) {
     clock.start(&channel);
     EXPECT_TRUE(counter.waitForTicks(stopped + 1, 2000));
 }
+
+TEST_F(ClockTicks, NothingIsSentWhileTheClockIsNotShownAndTicksComeBackWhenItIs) {
+    clock.setShown(false);
+    clock.start(&channel);
+    Sleep(2200);
+    EXPECT_EQ(counter.ticks, 0) << "hidden: the thread wakes but sends nothing";
+    EXPECT_TRUE(clock.isTicking());
+    clock.setShown(true);
+    EXPECT_TRUE(counter.waitForTicks(1, 1500)) << "at the next second once shown";
+    // A reset gives the next user a clock that sends.
+    clock.clear();
+    int stopped = counter.ticks;
+    clock.start(&channel);
+    EXPECT_TRUE(counter.waitForTicks(stopped + 1, 2000));
+}

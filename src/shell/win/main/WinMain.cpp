@@ -1,10 +1,12 @@
 #include "foundation/system/DiagnosticLog.h"
 #include "foundation/system/Platform.h"
+#include "foundation/system/StartupTrace.h"
 #include "shell/win/TarnwickApp.h"
 
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    s::trace::mark("WinMain entered");
     {
         CTarnwickApp app;
         // The hook answers false in every case: there is no application message loop.
@@ -16,5 +18,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         std::string text = line + "\n";
         s::platform::writeStandardOutput(text.data(), text.size());
     }
+    s::trace::mark("tear-down done");
+    s::trace::flush();
     return 0;
 }

@@ -199,15 +199,14 @@ SIZE Control::layoutExtent(const char16_t* text, std::int32_t state) {
 
 SIZE Control::extentIn(Font* f, const char16_t* text) {
     SIZE size{0, 0};
-    system::win::WindowDc screen(nullptr);
-    if (screen.get() == nullptr)
+    HDC screen = measuringDc();
+    if (screen == nullptr)
         return size;
-    system::win::Selection selection(screen.get(),
-                                     f != nullptr ? static_cast<HGDIOBJ>(f->handle())
-                                                  : GetStockObject(DEFAULT_GUI_FONT));
+    system::win::Selection selection(screen, f != nullptr ? static_cast<HGDIOBJ>(f->handle())
+                                                          : GetStockObject(DEFAULT_GUI_FONT));
     const wchar_t* wide = str::win::wide(text != nullptr ? text : u"");
     int length = lstrlenW(wide);
-    if (!GetTextExtentPoint32W(screen.get(), length > 0 ? wide : L"X", length > 0 ? length : 1,
+    if (!GetTextExtentPoint32W(screen, length > 0 ? wide : L"X", length > 0 ? length : 1,
                                &size))
         return SIZE{0, 0};
     if (length == 0)

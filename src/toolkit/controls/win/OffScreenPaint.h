@@ -2,25 +2,28 @@
 
 #include "foundation/system/win/Handles.h"
 #include "toolkit/win/DisplayScales.h"
+#include "toolkit/win/MemDC.h"
 
 #include <windows.h>
 
 namespace s::gui::win {
 
-// Paints a window whole into an off-screen surface of its client size with
-// paint(surface, client) and copies that to target in one step.
+// Paints a window whole into the thread's off-screen surface with
+// paint(surface, client) and copies its client part to target in one step.
 template <class Paint> void paintOffScreen(HWND hwnd, HDC target, Paint paint) {
     RECT client{};
     if (!GetClientRect(hwnd, &client) || client.right <= 0 || client.bottom <= 0)
         return;
-    system::win::CreatedDc surface(CreateCompatibleDC(target));
-    system::win::Bitmap bitmap(CreateCompatibleBitmap(target, client.right, client.bottom));
-    if (!surface || !bitmap)
+    PaintSurface surface(hwnd, client.right, client.bottom);
+    if (!surface)
         return;
-    system::win::Selection selection(surface.get(), bitmap.get());
     PaintScale scale(scaleOfWindow(hwnd));
-    paint(surface.get(), client);
-    BitBlt(target, 0, 0, client.right, client.bottom, surface.get(), 0, 0, SRCCOPY);
+    // The surface is shared: whatever a painter selects or sets (font, clip,
+    // colours, modes) ends with its paint.
+    int saved = SaveDC(surface.dc());
+    paint(surface.dc(), client);
+    RestoreDC(surface.dc(), saved);
+    BitBlt(target, 0, 0, client.right, client.bottom, surface.dc(), 0, 0, SRCCOPY);
 }
 
 // Answers the background, paint and print requests of a window that paints
