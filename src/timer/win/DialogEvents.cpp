@@ -54,6 +54,7 @@ void Dialog::handleEvent(void* source, int eventId) {
                    eventId == s::gui::IWindow::kTrayRightClick) {
             refreshSkinMenu();
             refreshStartItem();
+            refreshRecentMenus();
         } else if (eventId == s::gui::IWindow::kLanguageChanged) {
             showLanguage();
         }

@@ -158,6 +158,7 @@ void Dialog::buildMenus() {
     mainMenu_->addItem(item(kTimerViewText, kTimerViewCommand));
     mainMenu_->addItem(MenuItem::makeSeparator());
     mainMenu_->addItem(MenuItem::make(u"Start Timer", kStartCommand));
+    mainMenu_->addSubMenu(recentMenu(0));
     mainMenu_->addItem(MenuItem::makeSeparator());
     mainMenu_->addItem(item(kKeepOnTopText, kKeepOnTopCommand, window_->isKeepOnTop()));
     mainMenu_->addItem(item(kTaskbarText, kTaskbarCommand, showTaskBarButton_));
@@ -166,6 +167,7 @@ void Dialog::buildMenus() {
     mainMenu_->addItem(MenuItem::makeSeparator());
     mainMenu_->addItem(item(kAutoResumeText, kAutoResumeCommand, autoResume_));
     mainMenu_->addItem(item(kStartAtLogonText, kStartAtLogonCommand, startsAtLogon()));
+    mainMenu_->addItem(item(ids::kTrayProgress, kTrayProgressCommand, trayProgress_));
     mainMenu_->addItem(MenuItem::makeSeparator());
     if (skinSet_ != nullptr) {
         skinMenu_ = newMenu(kSkinTitle);
@@ -194,6 +196,9 @@ void Dialog::buildMenus() {
     trayMenu_->addItem(item(kOpenWindowText, kOpenWindowCommand));
     trayMenu_->addItem(MenuItem::makeSeparator());
     trayMenu_->addItem(MenuItem::make(u"Start Timer", kStartCommand));
+    trayMenu_->addSubMenu(recentMenu(1));
+    trayMenu_->addItem(MenuItem::makeSeparator());
+    trayMenu_->addItem(item(ids::kTrayProgress, kTrayProgressCommand, trayProgress_));
     trayMenu_->addItem(MenuItem::makeSeparator());
     trayMenu_->addSubMenu(aboutMenu());
     trayMenu_->addItem(MenuItem::makeSeparator());
@@ -225,6 +230,7 @@ void Dialog::releaseMenus() {
     skinMenu_ = nullptr;
     periodMenu_ = nullptr;
     transparencyMenu_ = nullptr;
+    recentMenus_[0] = recentMenus_[1] = nullptr;
 }
 
 void Dialog::refreshSkinMenu() {
@@ -281,6 +287,8 @@ void Dialog::refreshStartItem() {
 }
 
 void Dialog::onMenuCommand(bool fromTrayMenu, std::int32_t command) {
+    if (onRecentCommand(command))
+        return;
     if (fromTrayMenu) {
         if (command == kStartCommand) {
             requestStartStop();

@@ -229,6 +229,7 @@ void Window::releaseOwnedIcons() {
     smallIcon_ = largeIcon_ = nullptr;
     smallIconOwned_.reset();
     largeIconOwned_.reset();
+    trayImage_.reset();
 }
 
 layout::ILayoutManager* Window::getLayout() {
