@@ -7,7 +7,7 @@
 namespace s::gui::win {
 
 namespace {
-bool samePixels(const Image& a, const Image& b) {
+bool samePixels(const gui::Image& a, const gui::Image& b) {
     return a.width() == b.width() && a.height() == b.height() && !a.isEmpty() &&
            std::memcmp(a.pixels(), b.pixels(), static_cast<std::size_t>(a.width()) * a.height() * 4) == 0;
 }
@@ -22,7 +22,7 @@ HICON ProgressIcon::make(HINSTANCE module, int iconId, std::int32_t size, std::i
         if (!iconImage(module, iconId, size, base_))
             return nullptr;
     }
-    Image drawn;
+    gui::Image drawn;
     drawProgressRing(base_, permille, state, drawn);
     if (drawn.isEmpty() || samePixels(drawn, last_))
         return nullptr;

@@ -22,9 +22,10 @@ public:
     void forget() { last_.clear(); }
 
 private:
-    Image base_;
+    // The pictures, not the control of the same name in this namespace.
+    gui::Image base_;
     std::int32_t baseSize_ = 0;
-    Image last_;
+    gui::Image last_;
 };
 
 } // namespace s::gui::win
