@@ -46,8 +46,8 @@ StartRequest readPart(const char16_t* begin, const char16_t* end) {
         return StartRequest();
     StartRequest timer = findStartRequest(arguments, count);
     // A third word is only the meridiem of an At time.
-    bool whole = count == 2 || (timer.mode == EntryMode::At &&
-                                timer.clockSystem != ClockSystem::TwentyFour);
+    bool whole =
+        count == 2 || (timer.mode == EntryMode::At && timer.clockSystem != ClockSystem::TwentyFour);
     return timer.kind == StartRequest::kStart && whole ? timer : StartRequest();
 }
 
@@ -82,8 +82,8 @@ StartRequest recentOf(const TimeEntry& entry) {
 }
 
 bool sameTimer(const StartRequest& a, const StartRequest& b) {
-    return a.mode == b.mode && a.hour == b.hour && a.minute == b.minute &&
-           a.second == b.second && (a.mode == EntryMode::After || a.clockSystem == b.clockSystem);
+    return a.mode == b.mode && a.hour == b.hour && a.minute == b.minute && a.second == b.second &&
+           (a.mode == EntryMode::After || a.clockSystem == b.clockSystem);
 }
 
 void rememberRecent(RecentTimers& list, const StartRequest& timer) {

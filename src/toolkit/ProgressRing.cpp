@@ -13,9 +13,8 @@ struct Rgba {
 };
 
 // Green while counting, amber while paused, red once due; the track dark.
-constexpr Rgba kFill[] = {{0.13f, 0.72f, 0.30f, 1.0f},
-                          {0.98f, 0.78f, 0.10f, 1.0f},
-                          {0.86f, 0.16f, 0.14f, 1.0f}};
+constexpr Rgba kFill[] = {
+    {0.13f, 0.72f, 0.30f, 1.0f}, {0.98f, 0.78f, 0.10f, 1.0f}, {0.86f, 0.16f, 0.14f, 1.0f}};
 constexpr Rgba kTrack = {0.12f, 0.12f, 0.12f, 0.6f};
 // Each pixel is sampled on a 4 x 4 grid, so the ring's edges and the end of
 // the filled part are smooth.

@@ -103,13 +103,11 @@ TEST(RecentTimers, AStoredListKeepsItsGoodPartsInOrder) {
         // Bad parts go, the others stay.
         {"junk;-after 0:03:00;;-at;-at 25:00:00;-after 0:61:00;-at 7:30:00 xm;-after 1:00:00 pm",
          "-after 0:03:00"},
-        {"-at 13:00:00 pm;after 0:03:00;-after -1:00:00;-after 10000:00:00;-at 7:30:00 am am",
-         ""},
+        {"-at 13:00:00 pm;after 0:03:00;-after -1:00:00;-after 10000:00:00;-at 7:30:00 am am", ""},
         {"5", ""},
         {";;;;;;;;", ""},
         // The first of two equal entries counts; beyond five nothing.
-        {"-after 0:03:00;-after 0:3:0;-after 180s;-after 0:04:00",
-         "-after 0:03:00;-after 0:04:00"},
+        {"-after 0:03:00;-after 0:3:0;-after 180s;-after 0:04:00", "-after 0:03:00;-after 0:04:00"},
         {"-after 1:00:00;-after 2:00:00;-after 3:00:00;-after 4:00:00;-after 5:00:00;"
          "-after 6:00:00",
          "-after 1:00:00;-after 2:00:00;-after 3:00:00;-after 4:00:00;-after 5:00:00"},

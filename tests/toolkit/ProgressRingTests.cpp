@@ -44,12 +44,9 @@ TEST(ProgressRing, FillsClockwiseFromTwelveAndLeavesTheMiddle) {
         const char* expected;
     };
     const Case cases[] = {
-        {-5, "track track track track icon"},
-        {0, "track track track track icon"},
-        {200, "fill track track track icon"},
-        {600, "fill fill fill track icon"},
-        {1000, "fill fill fill fill icon"},
-        {2000, "fill fill fill fill icon"},
+        {-5, "track track track track icon"}, {0, "track track track track icon"},
+        {200, "fill track track track icon"}, {600, "fill fill fill track icon"},
+        {1000, "fill fill fill fill icon"},   {2000, "fill fill fill fill icon"},
     };
     Image icon;
     greyIcon(icon);

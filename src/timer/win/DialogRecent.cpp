@@ -105,9 +105,9 @@ void Dialog::showTrayProgress() {
     std::int32_t permille = state == s::gui::RingState::Due
                                 ? 1000
                                 : progressPermille(targetMs_ - time::nowMillis(), startGapMs_);
-    HICON icon = progressIcon_.make(GetModuleHandleW(nullptr),
-                                    s::gui::win::Window::kApplicationIconId,
-                                    window_->trayIconSize(), permille, state);
+    HICON icon =
+        progressIcon_.make(GetModuleHandleW(nullptr), s::gui::win::Window::kApplicationIconId,
+                           window_->trayIconSize(), permille, state);
     if (icon != nullptr) {
         window_->setTrayImage(icon);
         trayProgressShown_ = true;

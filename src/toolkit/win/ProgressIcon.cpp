@@ -9,7 +9,8 @@ namespace s::gui::win {
 namespace {
 bool samePixels(const gui::Image& a, const gui::Image& b) {
     return a.width() == b.width() && a.height() == b.height() && !a.isEmpty() &&
-           std::memcmp(a.pixels(), b.pixels(), static_cast<std::size_t>(a.width()) * a.height() * 4) == 0;
+           std::memcmp(a.pixels(), b.pixels(),
+                       static_cast<std::size_t>(a.width()) * a.height() * 4) == 0;
 }
 } // namespace
 

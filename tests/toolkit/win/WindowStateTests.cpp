@@ -1,6 +1,7 @@
 #include "toolkit/win/WindowTestSupport.h"
 
 #include "foundation/collections/Arrays.h"
+#include "foundation/system/win/Handles.h"
 #include "localization/Localizer.h"
 #include "toolkit/box/Box.h"
 #include "toolkit/controls/win/Button.h"
@@ -68,8 +69,8 @@ bool iconAlive(HICON icon) {
     ICONINFO parts{};
     if (!GetIconInfo(icon, &parts))
         return false;
-    DeleteObject(parts.hbmColor);
-    DeleteObject(parts.hbmMask);
+    // Copies of the icon's bitmaps, the caller's to free.
+    s::system::win::Bitmap color(parts.hbmColor), mask(parts.hbmMask);
     return true;
 }
 } // namespace
