@@ -18,14 +18,15 @@ std::int32_t opacityOfCommand(std::int32_t command) {
 namespace {
 
 // Hours and minutes of the At time read as two digits; seconds only when set.
-void appendAtTime(const TimeEntry& entry, const StartItemParts& parts, str::StrBuffer& out) {
+void appendAtTime(const TimeEntry& entry, const char16_t* amName, const char16_t* pmName,
+                  str::StrBuffer& out) {
     switch (entry.clockSystem) {
     case ClockSystem::Am:
-        out.append(parts.amName);
+        out.append(amName);
         out.append(u' ');
         break;
     case ClockSystem::Pm:
-        out.append(parts.pmName);
+        out.append(pmName);
         out.append(u' ');
         break;
     case ClockSystem::TwentyFour:
@@ -52,7 +53,7 @@ void startItemText(const StartItemParts& parts, str::StrBuffer& out) {
     if (parts.entry != nullptr) {
         out.append(u'[');
         if (parts.entry->mode == EntryMode::At)
-            appendAtTime(*parts.entry, parts, out);
+            appendAtTime(*parts.entry, parts.amName, parts.pmName, out);
         else
             out.append(parts.remaining != nullptr ? parts.remaining : u"");
         out.append(u"] ");
@@ -62,6 +63,21 @@ void startItemText(const StartItemParts& parts, str::StrBuffer& out) {
         out.append(parts.actionName);
         out.append(u')');
     }
+}
+
+void recentItemText(const StartRequest& timer, const char16_t* amName, const char16_t* pmName,
+                    const UnitTexts& units, str::StrBuffer& out) {
+    out.reset();
+    if (timer.kind != StartRequest::kStart)
+        return;
+    if (timer.mode == EntryMode::After) {
+        std::int64_t seconds = std::int64_t{timer.hour} * 3600 + timer.minute * 60 + timer.second;
+        formatRemaining(seconds * 1000, units, out);
+        return;
+    }
+    TimeEntry entry;
+    applyStartRequest(timer, entry);
+    appendAtTime(entry, amName != nullptr ? amName : u"", pmName != nullptr ? pmName : u"", out);
 }
 
 } // namespace s::sound::gui::dialogs::plinkett

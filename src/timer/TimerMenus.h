@@ -1,7 +1,9 @@
 #pragma once
 
 #include "foundation/strings/StrBuffer.h"
+#include "timer/StartRequest.h"
 #include "timer/TimeEntry.h"
+#include "timer/TimerMath.h"
 
 #include <cstdint>
 
@@ -12,6 +14,13 @@ namespace s::sound::gui::dialogs::plinkett {
 inline constexpr std::int32_t kFirstTransparencyCommand = 600;
 inline constexpr std::int32_t kLastTransparencyCommand = 690;
 inline constexpr std::int32_t kTransparencyEntries = 10;
+
+// The "Recent" submenus of both popup menus: one entry per recent timer,
+// newest first, or the greyed "No Recent Timers"; and the option that draws
+// the count-down into the notification-area icon.
+inline constexpr std::int32_t kFirstRecentCommand = 190; // .. 194
+inline constexpr std::int32_t kNoRecentCommand = 195;
+inline constexpr std::int32_t kTrayProgressCommand = 199;
 
 // The entry (0 .. 9) that marks an opacity: 100 marks "0%", 10 marks "90%";
 // an opacity between the steps marks "0%", while the window keeps it.
@@ -38,5 +47,10 @@ struct StartItemParts {
 // "Start Timer [AM 7:30] (Play Sound)", "Stop Timer [0h 2m 59s] (Play Sound)":
 // the verb, then the At time or the After span in brackets, then the action.
 void startItemText(const StartItemParts& parts, str::StrBuffer& out);
+
+// A recent timer as the start entry writes its time: "AM 7:30", "19:30",
+// "1h 30m 0s". The AM and PM names and the units are the current language's.
+void recentItemText(const StartRequest& timer, const char16_t* amName, const char16_t* pmName,
+                    const UnitTexts& units, str::StrBuffer& out);
 
 } // namespace s::sound::gui::dialogs::plinkett

@@ -135,6 +135,8 @@ void loadTimerSettings(map::IMappedData& store, const char16_t* viewSection,
     out.transparency = opacity >= 10 && opacity <= 100 ? opacity : 90;
     out.transparencyOnlyOnTop = store.getBool(section, u"TransparencyOnlyOnTop", false);
     out.autoResume = store.getBool(section, u"AutoResumeTimer", false);
+    out.trayProgress = store.getBool(section, u"TrayProgress", true);
+    loadRecentTimers(store, section, out.recent);
     out.keepInScreen = store.getBool(section, u"KeepInScreen", true);
     out.doubleClickExpansion = store.getBool(section, u"DoubleClickExpansion", true);
     out.showTaskBarButton = store.getBool(section, u"ShowTaskBarButton", true);

@@ -2,6 +2,7 @@
 
 #include "foundation/strings/StrBuffer.h"
 #include "timer/ActionEntry.h"
+#include "timer/RecentTimers.h"
 #include "timer/TimeEntry.h"
 
 #include <cstdint>
@@ -35,6 +36,8 @@ struct TimerSettings {
     std::int32_t transparency = 90;      // "Transparency": the window's opacity in percent
     bool transparencyOnlyOnTop = false;  // "TransparencyOnlyOnTop"
     bool autoResume = false;             // "AutoResumeTimer"
+    bool trayProgress = true;            // "TrayProgress": the tray icon shows the count-down
+    RecentTimers recent;                 // "RecentTimers", written at each start
 };
 
 // What the defaults depend on: the default sound ("sound.mp3" beside the
@@ -72,7 +75,7 @@ void storeKeepInScreen(map::IMappedData& store, const char16_t* viewSection, boo
 void storeDoubleClickExpansion(map::IMappedData& store, const char16_t* viewSection, bool on);
 void storeShowTaskBarButton(map::IMappedData& store, const char16_t* viewSection, bool on);
 // A view option of its own key, written at once: "AutoResumeTimer",
-// "StartOnSystemBoot".
+// "StartOnSystemBoot", "TrayProgress".
 void storeOption(map::IMappedData& store, const char16_t* viewSection, const char16_t* key,
                  bool on);
 // "Transparency" (the opacity in percent) and "TransparencyOnlyOnTop".

@@ -8,6 +8,13 @@
 # program's own icon in the tray, pixel for pixel, and a click on it brings
 # the window back; after the shell forgot the icon and announced a new
 # taskbar, the icon is there again. Closing ends the process at once.
+# Without a taskbar button, the icon stays in the tray while the window
+# shows: a first start has no recent timer; an At and an After count-down
+# started from the entry are listed under "Recent" in the tray menu, newest
+# first, and stored; while the After one counts, the icon wears a ring that
+# grows, the plain icon with "Show Progress in Tray Icon" off; after Stop
+# the icon is the program's own again; the At timer chosen under "Recent"
+# sets the entry, counts down and moves to the top.
 #   desktop.sh Tarnwick.exe WINEPREFIX e2e_probe.exe BUILD_DIR
 set -u
 exe=$1 probe=$3 shots_prefix=$4/e2e_desktop_
@@ -189,5 +196,77 @@ check "with the option off a double click keeps the action box closed" no \
 check "and the window as it was" "$before" "$(bounds)"
 tarnwick_probe "$probe" close >/dev/null
 tarnwick_wait_exit 30
-rm -f "$log.ppm" "$log.tray.png"
+
+# tray_menu: the icon's menu, opened by a right click. The keyboard does not
+# reach a menu opened from icewm's tray; the pointer does (point).
+tray_menu() {
+    set -- $(tray_slot)
+    xdotool mousemove $(($1 + 12)) $(($2 + 12))
+    sleep 0.3
+    xdotool click 3
+    waitfor 5 eval 'menu | grep -q "|990|"'
+}
+# A click on the desktop closes the open menus.
+close_tray_menu() { xdotool mousemove 5 500 click 1; waitfor 5 eval '[ -z "$(menu)" ]'; }
+# "command:text" of the entries of the open menu at depth, marks after a "/".
+entries() { menu | awk -F'|' -v d="$1" '$1 == d && $4 !~ /S/ { printf "%s%s:%s/%s", n++ ? " " : "", $2, $3, $4 }'; }
+tray_crop() { set -- $(tray_slot) "$1"; import -window root -crop "16x16+$(($1 + 4))+$(($2 + 4))" +repage "$3"; }
+not_plain() { local d; d=$(tray_icon_difference); [ "$d" != same ] && [ "$d" != none ] && echo yes || echo "$d"; }
+
+store ShowTaskBarButton REG_DWORD 0
+tarnwick_start "$log" "$exe"
+tarnwick_probe "$probe" wait 30000 >/dev/null
+waitfor 5 eval '[ -n "$(tray_slot)" ]'
+icon_drawn
+tray_menu
+point 0 0
+check "a first start has no recent timer, only a greyed entry" "195:/D" "$(entries 1 | sed 's/:[^/]*\//:\//')"
+close_tray_menu
+click Button At
+type_fields 7 30 0
+click Button Start
+waitfor 5 eval '[ "$(has Button Stop)" == yes ]'
+click Button Stop
+waitfor 5 eval '[ "$(has Button Start)" == yes ]'
+click Button After
+type_fields 0 0 30
+click Button Start
+waitfor 5 eval '[ "$(has Button Stop)" == yes ]'
+check "both starts are stored, newest first" "-after 0:00:30;-at 7:30:00 am" "$(stored RecentTimers)"
+waitfor 5 eval '[ "$(not_plain)" == yes ]'
+check "while counting the tray icon is not the plain icon" yes "$(not_plain)"
+tray_crop "$log.ring1.png"
+sleep 3
+tray_crop "$log.ring2.png"
+check "the ring grows as the time passes" yes \
+    "$([ "$(compare -metric AE "$log.ring1.png" "$log.ring2.png" null: 2>&1)" -gt 0 ] && echo yes)"
+convert "$log.ring1.png" "$log.ring2.png" -scale 800% +append "${shots_prefix}tray-ring.png"
+tray_menu
+point 0 199 click
+icon_drawn
+check "with \"Show Progress in Tray Icon\" off the counting icon is the plain one" same \
+    "$(tray_icon_difference)"
+check "the option is stored" 0x0 "$(stored TrayProgress)"
+tray_menu
+point 0 199 click
+waitfor 5 eval '[ "$(not_plain)" == yes ]'
+check "switched on again the ring is back" yes "$(not_plain)"
+tray_menu
+point 0 162 click
+waitfor 5 eval '[ "$(has Button Start)" == yes ]'
+icon_drawn
+check "after Stop the tray icon is the program's own again" same "$(tray_icon_difference)"
+tray_menu
+point 0 0
+check "\"Recent\" lists both, newest first" "190:30s/ 191:AM 7:30/" "$(entries 1)"
+point 1 191 click
+waitfor 5 eval '[ "$(has Button Stop)" == yes ]'
+shot recent-started
+check "the chosen recent timer counts down" yes "$(has Button Stop)"
+check "in the mode it was started in" 0x1 "$(stored ModeAt)"
+check "and it moved to the top" "-at 7:30:00 am;-after 0:00:30" "$(stored RecentTimers)"
+click Button Stop
+tarnwick_probe "$probe" close >/dev/null
+tarnwick_wait_exit 30
+rm -f "$log.ppm" "$log.tray.png" "$log.ring1.png" "$log.ring2.png"
 summary

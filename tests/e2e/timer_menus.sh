@@ -221,13 +221,11 @@ open_submenu 4
 check "the chosen skin is marked" 28200 "$(radio_of 1)"
 close_menus
 
-# The three options switched off, each stored at once: Down from nothing
-# selects "Clock View", then "Timer View", the start entry, "Keep on Top",
-# the taskbar button, "Double-Click Transform", "Prevent Moving ...".
-for option in "4 KeepOnTop" "6 DoubleClickExpansion" "7 KeepInScreen"; do
+# The three options switched off, each stored at once.
+for option in "100 KeepOnTop" "136 DoubleClickExpansion" "135 KeepInScreen"; do
     set -- $option
     open_menu
-    keys $(printf 'Down %.0s' $(seq "$1")) Return
+    pick 0 "$1" Return
     waitfor 5 eval '[ "$(flag '"$2"')" == 0x0 ]'
     check "unchecking stores $2 off" 0x0 "$(flag "$2")"
 done
@@ -237,7 +235,7 @@ close_menus
 
 # Without the taskbar button.
 open_menu
-keys Down Down Down Down Down Return
+pick 0 130 Return
 waitfor 5 eval '[ "$(has Button "#.")" == yes ]'
 check "without a taskbar button the iconize button shows #." yes "$(has Button '#.')"
 check "\"ShowTaskBarButton\" is stored" 0x0 "$(flag ShowTaskBarButton)"
@@ -249,7 +247,8 @@ check "\"ShowTaskBarButton\" is stored" 0x0 "$(flag ShowTaskBarButton)"
 tray_menu() { xdotool mousemove $(tray_icon) click 3; waitfor 5 eval 'menu | grep -q "|990|"'; }
 check "without a taskbar button the shown window keeps its icon" yes "$([ -n "$(tray_icon)" ] && echo yes)"
 tray_menu
-check "the tray menu: \"Open Window\", the start entry, About, \"Exit\"" "900 162 0 990" \
+check "the tray menu: \"Open Window\", the start entry, Recent, the tray progress, About, \"Exit\"" \
+    "900 162 0 199 0 990" \
     "$(menu | awk -F'|' '$1 == 0 && $4 !~ /S/ { print $2 }' | tr '\n' ' ' | sed 's/ $//')"
 keys Down Return
 check "\"Open Window\" iconizes the shown window" hidden "$(hidden_window)"

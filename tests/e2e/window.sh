@@ -68,8 +68,9 @@ stored() {
 # store KEY TYPE DATA: writes one value as a user's registry editor would.
 store() { wine reg add "$TARNWICK_VIEW" /v "$1" /t "$2" /d "$3" /f >/dev/null 2>&1; }
 
-# The window's right-click menu, read by the probe as "depth|id|text|marks"
-# lines (marks: C checked, R radio, D disabled, S separator, > submenu).
+# The window's right-click menu, read by the probe as "depth|id|text|marks|
+# left top right bottom" lines (marks: C checked, R radio, D disabled, S
+# separator, > submenu; the entry's place on the screen).
 menu() { wine "$probe" menu x 2>/dev/null | tr -d '\r'; }
 marks_of() { menu | awk -F'|' -v d="$1" -v id="$2" '$1 == d && $2 == id { print $4; exit }'; }
 # A right click on the title bar.
@@ -92,6 +93,19 @@ pick() {
     for ((; n > 0; n--)); do xdotool key Down; sleep 0.1; done
     xdotool key "$3"
     sleep 0.5
+}
+# point DEPTH ENTRY [CLICK]: the pointer to the entry of the open menu at
+# DEPTH whose command or text is ENTRY (a submenu opens under it), and a
+# click there with CLICK. For menus the keyboard does not reach, such as the
+# one of an icon in icewm's tray.
+point() {
+    local at
+    at=$(menu | awk -F'|' -v d="$1" -v e="$2" '$1 == d && $4 !~ /S/ && ($2 == e || $3 == e) {
+         split($5, r, " "); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }')
+    [ -n "$at" ] || return 1
+    xdotool mousemove $at
+    sleep 0.6
+    [ -z "${3:-}" ] || { xdotool click 1; sleep 0.5; }
 }
 # Escape closes one menu level at a time, while one is open; one more would
 # reach the window, where it iconizes.

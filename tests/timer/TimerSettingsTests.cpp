@@ -29,6 +29,12 @@ std::string fileBytes(const std::u16string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::string recent(const TimerSettings& s) {
+    s::str::StrBuffer text;
+    writeRecent(s.recent, text);
+    return narrow(text);
+}
+
 // Every field of the record on one line, so that a mismatch shows which.
 std::string describe(const TimerSettings& s) {
     const TimeEntry& e = s.entry;
@@ -47,7 +53,8 @@ std::string describe(const TimerSettings& s) {
            " keep=" + std::to_string(s.keepInScreen) +
            " dbl=" + std::to_string(s.doubleClickExpansion) +
            " taskbar=" + std::to_string(s.showTaskBarButton) +
-           " opacity=" + std::to_string(s.transparency);
+           " opacity=" + std::to_string(s.transparency) +
+           " trayProgress=" + std::to_string(s.trayProgress) + " recent=" + recent(s);
 }
 
 class TimerSettingsTest : public ::testing::Test {
@@ -150,6 +157,9 @@ TEST_F(TimerSettingsTest, StoredValuesOutsideTheirChoicesGiveTheDefaults) {
         {u"Action_Play_Str", otherSound_, playPath, narrow(otherSound_)},
         {u"Action_WebPage_Str", longText, webPage, "https://maker.example/"},
         {u"KeepInScreen", u"0", keepInScreen, "0"},
+        {u"RecentTimers", u"-after 0:03:00;-at 9:00:00 pm", recent, "-after 0:03:00;-at 9:00:00 pm"},
+        {u"RecentTimers", u"x;-at 24:00:00;-after 0:05:00", recent, "-after 0:05:00"},
+        {u"RecentTimers", longText, recent, ""},
     };
     for (const Stored& c : cases) {
         SCOPED_TRACE(narrow(c.key) + " = \"" + narrow(c.text.substr(0, 40)) + "\"");
@@ -188,6 +198,8 @@ TEST_F(TimerSettingsTest, WhatIsSavedLoadsAgainWithTheExitKeysInTheirOrder) {
     saved.doubleClickExpansion = false;
     saved.showTaskBarButton = false;
     saved.transparency = 40;
+    saved.trayProgress = false;
+    rememberRecent(saved.recent, recentOf(saved.entry));
     {
         StorePtr store = open();
         store->setBool(kView, u"TransparencyOnlyOnTop", true);
@@ -196,6 +208,8 @@ TEST_F(TimerSettingsTest, WhatIsSavedLoadsAgainWithTheExitKeysInTheirOrder) {
         storeDoubleClickExpansion(*store, kView, false);
         storeShowTaskBarButton(*store, kView, false);
         storeTransparency(*store, kView, 40);
+        storeOption(*store, kView, u"TrayProgress", false);
+        storeRecentTimers(*store, kView, saved.recent);
         storeLanguage(*store, u"MainWindow\\Language", u"German");
         saveTimerSettingsAtExit(*store, kView, saved, true);
         store->flush();

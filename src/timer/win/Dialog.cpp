@@ -140,6 +140,10 @@ void Dialog::resetFields() {
     transparency_ = 100;
     transparencyOnlyOnTop_ = false;
     autoResume_ = false;
+    recent_ = RecentTimers();
+    trayProgress_ = true;
+    trayProgressShown_ = false;
+    progressIcon_.forget();
     resumeTargetMs_ = 0;
     resumeGapMs_ = 0;
     transparencyFirst_ = 0;

@@ -18,6 +18,7 @@
 #include "localization/IEventListener.h"
 #include "toolkit/IAppWindow.h"
 #include "foundation/system/win/Power.h"
+#include "toolkit/win/ProgressIcon.h"
 #include "toolkit/win/TaskbarProgress.h"
 #include "toolkit/win/Window.h"
 
@@ -146,6 +147,15 @@ public:
     void setOpacity(std::int32_t opacity);
     std::int32_t opacity() const { return transparency_; }
 
+    // Recent timers and the progress in the notification-area icon
+    // (DialogRecent.cpp).
+    const RecentTimers& recentTimers() const { return recent_; }
+    // Sets the time entry to the recent timer at index and starts it; a run
+    // going on ends first.
+    void startRecent(std::int32_t index);
+    void setTrayProgress(bool on);
+    bool isTrayProgressShown() const { return trayProgressShown_; }
+
 private:
     // Building the window (DialogBuild.cpp).
     void buildComponents();
@@ -218,6 +228,16 @@ private:
     void setKeepOnTop(bool on);
     void setTaskbarButton(bool on);
     void openPage(std::int32_t textId);
+    // A "Recent" submenu for one of the popup menus, filled.
+    s::gui::win::PopupMenu* recentMenu(int which);
+    void refreshRecentMenus();
+    // The commands of the recent entries and of the tray progress option;
+    // false for any other command.
+    bool onRecentCommand(std::int32_t command);
+    // A count-down started from the time entry goes on top of the recent list.
+    void rememberStart();
+    // The notification-area icon with the run's progress, or the plain one.
+    void showTrayProgress();
     // The texts the dialog wrote itself, looked up again after a language change.
     void showLanguage();
     // The window's own colours after a change of the current skin.
@@ -301,6 +321,12 @@ private:
     s::gui::win::PopupMenu* skinMenu_ = nullptr;
     s::gui::win::PopupMenu* periodMenu_ = nullptr;
     s::gui::win::PopupMenu* transparencyMenu_ = nullptr;
+    // The "Recent" submenus of the context menu and of the tray menu.
+    s::gui::win::PopupMenu* recentMenus_[2] = {};
+    RecentTimers recent_;
+    bool trayProgress_ = true;
+    bool trayProgressShown_ = false;
+    s::gui::win::ProgressIcon progressIcon_;
     std::int32_t transparencyFirst_ = 0;
     std::int32_t transparencyLast_ = 9;
     // "RandomSkinDay": how often the skin changes by itself.

@@ -55,6 +55,7 @@ void Dialog::handleEvent(void* source, int eventId) {
             refreshSkinMenu();
             refreshStartItem();
             refreshAlarmItems();
+            refreshRecentMenus();
         } else if (eventId == s::gui::IWindow::kLanguageChanged) {
             showLanguage();
         }

@@ -201,6 +201,7 @@ void Dialog::showTaskbarProgress() {
     // Without a taskbar button there is nothing to show it on.
     taskbar_.show(window_->handle(),
                   showTaskBarButton_ ? runState_ : s::gui::win::TaskbarProgress::kNone, permille);
+    showTrayProgress();
 }
 
 void Dialog::announceAction() {

@@ -158,6 +158,7 @@ void Dialog::buildMenus() {
     mainMenu_->addItem(item(kTimerViewText, kTimerViewCommand));
     mainMenu_->addItem(MenuItem::makeSeparator());
     mainMenu_->addItem(MenuItem::make(u"Start Timer", kStartCommand));
+    mainMenu_->addSubMenu(recentMenu(0));
     mainMenu_->addItem(MenuItem::makeSeparator());
     mainMenu_->addItem(item(kKeepOnTopText, kKeepOnTopCommand, window_->isKeepOnTop()));
     mainMenu_->addItem(item(kTaskbarText, kTaskbarCommand, showTaskBarButton_));
@@ -167,6 +168,7 @@ void Dialog::buildMenus() {
     mainMenu_->addItem(item(kAutoResumeText, kAutoResumeCommand, autoResume_));
     mainMenu_->addItem(item(kStartAtLogonText, kStartAtLogonCommand, startsAtLogon()));
     addAlarmMenus(mainMenu_);
+    mainMenu_->addItem(item(ids::kTrayProgress, kTrayProgressCommand, trayProgress_));
     mainMenu_->addItem(MenuItem::makeSeparator());
     if (skinSet_ != nullptr) {
         skinMenu_ = newMenu(kSkinTitle);
@@ -195,6 +197,9 @@ void Dialog::buildMenus() {
     trayMenu_->addItem(item(kOpenWindowText, kOpenWindowCommand));
     trayMenu_->addItem(MenuItem::makeSeparator());
     trayMenu_->addItem(MenuItem::make(u"Start Timer", kStartCommand));
+    trayMenu_->addSubMenu(recentMenu(1));
+    trayMenu_->addItem(MenuItem::makeSeparator());
+    trayMenu_->addItem(item(ids::kTrayProgress, kTrayProgressCommand, trayProgress_));
     trayMenu_->addItem(MenuItem::makeSeparator());
     trayMenu_->addSubMenu(aboutMenu());
     trayMenu_->addItem(MenuItem::makeSeparator());
@@ -228,6 +233,7 @@ void Dialog::releaseMenus() {
     transparencyMenu_ = nullptr;
     snoozeMenu_ = nullptr;
     warnMenu_ = nullptr;
+    recentMenus_[0] = recentMenus_[1] = nullptr;
 }
 
 void Dialog::refreshSkinMenu() {
@@ -284,7 +290,7 @@ void Dialog::refreshStartItem() {
 }
 
 void Dialog::onMenuCommand(bool fromTrayMenu, std::int32_t command) {
-    if (onAlarmCommand(command))
+    if (onAlarmCommand(command) || onRecentCommand(command))
         return;
     if (fromTrayMenu) {
         if (command == kStartCommand) {

@@ -51,6 +51,8 @@ void Dialog::handleStatus() {
 }
 
 void Dialog::onStart() {
+    // A count-down resumed at start-up was remembered when it began.
+    const bool fromEntry = runKind_ == kCountDown && resumeTargetMs_ == 0;
     ui_.testButton->setEnabled(false);
     showActionLabel();
     running_ = true;
@@ -82,6 +84,8 @@ void Dialog::onStart() {
     storeTimerOn(true);
     if (runKind_ == kCountDown)
         saveTimerSettings();
+    if (fromEntry)
+        rememberStart();
     showRunState(s::gui::win::TaskbarProgress::kNormal);
 }
 

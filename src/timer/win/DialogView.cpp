@@ -84,6 +84,8 @@ void Dialog::loadSettings() {
     transparency_ = settings.transparency;
     transparencyOnlyOnTop_ = settings.transparencyOnlyOnTop;
     autoResume_ = settings.autoResume;
+    trayProgress_ = settings.trayProgress;
+    recent_ = settings.recent;
     clockView_ = settings.clockMode;
     actionBoxOpen_ = settings.actionBoxOpen;
     readAlarmOptions();

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <utility>
+#include <vector>
 
 namespace s::gui::win {
 
@@ -27,6 +28,30 @@ void swapRedAndBlue(std::uint8_t* pixels, std::size_t count) {
         std::swap(pixels[4 * i], pixels[4 * i + 2]);
 }
 
+// Alpha that says nothing, the same in every pixel, is what the platform
+// gives for an icon image of fewer than 32 bits.
+bool hasAlpha(const std::uint8_t* pixels, std::size_t count) {
+    for (std::size_t i = 1; i < count; ++i) {
+        if (pixels[4 * i + 3] != pixels[3])
+            return true;
+    }
+    return false;
+}
+
+// Icons of fewer than 32 bits keep their shape in the mask: set bits are
+// transparent. Its first `size` rows are the AND mask (a monochrome icon's
+// mask is twice as high, with the image below).
+bool alphaFromMask(HDC screen, HBITMAP mask, int size, std::uint8_t* pixels) {
+    BITMAPINFO info = topDownInfo(size, size);
+    std::vector<std::uint32_t> bits(static_cast<std::size_t>(size) * size);
+    if (GetDIBits(screen, mask, 0, static_cast<UINT>(size), bits.data(), &info,
+                  DIB_RGB_COLORS) != size)
+        return false;
+    for (std::size_t i = 0; i < bits.size(); ++i)
+        pixels[4 * i + 3] = (bits[i] & 0xFFFFFF) != 0 ? 0 : 255;
+    return true;
+}
+
 } // namespace
 
 bool iconImage(HINSTANCE module, int iconId, int size, gui::Image& image) {
@@ -46,8 +71,11 @@ bool iconImage(HINSTANCE module, int iconId, int size, gui::Image& image) {
     if (GetDIBits(screen.get(), color.get(), 0, static_cast<UINT>(size), pixels.data(), &info,
                   DIB_RGB_COLORS) != size)
         return false;
-    swapRedAndBlue(static_cast<std::uint8_t*>(pixels.data()),
-                   static_cast<std::size_t>(size) * size);
+    auto* bytes = static_cast<std::uint8_t*>(pixels.data());
+    std::size_t count = static_cast<std::size_t>(size) * size;
+    swapRedAndBlue(bytes, count);
+    if (!hasAlpha(bytes, count) && !alphaFromMask(screen.get(), mask.get(), size, bytes))
+        return false;
     image.assign(size, size, static_cast<const std::uint8_t*>(pixels.data()));
     return true;
 }
@@ -64,6 +92,26 @@ HBITMAP bitmapOf(const gui::Image& image) {
     std::memcpy(bits, image.pixels(), count * 4);
     swapRedAndBlue(static_cast<std::uint8_t*>(bits), count);
     return bitmap;
+}
+
+HICON iconOf(const gui::Image& image) {
+    if (image.isEmpty())
+        return nullptr;
+    system::win::Bitmap color(bitmapOf(image));
+    // With a 32-bit colour bitmap that has alpha the mask is not used, but
+    // it must be there, a monochrome bitmap of the same size: rows of whole
+    // 16-bit words, all clear.
+    std::vector<std::uint8_t> clear(static_cast<std::size_t>((image.width() + 15) / 16) * 2 *
+                                    image.height());
+    system::win::Bitmap mask(CreateBitmap(image.width(), image.height(), 1, 1, clear.data()));
+    if (!color || !mask)
+        return nullptr;
+    ICONINFO parts{};
+    parts.fIcon = TRUE;
+    parts.hbmColor = color.get();
+    parts.hbmMask = mask.get();
+    // The icon keeps copies; both bitmaps are freed here.
+    return CreateIconIndirect(&parts);
 }
 
 } // namespace s::gui::win

@@ -233,6 +233,7 @@ void Window::releaseOwnedIcons() {
     smallIcon_ = largeIcon_ = nullptr;
     smallIconOwned_.reset();
     largeIconOwned_.reset();
+    trayImage_.reset();
 }
 
 layout::ILayoutManager* Window::getLayout() {

@@ -256,6 +256,12 @@ public:
     HWND getShortcutFocus() const { return shortcutFocus_; }
     // A balloon over the notification-area icon; false without the icon.
     bool showTrayBalloon(const char16_t* title, const char16_t* text);
+    // The notification-area icon drawn in place of the small icon (a
+    // count-down's progress). The window owns it and destroys the one it
+    // replaces once the shell has the new one; null returns to the small icon.
+    void setTrayImage(HICON icon);
+    // The side of a notification-area icon on the window's monitor, pixels.
+    std::int32_t trayIconSize() const;
     void takeKey() { keyTaken_ = true; }
     void addMouseMoveListener(events::IEventListener* l) override { listen(kMouseMove, l); }
     void addWheelListener(events::IEventListener* l) override { listen(IWindow::kWheel, l); }
@@ -411,6 +417,7 @@ private:
     static bool followsDrag(HWND hwnd, POINT press, POINT& at);
     bool removeTrayIcon();
     void modifyTrayTip();
+    HICON trayIcon() const { return trayImage_ ? trayImage_.get() : smallIcon_; }
     void onTrayMessage(LPARAM lParam);
 
     void listen(int eventId, events::IEventListener* listener);
@@ -442,6 +449,7 @@ private:
     bool applicationIcons_ = false;
     // The icons the window was given to own.
     system::win::Icon smallIconOwned_, largeIconOwned_;
+    system::win::Icon trayImage_;
     lang::Localizer* localizer_ = nullptr;
     ISkinHolder* skinHolder_ = nullptr;
     IComponent* statusBar_ = nullptr;

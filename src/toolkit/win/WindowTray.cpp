@@ -42,7 +42,7 @@ bool Window::addTrayIcon() {
     HWND hwnd = hwnd_;
     if (hwnd == nullptr)
         return false;
-    NOTIFYICONDATAW data = trayRecord(hwnd, smallIcon_, title_.cStr());
+    NOTIFYICONDATAW data = trayRecord(hwnd, trayIcon(), title_.cStr());
     if (!Shell_NotifyIconW(NIM_ADD, &data))
         return false;
     trayIconShown_ = true;
@@ -80,7 +80,7 @@ bool Window::showTrayBalloon(const char16_t* title, const char16_t* text) {
         replaced(title, text);
         return true;
     }
-    NOTIFYICONDATAW data = trayRecord(hwnd, smallIcon_, title_.cStr());
+    NOTIFYICONDATAW data = trayRecord(hwnd, trayIcon(), title_.cStr());
     data.uFlags |= NIF_INFO;
     data.dwInfoFlags = NIIF_INFO;
     copyClipped(data.szInfoTitle, title);
@@ -96,8 +96,22 @@ void Window::updateTrayIcon() {
     HWND hwnd = hwnd_;
     if (hwnd == nullptr || !trayIconShown_)
         return;
-    NOTIFYICONDATAW data = trayRecord(hwnd, smallIcon_, title_.cStr());
+    NOTIFYICONDATAW data = trayRecord(hwnd, trayIcon(), title_.cStr());
     Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
+void Window::setTrayImage(HICON icon) {
+    if (icon == trayImage_.get())
+        return;
+    // The shell draws from its own copy, so the previous icon may go as soon
+    // as the shell was given the new one.
+    system::win::Icon previous(trayImage_.detach());
+    trayImage_.reset(icon);
+    updateTrayIcon();
+}
+
+std::int32_t Window::trayIconSize() const {
+    return scale().px(16);
 }
 
 void Window::setTrayIcon(bool on) {

@@ -3,7 +3,8 @@
 // reads nothing through the menu handle, much as a screen reader has to
 // read menus from inside the program. Asked through the registered message
 // below, it writes the entries of the menu the popup window shows to a file
-// the probe names, one line per entry: depth|id|text|marks.
+// the probe names, one line per entry: depth|id|text|marks|left top right
+// bottom (the entry on the screen, for a pointer to go to).
 
 #include <windows.h>
 
@@ -43,7 +44,10 @@ void writeMenu(HMENU menu, int depth, const wchar_t* path) {
             marks += 'S';
         if (info.hSubMenu != nullptr)
             marks += '>';
-        std::fprintf(file, "%d|%u|%s|%s\n", depth, info.wID, utf8(text).c_str(), marks.c_str());
+        RECT at{};
+        GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &at);
+        std::fprintf(file, "%d|%u|%s|%s|%ld %ld %ld %ld\n", depth, info.wID, utf8(text).c_str(),
+                     marks.c_str(), at.left, at.top, at.right, at.bottom);
     }
     std::fclose(file);
 }

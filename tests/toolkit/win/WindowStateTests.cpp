@@ -1,9 +1,12 @@
 #include "toolkit/win/WindowTestSupport.h"
 
 #include "foundation/collections/Arrays.h"
+#include "foundation/system/win/Handles.h"
 #include "localization/Localizer.h"
 #include "toolkit/box/Box.h"
 #include "toolkit/controls/win/Button.h"
+#include "toolkit/win/NativeImage.h"
+#include "toolkit/win/ProgressIcon.h"
 
 #include <gtest/gtest.h>
 
@@ -59,6 +62,65 @@ TEST(WindowTray, AClickJustAfterLosingActivationIconizesAndTheNextOneRestores) {
     trayClick(*window, WM_LBUTTONDOWN);
     EXPECT_FALSE(window->isIconized());
     EXPECT_EQ(clicks.count, 4);
+}
+
+namespace {
+bool iconAlive(HICON icon) {
+    ICONINFO parts{};
+    if (!GetIconInfo(icon, &parts))
+        return false;
+    // Copies of the icon's bitmaps, the caller's to free.
+    s::system::win::Bitmap color(parts.hbmColor), mask(parts.hbmMask);
+    return true;
+}
+} // namespace
+
+// The progress drawn into the tray icon: a new icon only when the drawing
+// changes, each one destroyed once the next is shown, none left behind.
+TEST(WindowTray, EachProgressIconIsMadeOnceAndDestroyedWhenReplaced) {
+    TestWindow window;
+    window->setSmallIcon(LoadIconW(nullptr, IDI_APPLICATION), false);
+    window->show(true, true);
+    window->iconize();
+    ASSERT_TRUE(window->isTrayIconShown());
+
+    HINSTANCE module = GetModuleHandleW(nullptr);
+    const std::int32_t size = window->trayIconSize();
+    s::gui::win::ProgressIcon progress;
+    HICON first = progress.make(module, Window::kApplicationIconId, size, 100,
+                                s::gui::RingState::Counting);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(progress.make(module, Window::kApplicationIconId, size, 100,
+                            s::gui::RingState::Counting),
+              nullptr)
+        << "the same drawing again makes no icon";
+    window->setTrayImage(first);
+    HICON paused = progress.make(module, Window::kApplicationIconId, size, 100,
+                                 s::gui::RingState::Paused);
+    ASSERT_NE(paused, nullptr) << "the paused ring is another drawing";
+    window->setTrayImage(paused);
+    EXPECT_FALSE(iconAlive(first));
+    EXPECT_TRUE(iconAlive(paused));
+    window->setTrayImage(paused);
+    EXPECT_TRUE(iconAlive(paused)) << "the icon shown is kept";
+
+    // A long run: thousands of drawings, each icon gone with the next.
+    HICON last = paused;
+    for (int i = 0; i < 3000; ++i) {
+        HICON next = progress.make(module, Window::kApplicationIconId, size, i % 1000,
+                                   s::gui::RingState::Counting);
+        if (next == nullptr)
+            continue;
+        window->setTrayImage(next);
+        ASSERT_FALSE(iconAlive(last)) << i;
+        last = next;
+    }
+    window->setTrayImage(nullptr);
+    EXPECT_FALSE(iconAlive(last)) << "back to the small icon, the last drawing goes";
+
+    // Without the module's icon there is nothing to draw on.
+    s::gui::win::ProgressIcon none;
+    EXPECT_EQ(none.make(module, 4321, size, 500, s::gui::RingState::Counting), nullptr);
 }
 
 TEST(WindowMouse, TheMiddleClickActionComparesByIdentityAndEventsComeOnTheWindowsThread) {
