@@ -4,6 +4,7 @@
 #include "timer/TimeEntry.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace s::sound::gui::dialogs::plinkett {
 
@@ -38,5 +39,14 @@ struct StartItemParts {
 // "Start Timer [AM 7:30] (Play Sound)", "Stop Timer [0h 2m 59s] (Play Sound)":
 // the verb, then the At time or the After span in brackets, then the action.
 void startItemText(const StartItemParts& parts, str::StrBuffer& out);
+
+// The Skin menu in columns, so that it fits a screen however many skins the
+// set holds: a column holds at most maxRows entries, the first one fewer by
+// the entries standing above the skins. A family (the skins whose names
+// share their first word, ignoring case) is kept in one column wherever it
+// fits in one; a longer family fills whole columns. Answers, for each name,
+// whether its entry starts a new column.
+std::vector<bool> skinColumnStarts(const std::vector<const char16_t*>& names,
+                                   std::int32_t entriesAbove, std::int32_t maxRows);
 
 } // namespace s::sound::gui::dialogs::plinkett

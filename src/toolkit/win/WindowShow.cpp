@@ -227,8 +227,9 @@ void Window::fitToMinimumSize() {
     doLayout();
     const std::int32_t minW = getMinimumWidth();
     if (widthFromStore_) {
-        // A stored width wider than the content needs was the user's choice.
-        widthChosen_ = getWidth() > minW;
+        // A stored width wider than the content needs was the user's choice,
+        // where the user can size the window at all.
+        widthChosen_ = borderResizable_ && getWidth() > minW;
         widthFromStore_ = false;
     }
     const std::int32_t width = widthChosen_ ? std::max(getWidth(), minW) : minW;
