@@ -20,7 +20,7 @@ namespace s::gui::win {
 class Button : public Control, public virtual IButton {
 public:
     enum Event : int { kAction = 1, kAfterAction = 2, kPress = 3 };
-    enum FontState : std::int32_t { kNormalFont = 0, kHighlightedFont = 1, kPressedFont = 2 };
+    enum FontState : std::int32_t { kNormalFont = 0, kDisabledFont = 1, kPressedFont = 2 };
 
     Button();
     ~Button() override;

@@ -11,7 +11,7 @@ namespace {
 constexpr std::int32_t kBoxSize = 13;
 } // namespace
 
-CheckBox::CheckBox() : CheckControl(1) {
+CheckBox::CheckBox() : CheckControl(2) {
 }
 
 CheckBox::~CheckBox() = default;
@@ -40,7 +40,7 @@ void CheckBox::setDrawer(drawer::ICheckBox* painter, bool owned) {
 
 void CheckBox::fillFonts() {
     if (auto* p = static_cast<drawer::ICheckBox*>(painter()))
-        p->fillFonts(&fonts_[0], nullptr);
+        p->fillFonts(&fonts_[0], &fonts_[1]);
 }
 
 void CheckBox::checkChanged(bool changed) {
@@ -69,9 +69,13 @@ void CheckBox::measure() {
 
 void CheckBox::paint(HDC surface, const RECT& client) {
     fillBackground(surface, client);
-    if (auto* p = static_cast<drawer::ICheckBox*>(painter()))
-        p->paintCheckBox(surface, drawer::Rect{client.left, client.top, client.right, client.bottom},
-                         kBoxSize, isChecked(), getText(), font(0));
+    if (auto* p = static_cast<drawer::ICheckBox*>(painter())) {
+        const drawer::Rect rect{client.left, client.top, client.right, client.bottom};
+        p->paintCheckBox(surface, rect, kBoxSize, isChecked(), getText(),
+                         font(isEnabled() ? 0 : 1));
+        if (GetFocus() == handle())
+            p->paintFocus(surface, rect);
+    }
 }
 
 } // namespace s::gui::win

@@ -322,6 +322,14 @@ void ComboBox::paint(HDC surface, const RECT& client) {
         combo->paintCombo(surface,
                           drawer::Rect{client.left, client.top, client.right, client.bottom},
                           hover_, selected != nullptr ? selected->getText() : u"", f, isEnabled());
+        // Around the text, left of the drop arrow's separator.
+        if (hwnd != nullptr && GetFocus() == hwnd && !dropped_) {
+            const auto scale = paintScale();
+            combo->paintFocus(surface, drawer::Rect{client.left + scale.px(3),
+                                                    client.top + scale.px(3),
+                                                    client.right - scale.px(15),
+                                                    client.bottom - scale.px(3)});
+        }
         return;
     }
     PlainField field;
