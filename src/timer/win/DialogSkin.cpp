@@ -8,6 +8,7 @@
 #include "skins/MeterText.h"
 #include "skins/SkinColours.h"
 #include "skins/Skinner.h"
+#include "toolkit/controls/win/ComboBox.h"
 #include "toolkit/controls/win/Label.h"
 #include "toolkit/controls/win/TextField.h"
 #include "toolkit/counter/win/Counter.h"
@@ -33,6 +34,19 @@ void showOverMeter(s::gui::win::Label* label, const ISkin& skin) {
     label->setTextStyle(look.style);
 }
 
+std::uint32_t packed(SkinColour c) {
+    return s::gui::drawer::rgb(c.r, c.g, c.b);
+}
+
+// An opened list looks like the closed box: the skin's text on its window
+// colour, the selected item as a pressed button.
+void colourList(s::gui::win::ComboBox* combo, const ISkin& skin) {
+    combo->setListColours(packed(skin.getRoleColour(SkinRole::windowBg)),
+                          packed(skin.getRoleColour(SkinRole::text)),
+                          packed(skin.getRoleColour(SkinRole::listHeaderBg)),
+                          packed(skin.getRoleColour(SkinRole::listHeaderFont)));
+}
+
 // Boxes and labels take the skin's window colour, those over a counter stay
 // transparent so that its bars show through. The painters come from the
 // window's skin holder, which gives each component the painter of its kind
@@ -49,6 +63,8 @@ void paintTree(s::gui::IComponent* component, const ISkin& skin, bool overCounte
     } else if (control && dynamic_cast<s::gui::win::TextField*>(component) == nullptr) {
         SkinColour colour = skin.getRoleColour(SkinRole::windowBg);
         component->setBackground(colour.r, colour.g, colour.b, false);
+        if (auto* combo = dynamic_cast<s::gui::win::ComboBox*>(component))
+            colourList(combo, skin);
     }
     if (!control && !counter) {
         if (overCounter) {

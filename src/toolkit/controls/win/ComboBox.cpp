@@ -43,9 +43,16 @@ void ComboBox::release() {
     thread::giveBack(this);
 }
 
+void ComboBox::setListColours(std::uint32_t background, std::uint32_t text,
+                              std::uint32_t selectedBackground, std::uint32_t selectedText) {
+    listColours_ = {background, text, selectedBackground, selectedText};
+    ownListColours_ = true;
+}
+
 void ComboBox::resetControl() {
     items_.releaseAll();
     perItemFonts_ = false;
+    ownListColours_ = false;
     dropped_ = false;
     scrollPending_ = false;
     mouseOver_ = false;
@@ -301,6 +308,7 @@ void ComboBox::drawItem(const DRAWITEMSTRUCT& item) {
     state.selected = (item.itemState & ODS_SELECTED) != 0;
     state.focused = (item.itemState & ODS_FOCUS) != 0;
     state.perItemFont = perItemFonts_;
+    state.colours = ownListColours_ ? &listColours_ : nullptr;
     PaintScale scale(scaleOfWindow(item.hwndItem));
     drawListItem(item.hDC, item.rcItem, *entry, state, fonts_[0]);
 }
