@@ -487,6 +487,7 @@ void Dialog::showLanguage() {
     for (std::int32_t type = kStandBy; type <= kPowerOff; ++type)
         retitle(ui_.shutdownCombo, type - kStandBy, text(kFirstShutdownText + 10 * (type - 1)));
     ui_.actionCombo->fitToItems();
+    ui_.amPmCombo->fitToItems();
     for (s::gui::win::ComboBox* combo : {ui_.amPmCombo, ui_.actionCombo, ui_.shutdownCombo})
         combo->repaint();
     showActionLabel();

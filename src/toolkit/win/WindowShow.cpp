@@ -233,8 +233,13 @@ void Window::fitToMinimumSize() {
         widthFromStore_ = false;
     }
     const std::int32_t width = widthChosen_ ? std::max(getWidth(), minW) : minW;
+    const bool resized = width != getWidth() || getMinimumHeight() != getHeight();
     setSize(width, getMinimumHeight());
     doLayout();
+    // Growing exposes only the new strips; the frame's border drawn along
+    // the old edges would stay in the middle of the window.
+    if (resized)
+        repaint();
 }
 
 // The primary work area, not left of or above its top-left corner.

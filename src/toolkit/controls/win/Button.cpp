@@ -253,6 +253,11 @@ LRESULT Button::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
     return 0;
 }
 
+// The painter's content rectangle: 2 pixels in on every side.
+std::int32_t Button::textRoom(const RECT& client) const {
+    return client.right - client.left - scaleOfWindow(handle()).px(4);
+}
+
 void Button::paint(HDC surface, const RECT& client) {
     if (!isBackgroundTransparent() || painter() == nullptr)
         fillBackground(surface, client);

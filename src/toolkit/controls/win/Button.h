@@ -65,6 +65,7 @@ protected:
                       bool& handled) override;
     bool paintsItself() const override { return true; }
     void paint(HDC surface, const RECT& client) override;
+    std::int32_t textRoom(const RECT& client) const override;
     bool transparentToHits() const override;
     SIZE padding() const override { return SIZE{16, 8}; }
     void fillFonts() override;

@@ -2,8 +2,12 @@
 
 #include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
-#include "toolkit/win/Font.h"
+#include "toolkit/drawers/ControlGeometry.h"
 #include "toolkit/drawers/Painters.h"
+#include "toolkit/win/DisplayScales.h"
+#include "toolkit/win/Font.h"
+
+#include <algorithm>
 
 namespace s::gui::win {
 
@@ -63,8 +67,21 @@ void CheckBox::measure() {
     // In the font as made for 96 DPI, as every control measures for layout.
     thread::Pooled<Font> base(getFont(0).createFont(DisplayScale{}));
     p->measure(screen.get(), getText(), base.get(), w, h);
+    // Unless the font as drawn at this scale needs more (see layoutExtent).
+    const DisplayScale scale = scaleOf(this);
+    if (!scale.isUnit()) {
+        std::int32_t drawnW = 0, drawnH = 0;
+        p->measure(screen.get(), getText(), font(0), drawnW, drawnH);
+        w = std::max(w, scale.toToolkitCeil(drawnW));
+        h = std::max(h, scale.toToolkitCeil(drawnH));
+    }
     setMinimumSize(w, h);
     setPreferredSize(w, h);
+}
+
+std::int32_t CheckBox::textRoom(const RECT& client) const {
+    return client.right - client.left -
+           scaleOfWindow(handle()).px(drawer::checkTextOffset(kBoxSize));
 }
 
 void CheckBox::paint(HDC surface, const RECT& client) {

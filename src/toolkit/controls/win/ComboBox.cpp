@@ -43,6 +43,17 @@ void ComboBox::release() {
     thread::giveBack(this);
 }
 
+const char16_t* ComboBox::shownText() const {
+    const ComboBoxItem* selected = items_.selectedItem();
+    return selected != nullptr ? selected->getText() : u"";
+}
+
+// The painter's text area: 4 pixels from the left, 15 from the right for
+// the separator and the drop arrow.
+std::int32_t ComboBox::textRoom(const RECT& client) const {
+    return client.right - client.left - scaleOfWindow(handle()).px(19);
+}
+
 void ComboBox::setListColours(std::uint32_t background, std::uint32_t text,
                               std::uint32_t selectedBackground, std::uint32_t selectedText) {
     listColours_ = {background, text, selectedBackground, selectedText};

@@ -76,6 +76,8 @@ protected:
                       bool& handled) override;
     bool paintsItself() const override { return true; }
     void paint(HDC surface, const RECT& client) override;
+    std::int32_t textRoom(const RECT& client) const override;
+    const char16_t* shownText() const override;
     void measure() override;
 
 public:

@@ -1,7 +1,9 @@
 #include "toolkit/controls/win/RadioButton.h"
 
 #include "foundation/objects/Pools.h"
+#include "toolkit/drawers/ControlGeometry.h"
 #include "toolkit/drawers/Painters.h"
+#include "toolkit/win/DisplayScales.h"
 
 namespace s::gui::win {
 
@@ -39,6 +41,13 @@ void RadioButton::fillFonts() {
 
 void RadioButton::checkChanged(bool) {
     raise(isChecked() ? kCheckedList : kUncheckedList, 0);
+}
+
+// The text follows a ring as high as the control.
+std::int32_t RadioButton::textRoom(const RECT& client) const {
+    const DisplayScale scale = scaleOfWindow(handle());
+    return client.right - client.left -
+           scale.px(drawer::checkTextOffset(scale.toToolkit(client.bottom - client.top)));
 }
 
 // The painter draws over the parent's colour; its scratch surface is the
