@@ -80,4 +80,52 @@ void recentItemText(const StartRequest& timer, const char16_t* amName, const cha
     appendAtTime(entry, amName != nullptr ? amName : u"", pmName != nullptr ? pmName : u"", out);
 }
 
+namespace {
+
+char16_t foldCase(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+}
+
+// Whether both names begin with the same word.
+bool sameFamily(const char16_t* a, const char16_t* b) {
+    if (a == nullptr || b == nullptr)
+        return false;
+    for (;; ++a, ++b) {
+        bool endA = *a == 0 || *a == u' ', endB = *b == 0 || *b == u' ';
+        if (endA || endB)
+            return endA && endB;
+        if (foldCase(*a) != foldCase(*b))
+            return false;
+    }
+}
+
+} // namespace
+
+std::vector<bool> skinColumnStarts(const std::vector<const char16_t*>& names,
+                                   std::int32_t entriesAbove, std::int32_t maxRows) {
+    const std::int32_t count = static_cast<std::int32_t>(names.size());
+    std::vector<bool> starts(names.size(), false);
+    if (maxRows < 1)
+        maxRows = 1;
+    std::int32_t rows = entriesAbove < 0 ? 0 : entriesAbove;
+    for (std::int32_t first = 0; first < count;) {
+        std::int32_t end = first + 1;
+        while (end < count && sameFamily(names[first], names[end]))
+            ++end;
+        for (std::int32_t i = first; i < end; ++i) {
+            // The family moves to a fresh column when it would fit there but
+            // not in what is left of this one.
+            bool familyMoves = i == first && rows > 0 && rows + (end - first) > maxRows &&
+                               end - first <= maxRows;
+            if (familyMoves || rows >= maxRows) {
+                starts[i] = true;
+                rows = 0;
+            }
+            ++rows;
+        }
+        first = end;
+    }
+    return starts;
+}
+
 } // namespace s::sound::gui::dialogs::plinkett

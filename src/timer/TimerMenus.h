@@ -6,6 +6,7 @@
 #include "timer/TimerMath.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace s::sound::gui::dialogs::plinkett {
 
@@ -52,5 +53,14 @@ void startItemText(const StartItemParts& parts, str::StrBuffer& out);
 // "1h 30m 0s". The AM and PM names and the units are the current language's.
 void recentItemText(const StartRequest& timer, const char16_t* amName, const char16_t* pmName,
                     const UnitTexts& units, str::StrBuffer& out);
+
+// The Skin menu in columns, so that it fits a screen however many skins the
+// set holds: a column holds at most maxRows entries, the first one fewer by
+// the entries standing above the skins. A family (the skins whose names
+// share their first word, ignoring case) is kept in one column wherever it
+// fits in one; a longer family fills whole columns. Answers, for each name,
+// whether its entry starts a new column.
+std::vector<bool> skinColumnStarts(const std::vector<const char16_t*>& names,
+                                   std::int32_t entriesAbove, std::int32_t maxRows);
 
 } // namespace s::sound::gui::dialogs::plinkett

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # The timer window as a new user meets it, on a desktop like a user's: the
 # time typed with real keys shows exactly as the same time set by the
-# program; in each language chosen from the running program's menu every
-# control that shows lies inside the window, with the action box closed and
-# open, and the bottom bar stays at the window's bottom when the action box
-# opens and closes and when the grip grows the window; and the keyboard
-# alone chooses At, reaches the fields and starts and stops a count-down.
+# program; in every language chosen from the running program's menu, at
+# 100 % and at 150 % display scaling, every control that shows lies inside
+# its window and no text is cut (each control says how wide its text is
+# drawn and how much room it leaves for it), in the timer window with the
+# action box closed and open and in the version window beside it; the
+# bottom bar stays at the window's bottom when the action box opens and
+# closes and when the grip grows the window; and the keyboard alone chooses
+# At, reaches the fields, opens the action box, starts and stops a
+# count-down, a focused button pressed by Enter.
 #   fitting.sh Tarnwick.exe WINEPREFIX e2e_probe.exe BUILD_DIR
 set -u
 exe=$1 probe=$3 shots_prefix=$4/e2e_fitting_
@@ -14,6 +18,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/program.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/window.sh"
 tarnwick_scenario "$2" desktop
 wine reg delete 'HKCU\Software\Vexa\Vexa Tarnwick' /f >/dev/null 2>&1
+tarnwick_prefix_dpi "$WINEPREFIX" 96
+TARNWICK_UNDO='tarnwick_prefix_dpi "$WINEPREFIX" 96'
 
 keys() { local k; for k in "$@"; do xdotool key "$k"; sleep 0.15; done; sleep 0.3; }
 # The focused control as "selection|class|text|rect" (selection of a field only).
@@ -55,6 +61,93 @@ language() {
     keys Return
     sleep 0.7
 }
+# The version window: its title begins with the timer window's.
+VERSION_TITLE="$TARNWICK_TITLE v"
+# in_version COMMAND...: a reading of the version window instead.
+in_version() { local TARNWICK_TITLE=$VERSION_TITLE; "$@"; }
+# The controls whose text is wider than the room they leave for it.
+cut_texts() {
+    tarnwick_probe "$probe" fits | awk -F'|' '{ split($3, n, " ")
+        if (n[1] > n[2]) { sub(/ +$/, "", $2); print $1 "|" $2 "|" n[1] ">" n[2] } }' | tr '\n' ' '
+}
+# Opens the version window from the About menu and moves it to the screen's
+# top-left corner, beside the timer window.
+open_version_window() {
+    focus_window
+    open_menu
+    keys Up Up Right Return
+    waitfor 10 eval 'in_version tarnwick_probe "$probe" rect >/dev/null'
+    local id
+    id=$(xdotool search --onlyvisible --name "^$VERSION_TITLE" | head -1)
+    xdotool windowmove "$id" 0 0
+    sleep 0.5
+}
+# language_count: the languages of the Language submenu, the entries above
+# its separator (below it: the translation page).
+language_count() {
+    focus_window
+    open_menu
+    keys Up Up Up Right
+    menu | awk -F'|' '$1 == 1 { if ($4 ~ /S/) exit; n++ } END { print n + 0 }'
+    close_menus
+}
+# pick_language INDEX COUNT: as language, going up from the first entry,
+# round past the translation page, where that is shorter.
+pick_language() {
+    focus_window
+    open_menu
+    keys Up Up Up Right
+    local n key=Down steps=$1
+    if [ $(($2 + 1 - $1)) -lt "$1" ]; then key=Up steps=$(($2 + 1 - $1)); fi
+    for ((n = 0; n < steps; n++)); do xdotool key "$key"; sleep 0.05; done
+    keys Return
+    sleep 0.5
+}
+# every_language SCALE GAP: the fitting checks in each language, English
+# last, the grip GAP pixels from the corner; screenshots of the languages
+# named in shot_names. At 100 % with the action box closed and open; at
+# 150 % open only, where every control of the closed box shows too.
+declare -A shot_names=([0]=english [5]=french [7]=japanese [10]=persian [11]=russian
+    [20]=german [29]=finnish)
+every_language() {
+    local i name count problems
+    count=$(language_count)
+    check "$1: the Language menu lists 34 languages" 34 "$count"
+    open_version_window
+    # At 150 % the action box stays open (the program starts with it as it
+    # was left).
+    # (The open box adds the path field to the three time fields.)
+    if [ "$1" != 100 ] && [ "$(shown | grep -c '^Edit|')" -lt 4 ]; then
+        toggle_action_box
+    fi
+    for ((i = 1; i <= count; i++)); do
+        local index=$((i % count))
+        name=${shot_names[$index]:-}
+        pick_language "$index" "$count"
+        problems=
+        if [ "$1" == 100 ]; then
+            snapshot=$(shown)
+            problems="$(outside)$(cut_texts)"
+            [ "$(grip_gap)" == "$2" ] || problems+="grip $(grip_gap) "
+            snapshot=
+            [ -z "$name" ] || shot "$1-$name-closed"
+            toggle_action_box
+        fi
+        snapshot=$(shown)
+        problems+="$(outside)$(cut_texts)"
+        [ "$(grip_gap)" == "$2" ] || problems+="grip $(grip_gap) "
+        [ "$(shown | grep -c '^Edit|')" -ge 4 ] || problems+="the action box is closed "
+        snapshot=
+        [ -z "$name" ] || shot "$1-$name-open"
+        [ "$1" != 100 ] || toggle_action_box
+        problems+="$(in_version outside)$(in_version cut_texts)"
+        [ -z "$name" ] || shot "$1-$name-version"
+        check "$1, language $index ${name}: every control inside its window, no text cut" "" \
+            "$problems"
+    done
+    in_version tarnwick_probe "$probe" close >/dev/null
+}
+
 # crop NAME: the time fields of the row that shows, as one image.
 crop() {
     local r
@@ -85,21 +178,9 @@ crop set
 check "the typed fields show what the set fields show" 0 \
     "$(compare -metric AE "${shots_prefix}typed.png" "${shots_prefix}set.png" null: 2>&1)"
 
-# --- Each language, the action box closed and open.
+# --- Each language, the action box closed and open, and the version window.
 closed_height=$(height)
-for entry in "20 german" "11 russian" "29 finnish" "10 persian" "7 japanese" "5 french" \
-    "0 english"; do
-    set -- $entry
-    language "$1"
-    shot "$2-closed"
-    check "$2, action box closed: every control inside the window" "" "$(outside)"
-    check "$2, action box closed: the grip in the corner" "2 2" "$(grip_gap)"
-    toggle_action_box
-    shot "$2-open"
-    check "$2, action box open: every control inside the window" "" "$(outside)"
-    check "$2, action box open: the grip in the corner" "2 2" "$(grip_gap)"
-    toggle_action_box
-done
+every_language 100 "2 2"
 check "the closed action box leaves the window as high as before" "$closed_height" "$(height)"
 
 # --- The grip grows the window and its content follows.
@@ -144,13 +225,43 @@ check "Tab walks the shown controls in reading order, round to the Action button
     "Button|Start Button|At ComboBox Edit Edit Edit ComboBox Button|Test Edit Button|Browse Button|Repeat ComboBox Button|Action " \
     "$walk"
 shot keyboard
-keys Tab space
+# The focus shows: the Action button looks different once Tab has left it.
+button_shot() { # NAME: the Action button as one image
+    local r
+    # The bottom bar's button, not the group box of the same name.
+    r=($(shown | awk -F'|' '$1 == "Button" && $2 ~ /^ *Action *$/ { split($3, c, " ")
+        if (c[4] - c[2] < 40) { print $3; exit } }'))
+    import -window root -crop $((r[2] - r[0]))x$((r[3] - r[1]))+${r[0]}+${r[1]} \
+        "$shots_prefix$1.png" 2>/dev/null
+}
+button_shot action-focused
+keys Tab
+button_shot action-unfocused
+check "the focused button shows a focus mark" yes "$([ "$(compare -metric AE \
+    "${shots_prefix}action-focused.png" "${shots_prefix}action-unfocused.png" null: 2>&1)" != 0 ] &&
+    echo yes)"
+keys space
 waitfor 5 eval '[ "$(has Button Stop)" == yes ]'
 check "Space on Start starts the count-down" yes "$(has Button Stop)"
 keys space
 waitfor 5 eval '[ "$(has Button Start)" == yes ]'
 check "Space again stops it" yes "$(has Button Start)"
+keys Return
+waitfor 5 eval '[ "$(has Button Stop)" == yes ]'
+check "Enter on the focused button presses it: the count-down starts" yes "$(has Button Stop)"
+keys Return
+waitfor 5 eval '[ "$(has Button Start)" == yes ]'
+check "and Enter again stops it" yes "$(has Button Start)"
 
+tarnwick_probe "$probe" close >/dev/null
+tarnwick_wait_exit 30
+
+# --- At 150 %: every language again, the timer and the version window.
+tarnwick_prefix_dpi "$WINEPREFIX" 144
+tarnwick_start "$log" "$exe"
+tarnwick_probe "$probe" wait 30000 >/dev/null
+sleep 1
+every_language 150 "3 3"
 tarnwick_probe "$probe" close >/dev/null
 tarnwick_wait_exit 30
 summary

@@ -3,9 +3,11 @@
 #include "SkinsTestSupport.h"
 #include "foundation/system/Platform.h"
 #include "skins/FallbackSkinTable.h"
+#include "skins/MeterText.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -170,6 +172,59 @@ TEST(SkinSetReader, OnlyAThinWindowSetTakesSkins) {
     EXPECT_FALSE(s::gui::drawer::skin::addSkin(*set, u"t", {}));
     addFallbackSkins(*set);
     EXPECT_EQ(set->skinCount(), 0);
+}
+
+// The ratio is the usual one: symmetric, 21 for black on white, 1 for a
+// colour on itself, about 4.5 for mid grey on white.
+TEST(MeterText, ContrastRatio) {
+    using s::gui::drawer::contrastRatio;
+    using s::gui::drawer::SkinColour;
+    const SkinColour black{0, 0, 0}, white{255, 255, 255}, grey{119, 119, 119};
+    EXPECT_NEAR(21.0, contrastRatio(black, white), 1e-9);
+    EXPECT_NEAR(21.0, contrastRatio(white, black), 1e-9);
+    EXPECT_NEAR(1.0, contrastRatio(grey, grey), 1e-9);
+    EXPECT_NEAR(4.48, contrastRatio(grey, white), 0.01);
+}
+
+// The remaining time can be read in every built-in skin: plain where the
+// text stands apart from both the meter's bar and the window behind it,
+// else outlined in a colour it stands apart from, worked out again here
+// from the skin's colours and the drawing chosen.
+TEST(MeterText, RemainingTimeReadableOverEveryMeter) {
+    using s::gui::drawer::contrastRatio;
+    using s::gui::drawer::SkinColour;
+    using s::gui::drawer::SkinRole;
+    SkinnerPtr set = thinWindowSet();
+    loadRealSkinSet(*set);
+    ASSERT_EQ(85, set->skinCount());
+    std::vector<std::string> outlined;
+    for (std::int32_t i = 0; i < set->skinCount(); ++i) {
+        const ISkin& skin = *set->skinAt(i);
+        const std::string name = s::test::narrow(skin.getName().cStr());
+        const auto look = s::gui::drawer::meterTextLook(skin);
+        const SkinColour text = skin.getRoleColour(SkinRole::text);
+        const SkinColour bar = skin.getRoleColour(SkinRole::counter01);
+        const SkinColour window = skin.getRoleColour(SkinRole::windowBg);
+        const double plain = std::min(contrastRatio(text, bar), contrastRatio(text, window));
+        double seen = plain;
+        if (look.style == 0) {
+            EXPECT_GE(plain, 3.0) << name;
+        } else {
+            outlined.push_back(name);
+            EXPECT_LT(plain, 3.0) << name << ": outlined though plain text reads";
+            const SkinColour expectedOutline =
+                look.style == 7 ? skin.getRoleColour(SkinRole::textOutLineSpecific) : window;
+            const bool blackOrWhite = look.outline == SkinColour{0, 0, 0} ||
+                                      look.outline == SkinColour{255, 255, 255};
+            EXPECT_TRUE(look.outline == expectedOutline || (look.style == 1 && blackOrWhite))
+                << name;
+            seen = contrastRatio(text, look.outline);
+        }
+        EXPECT_GE(seen, 3.0) << name << " style " << look.style;
+        EXPECT_NEAR(seen, look.contrast, 1e-9) << name;
+    }
+    for (const char* known : {"Black Black II", "Gray WG"})
+        EXPECT_NE(outlined.end(), std::find(outlined.begin(), outlined.end(), known)) << known;
 }
 
 } // namespace

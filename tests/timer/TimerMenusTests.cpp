@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 using namespace s::sound::gui::dialogs::plinkett;
 using s::test::narrow;
@@ -68,6 +69,41 @@ TEST(StartItem, NamesTheVerbTheTimeAndTheAction) {
         s::str::StrBuffer text(u"left over");
         startItemText(parts, text);
         EXPECT_EQ(std::string(c.expected), narrow(text.cStr())) << c.expected;
+    }
+}
+
+// Columns of the Skin menu: none taller than allowed, a family split only
+// where it is longer than a column, and no more columns than needed.
+TEST(SkinMenu, ColumnsKeepFamiliesTogetherAndStayWithinTheirRows) {
+    struct Case {
+        std::vector<const char16_t*> names;
+        std::int32_t above, rows;
+        const char* expected; // one letter a name: "|" starts a column
+    };
+    const std::vector<const char16_t*> mixed = {
+        u"Fresh L", u"Fresh W", u"Fresh B", u"pastel pink", u"Pastel Yellow", u"Classic LG",
+        u"Classic YE", u"Bento Box", u"Deep Water", u"Black Black", u"Black Black II"};
+    std::vector<const char16_t*> long_(9, u"Velvet");
+    long_.insert(long_.begin(), u"Gray");
+    const Case cases[] = {
+        {mixed, 0, 20, "..........."},
+        // Fresh fills the first column (1 + 3 = 4); pastel (2) moves on,
+        // Classic joins it, Bento Box does not fit beside them.
+        {mixed, 1, 4, "...|....|...."},
+        {mixed, 0, 3, "...|..|...|..."},
+        // A family longer than a column fills whole columns.
+        {long_, 0, 4, "....|....|.."},
+        {{u"Gray"}, 4, 4, "|."},
+        {{}, 4, 4, ""},
+        {mixed, 0, 0, ".|.|.|.|.|.|.|.|.|.|."},
+    };
+    for (const Case& c : cases) {
+        std::vector<bool> starts = skinColumnStarts(c.names, c.above, c.rows);
+        ASSERT_EQ(c.names.size(), starts.size());
+        std::string shown;
+        for (bool start : starts)
+            shown += start ? "|." : ".";
+        EXPECT_EQ(std::string(c.expected), shown) << c.above << " " << c.rows;
     }
 }
 

@@ -329,6 +329,33 @@ TEST(TextStyles, PassesAndGrowth) {
     }
 }
 
+// The focus mark: only the edge pixels, every other one, none twice, the
+// corners present so the frame reads closed; nothing for an empty rectangle
+// and no double lines for one a pixel high or wide.
+TEST(FocusMark, DottedFrameAlongTheEdge) {
+    struct Case {
+        Rect rect;
+        std::size_t dots;
+    };
+    for (Case c : {Case{{3, 4, 13, 10}, 14}, Case{{0, 0, 80, 22}, 100}, Case{{0, 0, 5, 1}, 3},
+                   Case{{0, 0, 1, 5}, 3}, Case{{5, 5, 5, 9}, 0}}) {
+        Fills fills;
+        focusMarkRects(c.rect, kInk, fills);
+        const Pixels px = rasterize(fills);
+        EXPECT_EQ(c.dots, fills.size()) << c.rect.right;
+        EXPECT_EQ(fills.size(), px.size()) << "a dot painted twice";
+        for (const auto& [at, colour] : px) {
+            const auto [x, y] = at;
+            EXPECT_EQ(kInk, colour);
+            EXPECT_TRUE(x == c.rect.left || x == c.rect.right - 1 || y == c.rect.top ||
+                        y == c.rect.bottom - 1)
+                << x << "," << y << " is inside";
+            EXPECT_EQ(0, (x - c.rect.left + y - c.rect.top) % 2) << x << "," << y;
+        }
+        EXPECT_EQ(c.dots > 0, px.count({c.rect.left, c.rect.top}) == 1);
+    }
+}
+
 TEST(Controls, CheckBoxComboAndSliderPieces) {
     Fills box;
     checkBoxRects({0, 0, 60, 13}, 13, kInk, box);

@@ -216,10 +216,12 @@ Box* Dialog::buildEntry() {
     ui_.atRow->setFixedHeight(0, false);
     ui_.atRow->alignCenter();
     ui_.atRow->alignMiddle();
-    ui_.amPmCombo = sized(s::thread::take<ComboBox>(), 42, 20);
+    ui_.amPmCombo = sized(s::thread::take<ComboBox>(), -1, 20);
     addItem(ui_.amPmCombo, text(ids::kAm).cStr(), 0);
     addItem(ui_.amPmCombo, text(ids::kAm + ids::kAmPmStep).cStr(), 1);
     addItem(ui_.amPmCombo, text(kTwentyFourText).cStr(), 2);
+    // As wide as the longest of its names in the language shown.
+    ui_.amPmCombo->setFitsItems(true);
     ui_.atHourField = timeField(entry_.atHour);
     ui_.atMinField = timeField(entry_.atMin);
     ui_.atSecField = timeField(entry_.atSec);

@@ -146,7 +146,10 @@ bool Dialog::onShortcutKey() {
         // Enter in a time field is the field's own (it also resumes a pause).
         if (timeField >= 0 && window_->getLastKey() == VK_RETURN)
             return false;
-        if (timeField < 0 && !windowItself)
+        // Enter on a radio button, the check box or a closed list starts or
+        // stops, as the window's default button; Space there is the control's.
+        if (timeField < 0 && !windowItself &&
+            (window_->getLastKey() == VK_SPACE || textField))
             return false;
         requestStartStop();
         return true;

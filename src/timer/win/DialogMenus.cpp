@@ -24,6 +24,7 @@
 #include "toolkit/menu/win/PopupMenu.h"
 
 #include <utility>
+#include <vector>
 
 namespace s::sound::gui::dialogs::plinkett {
 
@@ -56,6 +57,9 @@ constexpr std::int32_t kThumbnailCommand = 29997;
 // The skins follow the thumbnail entry, a separator, the period submenu and
 // a second separator.
 constexpr std::int32_t kFirstSkinEntry = 4;
+// Rows of a Skin menu column: low enough for a screen 768 pixels high at
+// 150 %, and few enough columns for one 1024 pixels wide.
+constexpr std::int32_t kSkinMenuRows = 24;
 
 // Language texts of the menus.
 constexpr std::int32_t kLanguageTitle = 700000;
@@ -252,9 +256,16 @@ void Dialog::refreshSkinMenu() {
     const s::gui::drawer::SkinPeriod* period = s::gui::drawer::skinPeriodOfDay(skinPeriod_);
     periodMenu_->checkRadioById(period != nullptr ? period->command : periods[0].command);
     skinMenu_->addItem(MenuItem::makeSeparator());
+    std::vector<const char16_t*> names;
     for (std::int32_t i = 0; i < skinSet_->skinCount(); ++i)
-        skinMenu_->addItem(MenuItem::make(skinSet_->nameAt(i)->cStr(),
-                                          s::gui::drawer::kFirstSkinCommand + i));
+        names.push_back(skinSet_->nameAt(i)->cStr());
+    const std::vector<bool> columnStarts =
+        skinColumnStarts(names, kFirstSkinEntry, kSkinMenuRows);
+    for (std::int32_t i = 0; i < skinSet_->skinCount(); ++i) {
+        MenuItem* entry = MenuItem::make(names[i], s::gui::drawer::kFirstSkinCommand + i);
+        entry->setStartsColumn(columnStarts[i]);
+        skinMenu_->addItem(entry);
+    }
     std::int32_t current = skinSet_->currentIndex();
     skinMenu_->checkRadioAmongAll(current < 0 ? -1 : current + kFirstSkinEntry);
 }
@@ -487,6 +498,7 @@ void Dialog::showLanguage() {
     for (std::int32_t type = kStandBy; type <= kPowerOff; ++type)
         retitle(ui_.shutdownCombo, type - kStandBy, text(kFirstShutdownText + 10 * (type - 1)));
     ui_.actionCombo->fitToItems();
+    ui_.amPmCombo->fitToItems();
     for (s::gui::win::ComboBox* combo : {ui_.amPmCombo, ui_.actionCombo, ui_.shutdownCombo})
         combo->repaint();
     showActionLabel();

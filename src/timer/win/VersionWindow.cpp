@@ -254,11 +254,9 @@ void VersionWindow::build() {
     s::gui::drawer::Skinner* skins = appWindow_->getSkinSet();
     if (skins != nullptr && skins->currentSkin() != nullptr)
         colourWithSkin(root, *skins->currentSkin());
-    // Taller when its texts need it (a language with taller letters); a box
-    // learns its minimum in one layout, its parent in the next.
-    window_->doLayout();
-    window_->doLayout();
-    window_->enforceMinimumSize();
+    // As large as its texts need in the language and at the scale it opens
+    // in, and again at every change of language.
+    window_->fitToMinimumSize();
     // The first time it opens, with no place stored, it opens in the middle
     // of the work area.
     auto* state = dynamic_cast<app::IWindowState*>(appWindow_);
@@ -292,6 +290,7 @@ void VersionWindow::handleEvent(void* source, int eventId) {
         window_->show(false, false);
     } else if (eventId == s::gui::IWindow::kLanguageChanged) {
         showLink();
+        window_->fitToMinimumSize();
     } else if (eventId == s::gui::IWindow::kKeyDown) {
         // Escape and Enter end it as they end a message box.
         std::int32_t key = window_->getLastKey();

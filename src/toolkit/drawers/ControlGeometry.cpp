@@ -91,6 +91,27 @@ Rect checkBoxInterior(const Rect& r, std::int32_t boxSize) {
     return {r.left + 2, r.top + 2, r.left + boxSize - 2, r.top + boxSize - 2};
 }
 
+void focusMarkRects(const Rect& r, Colour colour, Fills& out) {
+    if (r.empty())
+        return;
+    // The dots follow one chequer, so that the corners join up and the
+    // right and bottom edges keep the pattern of the top and left ones.
+    auto dot = [&](std::int32_t x, std::int32_t y) {
+        if (((x - r.left) + (y - r.top)) % 2 == 0)
+            addFill(out, xywh(x, y, 1, 1), colour);
+    };
+    for (std::int32_t x = r.left; x < r.right; ++x) {
+        dot(x, r.top);
+        if (r.bottom - 1 > r.top)
+            dot(x, r.bottom - 1);
+    }
+    for (std::int32_t y = r.top + 1; y < r.bottom - 1; ++y) {
+        dot(r.left, y);
+        if (r.right - 1 > r.left)
+            dot(r.right - 1, y);
+    }
+}
+
 void checkBoxRects(const Rect& r, std::int32_t boxSize, Colour frameColour, Fills& out) {
     const Rect box = xywh(r.left, r.top, boxSize, boxSize);
     const Rect inner = checkBoxInterior(r, boxSize);

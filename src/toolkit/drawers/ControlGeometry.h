@@ -41,6 +41,10 @@ Growth textGrowth(std::int32_t style);
 Rect comboTextArea(const Rect& rect, std::int32_t hoverState);
 Rect comboArrowArea(const Rect& rect, std::int32_t hoverState);
 
+// The keyboard focus mark: a dotted 1-pixel frame along the rectangle's
+// inner edge, every other pixel, starting at its top-left corner.
+void focusMarkRects(const Rect& rect, Colour colour, Fills& out);
+
 // The box of a check box (boxSize at the top left): the 2-pixel frame in
 // frameColour, the interior white.
 void checkBoxRects(const Rect& rect, std::int32_t boxSize, Colour frameColour, Fills& out);

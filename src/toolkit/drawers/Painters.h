@@ -99,6 +99,8 @@ public:
                            std::uint8_t r, std::uint8_t g, std::uint8_t b) = 0;
     virtual void fillFonts(win::FontSetting* normal, win::FontSetting* disabled) = 0;
     virtual void fillPressedFont(win::FontSetting* pressed) = 0;
+    // The keyboard focus mark over the rectangle, in the skin's control colour.
+    virtual void paintFocus(void* surface, const Rect& rect) = 0;
 };
 
 class ICheckBox : public IDrawer {
@@ -108,6 +110,8 @@ public:
     virtual void measure(void* surface, const char16_t* text, const win::Font* font,
                          std::int32_t& width, std::int32_t& height) = 0;
     virtual void fillFonts(win::FontSetting* normal, win::FontSetting* disabled) = 0;
+    // The keyboard focus mark over the rectangle, in the frame colour.
+    virtual void paintFocus(void* surface, const Rect& rect) = 0;
 };
 
 class IRadioButton : public IDrawer {
@@ -117,6 +121,8 @@ public:
     virtual void measure(void* surface, const char16_t* text, const win::Font* font,
                          std::int32_t& width, std::int32_t& height) = 0;
     virtual void fillFonts(win::FontSetting* normal, win::FontSetting* disabled) = 0;
+    // The keyboard focus mark over the rectangle, in the frame colour.
+    virtual void paintFocus(void* surface, const Rect& rect) = 0;
 };
 
 class ICombo : public IDrawer {
@@ -124,6 +130,8 @@ public:
     virtual void paintCombo(void* surface, const Rect& rect, std::int32_t hoverState,
                             const char16_t* text, const win::Font* font, bool enabled) = 0;
     virtual void fillFonts(win::FontSetting* normal, win::FontSetting* disabled) = 0;
+    // The keyboard focus mark over the rectangle, in the frame colour.
+    virtual void paintFocus(void* surface, const Rect& rect) = 0;
 };
 
 class IGroupBox : public IDrawer {

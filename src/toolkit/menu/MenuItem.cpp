@@ -18,7 +18,7 @@ void MenuItem::clear() {
     text_.clear();
     textId_ = -1;
     commandId_ = -1;
-    checked_ = radioChecked_ = separator_ = false;
+    checked_ = radioChecked_ = separator_ = startsColumn_ = false;
     tag_ = 0;
 }
 

@@ -47,6 +47,9 @@ public:
     void setRadioChecked(bool on) { radioChecked_ = on; }
     bool isSeparator() const { return separator_; }
     void setSeparator(bool on) { separator_ = on; }
+    // The entry begins a new column of its menu.
+    bool startsColumn() const { return startsColumn_; }
+    void setStartsColumn(bool on) { startsColumn_ = on; }
     std::int32_t getTag() const { return tag_; }
     void setTag(std::int32_t tag) { tag_ = tag; }
 
@@ -58,6 +61,7 @@ private:
     bool checked_ = false;
     bool radioChecked_ = false;
     bool separator_ = false;
+    bool startsColumn_ = false;
     std::int32_t tag_ = 0;
 };
 

@@ -118,6 +118,23 @@ bool moveFocusByTab(HWND root, const MSG& msg) {
     return true;
 }
 
+bool pressFocusedButton(HWND root, const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_RETURN || !ownsMessage(root, msg) ||
+        msg.hwnd != GetFocus())
+        return false;
+    wchar_t name[16] = {};
+    GetClassNameW(msg.hwnd, name, 16);
+    const LONG_PTR type = GetWindowLongPtrW(msg.hwnd, GWL_STYLE) & BS_TYPEMASK;
+    if (lstrcmpiW(name, L"Button") != 0 ||
+        (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON && type != BS_OWNERDRAW))
+        return false;
+    // The platform's own press by Space: down, then up, then the click.
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(VK_SPACE, MAPVK_VK_TO_VSC)) << 16;
+    SendMessageW(msg.hwnd, WM_KEYDOWN, VK_SPACE, scan | 1);
+    SendMessageW(msg.hwnd, WM_KEYUP, VK_SPACE, scan | 1 | (LPARAM{3} << 30));
+    return true;
+}
+
 bool moveAmongRadios(HWND root, const MSG& msg) {
     if (msg.message != WM_KEYDOWN || !ownsMessage(root, msg) || !isRadio(msg.hwnd))
         return false;

@@ -14,4 +14,8 @@ bool moveFocusByTab(HWND root, const MSG& msg);
 // checks it as a click would; true when it did.
 bool moveAmongRadios(HWND root, const MSG& msg);
 
+// Enter on a push button presses it, as Space does; true when it did. Enter
+// elsewhere is left to the window (its default action).
+bool pressFocusedButton(HWND root, const MSG& msg);
+
 } // namespace s::gui::win

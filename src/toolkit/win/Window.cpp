@@ -132,7 +132,8 @@ DWORD WINAPI Window::threadMain(void* parameter) {
         HWND root = self->hwnd_;
         MSG msg;
         while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-            if (moveFocusByTab(root, msg) || moveAmongRadios(root, msg) || offerShortcut(root, msg))
+            if (moveFocusByTab(root, msg) || moveAmongRadios(root, msg) ||
+                pressFocusedButton(root, msg) || offerShortcut(root, msg))
                 continue;
             TranslateMessage(&msg);
             DispatchMessageW(&msg);

@@ -227,13 +227,19 @@ void Window::fitToMinimumSize() {
     doLayout();
     const std::int32_t minW = getMinimumWidth();
     if (widthFromStore_) {
-        // A stored width wider than the content needs was the user's choice.
-        widthChosen_ = getWidth() > minW;
+        // A stored width wider than the content needs was the user's choice,
+        // where the user can size the window at all.
+        widthChosen_ = borderResizable_ && getWidth() > minW;
         widthFromStore_ = false;
     }
     const std::int32_t width = widthChosen_ ? std::max(getWidth(), minW) : minW;
+    const bool resized = width != getWidth() || getMinimumHeight() != getHeight();
     setSize(width, getMinimumHeight());
     doLayout();
+    // Growing exposes only the new strips; the frame's border drawn along
+    // the old edges would stay in the middle of the window.
+    if (resized)
+        repaint();
 }
 
 // The primary work area, not left of or above its top-left corner.

@@ -12,6 +12,11 @@
 //                               being C (checked), R (radio), D (disabled),
 //                               S (separator), > (submenu); needs
 //                               e2e_menureader.dll beside the probe
+//   e2e_probe fits TITLE        one line per shown child that has a text to
+//                               fit: class|text|need room, the width its
+//                               text takes as drawn and the width the
+//                               control leaves for it, as the control
+//                               answers the message "TarnwickTextFit"
 //   e2e_probe alpha TITLE       the window's layered alpha, 255 when opaque
 //   e2e_probe rect TITLE        left top right bottom opacity%: the window's
 //                               screen rectangle and layered opacity
@@ -30,6 +35,8 @@
 //   e2e_probe icon EXE SIZE RGB the icon group 128 of EXE drawn at SIZE
 //                               pixels over the colour RGB (hex RRGGBB) as a
 //                               text PPM picture, as the shell draws it
+// A window whose whole title is TITLE is taken before one whose title only
+// begins with it (the version window's title begins with the timer's).
 // Message boxes carry the program's title too; all but the box command look
 // past them to the window itself.
 
@@ -48,6 +55,7 @@ namespace {
 struct Search {
     const wchar_t* title;
     bool messageBox;
+    bool exact;
     HWND found;
 };
 
@@ -61,8 +69,10 @@ BOOL CALLBACK findTopLevel(HWND hwnd, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     wchar_t title[256] = {};
     GetWindowTextW(hwnd, title, 256);
-    if (IsWindowVisible(hwnd) && isMessageBox(hwnd) == search->messageBox &&
-        std::wcsncmp(title, search->title, std::wcslen(search->title)) == 0) {
+    const bool matches = search->exact
+                             ? std::wcscmp(title, search->title) == 0
+                             : std::wcsncmp(title, search->title, std::wcslen(search->title)) == 0;
+    if (IsWindowVisible(hwnd) && isMessageBox(hwnd) == search->messageBox && matches) {
         search->found = hwnd;
         return FALSE;
     }
@@ -70,9 +80,13 @@ BOOL CALLBACK findTopLevel(HWND hwnd, LPARAM param) {
 }
 
 HWND find(const wchar_t* title, bool messageBox = false) {
-    Search search{title, messageBox, nullptr};
-    EnumWindows(findTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (bool exact : {true, false}) {
+        Search search{title, messageBox, exact, nullptr};
+        EnumWindows(findTopLevel, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr)
+            return search.found;
+    }
+    return nullptr;
 }
 
 std::string utf8(const wchar_t* text) {
@@ -110,6 +124,23 @@ BOOL CALLBACK printChild(HWND hwnd, LPARAM top) {
     RECT r = shownRect(hwnd, reinterpret_cast<HWND>(top));
     std::printf("%s|%s|%ld %ld %ld %ld\n", utf8(name).c_str(), utf8(text).c_str(), r.left, r.top,
                 r.right, r.bottom);
+    return TRUE;
+}
+
+BOOL CALLBACK printFit(HWND hwnd, LPARAM top) {
+    static const UINT ask = RegisterWindowMessageW(L"TarnwickTextFit");
+    RECT r = shownRect(hwnd, reinterpret_cast<HWND>(top));
+    DWORD_PTR answer = 0;
+    if (IsRectEmpty(&r) ||
+        !SendMessageTimeoutW(hwnd, ask, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer) || answer == 0)
+        return TRUE;
+    wchar_t name[128] = {}, text[512] = {};
+    GetClassNameW(hwnd, name, 128);
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                        2000, &length);
+    std::printf("%s|%s|%u %u\n", utf8(name).c_str(), utf8(text).c_str(),
+                static_cast<unsigned>(LOWORD(answer)), static_cast<unsigned>(HIWORD(answer)));
     return TRUE;
 }
 
@@ -265,6 +296,11 @@ int wmain(int argc, wchar_t** argv) {
             !GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) || !(flags & LWA_ALPHA))
             alpha = 255;
         std::printf("%u\n", alpha);
+        return 0;
+    }
+    if (command == L"fits") {
+        EnumChildWindows(window, printFit, reinterpret_cast<LPARAM>(window));
+        std::fflush(stdout);
         return 0;
     }
     if (command == L"children" || command == L"box") {

@@ -104,6 +104,7 @@ public:
                     const s::gui::win::Font*, bool) override {
         hover = hoverState;
     }
+    void paintFocus(void*, const s::gui::drawer::Rect&) override {}
     std::atomic<std::int32_t> hover{-1};
 };
 

@@ -63,7 +63,7 @@ void Button::setDrawer(drawer::IButton* painter, bool owned) {
 
 void Button::fillFonts() {
     if (drawer::IButton* p = buttonPainter()) {
-        p->fillFonts(&fonts_[kNormalFont], &fonts_[kHighlightedFont]);
+        p->fillFonts(&fonts_[kNormalFont], &fonts_[kDisabledFont]);
         p->fillPressedFont(&fonts_[kPressedFont]);
     }
 }
@@ -253,6 +253,11 @@ LRESULT Button::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
     return 0;
 }
 
+// The painter's content rectangle: 2 pixels in on every side.
+std::int32_t Button::textRoom(const RECT& client) const {
+    return client.right - client.left - scaleOfWindow(handle()).px(4);
+}
+
 void Button::paint(HDC surface, const RECT& client) {
     if (!isBackgroundTransparent() || painter() == nullptr)
         fillBackground(surface, client);
@@ -264,9 +269,17 @@ void Button::paint(HDC surface, const RECT& client) {
     bool shownPressed = pressed_ != inverted_;
     if (drawer::IButton* p = buttonPainter()) {
         drawer::Rect rect{client.left, client.top, client.right, client.bottom};
-        p->paintButton(surface, rect, hover, getText(), bordered_,
-                       font(shownPressed ? kPressedFont : kNormalFont), isEnabled(), shownPressed,
-                       flat_);
+        // The second font is the painter's disabled text.
+        const std::int32_t state = shownPressed ? kPressedFont
+                                   : isEnabled() ? kNormalFont
+                                                 : kDisabledFont;
+        p->paintButton(surface, rect, hover, getText(), bordered_, font(state), isEnabled(),
+                       shownPressed, flat_);
+        if (GetFocus() == handle()) {
+            const std::int32_t inset = paintScale().px(3);
+            p->paintFocus(surface, drawer::Rect{client.left + inset, client.top + inset,
+                                                client.right - inset, client.bottom - inset});
+        }
         return;
     }
     paintPlain(surface, client, hover, shownPressed);

@@ -20,7 +20,7 @@ namespace s::gui::win {
 class Button : public Control, public virtual IButton {
 public:
     enum Event : int { kAction = 1, kAfterAction = 2, kPress = 3 };
-    enum FontState : std::int32_t { kNormalFont = 0, kHighlightedFont = 1, kPressedFont = 2 };
+    enum FontState : std::int32_t { kNormalFont = 0, kDisabledFont = 1, kPressedFont = 2 };
 
     Button();
     ~Button() override;
@@ -65,6 +65,7 @@ protected:
                       bool& handled) override;
     bool paintsItself() const override { return true; }
     void paint(HDC surface, const RECT& client) override;
+    std::int32_t textRoom(const RECT& client) const override;
     bool transparentToHits() const override;
     SIZE padding() const override { return SIZE{16, 8}; }
     void fillFonts() override;

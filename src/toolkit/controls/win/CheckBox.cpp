@@ -2,8 +2,12 @@
 
 #include "foundation/objects/Pooled.h"
 #include "foundation/objects/Pools.h"
-#include "toolkit/win/Font.h"
+#include "toolkit/drawers/ControlGeometry.h"
 #include "toolkit/drawers/Painters.h"
+#include "toolkit/win/DisplayScales.h"
+#include "toolkit/win/Font.h"
+
+#include <algorithm>
 
 namespace s::gui::win {
 
@@ -11,7 +15,7 @@ namespace {
 constexpr std::int32_t kBoxSize = 13;
 } // namespace
 
-CheckBox::CheckBox() : CheckControl(1) {
+CheckBox::CheckBox() : CheckControl(2) {
 }
 
 CheckBox::~CheckBox() = default;
@@ -40,7 +44,7 @@ void CheckBox::setDrawer(drawer::ICheckBox* painter, bool owned) {
 
 void CheckBox::fillFonts() {
     if (auto* p = static_cast<drawer::ICheckBox*>(painter()))
-        p->fillFonts(&fonts_[0], nullptr);
+        p->fillFonts(&fonts_[0], &fonts_[1]);
 }
 
 void CheckBox::checkChanged(bool changed) {
@@ -63,15 +67,32 @@ void CheckBox::measure() {
     // In the font as made for 96 DPI, as every control measures for layout.
     thread::Pooled<Font> base(getFont(0).createFont(DisplayScale{}));
     p->measure(screen.get(), getText(), base.get(), w, h);
+    // Unless the font as drawn at this scale needs more (see layoutExtent).
+    const DisplayScale scale = scaleOf(this);
+    if (!scale.isUnit()) {
+        std::int32_t drawnW = 0, drawnH = 0;
+        p->measure(screen.get(), getText(), font(0), drawnW, drawnH);
+        w = std::max(w, scale.toToolkitCeil(drawnW));
+        h = std::max(h, scale.toToolkitCeil(drawnH));
+    }
     setMinimumSize(w, h);
     setPreferredSize(w, h);
 }
 
+std::int32_t CheckBox::textRoom(const RECT& client) const {
+    return client.right - client.left -
+           scaleOfWindow(handle()).px(drawer::checkTextOffset(kBoxSize));
+}
+
 void CheckBox::paint(HDC surface, const RECT& client) {
     fillBackground(surface, client);
-    if (auto* p = static_cast<drawer::ICheckBox*>(painter()))
-        p->paintCheckBox(surface, drawer::Rect{client.left, client.top, client.right, client.bottom},
-                         kBoxSize, isChecked(), getText(), font(0));
+    if (auto* p = static_cast<drawer::ICheckBox*>(painter())) {
+        const drawer::Rect rect{client.left, client.top, client.right, client.bottom};
+        p->paintCheckBox(surface, rect, kBoxSize, isChecked(), getText(),
+                         font(isEnabled() ? 0 : 1));
+        if (GetFocus() == handle())
+            p->paintFocus(surface, rect);
+    }
 }
 
 } // namespace s::gui::win

@@ -38,6 +38,7 @@ public:
 protected:
     void checkChanged(bool changed) override;
     void paint(HDC surface, const RECT& client) override;
+    std::int32_t textRoom(const RECT& client) const override;
     void measure() override;
     void fillFonts() override;
     void resetControl() override;

@@ -59,15 +59,27 @@ void CheckControl::setCheckedSilently(bool on) {
 }
 
 void CheckControl::setEnabled(bool on) {
-    if (on != isEnabled())
+    const bool changed = on != isEnabled();
+    if (changed)
         raise(on ? kEnabledList : kDisabledList, 0);
     Control::setEnabled(on);
+    // The text changes colour with the state.
+    if (changed)
+        repaint();
 }
 
 // Every change of the check state, the platform's own toggling included,
 // arrives as a set-check message.
 LRESULT CheckControl::onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                 bool& handled) {
+    if ((message == WM_SETFOCUS || message == WM_KILLFOCUS) && paintsItself()) {
+        // The platform draws its own focus frame; the painter's mark is
+        // painted over it, or taken away, with the whole control.
+        handled = true;
+        LRESULT result = ControlPeer::callDefault(hwnd, message, wParam, lParam);
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return result;
+    }
     if (message != BM_SETCHECK) {
         handled = false;
         return 0;

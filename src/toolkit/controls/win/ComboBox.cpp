@@ -43,9 +43,27 @@ void ComboBox::release() {
     thread::giveBack(this);
 }
 
+const char16_t* ComboBox::shownText() const {
+    const ComboBoxItem* selected = items_.selectedItem();
+    return selected != nullptr ? selected->getText() : u"";
+}
+
+// The painter's text area: 4 pixels from the left, 15 from the right for
+// the separator and the drop arrow.
+std::int32_t ComboBox::textRoom(const RECT& client) const {
+    return client.right - client.left - scaleOfWindow(handle()).px(19);
+}
+
+void ComboBox::setListColours(std::uint32_t background, std::uint32_t text,
+                              std::uint32_t selectedBackground, std::uint32_t selectedText) {
+    listColours_ = {background, text, selectedBackground, selectedText};
+    ownListColours_ = true;
+}
+
 void ComboBox::resetControl() {
     items_.releaseAll();
     perItemFonts_ = false;
+    ownListColours_ = false;
     dropped_ = false;
     scrollPending_ = false;
     mouseOver_ = false;
@@ -301,6 +319,7 @@ void ComboBox::drawItem(const DRAWITEMSTRUCT& item) {
     state.selected = (item.itemState & ODS_SELECTED) != 0;
     state.focused = (item.itemState & ODS_FOCUS) != 0;
     state.perItemFont = perItemFonts_;
+    state.colours = ownListColours_ ? &listColours_ : nullptr;
     PaintScale scale(scaleOfWindow(item.hwndItem));
     drawListItem(item.hDC, item.rcItem, *entry, state, fonts_[0]);
 }
@@ -322,6 +341,14 @@ void ComboBox::paint(HDC surface, const RECT& client) {
         combo->paintCombo(surface,
                           drawer::Rect{client.left, client.top, client.right, client.bottom},
                           hover_, selected != nullptr ? selected->getText() : u"", f, isEnabled());
+        // Around the text, left of the drop arrow's separator.
+        if (hwnd != nullptr && GetFocus() == hwnd && !dropped_) {
+            const auto scale = paintScale();
+            combo->paintFocus(surface, drawer::Rect{client.left + scale.px(3),
+                                                    client.top + scale.px(3),
+                                                    client.right - scale.px(15),
+                                                    client.bottom - scale.px(3)});
+        }
         return;
     }
     PlainField field;

@@ -4,6 +4,7 @@
 
 #include "toolkit/combobox/ComboBoxItems.h"
 #include "toolkit/controls/IComboBox.h"
+#include "toolkit/controls/win/ComboBoxDrawing.h"
 #include "toolkit/controls/win/Control.h"
 
 #include <cstdint>
@@ -61,6 +62,10 @@ public:
     }
     // Each item drawn in the face its font slot names.
     void setPerItemFonts(bool on);
+    // The opened list in these colours (packed red in the low byte) instead
+    // of the platform's: its items, and the selected one.
+    void setListColours(std::uint32_t background, std::uint32_t text,
+                        std::uint32_t selectedBackground, std::uint32_t selectedText);
 
     // INativeControl
     NativeForm nativeForm() const override;
@@ -71,6 +76,8 @@ protected:
                       bool& handled) override;
     bool paintsItself() const override { return true; }
     void paint(HDC surface, const RECT& client) override;
+    std::int32_t textRoom(const RECT& client) const override;
+    const char16_t* shownText() const override;
     void measure() override;
 
 public:
@@ -103,6 +110,8 @@ private:
     combobox::ComboBoxItems items_;
     bool fitsItems_ = false;
     bool perItemFonts_ = false;
+    bool ownListColours_ = false;
+    ListColours listColours_;
     bool dropped_ = false;
     bool scrollPending_ = false;
     bool mouseOver_ = false;

@@ -78,12 +78,13 @@ void drawListItem(HDC dc, const RECT& r, const ComboBoxItem& item, const ListIte
                   const FontSetting& base) {
     bool header = item.hasFlag(cb::kHeader);
     bool separator = isSeparator(item);
-    COLORREF text = GetTextColor(dc);
+    const ListColours* own = state.colours;
+    COLORREF text = own != nullptr ? own->text : GetTextColor(dc);
     if (state.selected && !header && !separator) {
-        fill(dc, r, GetSysColor(COLOR_HIGHLIGHT));
-        text = GetSysColor(COLOR_HIGHLIGHTTEXT);
+        fill(dc, r, own != nullptr ? own->selectedBackground : GetSysColor(COLOR_HIGHLIGHT));
+        text = own != nullptr ? own->selectedText : GetSysColor(COLOR_HIGHLIGHTTEXT);
     } else {
-        fill(dc, r, GetBkColor(dc));
+        fill(dc, r, own != nullptr ? own->background : GetBkColor(dc));
         if (item.hasFlag(cb::kGrey))
             text = kGreyText;
         if (item.hasFlag(cb::kWhite) || header)
@@ -106,7 +107,9 @@ void drawListItem(HDC dc, const RECT& r, const ComboBoxItem& item, const ListIte
         }
         SetTextColor(dc, oldText);
     }
-    if (state.focused)
+    // The platform's focus frame inverts; over the list's own colours the
+    // selection shows where the keys are.
+    if (state.focused && own == nullptr)
         DrawFocusRect(dc, &r);
 }
 

@@ -10,12 +10,23 @@ namespace s::gui::win {
 
 class FontSetting;
 
+// The colours of an opened list: its items, and the selected one.
+struct ListColours {
+    COLORREF background = 0;
+    COLORREF text = 0;
+    COLORREF selectedBackground = 0;
+    COLORREF selectedText = 0;
+};
+
 // How the combo box draws an item of its opened list.
 struct ListItemState {
     bool selected = false;
     bool focused = false;
     // Items in the face their font slot names rather than the control's.
     bool perItemFont = false;
+    // The list's own colours, else the platform's (the list's background
+    // and text, the highlight for the selected item).
+    const ListColours* colours = nullptr;
 };
 
 // Draws one list item into dc over r: separator lines, the header's cap,

@@ -14,6 +14,7 @@
 #include "toolkit/window/IWindow.h"
 
 #include <algorithm>
+#include <string>
 #include <iterator>
 
 namespace s::gui::win {
@@ -194,7 +195,17 @@ SIZE Control::layoutExtent(const char16_t* text, std::int32_t state) {
     if (state < 0 || state >= fontCount_)
         state = 0;
     thread::Pooled<Font> base(fonts_[state].createFont(DisplayScale{}));
-    return extentIn(base.get(), text);
+    SIZE size = extentIn(base.get(), text);
+    // A font made for another scale is hinted to other widths: at 150 % a
+    // word can come out a few pixels wider than its 96-DPI width scaled.
+    // Room for the wider of the two keeps its last letters in sight.
+    const DisplayScale scale = scaleOf(this);
+    if (!scale.isUnit()) {
+        const SIZE drawn = extentIn(font(state), text);
+        size.cx = std::max<LONG>(size.cx, scale.toToolkitCeil(drawn.cx));
+        size.cy = std::max<LONG>(size.cy, scale.toToolkitCeil(drawn.cy));
+    }
+    return size;
 }
 
 SIZE Control::extentIn(Font* f, const char16_t* text) {
@@ -295,8 +306,32 @@ LRESULT Control::onMessage(HWND, UINT, WPARAM, LPARAM, bool& handled) {
     return 0;
 }
 
+UINT Control::textFitMessage() {
+    static const UINT message = RegisterWindowMessageW(L"TarnwickTextFit");
+    return message;
+}
+
+LRESULT Control::answerTextFit(HWND hwnd) {
+    const char16_t* text = shownText();
+    if (text == nullptr || text[0] == u'\0' || text[0] == u'#')
+        return 0;
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    // Spaces at the end show nothing, whether they fit or not.
+    std::u16string visible(text);
+    while (!visible.empty() && (visible.back() == u' ' || visible.back() == u'\u00A0'))
+        visible.pop_back();
+    const SIZE need = textExtent(visible.c_str(), 0);
+    const auto clamp = [](long v) { return static_cast<WORD>(v < 0 ? 0 : v > 0xFFFF ? 0xFFFF : v); };
+    return MAKELRESULT(clamp(need.cx), clamp(textRoom(client)));
+}
+
 LRESULT Control::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                bool& handled) {
+    if (message == textFitMessage() && message != 0) {
+        handled = true;
+        return answerTextFit(hwnd);
+    }
     handled = false;
     LRESULT result = onMessage(hwnd, message, wParam, lParam, handled);
     if (handled)

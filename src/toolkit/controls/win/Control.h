@@ -67,6 +67,13 @@ public:
 
     HWND handle() const;
 
+    // The registered message by which a test or an assistive tool asks a
+    // control whether its text fits: answered with the width the text takes
+    // as drawn (low word) and the width the control leaves for it (high
+    // word), in the display's pixels; 0 for a control without text to fit.
+    static UINT textFitMessage();
+    LRESULT answerTextFit(HWND hwnd);
+
 protected:
     explicit Control(std::int32_t fontCount);
     ~Control() override;
@@ -85,6 +92,10 @@ protected:
     // text's extent plus padding().
     virtual void measure();
     virtual SIZE padding() const { return SIZE{8, 6}; }
+    // The text the control shows, as textFitMessage measures it (a glyph
+    // name, "#..." , is no text), and the width its painter leaves for it.
+    virtual const char16_t* shownText() const { return getText(); }
+    virtual std::int32_t textRoom(const RECT& client) const { return client.right - client.left; }
     // Lets the painter fill in the font settings the program left unset.
     virtual void fillFonts() {}
     // Restores the control's own defaults; clear() calls it after the common
@@ -105,11 +116,10 @@ protected:
     void fontsChanged() override;
     // The text's extent in the given state's font.
     SIZE textExtent(const char16_t* text, std::int32_t state);
-    // The extent in the state's font as made for a 96-DPI display: the size
-    // in toolkit pixels that layout works with at every scale, so that a
-    // window is laid out alike on every monitor and only scaled. Text drawn
-    // at another scale may come out a pixel or two wider than that scaled;
-    // the padding around it takes that up.
+    // The extent in the state's font as made for a 96-DPI display, in
+    // toolkit pixels, or the extent as drawn at the control's scale brought
+    // back to toolkit pixels where that is larger: text drawn at another
+    // scale may come out a few pixels wider than its 96-DPI extent scaled.
     SIZE layoutExtent(const char16_t* text, std::int32_t state);
 
     void addListener(std::int32_t list, events::IEventListener* listener) {

@@ -67,4 +67,8 @@ void ControlFonts::setWeight(std::int32_t weight) {
     changeFonts([&](FontSetting& f) { f.setWeight(weight); });
 }
 
+void ControlFonts::setTextStyle(std::int32_t style) {
+    changeFonts([&](FontSetting& f) { f.setStyle(style); });
+}
+
 } // namespace s::gui::win

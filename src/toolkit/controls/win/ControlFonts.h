@@ -32,6 +32,9 @@ public:
     void setUnderline(bool on) override;
     void setStrikeOut(bool on) override;
     void setWeight(std::int32_t weight) override;
+    // The text painter's drawing style of every font (0 plain, 1 and 7
+    // outlined in the second or third colour).
+    void setTextStyle(std::int32_t style);
     std::int32_t getSizeCode() const override { return fonts_[0].getSizeCode(); }
     const char16_t* getFaceName() const override { return fonts_[0].getFaceName(); }
     std::int32_t getFontHeight() const override { return fonts_[0].getHeight(); }

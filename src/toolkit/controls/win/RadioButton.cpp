@@ -1,11 +1,13 @@
 #include "toolkit/controls/win/RadioButton.h"
 
 #include "foundation/objects/Pools.h"
+#include "toolkit/drawers/ControlGeometry.h"
 #include "toolkit/drawers/Painters.h"
+#include "toolkit/win/DisplayScales.h"
 
 namespace s::gui::win {
 
-RadioButton::RadioButton() : CheckControl(1) {
+RadioButton::RadioButton() : CheckControl(2) {
 }
 
 RadioButton::~RadioButton() = default;
@@ -34,11 +36,18 @@ void RadioButton::setDrawer(drawer::IRadioButton* painter, bool owned) {
 
 void RadioButton::fillFonts() {
     if (auto* p = static_cast<drawer::IRadioButton*>(painter()))
-        p->fillFonts(&fonts_[0], nullptr);
+        p->fillFonts(&fonts_[0], &fonts_[1]);
 }
 
 void RadioButton::checkChanged(bool) {
     raise(isChecked() ? kCheckedList : kUncheckedList, 0);
+}
+
+// The text follows a ring as high as the control.
+std::int32_t RadioButton::textRoom(const RECT& client) const {
+    const DisplayScale scale = scaleOfWindow(handle());
+    return client.right - client.left -
+           scale.px(drawer::checkTextOffset(scale.toToolkit(client.bottom - client.top)));
 }
 
 // The painter draws over the parent's colour; its scratch surface is the
@@ -50,10 +59,13 @@ void RadioButton::paint(HDC surface, const RECT& client) {
         parentBackground(background);
     // No scratch surface of ours: the painter draws its large ring on one of
     // its own before shrinking it onto ours.
-    if (auto* p = static_cast<drawer::IRadioButton*>(painter()))
-        p->paintRadio(surface, nullptr,
-                      drawer::Rect{client.left, client.top, client.right, client.bottom},
-                      isChecked(), getText(), font(0), background);
+    if (auto* p = static_cast<drawer::IRadioButton*>(painter())) {
+        const drawer::Rect rect{client.left, client.top, client.right, client.bottom};
+        p->paintRadio(surface, nullptr, rect, isChecked(), getText(), font(isEnabled() ? 0 : 1),
+                      background);
+        if (GetFocus() == handle())
+            p->paintFocus(surface, rect);
+    }
 }
 
 } // namespace s::gui::win

@@ -49,6 +49,8 @@ public:
     void nativeCreated(HWND hwnd) override;
 
 protected:
+    // What the user typed or chose is not fitted: a path shows its end.
+    const char16_t* shownText() const override { return u""; }
     LRESULT onMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                       bool& handled) override;
     void measure() override;

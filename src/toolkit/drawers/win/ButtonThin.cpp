@@ -62,6 +62,12 @@ void Thin::paintButton(void* surface, const Rect& rect, std::int32_t hoverState,
     (pressed && font == nullptr ? pressedText_ : text_).drawText(surface, content, text, font);
 }
 
+void Thin::paintFocus(void* surface, const Rect& rect) {
+    Fills fills;
+    focusMarkRects(rect, normal_, fills);
+    paint::fillAll(paint::dcOf(surface), fills);
+}
+
 bool Thin::drawGlyph(void* surface, const Rect& rect, const char16_t* name, std::uint8_t r,
                      std::uint8_t g, std::uint8_t b) {
     const ScaleMap map(paintScale(), rect);

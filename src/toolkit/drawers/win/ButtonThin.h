@@ -23,6 +23,7 @@ public:
     bool drawGlyph(void* surface, const Rect& rect, const char16_t* name, std::uint8_t r,
                    std::uint8_t g, std::uint8_t b) override;
     void fillFonts(gui::win::FontSetting* normal, gui::win::FontSetting* disabled) override;
+    void paintFocus(void* surface, const Rect& rect) override;
     void fillPressedFont(gui::win::FontSetting* pressed) override;
 
     void setCornerKind(std::int32_t kind) override { cornerKind_ = kind; }

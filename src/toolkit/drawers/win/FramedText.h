@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/drawers/ControlGeometry.h"
 #include "toolkit/drawers/win/Surface.h"
 #include "toolkit/drawers/win/TextBasic.h"
 
@@ -17,6 +18,11 @@ public:
     text::IBasic& textDrawer() override { return text_; }
     void fillFonts(gui::win::FontSetting* normal, gui::win::FontSetting* disabled) override {
         text_.fillFonts(normal, disabled, nullptr, nullptr, nullptr);
+    }
+    void paintFocus(void* surface, const Rect& rect) override {
+        Fills fills;
+        focusMarkRects(rect, frame_, fills);
+        fillAll(dcOf(surface), fills);
     }
 
 protected:

@@ -96,6 +96,9 @@ void PopupMenu::insertNative(std::int32_t position, MenuItem* item) {
         info.fType = MFT_STRING;
         info.dwTypeData = const_cast<wchar_t*>(str::win::wide(item->getShownText()));
     }
+    // A column break with the platform's dividing line.
+    if (item->startsColumn())
+        info.fType |= MFT_MENUBARBREAK;
     InsertMenuItemW(menu, static_cast<UINT>(position), TRUE, &info);
     applyMarks(position, item);
 }
