@@ -14,6 +14,10 @@ void LangPack::clear() {
     tagName_.freeMemory();
     engName_.freeMemory();
     trueName_.freeMemory();
+    clearTexts();
+}
+
+void LangPack::clearTexts() {
     ids_.freeMemory();
     texts_.clear();
     names_.clear();

@@ -12,7 +12,9 @@ namespace s::lang {
 
 // One language of the pack: its names and its texts, numbered and named.
 // A text added twice under one identifier or name is kept twice; lookups
-// find the first. Language packs are pooled (take<LangPack>(), release()).
+// find the first. The localizer keeps the texts of the language in use
+// only; the others hold their names. Language packs are pooled
+// (take<LangPack>(), release()).
 class LangPack final : public base::IObject, public thread::IPoolable {
 public:
     // Clearing a pack gives its texts to the string pool, which must
@@ -38,6 +40,8 @@ public:
     str::StrBuffer& trueName() { return trueName_; }
     const str::StrBuffer& trueName() const { return trueName_; }
 
+    // Gives every text back to the string pool; the names stay.
+    void clearTexts();
     // Takes text, a pooled string, over.
     void addText(std::int32_t id, str::StrBuffer* text);
     bool hasText(std::int32_t id) const;

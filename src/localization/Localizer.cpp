@@ -23,6 +23,7 @@ Localizer::~Localizer() {
     for (std::uint32_t i = 0; i < languages_.length(); ++i)
         delete static_cast<LangPack*>(languages_.at(i));
     languages_.setDestroyer(nullptr);
+    delete bytes_;
 }
 
 base::IObject* Localizer::newInstance() const { return thread::take<Localizer>(); }
@@ -34,6 +35,13 @@ void Localizer::clear() {
     languages_.setDestroyer(&thread::poolOf<LangPack>());
     current_ = nullptr;
     listeners_.freeMemory();
+    source_ = Source::kNone;
+    archive_ = nullptr;
+    resourceName_.freeMemory();
+    resourceId_ = 0;
+    if (bytes_ != nullptr)
+        bytes_->release();
+    bytes_ = nullptr;
 }
 
 LangPack* Localizer::languageAt(std::int32_t index) const {
@@ -109,6 +117,14 @@ void Localizer::makeCurrent(LangPack* language) {
     if (language == current_)
         return;
     current_ = language;
+    if (hasSource()) {
+        // Only the new language keeps texts, read afresh from the pack.
+        for (std::int32_t i = 0; i < languageCount(); ++i)
+            languageAt(i)->clearTexts();
+        Wanted wanted;
+        wanted.language = language;
+        loadTexts(wanted);
+    }
     for (std::uint32_t i = 0; i < listeners_.length(); ++i)
         static_cast<gui::events::IEventListener*>(listeners_.at(i))->handleEvent(this, 0);
 }

@@ -19,7 +19,9 @@ namespace s::lang {
 class LangPack;
 
 // The language pack: its languages, the current one, and text lookups by
-// identifier in it. Listeners hear of every change of the current language
+// identifier in it. A localizer made from a pack's text keeps the names of
+// every language but the texts of the current one only, and reads that
+// language's texts from the pack again when the current language changes. Listeners hear of every change of the current language
 // through handleEvent (localizer, 0). Used from the user-interface thread
 // only. Localizers are pooled; create() takes one, release() gives it back.
 class Localizer final : public base::IObject, public thread::IPoolable {
@@ -31,12 +33,14 @@ public:
     // resourceId of type resourceName ("IDR_XML", 130), with the system's
     // language selected. archive is the module's handle, null for the
     // executable. Without that resource the localizer has no languages and
-    // every text is empty.
+    // every text is empty. The resource is read again at each change of the
+    // current language.
     static Localizer* create(const void* archive, const char16_t* resourceName,
                              std::int32_t resourceId);
     // The same over a pack given as UTF-8 bytes. The document is read an
     // entry at a time rather than parsed into one tree first; what loads is
-    // what loadPack loads from the tree.
+    // what loadPack loads from the tree, for the current language. Keeps a
+    // copy of the bytes to read other languages from.
     static Localizer* createFromUtf8(const col::ArrayU08* bytes);
 
     Localizer();
@@ -53,7 +57,15 @@ public:
     // Appends the languages and texts of a pack document. After loading,
     // every language has a text for every identifier of the pack: where an
     // entry lacks a language, that language gets the entry's first text.
+    // Loaded from a tree, every language keeps its texts: there is no text
+    // to read them from again.
     void loadPack(const xml::Node& root);
+
+    // Reads the text for id of every language that lacks it from the pack,
+    // so that languageAt (i)->findText (id) finds it for every i until the
+    // next change of language. For the few texts a program needs in every
+    // language (its title, to find a running copy of itself).
+    void loadTextOfEveryLanguage(std::int32_t id);
 
     std::int32_t languageCount() const { return static_cast<std::int32_t>(languages_.length()); }
     // Null outside 0 .. languageCount () - 1.
@@ -84,12 +96,38 @@ public:
     const str::StrBuffer& getText(std::int32_t id) const;
 
 private:
+    // Which texts a reading of the pack loads: every language's, one
+    // language's, or the text of one numbered identifier.
+    struct Wanted {
+        LangPack* language = nullptr;
+        bool oneId = false;
+        std::int32_t id = 0;
+    };
+
     LangPack* defaultLanguage() const;
+    // The language createFromUtf8 ends with: the system's, else English,
+    // else the first.
+    LangPack* startLanguage() const;
     void makeCurrent(LangPack* language);
+    bool hasSource() const { return source_ != Source::kNone; }
+    // The pack's text from the resource or the kept bytes; false when it
+    // cannot be read.
+    bool readSource(str::StrBuffer* text) const;
+    void loadTexts(const Wanted& wanted);
     void loadLanguages(const xml::Node& list);
-    void loadEntries(const xml::Node& list);
-    void loadPackText(const char16_t* text);
-    const char16_t* loadEntriesText(const char16_t* p, xml::Node& scratch);
+    void loadEntries(const xml::Node& list, const Wanted& wanted);
+    // Reads the languages when firstReading, else only the texts wanted;
+    // on the first reading the start language's texts are wanted and it
+    // becomes current.
+    void loadPackText(const char16_t* text, bool firstReading, Wanted wanted);
+    const char16_t* loadEntriesText(const char16_t* p, xml::Node& scratch, const Wanted& wanted);
+
+    enum class Source { kNone, kResource, kBytes };
+    Source source_ = Source::kNone;
+    const void* archive_ = nullptr;
+    str::StrBuffer resourceName_;
+    std::int32_t resourceId_ = 0;
+    col::ArrayU08* bytes_ = nullptr;
 
     col::ArrayP languages_;
     // Chosen lazily by the lookups, which are const for their callers.

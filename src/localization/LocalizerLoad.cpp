@@ -99,15 +99,20 @@ private:
     std::uint32_t next_ = 0;
 };
 
-// Loads the entries of one pack into its languages.
+// Loads the entries of one pack into its languages: into every language,
+// into one (language), or only the numbered entry id into every language
+// that lacks it (oneId).
 class EntryLoader {
 public:
-    explicit EntryLoader(col::ArrayP& languages) : languages_(languages), matcher_(languages) {}
+    EntryLoader(col::ArrayP& languages, LangPack* language, bool oneId, std::int32_t id)
+        : languages_(languages), matcher_(languages), only_(language), oneId_(oneId), id_(id) {}
 
     void load(const xml::Node& entry) {
-        entry.getString(u"id", &id_, u"", false);
-        numbered_ = id_.length() > 0 && isDigit(id_.charAt(0));
-        number_ = numbered_ ? id_.toInt() : 0;
+        entry.getString(u"id", &name_, u"", false);
+        numbered_ = name_.length() > 0 && isDigit(name_.charAt(0));
+        number_ = numbered_ ? name_.toInt() : 0;
+        if (oneId_ && (!numbered_ || number_ != id_))
+            return;
         // The fallback belongs to this entry alone: its first text in a
         // language of the pack (the English one in our pack). An entry
         // whose elements name no language hands on the empty text, never
@@ -118,10 +123,18 @@ public:
             LangPack* language = matcher_.find(element->getName(), element->getNameLength());
             if (language == nullptr)
                 continue;
+            if (!wants(language)) {
+                // Only its first text matters, as the fallback.
+                if (fallback == nullptr) {
+                    element->getString(u"", &fallbackCopy_, u"", false);
+                    fallback = &fallbackCopy_;
+                }
+                continue;
+            }
             auto* text = thread::take<str::StrBuffer>();
             // Sized once, to the escaped text, which decodes to no more
-            // units: the texts live as long as the process, and a string
-            // grown by appending would start at a hundred units.
+            // units: the texts live until the language changes, and a
+            // string grown by appending would start at a hundred units.
             if (const xml::Attr* raw = element->getAttributes().find(u""))
                 text->reserveExact(static_cast<std::uint32_t>(raw->valueLength));
             element->getString(u"", text, u"", false);
@@ -136,7 +149,8 @@ public:
         }
         for (std::uint32_t l = 0; l < languages_.length(); ++l) {
             auto* language = static_cast<LangPack*>(languages_.at(l));
-            if (numbered_ ? language->hasText(number_) : language->hasNamedText(id_.cStr()))
+            if (!wants(language) ||
+                (numbered_ ? language->hasText(number_) : language->hasNamedText(name_.cStr())))
                 continue;
             auto* text = thread::take<str::StrBuffer>();
             if (fallback != nullptr) {
@@ -148,14 +162,24 @@ public:
     }
 
 private:
+    // With one identifier, a language that has it already (the current
+    // one) is left as it is.
+    bool wants(const LangPack* language) const {
+        if (oneId_)
+            return !language->hasText(id_);
+        return only_ == nullptr || language == only_;
+    }
     void add(LangPack* language, str::StrBuffer* text) {
-        adder_.add(language, id_, numbered_, number_, text);
+        adder_.add(language, name_, numbered_, number_, text);
     }
 
     col::ArrayP& languages_;
     TextAdder adder_;
     TagMatcher matcher_;
-    str::StrBuffer id_;
+    LangPack* only_;
+    bool oneId_;
+    std::int32_t id_;
+    str::StrBuffer name_;
     bool numbered_ = false;
     std::int32_t number_ = 0;
     str::StrBuffer fallbackCopy_;
@@ -185,21 +209,43 @@ bool elementNamed(const char16_t* p, const char16_t* name) {
 
 } // namespace
 
+namespace {
+void decode(const col::ArrayU08& bytes, str::StrBuffer* text) {
+    text->fromUtf8(static_cast<const std::uint8_t*>(bytes.data()), false,
+                   static_cast<std::int32_t>(bytes.length()));
+}
+} // namespace
+
 Localizer* Localizer::create(const void* archive, const char16_t* resourceName,
                              std::int32_t resourceId) {
+    Localizer* localizer = thread::take<Localizer>();
     thread::Pooled<col::ArrayU08> bytes(thread::take<col::ArrayU08>());
-    if (!platform::readResource(archive, resourceName, resourceId, bytes.get()))
+    if (!platform::readResource(archive, resourceName, resourceId, bytes.get())) {
         log::write("localizer: no language pack resource " + std::to_string(resourceId));
-    return createFromUtf8(bytes.get());
+    } else if (bytes->length() > 0) {
+        localizer->source_ = Source::kResource;
+        localizer->archive_ = archive;
+        localizer->resourceName_.set(resourceName);
+        localizer->resourceId_ = resourceId;
+        thread::Pooled<str::StrBuffer> text(thread::take<str::StrBuffer>());
+        decode(*bytes, text.get());
+        // The bytes go before the texts are made.
+        bytes->freeMemory();
+        localizer->loadPackText(text->cStr(), true, Wanted());
+    }
+    localizer->selectLanguage(systemLanguageName());
+    return localizer;
 }
 
 Localizer* Localizer::createFromUtf8(const col::ArrayU08* bytes) {
     Localizer* localizer = thread::take<Localizer>();
     if (bytes != nullptr && bytes->length() > 0) {
+        localizer->source_ = Source::kBytes;
+        localizer->bytes_ = thread::take<col::ArrayU08>();
+        localizer->bytes_->append(bytes->data(), bytes->length());
         thread::Pooled<str::StrBuffer> text(thread::take<str::StrBuffer>());
-        text->fromUtf8(static_cast<const std::uint8_t*>(bytes->data()), false,
-                       static_cast<std::int32_t>(bytes->length()));
-        localizer->loadPackText(text->cStr());
+        decode(*bytes, text.get());
+        localizer->loadPackText(text->cStr(), true, Wanted());
     }
     localizer->selectLanguage(systemLanguageName());
     return localizer;
@@ -209,7 +255,49 @@ void Localizer::loadPack(const xml::Node& root) {
     if (const xml::Node* list = root.getChild(u"languages"))
         loadLanguages(*list);
     if (const xml::Node* list = root.getChild(u"entries"))
-        loadEntries(*list);
+        loadEntries(*list, Wanted());
+}
+
+LangPack* Localizer::startLanguage() const {
+    const char16_t* system = systemLanguageName();
+    LangPack* language = findLanguage(system);
+    if (language == nullptr && system != nullptr)
+        language = findLanguage(u"English");
+    return language != nullptr ? language : languageAt(0);
+}
+
+bool Localizer::readSource(str::StrBuffer* text) const {
+    if (source_ == Source::kBytes) {
+        decode(*bytes_, text);
+        return true;
+    }
+    if (source_ != Source::kResource)
+        return false;
+    thread::Pooled<col::ArrayU08> bytes(thread::take<col::ArrayU08>());
+    if (!platform::readResource(archive_, resourceName_.cStr(), resourceId_, bytes.get()) ||
+        bytes->length() == 0)
+        return false;
+    decode(*bytes, text);
+    return true;
+}
+
+void Localizer::loadTexts(const Wanted& wanted) {
+    thread::Pooled<str::StrBuffer> text(thread::take<str::StrBuffer>());
+    if (!readSource(text.get())) {
+        // The language keeps no texts: its lookups give the empty text.
+        log::write("localizer: the language pack could not be read again");
+        return;
+    }
+    loadPackText(text->cStr(), false, wanted);
+}
+
+void Localizer::loadTextOfEveryLanguage(std::int32_t id) {
+    if (!hasSource())
+        return;
+    Wanted wanted;
+    wanted.oneId = true;
+    wanted.id = id;
+    loadTexts(wanted);
 }
 
 void Localizer::loadLanguages(const xml::Node& list) {
@@ -225,8 +313,8 @@ void Localizer::loadLanguages(const xml::Node& list) {
     }
 }
 
-void Localizer::loadEntries(const xml::Node& list) {
-    EntryLoader loader(languages_);
+void Localizer::loadEntries(const xml::Node& list, const Wanted& wanted) {
+    EntryLoader loader(languages_, wanted.language, wanted.oneId, wanted.id);
     for (std::int32_t i = 0; i < list.childCount(); ++i)
         if (list.childAt(i)->nameEquals(u"entry"))
             loader.load(*list.childAt(i));
@@ -236,8 +324,9 @@ void Localizer::loadEntries(const xml::Node& list) {
 // and releasing them took most of the start-up time under Wine. This walk
 // parses the root's children one at a time and the entries one at a time,
 // and loads exactly what loadPack loads from the whole tree: the first
-// "languages" and the first "entries" child, languages first.
-void Localizer::loadPackText(const char16_t* text) {
+// "languages" and the first "entries" child, languages first; of the
+// texts, only those wanted.
+void Localizer::loadPackText(const char16_t* text, bool firstReading, Wanted wanted) {
     xml::Node* element = thread::take<xml::Node>();
     // Comments before the root are skipped, as by the document parser.
     bool open = false;
@@ -249,7 +338,8 @@ void Localizer::loadPackText(const char16_t* text) {
             break;
         open = false;
     }
-    bool languagesRead = false;
+    // Read again, the pack's languages are known already.
+    bool languagesRead = !firstReading;
     bool entriesRead = false;
     xml::Node* laterEntries = nullptr;
     while (open && *p != 0 && p[1] != u'/') {
@@ -261,19 +351,21 @@ void Localizer::loadPackText(const char16_t* text) {
                 laterEntries = thread::take<xml::Node>();
                 p = laterEntries->parse(p);
             } else {
-                p = loadEntriesText(p, *element);
+                p = loadEntriesText(p, *element, wanted);
             }
         } else {
             p = element->parse(p);
             if (!languagesRead && element->nameEquals(u"languages")) {
                 languagesRead = true;
                 loadLanguages(*element);
+                current_ = startLanguage();
+                wanted.language = current_;
             }
         }
         p = nextTag(p);
     }
     if (laterEntries != nullptr) {
-        loadEntries(*laterEntries);
+        loadEntries(*laterEntries, wanted);
         laterEntries->release();
     }
     element->release();
@@ -281,10 +373,11 @@ void Localizer::loadPackText(const char16_t* text) {
 
 // From the "<" of the entries element, parsing each entry into scratch;
 // answers the position after the element.
-const char16_t* Localizer::loadEntriesText(const char16_t* p, xml::Node& scratch) {
+const char16_t* Localizer::loadEntriesText(const char16_t* p, xml::Node& scratch,
+                                           const Wanted& wanted) {
     bool open = false;
     p = scratch.parseStart(p, open);
-    EntryLoader loader(languages_);
+    EntryLoader loader(languages_, wanted.language, wanted.oneId, wanted.id);
     while (open && *p != 0) {
         if (p[1] == u'/') {
             // The end tag, whatever name it gives.

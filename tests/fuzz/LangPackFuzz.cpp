@@ -1,7 +1,8 @@
 // The language pack loader on arbitrary documents: nothing may crash; read
-// an entry at a time it must load what the whole parsed tree gives; every
-// language must have a text for every identifier; and selecting a language
-// by its English name must make a language of that name current.
+// an entry at a time it must load what the whole parsed tree gives, for the
+// current language and no other; every language must have a text for every
+// identifier; and selecting a language by its English name must make a
+// language of that name current.
 
 #include "foundation/collections/Arrays.h"
 #include "foundation/objects/Pools.h"
@@ -46,9 +47,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(count == fromTree->languageCount());
     check((count == 0) == (localizer->currentLanguage() == nullptr));
     for (std::int32_t l = 0; l < count; ++l) {
+        // Read from text, only the current language keeps texts.
+        localizer->selectLanguageAt(l);
         const LangPack* language = localizer->languageAt(l);
         checkSameTexts(language, fromTree->languageAt(l));
-        const LangPack* first = localizer->languageAt(0);
+        for (std::int32_t other = 0; other < count; ++other)
+            check(other == l || localizer->languageAt(other)->textCount() == 0);
+        const LangPack* first = fromTree->languageAt(0);
         for (std::uint32_t i = 0; i < first->textCount(); ++i)
             check(language->hasText(first->idAt(i)));
         check(language->textCount() == 0 || first->hasText(language->idAt(0)));

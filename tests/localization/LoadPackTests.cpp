@@ -62,6 +62,38 @@ TEST(LoadPack, EveryLanguageGetsEveryTextItsOwnOrTheEntrysFirst) {
     EXPECT_EQ(french->findNamedText(u"N"), nullptr);
 }
 
+TEST(LoadPack, ReadFromTextOnlyTheLanguageInUseKeepsItsTexts) {
+    s::str::StrBuffer document(kSmallPack);
+    s::col::ArrayU08* bytes = document.toUtf8Unterminated(nullptr, false);
+    LocalizerPtr pack(Localizer::createFromUtf8(bytes));
+    bytes->release();
+    ASSERT_EQ(pack->languageCount(), 3);
+    const LangPack* english = pack->languageAt(0);
+    const LangPack* german = pack->languageAt(1);
+    const LangPack* french = pack->languageAt(2);
+    pack->selectLanguage(u"French");
+    EXPECT_EQ(textIn(french, 1), u"Un");
+    EXPECT_EQ(textIn(french, 2), u"Two") << "a text it lacks is the entry's first";
+    EXPECT_EQ(text(*french->findNamedText(u"n")), u"Titre");
+    EXPECT_EQ(english->textCount() + german->textCount(), 0u);
+
+    pack->selectLanguage(u"German");
+    EXPECT_EQ(text(pack->getText(1)), u"Eins");
+    EXPECT_EQ(text(pack->getText(3)), u"Drei");
+    EXPECT_EQ(french->textCount(), 0u);
+    EXPECT_EQ(french->findNamedText(u"n"), nullptr);
+    EXPECT_EQ(text(french->trueName()), u"Fran&ais") << "the names stay";
+
+    pack->loadTextOfEveryLanguage(1);
+    EXPECT_EQ(textIn(english, 1), u"One");
+    EXPECT_EQ(textIn(french, 1), u"Un");
+    EXPECT_EQ(english->textCount(), 1u);
+    EXPECT_EQ(german->textCount(), 5u) << "the current language as it was";
+    pack->selectLanguageAt(0);
+    EXPECT_EQ(textIn(english, 4), u"Four");
+    EXPECT_EQ(german->textCount() + french->textCount(), 0u);
+}
+
 class Venetian : public ::testing::Test {
 protected:
     void TearDown() override { s::system::OsVersion::setForTesting(s::system::queryOsVersion()); }

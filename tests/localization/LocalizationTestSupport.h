@@ -65,10 +65,13 @@ inline std::u16string text(const s::str::StrBuffer& buffer) {
 }
 
 // Every language with its names and numbered texts in order, and its text
-// named "n", on one line each.
-inline std::u16string describe(const s::lang::Localizer& localizer) {
+// named "n", on one line each. Each language is made current in turn, so
+// that a localizer that keeps the current language's texts only reads
+// them; the last language stays current.
+inline std::u16string describe(s::lang::Localizer& localizer) {
     std::u16string out;
     for (std::int32_t l = 0; l < localizer.languageCount(); ++l) {
+        localizer.selectLanguageAt(l);
         const s::lang::LangPack* language = localizer.languageAt(l);
         out += text(language->tagName()) + u"|" + text(language->engName()) + u"|" +
                text(language->trueName());

@@ -25,13 +25,18 @@ protected:
 };
 
 TEST_F(RealPack, EveryLanguageHasATextForEveryIdentifier) {
+    pack->selectLanguageAt(0);
     const LangPack* english = pack->languageAt(0);
     ASSERT_EQ(text(english->engName()), u"English");
     ASSERT_EQ(english->textCount(), 178u);
-    for (std::int32_t l = 0; l < pack->languageCount(); ++l)
-        for (std::uint32_t i = 0; i < english->textCount(); ++i)
-            EXPECT_TRUE(pack->languageAt(l)->hasText(english->idAt(i)))
-                << "language " << l << ", text " << english->idAt(i);
+    std::vector<std::int32_t> ids;
+    for (std::uint32_t i = 0; i < english->textCount(); ++i)
+        ids.push_back(english->idAt(i));
+    for (std::int32_t l = 0; l < pack->languageCount(); ++l) {
+        pack->selectLanguageAt(l);
+        for (std::int32_t id : ids)
+            EXPECT_TRUE(pack->languageAt(l)->hasText(id)) << "language " << l << ", text " << id;
+    }
     EXPECT_EQ(text(pack->languageAt(7)->trueName()), u"日本語");
     EXPECT_EQ(text(pack->languageAt(33)->tagName()), u"vie");
 }
@@ -47,6 +52,26 @@ TEST_F(RealPack, TextsAreDecodedAndFollowTheLanguage) {
     pack->selectLanguage(u"Japanese");
     EXPECT_NE(text(pack->getText(3010550)), u"It's Time!");
     EXPECT_EQ(text(pack->getText(300000)), u"Vexa Tarnwick");
+    // Read again at the change; English let its texts go.
+    EXPECT_EQ(pack->currentLanguage()->textCount(), 178u);
+    EXPECT_EQ(pack->languageAt(0)->textCount(), 0u);
+    pack->selectLanguage(u"English");
+    EXPECT_EQ(text(pack->getText(3010550)), u"It's Time!");
+}
+
+TEST_F(RealPack, TheTitleCanBeHadInEveryLanguage) {
+    pack->selectLanguage(u"Greek");
+    pack->loadTextOfEveryLanguage(300000);
+    pack->loadTextOfEveryLanguage(300000); // nothing twice
+    for (std::int32_t l = 0; l < pack->languageCount(); ++l) {
+        const LangPack* language = pack->languageAt(l);
+        ASSERT_NE(language->findText(300000), nullptr) << "language " << l;
+        EXPECT_EQ(text(*language->findText(300000)), u"Vexa Tarnwick");
+        EXPECT_EQ(language->textCount(), language == pack->currentLanguage() ? 178u : 1u);
+    }
+    pack->selectLanguage(u"Turkish");
+    EXPECT_EQ(pack->findLanguage(u"Greek")->textCount(), 0u);
+    EXPECT_EQ(pack->languageAt(0)->textCount(), 0u);
 }
 
 struct Selection {

@@ -298,6 +298,7 @@ template <class Send> void AppBase::forEachTitle(bool byTitle, Send send) {
         return;
     }
     // The running copy may show any language: try its title in each.
+    localizer_->loadTextOfEveryLanguage(kProductTextBase);
     for (std::int32_t i = 0; i < localizer_->languageCount(); ++i) {
         const str::StrBuffer* title = localizer_->languageAt(i)->findText(kProductTextBase);
         if (title != nullptr && title->length() != 0)
