@@ -131,6 +131,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    DeleteObject(font);
+    // The font goes with the process, as in a program that keeps it to the end.
     return 0;
 }

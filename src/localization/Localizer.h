@@ -21,8 +21,9 @@ class LangPack;
 // The language pack: its languages, the current one, and text lookups by
 // identifier in it. A localizer made from a pack's text keeps the names of
 // every language but the texts of the current one only, and reads that
-// language's texts from the pack again when the current language changes. Listeners hear of every change of the current language
-// through handleEvent (localizer, 0). Used from the user-interface thread
+// language's texts from the pack again when the current language changes.
+// Listeners hear of every change of the current language through
+// handleEvent (localizer, 0). Used from the user-interface thread
 // only. Localizers are pooled; create() takes one, release() gives it back.
 class Localizer final : public base::IObject, public thread::IPoolable {
 public:

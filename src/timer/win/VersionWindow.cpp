@@ -247,6 +247,8 @@ void VersionWindow::build() {
     root->setPercentHeight(kFull, false);
     root->setInsetsHorizontal(2);
     root->setInsetsVertical(2);
+    // Never narrower than its usual width, wider where a language needs it.
+    root->setMinimumWidthFloor(kDefaultWidth);
     addAll(root, {buildTitleBar(), buildBody()});
     window_->add(root);
     for (Button* button : {closeGlyph_, closeButton_})

@@ -2,6 +2,7 @@
 
 #include "foundation/objects/Pools.h"
 #include "foundation/system/Platform.h"
+#include "foundation/system/win/Handles.h"
 
 #include <cstring>
 #include <vector>
@@ -32,7 +33,7 @@ bool sameDescription(const LOGFONTW& a, const LOGFONTW& b) {
            std::wcsncmp(a.lfFaceName, b.lfFaceName, LF_FACESIZE) == 0;
 }
 
-thread_local HDC threadMeasuringDc = nullptr;
+thread_local system::win::CreatedDc threadMeasuringDc;
 
 } // namespace
 
@@ -56,15 +57,13 @@ std::size_t sharedNativeFontCount() {
 }
 
 HDC measuringDc() {
-    if (threadMeasuringDc == nullptr)
-        threadMeasuringDc = CreateCompatibleDC(nullptr);
-    return threadMeasuringDc;
+    if (!threadMeasuringDc)
+        threadMeasuringDc.reset(CreateCompatibleDC(nullptr));
+    return threadMeasuringDc.get();
 }
 
 void releaseMeasuringDc() {
-    if (threadMeasuringDc != nullptr)
-        DeleteDC(threadMeasuringDc);
-    threadMeasuringDc = nullptr;
+    threadMeasuringDc.reset();
 }
 
 base::IObject* Font::newInstance() const {

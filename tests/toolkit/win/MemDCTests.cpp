@@ -1,4 +1,5 @@
 #include "foundation/objects/Pooled.h"
+#include "foundation/system/win/Handles.h"
 #include "toolkit/drawers/ThinDrawers.h"
 #include "toolkit/controls/win/OffScreenPaint.h"
 #include "toolkit/win/Font.h"
@@ -74,9 +75,8 @@ TEST(MemDC, PaintsShareTheThreadsSurfaceAndLeaveNothingBehind) {
             EXPECT_NE(inner.dc(), surface);
             SelectObject(surface, GetStockObject(ANSI_FIXED_FONT));
             SetBkMode(surface, TRANSPARENT);
-            HBRUSH fill = CreateSolidBrush(RGB(0, 0, 200 + paint));
-            FillRect(surface, &client, fill);
-            DeleteObject(fill);
+            s::system::win::GdiObject<HBRUSH> fill(CreateSolidBrush(RGB(0, 0, 200 + paint)));
+            FillRect(surface, &client, fill.get());
         });
         EXPECT_EQ(screen.at(10, 10), RGB(0, 0, 200 + paint));
         EXPECT_EQ(screen.at(40, 10), RGB(0, 0, 0)) << "only the client part is copied";
