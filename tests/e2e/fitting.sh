@@ -9,7 +9,8 @@
 # bottom bar stays at the window's bottom when the action box opens and
 # closes and when the grip grows the window; and the keyboard alone chooses
 # At, reaches the fields, opens the action box, starts and stops a
-# count-down, a focused button pressed by Enter.
+# count-down, a focused button pressed by Enter, chooses the action and its
+# volume, and starts, pauses, resumes and stops a span.
 #   fitting.sh Tarnwick.exe WINEPREFIX e2e_probe.exe BUILD_DIR
 set -u
 exe=$1 probe=$3 shots_prefix=$4/e2e_fitting_
@@ -252,6 +253,35 @@ check "Enter on the focused button presses it: the count-down starts" yes "$(has
 keys Return
 waitfor 5 eval '[ "$(has Button Start)" == yes ]'
 check "and Enter again stops it" yes "$(has Button Start)"
+# The action and its volume chosen with the arrow keys; then back to After,
+# whose count-down has a pause button, started, paused, resumed and stopped.
+keys Tab Tab Tab Tab Tab Tab
+check "Tab reaches the action list" "ComboBox|Play Sound" "$(focused_text)"
+keys Down
+check "Down chooses the next action" yes "$(has ComboBox 'Open File')"
+keys Up
+check "Up chooses Play Sound again" yes "$(has ComboBox 'Play Sound')"
+keys Tab Tab Tab Tab Tab
+check "Tab reaches the volume list" "ComboBox|50%" "$(focused_text)"
+keys Down
+check "Down sets the next volume" yes "$(has ComboBox '40%')"
+keys Tab Tab Tab
+check "Tab comes round to the checked radio button" "Button|At" "$(focused_text)"
+keys Right shift+Tab
+check "Right checks After, Shift+Tab goes back to Start" "Button|Start" "$(focused_text)"
+keys space
+waitfor 5 eval '[ "$(has Button Stop)" == yes ]'
+keys Tab
+check "Tab reaches the running count-down's pause button" "Button|#Pause" "$(focused_text)"
+keys space
+waitfor 5 eval '[ "$(has Button "#Play")" == yes ]'
+check "Space on it pauses" yes "$(has Button '#Play')"
+keys space
+waitfor 5 eval '[ "$(has Button "#Pause")" == yes ]'
+check "and again resumes" yes "$(has Button '#Pause')"
+keys shift+Tab space
+waitfor 5 eval '[ "$(has Button Start)" == yes ]'
+check "Shift+Tab and Space on Stop stop it" yes "$(has Button Start)"
 
 tarnwick_probe "$probe" close >/dev/null
 tarnwick_wait_exit 30
