@@ -28,6 +28,11 @@ constexpr int kReopenTries = 3;
 constexpr std::uint32_t kReopenPauseMs = 200;
 // How long a stop waits for the read-ahead to leave a read of the source.
 constexpr std::uint32_t kReaderStopMs = 80;
+// A device still held by a play that was just stopped, or still closing
+// in its driver, is usually free again within a moment (longer on a busy
+// machine): a new play waits this long for it before it counts as missing.
+constexpr std::uint32_t kBusyDeviceWaitMs = 1500;
+constexpr std::uint32_t kBusyDeviceStepMs = 50;
 } // namespace
 
 Player::Player() : worker_(thread::take<thread::win::Thread>()) {
@@ -103,6 +108,9 @@ void Player::play(sound::IEncodedAudio* source, ProgressCallback callback, void*
     }
     if (source == nullptr)
         return;
+    for (std::uint32_t waited = 0; isPlaying() && waited < kBusyDeviceWaitMs;
+         waited += kBusyDeviceStepMs)
+        platform::sleepMillis(kBusyDeviceStepMs);
     if (isPlaying()) {
         // The last play was left to end alone and still holds the device.
         log::write("player: the output device is still held by the last play, nothing played");
@@ -131,7 +139,13 @@ void Player::play(sound::IEncodedAudio* source, ProgressCallback callback, void*
     rate_ = source->getSampleRate();
     reopens_ = 0;
     thread::Pooled<PlayerInternal> output(thread::take<PlayerInternal>());
-    if (!output->open(deviceId_, stereo_, rate_, static_cast<std::uint32_t>(bitsPerSample_))) {
+    bool opened = output->open(deviceId_, stereo_, rate_, static_cast<std::uint32_t>(bitsPerSample_));
+    for (std::uint32_t waited = 0; !opened && output->finished() && waited < kBusyDeviceWaitMs;
+         waited += kBusyDeviceStepMs) {
+        platform::sleepMillis(kBusyDeviceStepMs);
+        opened = output->open(deviceId_, stereo_, rate_, static_cast<std::uint32_t>(bitsPerSample_));
+    }
+    if (!opened) {
         // A device that is gone, busy, or refuses the format would never
         // complete a chunk: nothing plays, and nothing waits for it.
         log::write("player: the output device could not be opened, nothing played");
