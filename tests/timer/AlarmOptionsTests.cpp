@@ -1,12 +1,12 @@
 #include "timer/AlarmOptions.h"
 
 #include "TestSupport.h"
+#include "foundation/objects/Pooled.h"
 #include "storage/XmlMappedData.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
 #include <set>
 #include <string>
 
@@ -17,10 +17,7 @@ namespace {
 
 constexpr char16_t kView[] = u"MainWindow\\View";
 
-struct StoreRelease {
-    void operator()(s::xml::MappedData* store) const { store->release(); }
-};
-using StorePtr = std::unique_ptr<s::xml::MappedData, StoreRelease>;
+using StorePtr = s::thread::Pooled<s::xml::MappedData>;
 
 class AlarmOptionsTest : public ::testing::Test {
 protected:

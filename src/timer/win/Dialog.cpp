@@ -183,7 +183,7 @@ void Dialog::resetFields() {
     playRepeat_ = true;
     playVolume_ = 50;
     shutdownType_ = kPowerOff;
-    alarmOptions_ = AlarmOptions{};
+    snoozeSeconds_ = kDefaultSnoozeSeconds;
     alarm_ = kQuiet;
     muted_ = false;
     snoozeRequested_ = false;

@@ -359,7 +359,7 @@ private:
 
     // Snooze and mute, on the window's thread; the flags that silence the
     // sound and the warning span, read by the worker.
-    AlarmOptions alarmOptions_;
+    std::int32_t snoozeSeconds_ = kDefaultSnoozeSeconds;
     AlarmState alarm_ = kQuiet;
     s::gui::win::PopupMenu* snoozeMenu_ = nullptr;
     s::gui::win::PopupMenu* warnMenu_ = nullptr;

@@ -86,15 +86,16 @@ void moveFocusToStop(HWND window, s::gui::win::Button* leaving, s::gui::win::But
 } // namespace
 
 void Dialog::readAlarmOptions() {
-    alarmOptions_ = AlarmOptions{};
+    AlarmOptions options;
     if (store_ != nullptr && appWindow_ != nullptr)
-        loadAlarmOptions(*store_, appWindow_->getSectionPath(u"View"), alarmOptions_);
-    warnSeconds_ = alarmOptions_.warnSeconds;
+        loadAlarmOptions(*store_, appWindow_->getSectionPath(u"View"), options);
+    snoozeSeconds_ = options.snoozeSeconds;
+    warnSeconds_ = options.warnSeconds;
 }
 
 void Dialog::addAlarmMenus(PopupMenu* menu) {
-    snoozeMenu_ = spanMenu(ids::kSnoozeTime, kSnoozeChoices, alarmOptions_.snoozeSeconds);
-    warnMenu_ = spanMenu(ids::kWarnBeforeEnd, kWarnChoices, alarmOptions_.warnSeconds);
+    snoozeMenu_ = spanMenu(ids::kSnoozeTime, kSnoozeChoices, snoozeSeconds_);
+    warnMenu_ = spanMenu(ids::kWarnBeforeEnd, kWarnChoices, warnSeconds_);
     menu->addSubMenu(snoozeMenu_);
     menu->addSubMenu(warnMenu_);
 }
@@ -120,7 +121,7 @@ bool Dialog::onAlarmCommand(std::int32_t command) {
 }
 
 void Dialog::setSnoozeSeconds(std::int32_t seconds) {
-    alarmOptions_.snoozeSeconds = seconds;
+    snoozeSeconds_ = seconds;
     markSpan(snoozeMenu_, kSnoozeChoices, seconds);
     if (store_ != nullptr && appWindow_ != nullptr)
         storeSnoozeSeconds(*store_, appWindow_->getSectionPath(u"View"), seconds);
@@ -128,7 +129,6 @@ void Dialog::setSnoozeSeconds(std::int32_t seconds) {
 
 // A count-down that runs takes the new span at once.
 void Dialog::setWarnSeconds(std::int32_t seconds) {
-    alarmOptions_.warnSeconds = seconds;
     warnSeconds_ = seconds;
     markSpan(warnMenu_, kWarnChoices, seconds);
     if (store_ != nullptr && appWindow_ != nullptr)
@@ -191,7 +191,7 @@ void Dialog::onAlarmEnd() {
 void Dialog::onSnooze() {
     snoozeRequested_ = false;
     alarm_ = kSnoozing;
-    std::int64_t spanMs = std::int64_t{alarmOptions_.snoozeSeconds} * 1000;
+    std::int64_t spanMs = std::int64_t{snoozeSeconds_} * 1000;
     targetMs_ = time::nowMillis() + spanMs;
     startGapMs_ = spanMs > kMinimumStartGapMs ? spanMs : kMinimumStartGapMs;
     showActionLabel();
