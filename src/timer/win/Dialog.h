@@ -251,7 +251,9 @@ private:
     void onArgumentsHanded();
     bool onShortcutKey();
     void showRunState(s::gui::win::TaskbarProgress::State state);
-    void showTaskbarProgress();
+    // A tick leaves the tray's ring alone while the tray holds no icon of
+    // ours; the first tick after it shows one draws it.
+    void showTaskbarProgress(bool tick = false);
     void announceAction();
     // At start-up, with "Auto-Resume Timer on Start": the stored run goes on,
     // or its missed alarm is reported once.

@@ -195,7 +195,7 @@ void Dialog::showRunState(s::gui::win::TaskbarProgress::State state) {
     showTaskbarProgress();
 }
 
-void Dialog::showTaskbarProgress() {
+void Dialog::showTaskbarProgress(bool tick) {
     if (window_ == nullptr)
         return;
     std::int32_t permille = runState_ == s::gui::win::TaskbarProgress::kError
@@ -204,7 +204,8 @@ void Dialog::showTaskbarProgress() {
     // Without a taskbar button there is nothing to show it on.
     taskbar_.show(window_->handle(),
                   showTaskBarButton_ ? runState_ : s::gui::win::TaskbarProgress::kNone, permille);
-    showTrayProgress();
+    if (!tick || window_->isTrayIconShown())
+        showTrayProgress();
 }
 
 void Dialog::announceAction() {

@@ -252,12 +252,14 @@ void Dialog::showClock() {
 
 void Dialog::showRemaining() {
     std::int64_t remaining = targetMs_ - time::nowMillis();
-    showProgress(progressPermille(remaining, startGapMs_));
-    if (runState_ == s::gui::win::TaskbarProgress::kNormal)
-        showTaskbarProgress();
     str::StrBuffer text;
     formatRemaining(shownRemaining(remaining), text);
-    ui_.remainingLabel->setText(text.cStr());
+    // The label lies over the meter, whose repaint below paints it too: once
+    // a second, one pass.
+    ui_.remainingLabel->setTextPainted(text.cStr(), false);
+    showProgress(progressPermille(remaining, startGapMs_));
+    if (runState_ == s::gui::win::TaskbarProgress::kNormal)
+        showTaskbarProgress(true);
 }
 
 void Dialog::formatRemaining(std::int64_t ms, str::StrBuffer& text) const {

@@ -64,7 +64,7 @@ void Control::handleEvent(void* source, int) {
         setText(localizer->getText(textId_).cStr());
 }
 
-void Control::setText(const char16_t* text) {
+void Control::setTextPainted(const char16_t* text, bool paint) {
     text_.set(text != nullptr ? text : u"");
     if (INativePeer* peer = nativePeer())
         peer->setText(text_.cStr());
@@ -78,7 +78,8 @@ void Control::setText(const char16_t* text) {
     IContainer* parent = getParent();
     if (parent != nullptr && !std::equal(std::begin(sizes), std::end(sizes), measured))
         parent->revalidate();
-    repaint();
+    if (paint)
+        repaint();
 }
 
 void Control::setTextId(std::int32_t id) {

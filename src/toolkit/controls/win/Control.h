@@ -49,7 +49,10 @@ public:
     void clear() override;
 
     const char16_t* getText() const override { return text_.cStr(); }
-    void setText(const char16_t* text) override;
+    void setText(const char16_t* text) override { setTextPainted(text, true); }
+    // Without painting: for a text that a repaint of what lies behind it
+    // draws anyway (a label over a meter that repaints right after).
+    void setTextPainted(const char16_t* text, bool paint);
     void setTextId(std::int32_t id) override;
     std::int32_t getTextId() const override { return textId_; }
     void setPercentWidth(std::int32_t p) override;
