@@ -2,7 +2,6 @@
 
 #include "foundation/objects/Pools.h"
 #include "skins/FallbackSkinTable.h"
-#include "skins/SkinDrawers.h"
 #include "skins/Skinner.h"
 #include "skins/ThinWindow.h"
 
@@ -12,7 +11,7 @@ ThinWindow* createSkin(const char16_t* name, const SkinComponents& components) {
     auto* skin = thread::take<ThinWindow>();
     skin->setName(name);
     skin->setColours(components);
-    buildThinDrawers(*skin);
+    skin->buildDrawersOnFirstUse();
     return skin;
 }
 

@@ -126,6 +126,10 @@ void Skinner::selectSkin(ISkin* skin) {
         if (!ours)
             return;
     }
+    // A skin made lazily gets its drawers here, on the selecting thread,
+    // before the windows (each on its own thread) ask for them.
+    if (skin != nullptr)
+        skin->getWindowDrawer();
     current_ = skin;
     notify();
 }

@@ -1,6 +1,7 @@
 #include "skins/ThinWindow.h"
 
 #include "foundation/objects/Pools.h"
+#include "skins/SkinDrawers.h"
 
 namespace s::gui::drawer::skin {
 
@@ -12,7 +13,21 @@ void ThinWindow::release() {
     thread::giveBack(this);
 }
 
+IDrawer* ThinWindow::drawer(DrawerSlot slot) const {
+    buildPendingDrawers();
+    return drawers_[slot];
+}
+
+void ThinWindow::buildPendingDrawers() const {
+    if (!drawersPending_)
+        return;
+    drawersPending_ = false;
+    // Building fills the slots through own(), which is not const.
+    buildThinDrawers(const_cast<ThinWindow&>(*this));
+}
+
 void ThinWindow::own(DrawerSlot slot, IDrawer* drawer) {
+    buildPendingDrawers();
     IDrawer*& held = drawers_[slot];
     if (held != nullptr && held != drawer)
         held->release();
@@ -20,6 +35,7 @@ void ThinWindow::own(DrawerSlot slot, IDrawer* drawer) {
 }
 
 void ThinWindow::clear() {
+    drawersPending_ = false;
     name_.freeMemory();
     for (IDrawer*& drawer : drawers_) {
         if (drawer != nullptr)

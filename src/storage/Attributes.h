@@ -39,6 +39,8 @@ public:
     // Removes every record of that name; answers how many there were.
     std::int32_t removeAll(const char16_t* name);
     void removeAll();
+    // The list is complete: no room kept for more.
+    void fitToCount() { records_.fitToLength(); }
 
 private:
     col::ArrayP records_;

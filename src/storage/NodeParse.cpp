@@ -87,6 +87,8 @@ const char16_t* Node::parseStart(const char16_t* p, bool& open) {
         ++p;
     setName(name, static_cast<std::int32_t>(p - name));
     p = parseAttributes(p);
+    // A parsed document is mostly small lists, each kept as long as it is.
+    attributes_.fitToCount();
     while (*p != 0 && *p != u'>' && *p != u'/')
         ++p;
     if (*p == 0)
@@ -111,6 +113,7 @@ const char16_t* Node::parse(const char16_t* text) {
     for (;;) {
         if (p[1] == u'/') {
             p = after(p + 1, u'>');
+            node->children_.fitToLength();
             if (ancestors.length() == 0)
                 return p;
             node = static_cast<Node*>(ancestors.at(ancestors.length() - 1));

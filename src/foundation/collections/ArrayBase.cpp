@@ -282,6 +282,21 @@ void ArrayBase::freeMemory() {
     cursor_.rewind();
 }
 
+void ArrayBase::fitToLength() {
+    if (capacity_ == length_)
+        return;
+    std::uint8_t* block = nullptr;
+    if (length_ != 0) {
+        block = static_cast<std::uint8_t*>(std::malloc(bytesOf(length_)));
+        copyBytes(block, buffer_, bytesOf(length_));
+    }
+    std::free(buffer_);
+    buffer_ = block;
+    capacity_ = length_;
+    if (cursor_.get() > bytesOf(length_))
+        cursor_.set(static_cast<std::uint32_t>(bytesOf(length_)));
+}
+
 void ArrayBase::swap(std::uint32_t i, std::uint32_t j) {
     std::uint8_t temp[8];
     swap(i, j, temp);

@@ -107,6 +107,10 @@ public:
     virtual void reset();
     // Frees the block; length and position 0.
     virtual void freeMemory();
+    // Gives back the spare capacity: the block holds just the elements, and
+    // an empty array none. For arrays that are complete and kept (a parsed
+    // document's), since growth leaves room for a hundred elements at once.
+    void fitToLength();
     virtual void swap(std::uint32_t i, std::uint32_t j);
     virtual void reverse();
     virtual void appendElementText(str::IStr* str, const void* element) const = 0;

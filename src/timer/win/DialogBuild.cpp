@@ -442,6 +442,9 @@ void Dialog::buildComponents() {
                             verticalSpacer(3), buildActionArea(), buildBottomBar()});
     addAll(ui_.rootBox, {buildTitleBar(), ui_.contentBox, buildClockView()});
     trace::mark("build: component tree");
+    // Frozen until the build is done: the layout passes of the build place
+    // the components, and each native window moves once, at the end.
+    ui_.rootBox->freeze();
     window_->add(ui_.rootBox);
     listenToComponents();
 }

@@ -266,6 +266,7 @@ void Dialog::buildOnWindowThread(void* self) {
         window.centerInParent();
     window.moveIntoScreen();
     window.setKeepInScreen(dialog->keepInScreen_);
+    ui.rootBox->unfreeze();
     trace::mark("build: layout and placement");
 }
 

@@ -63,7 +63,19 @@ TEST(ArrayGrowth, FirstAppendReservesHundredAndTheHundredFirstTriples) {
     exact.setLength(150);
     EXPECT_EQ(exact.capacity(), 150u) << "setLength reserves exactly";
     exact.dropFirst(100);
-    EXPECT_EQ(exact.capacity(), 150u) << "nothing but freeMemory shrinks the block";
+    EXPECT_EQ(exact.capacity(), 150u) << "nothing but freeMemory and fitToLength shrinks the block";
+    exact.fitToLength();
+    EXPECT_EQ(exact.capacity(), 50u);
+    array.fitToLength();
+    EXPECT_EQ(array.capacity(), 101u);
+    EXPECT_EQ(array.at(100), 100) << "the content survives fitting";
+    array.add(101);
+    EXPECT_EQ(array.at(101), 101) << "a fitted array grows again";
+    ArrayS32 empty;
+    empty.add(1);
+    empty.dropFirst(1);
+    empty.fitToLength();
+    EXPECT_EQ(empty.data(), nullptr) << "an empty array keeps no block";
 }
 
 TEST(ArrayEditing, InsertAtTheEndsBehavesAsAppendAndPrepend) {

@@ -87,5 +87,20 @@ TEST(SkinDrawers, EachDrawerGetsTheRolesOfItsKind) {
     skin->release();
 }
 
+// The drawers are made when first asked for: a drawer set before that stays,
+// and a cleared skin makes none.
+TEST(SkinDrawers, MadeOnFirstUseWithoutUndoingAReplacement) {
+    ThinWindow* skin = createSkin(u"Lazy", distinctRoles());
+    button::IThin* own = takeThinButton();
+    skin->setButtonDrawer(own);
+    EXPECT_EQ(skin->getButtonDrawer(), own);
+    EXPECT_NE(skin->getTextDrawer(), nullptr);
+    skin->clear();
+    skin->buildDrawersOnFirstUse();
+    skin->clear();
+    EXPECT_EQ(skin->getWindowDrawer(), nullptr);
+    skin->release();
+}
+
 } // namespace
 } // namespace s::gui::drawer::skin
