@@ -56,7 +56,9 @@ void Dialog::runMain(Dialog* dialog) {
         log::write("timer: the window could not be created");
         return;
     }
-    dialog->window_->show(true, true);
+    // On the window's own thread, as the build: from here each step would
+    // be a message to that thread and its answer.
+    dialog->window_->invoke(&Dialog::showOnWindowThread, dialog);
     trace::mark("window shown and painted");
     trace::flush();
     log::write("timer: window shown");
@@ -73,17 +75,6 @@ bool Dialog::openWindow() {
         return false;
     }
     trace::mark("window thread and native window");
-    window_->setMaximizeBox(false);
-    window_->setBorderResizable(true);
-    window_->setClientEdge(false);
-    window_->setApplicationWindow(appWindow_, false);
-    window_->addRequestListener(this);
-    window_->addArgumentsListener(this);
-    window_->addTaskbarButtonListener(this);
-    window_->addShortcutListener(this);
-    loadUnitTexts();
-    loadSettings();
-    trace::mark("timer settings read");
     if (!window_->invoke(&Dialog::buildOnWindowThread, this)) {
         closeWindow();
         return false;
@@ -98,6 +89,10 @@ bool Dialog::openWindow() {
         startClock();
     trace::mark("clock names, clock thread");
     return true;
+}
+
+void Dialog::showOnWindowThread(void* dialog) {
+    static_cast<Dialog*>(dialog)->window_->show(true, true);
 }
 
 void Dialog::startClock() {

@@ -169,6 +169,7 @@ private:
     s::gui::win::Box* buildBottomBar();
     s::gui::win::Box* buildClockView();
     static void buildOnWindowThread(void* dialog);
+    static void showOnWindowThread(void* dialog);
     // The current skin's painters for the window and its components.
     void applySkin();
 

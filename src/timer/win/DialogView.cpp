@@ -220,10 +220,23 @@ void Dialog::readIntoSettings(TimerSettings& settings) const {
     }
 }
 
-// The rest of the build, once the components exist: the settings loaded
-// into them, the window laid out, sized and placed.
+// The build, on the window's thread, whose windows these are: the frame and
+// the stored identity, the settings read, the components made and the
+// settings loaded into them, the window laid out, sized and placed.
 void Dialog::buildOnWindowThread(void* self) {
     auto* dialog = static_cast<Dialog*>(self);
+    s::gui::win::Window& window = *dialog->window_;
+    window.setMaximizeBox(false);
+    window.setBorderResizable(true);
+    window.setClientEdge(false);
+    window.setApplicationWindow(dialog->appWindow_, false);
+    window.addRequestListener(dialog);
+    window.addArgumentsListener(dialog);
+    window.addTaskbarButtonListener(dialog);
+    window.addShortcutListener(dialog);
+    dialog->loadUnitTexts();
+    dialog->loadSettings();
+    trace::mark("timer settings read");
     dialog->applySkinSchedule();
     trace::mark("build: skin schedule");
     dialog->buildMenus();
@@ -245,7 +258,6 @@ void Dialog::buildOnWindowThread(void* self) {
     dialog->showAction();
     trace::mark("build: settings shown in the components");
 
-    s::gui::win::Window& window = *dialog->window_;
     window.doLayout();
     window.doLayout();
     window.enforceMinimumSize();

@@ -305,14 +305,22 @@ bool Component::createPeer(INativePeer* parentPeer) {
         peer_.reset();
         return false;
     }
-    peer_->setBounds(x_ + originX_, y_ + originY_, width_, height_, false);
+    // A frozen component is placed (and shown) once, when it thaws.
+    if (frozen_)
+        boundsPending_ = true;
+    else
+        peer_->setBounds(x_ + originX_, y_ + originY_, width_, height_, false);
     if (!enabled_)
         peer_->enable(false);
     return true;
 }
 
 void Component::showPeer() {
-    if (peer_ != nullptr && visible_)
+    if (peer_ == nullptr || !visible_)
+        return;
+    if (frozen_)
+        boundsPending_ = true;
+    else
         peer_->show(true);
 }
 
