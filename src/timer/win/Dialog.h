@@ -182,7 +182,8 @@ private:
     void showActionLabel();
     void clearClockProgress();
     void layOutWindow();
-    void showProgress(std::int32_t permille);
+    // True when the meter, and the time in front of it, were repainted.
+    bool showProgress(std::int32_t permille);
     void readIntoSettings(TimerSettings& settings) const;
 
     // The events of the components and the window (DialogEvents.cpp).

@@ -254,10 +254,11 @@ void Dialog::showRemaining() {
     std::int64_t remaining = targetMs_ - time::nowMillis();
     str::StrBuffer text;
     formatRemaining(shownRemaining(remaining), text);
-    // The label lies over the meter, whose repaint below paints it too: once
-    // a second, one pass.
+    // The label lies over the meter, whose repaint paints it too; when the
+    // bars look as before, the label alone is painted.
     ui_.remainingLabel->setTextPainted(text.cStr(), false);
-    showProgress(progressPermille(remaining, startGapMs_));
+    if (!showProgress(progressPermille(remaining, startGapMs_)))
+        ui_.remainingLabel->repaint();
     if (runState_ == s::gui::win::TaskbarProgress::kNormal)
         showTaskbarProgress(true);
 }

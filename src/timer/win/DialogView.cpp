@@ -33,10 +33,11 @@ std::int32_t amPmIndex(ClockSystem system) {
     return system == ClockSystem::Am ? 0 : system == ClockSystem::Pm ? 1 : 2;
 }
 
-void feed(s::gui::win::Counter* counter, std::int64_t value) {
+// True when the meter and what lies in front of it were repainted.
+bool feed(s::gui::win::Counter* counter, std::int64_t value) {
     counter->getSeries1()->addSample(value);
     counter->getSeries2()->addSample(value);
-    counter->repaint();
+    return counter->repaintIfChanged();
 }
 
 } // namespace
@@ -192,9 +193,9 @@ void Dialog::layOutWindow() {
     window_->enforceMinimumSize();
 }
 
-void Dialog::showProgress(std::int32_t permille) {
-    feed(ui_.progressCounter, permille);
+bool Dialog::showProgress(std::int32_t permille) {
     feed(ui_.clockProgressCounter, permille);
+    return feed(ui_.progressCounter, permille);
 }
 
 void Dialog::clearClockProgress() {

@@ -228,3 +228,31 @@ TEST(CounterPaint, BarsAndColumnsLandWhereTheSamplesSayAndClicksFallThrough) {
     Sleep(300);
     EXPECT_EQ(leftDown.count, 1);
 }
+
+TEST(CounterPaint, RepaintsOnlyWhenTheBarsWouldLookDifferent) {
+    TestWindow window;
+    window->setBounds(150, 150, 300, 140);
+    window->show(true, true);
+    Counter* counter = makeCounter(200, 50);
+    counter->setDrawer(makePainter(), true);
+    counter->setGraphType(1);
+    CounterData* series = counter->getSeries1();
+    series->resetSamples();
+    series->setAutoScale(false);
+    series->setMaximum(1000);
+    window->add(counter);
+    bool repainted = false;
+    auto repaintIfChanged = [&] {
+        s::test::onWindowThread(*window, [&] { repainted = counter->repaintIfChanged(); });
+        return repainted;
+    };
+    series->addSample(500);
+    // Painted now, if the window's own paint has not shown it already.
+    repaintIfChanged();
+    series->addSample(501);
+    EXPECT_FALSE(repaintIfChanged())
+        << "a thousandth of 200 pixels draws the same bar";
+    series->addSample(900);
+    EXPECT_TRUE(repaintIfChanged());
+    EXPECT_EQ(pixel(handleOf(counter), 150, 20), kRed) << "the repaint shows the new bar";
+}

@@ -5,6 +5,8 @@
 #include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/HwndPeer.h"
 
+#include <cstring>
+
 namespace s::gui::win {
 
 Counter::Counter() {
@@ -71,6 +73,62 @@ void Counter::unhookWindow() {
         detachHandler(hooked_);
     hooked_ = nullptr;
     backBuffer_.release();
+    shown_.release();
+    next_.release();
+}
+
+HDC BarsImage::fit(std::int32_t width, std::int32_t height) {
+    if (width <= 0 || height <= 0)
+        return nullptr;
+    if (dc_ && width == width_ && height == height_)
+        return dc_.get();
+    release();
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    dc_.reset(CreateCompatibleDC(nullptr));
+    bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
+    if (!dc_ || !bitmap_) {
+        release();
+        return nullptr;
+    }
+    selection_.emplace(dc_.get(), bitmap_.get());
+    width_ = width;
+    height_ = height;
+    return dc_.get();
+}
+
+void BarsImage::release() {
+    selection_.reset();
+    bitmap_.reset();
+    dc_.reset();
+    bits_ = nullptr;
+    width_ = height_ = 0;
+}
+
+bool BarsImage::samePixels(const BarsImage& other) const {
+    if (bits_ == nullptr || other.bits_ == nullptr || width_ != other.width_ ||
+        height_ != other.height_)
+        return false;
+    GdiFlush();
+    return std::memcmp(bits_, other.bits_, 4 * static_cast<std::size_t>(width_) * height_) == 0;
+}
+
+bool Counter::repaintIfChanged() {
+    RECT client{};
+    if (hooked_ != nullptr && isShowing() && GetClientRect(hooked_, &client)) {
+        if (HDC next = next_.fit(client.right, client.bottom)) {
+            drawBars(next, hooked_, client);
+            if (next_.samePixels(shown_))
+                return false;
+        }
+    }
+    repaint();
+    return true;
 }
 
 void Counter::repaint() {
@@ -186,6 +244,22 @@ LRESULT Counter::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     return 0;
 }
 
+void Counter::drawBars(HDC buffer, HWND hwnd, const RECT& client) {
+    // Behind a transparent meter shows its parent's colour.
+    IContainer* parent = getParent();
+    std::uint32_t background =
+        isBackgroundTransparent() && parent != nullptr ? parent->getBackground() : getBackground();
+    SetDCBrushColor(buffer, static_cast<COLORREF>(background));
+    FillRect(buffer, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    // Margins and the content's place are the toolkit's; the bars fill the
+    // platform's pixels between them.
+    const DisplayScale scale = scaleOfWindow(hwnd);
+    getDrawer()->draw(buffer, scale.px(marginLeft_), scale.px(marginTop_),
+                      client.right - scale.px(marginRight_),
+                      client.bottom - scale.px(marginBottom_), graphType_, &series1_,
+                      showSeries2_ ? &series2_ : nullptr, swapColours_);
+}
+
 void Counter::paintNow(HWND hwnd) {
     PAINTSTRUCT ps;
     HDC screen = BeginPaint(hwnd, &ps);
@@ -195,19 +269,12 @@ void Counter::paintNow(HWND hwnd) {
     GetClientRect(hwnd, &client);
     HDC buffer = backBuffer_.fit(screen, client.right, client.bottom);
     if (buffer != nullptr) {
-        // Behind a transparent meter shows its parent's colour.
-        IContainer* parent = getParent();
-        std::uint32_t background =
-            isBackgroundTransparent() && parent != nullptr ? parent->getBackground() : getBackground();
-        SetDCBrushColor(buffer, static_cast<COLORREF>(background));
-        FillRect(buffer, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-        // Margins and the content's place are the toolkit's; the bars fill
-        // the platform's pixels between them.
+        drawBars(buffer, hwnd, client);
+        // What the screen shows from now on, drawn as repaintIfChanged draws
+        // what it would show, so that equal bars compare equal.
+        if (HDC shown = shown_.fit(client.right, client.bottom))
+            drawBars(shown, hwnd, client);
         const DisplayScale scale = scaleOfWindow(hwnd);
-        getDrawer()->draw(buffer, scale.px(marginLeft_), scale.px(marginTop_),
-                          client.right - scale.px(marginRight_),
-                          client.bottom - scale.px(marginBottom_), graphType_, &series1_,
-                          showSeries2_ ? &series2_ : nullptr, swapColours_);
         if (content_ != nullptr && content_->isShowing()) {
             std::int32_t x = content_->getX(), y = content_->getY();
             ExcludeClipRect(screen, scale.px(x), scale.px(y), scale.px(x + content_->getWidth()),

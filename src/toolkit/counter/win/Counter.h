@@ -11,6 +11,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include <cstdint>
 
 namespace s::gui::win {
@@ -19,6 +21,24 @@ namespace s::gui::win {
 // as a pile, in front of bars its painter draws from two series. Its window
 // paints through a back buffer, lets clicks fall through to what is behind
 // it and hands the wheel to its content.
+// A 32-bit image whose pixels are in the program's memory.
+class BarsImage {
+public:
+    // The image's context at that size, made anew when the size changes;
+    // null when it cannot be made.
+    HDC fit(std::int32_t width, std::int32_t height);
+    void release();
+    // Same size and same pixels.
+    bool samePixels(const BarsImage& other) const;
+
+private:
+    system::win::CreatedDc dc_;
+    system::win::Bitmap bitmap_;
+    std::optional<system::win::Selection> selection_;
+    void* bits_ = nullptr;
+    std::int32_t width_ = 0, height_ = 0;
+};
+
 class Counter final : public Box, public ICounter, private INativeWindowHandler {
 public:
     Counter();
@@ -33,6 +53,11 @@ public:
     // The content in front of the bars repaints with them, copying them out
     // of the counter's image where it is transparent.
     void repaint() override;
+    // After new samples, on the window's thread: repaints as repaint() does
+    // only when the bars would look different from those on the screen, and
+    // tells whether it did. A long count-down's bars move a pixel every few
+    // seconds while the text in front of them changes every second.
+    bool repaintIfChanged();
     BackBuffer* getBackgroundImage(std::int32_t& x, std::int32_t& y) override;
 
     // IContainer
@@ -76,6 +101,7 @@ private:
     LRESULT handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                           bool& handled) override;
     void paintNow(HWND hwnd);
+    void drawBars(HDC buffer, HWND hwnd, const RECT& client);
     void hookWindow();
     void unhookWindow();
     void releaseOwnedPainter();
@@ -93,6 +119,10 @@ private:
     // Used while no painter is set: black bars over a transparent background.
     drawer::counter::win::Basic defaultPainter_;
     BackBuffer backBuffer_;
+    // The bars as last painted, and as they would be painted now: pixels the
+    // program reads directly, to compare.
+    BarsImage shown_;
+    BarsImage next_;
     HWND hooked_ = nullptr;
 };
 
