@@ -2,7 +2,9 @@
 // creates the same kinds and numbers of native children as the timer
 // window's tree (the toolkit's own class, buttons, combo boxes, edit
 // fields), shows as many of each as the timer window shows, paints them and
-// counts a label down once a second. The counts are arguments, read from
+// counts a label down once a second. It carries the timer program's
+// manifest (BareChildren.rc), so its buttons, edit fields and combo boxes
+// are the same classes of the same common controls. The counts are arguments, read from
 // the running timer window by bench/timer_window_bench.sh, so the two stay
 // in step when the tree changes:
 //   bare_children.exe [OWN OWN_SHOWN BUTTONS BUTTONS_SHOWN COMBOS COMBOS_SHOWN EDITS EDITS_SHOWN]

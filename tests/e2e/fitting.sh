@@ -85,11 +85,18 @@ open_version_window() {
 }
 # language_count: the languages of the Language submenu, the entries above
 # its separator (below it: the translation page).
+language_entries() {
+    menu | awk -F'|' '$1 == 1 { if ($4 ~ /S/) { print n + 0; found = 1; exit } n++ }
+                      END { if (!found) print 0 }'
+}
 language_count() {
     focus_window
     open_menu
     keys Up Up Up Right
-    menu | awk -F'|' '$1 == 1 { if ($4 ~ /S/) exit; n++ } END { print n + 0 }'
+    # Under load the submenu opens a moment after the keys: it is read once
+    # its separator is there.
+    waitfor 5 eval '[ "$(language_entries)" -gt 0 ]'
+    language_entries
     close_menus
 }
 # pick_language INDEX COUNT: as language, going up from the first entry,

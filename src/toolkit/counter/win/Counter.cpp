@@ -269,11 +269,14 @@ void Counter::paintNow(HWND hwnd) {
     GetClientRect(hwnd, &client);
     HDC buffer = backBuffer_.fit(screen, client.right, client.bottom);
     if (buffer != nullptr) {
-        drawBars(buffer, hwnd, client);
-        // What the screen shows from now on, drawn as repaintIfChanged draws
-        // what it would show, so that equal bars compare equal.
-        if (HDC shown = shown_.fit(client.right, client.bottom))
+        // Drawn where repaintIfChanged compares what it would draw with what
+        // the screen shows, then copied.
+        if (HDC shown = shown_.fit(client.right, client.bottom)) {
             drawBars(shown, hwnd, client);
+            BitBlt(buffer, 0, 0, client.right, client.bottom, shown, 0, 0, SRCCOPY);
+        } else {
+            drawBars(buffer, hwnd, client);
+        }
         const DisplayScale scale = scaleOfWindow(hwnd);
         if (content_ != nullptr && content_->isShowing()) {
             std::int32_t x = content_->getX(), y = content_->getY();
