@@ -9,8 +9,6 @@
 
 namespace s::gui::win {
 
-namespace {
-
 BITMAPINFO topDownInfo(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -21,6 +19,8 @@ BITMAPINFO topDownInfo(int width, int height) {
     info.bmiHeader.biCompression = BI_RGB;
     return info;
 }
+
+namespace {
 
 // Windows keeps blue first; the image keeps red first.
 void swapRedAndBlue(std::uint8_t* pixels, std::size_t count) {

@@ -18,6 +18,9 @@ HICON iconOf(const gui::Image& image);
 
 // A device-independent bitmap (32 bits, top-down) holding the image's
 // pixels; null for an empty image. The caller deletes it.
+// A 32-bit image description, rows from the top, for DIB sections and
+// GetDIBits.
+BITMAPINFO topDownInfo(int width, int height);
 HBITMAP bitmapOf(const gui::Image& image);
 
 } // namespace s::gui::win

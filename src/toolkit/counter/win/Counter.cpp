@@ -4,6 +4,7 @@
 #include "toolkit/native/NativePeerFactory.h"
 #include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/HwndPeer.h"
+#include "toolkit/win/NativeImage.h"
 
 #include <cstring>
 
@@ -83,13 +84,7 @@ HDC BarsImage::fit(std::int32_t width, std::int32_t height) {
     if (dc_ && width == width_ && height == height_)
         return dc_.get();
     release();
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = topDownInfo(width, height);
     dc_.reset(CreateCompatibleDC(nullptr));
     bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits_, nullptr, 0));
     if (!dc_ || !bitmap_) {
