@@ -69,6 +69,13 @@ std::uint64_t processCreationFileTime();
 // platform does not say.
 std::uint64_t processResidentBytes();
 
+// Gives back the pages of the calling thread's stack that lie well below
+// its current depth: Wine writes zeros over the lowest megabyte of every new
+// thread's stack, and those pages would stay resident for the thread's life.
+// The next use of such a page finds it zeroed. Nothing where no such pages
+// are committed.
+void releaseUnusedStack();
+
 // An environment variable's value (GetEnvironmentVariableW), empty when it
 // is not set.
 std::u16string environmentVariable(const char* name);

@@ -4,6 +4,7 @@
 #include "toolkit/win/Window.h"
 
 #include "foundation/objects/Pools.h"
+#include "foundation/system/Platform.h"
 #include "toolkit/drawers/IDrawer.h"
 #include "toolkit/layout/FlowH.h"
 #include "toolkit/layout/Vertical.h"
@@ -122,6 +123,7 @@ void Window::startThread() {
 }
 
 DWORD WINAPI Window::threadMain(void* parameter) {
+    platform::releaseUnusedStack();
     auto* self = static_cast<Window*>(parameter);
     bool ole = initialiseThreadPlatform();
     bool created = self->createNativeWindows();

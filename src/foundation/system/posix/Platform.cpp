@@ -94,6 +94,8 @@ std::uint64_t processResidentBytes() {
     return 0;
 }
 
+void releaseUnusedStack() {}
+
 std::u16string environmentVariable(const char* name) {
     const char* value = std::getenv(name);
     if (value == nullptr)

@@ -11,6 +11,7 @@ namespace {
 std::atomic<std::int32_t> forcedEndCount{0};
 
 DWORD WINAPI threadRoutine(void* parameter) {
+    platform::releaseUnusedStack();
     auto* job = static_cast<Thread::JobBlock*>(parameter);
     platform::CriticalSection* lock = job->lock;
     lock->enter();

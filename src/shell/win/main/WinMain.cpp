@@ -7,6 +7,7 @@
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     s::trace::mark("WinMain entered");
+    s::platform::releaseUnusedStack();
     {
         CTarnwickApp app;
         // The hook answers false in every case: there is no application message loop.
