@@ -182,8 +182,9 @@ private:
     void showActionLabel();
     void clearClockProgress();
     void layOutWindow();
-    // True when the meter, and the time in front of it, were repainted.
-    bool showProgress(std::int32_t permille);
+    // The meters at that share; front (over the Timer View's meter) is
+    // painted with it.
+    void showProgress(std::int32_t permille, s::gui::Component* front = nullptr);
     void readIntoSettings(TimerSettings& settings) const;
 
     // The events of the components and the window (DialogEvents.cpp).

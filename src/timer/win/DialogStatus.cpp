@@ -254,11 +254,9 @@ void Dialog::showRemaining() {
     std::int64_t remaining = targetMs_ - time::nowMillis();
     str::StrBuffer text;
     formatRemaining(shownRemaining(remaining), text);
-    // The label lies over the meter, whose repaint paints it too; when the
-    // bars look as before, the label alone is painted.
+    // The label lies over the meter: it is painted in the meter's pass.
     ui_.remainingLabel->setTextPainted(text.cStr(), false);
-    if (!showProgress(progressPermille(remaining, startGapMs_)))
-        ui_.remainingLabel->repaint();
+    showProgress(progressPermille(remaining, startGapMs_), ui_.remainingLabel);
     if (runState_ == s::gui::win::TaskbarProgress::kNormal)
         showTaskbarProgress(true);
 }

@@ -33,11 +33,12 @@ std::int32_t amPmIndex(ClockSystem system) {
     return system == ClockSystem::Am ? 0 : system == ClockSystem::Pm ? 1 : 2;
 }
 
-// True when the meter and what lies in front of it were repainted.
-bool feed(s::gui::win::Counter* counter, std::int64_t value) {
+// Repaints the meter where its bars changed, and front (over the bars) whole.
+void feed(s::gui::win::Counter* counter, std::int64_t value,
+          s::gui::Component* front = nullptr) {
     counter->getSeries1()->addSample(value);
     counter->getSeries2()->addSample(value);
-    return counter->repaintIfChanged();
+    counter->repaintIfChanged(front);
 }
 
 } // namespace
@@ -193,9 +194,9 @@ void Dialog::layOutWindow() {
     window_->enforceMinimumSize();
 }
 
-bool Dialog::showProgress(std::int32_t permille) {
+void Dialog::showProgress(std::int32_t permille, s::gui::Component* front) {
     feed(ui_.clockProgressCounter, permille);
-    return feed(ui_.progressCounter, permille);
+    feed(ui_.progressCounter, permille, front);
 }
 
 void Dialog::clearClockProgress() {

@@ -23,6 +23,9 @@ LRESULT ChildPeer::handleMessage(HWND, UINT message, WPARAM wParam, LPARAM lPara
     case WM_PAINT:
         paint();
         return 0;
+    case WM_PRINTCLIENT:
+        paintInto(reinterpret_cast<HDC>(wParam));
+        return 0;
     default:
         break;
     }

@@ -12,10 +12,12 @@
 namespace s::gui::win {
 
 void ChildPeer::paint() {
-    PAINTSTRUCT ps;
-    HDC screen = BeginPaint(hwnd_, &ps);
-    if (screen == nullptr)
-        return;
+    ChildPaint painting(hwnd_);
+    if (HDC screen = painting.dc())
+        paintInto(screen);
+}
+
+void ChildPeer::paintInto(HDC screen) {
     RECT client;
     GetClientRect(hwnd_, &client);
     PaintScale scale(scaleOfWindow(hwnd_));
@@ -23,7 +25,6 @@ void ChildPeer::paint() {
         paintBox(screen, client.right, client.bottom);
     else
         paintPlain(screen, client.right, client.bottom);
-    EndPaint(hwnd_, &ps);
 }
 
 // The buffer stays after the copy: transparent children copy the pixels

@@ -66,6 +66,7 @@ private:
 
     // Painting (ChildPeerPaint.cpp).
     void paint();
+    void paintInto(HDC screen);
     void paintBox(HDC screen, std::int32_t width, std::int32_t height);
     void paintPlain(HDC screen, std::int32_t width, std::int32_t height);
     // Fills the rectangle with what lies behind the component: the parent's

@@ -26,4 +26,67 @@ void fillColour(HDC dc, std::int32_t width, std::int32_t height, std::uint32_t c
     SetBkColor(dc, old);
 }
 
+void paintNow(IComponent& component, HRGN area) {
+    HWND hwnd = component.isShowing() ? HwndPeer::handleOf(peerOf(&component)) : nullptr;
+    RECT bounds;
+    if (hwnd == nullptr || !GetWindowRect(hwnd, &bounds) || !RectInRegion(area, &bounds))
+        return;
+    // The device context takes the region it is clipped to.
+    HRGN clip = CreateRectRgn(0, 0, 0, 0);
+    if (clip != nullptr && CombineRgn(clip, area, nullptr, RGN_COPY) != ERROR) {
+        if (HDC dc = GetDCEx(hwnd, clip,
+                             DCX_INTERSECTRGN | DCX_CACHE | DCX_CLIPSIBLINGS | DCX_CLIPCHILDREN)) {
+            SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+            ReleaseDC(hwnd, dc);
+        } else {
+            DeleteObject(clip);
+        }
+    } else if (clip != nullptr) {
+        DeleteObject(clip);
+    }
+    for (std::int32_t i = 0; i < component.getComponentCount(); ++i)
+        paintNow(*component.getComponent(i), area);
+}
+
+namespace {
+// The clipping BeginPaint takes from the window's styles and class (its
+// children, its siblings, its parent's context); the headers leave it out.
+constexpr DWORD kClipAsStyled = 0x00010000;
+} // namespace
+
+ChildPaint::ChildPaint(HWND hwnd) : hwnd_(hwnd) {
+    RECT client{}, frame{};
+    GetClientRect(hwnd, &client);
+    GetWindowRect(hwnd, &frame);
+    if (frame.right - frame.left != client.right || frame.bottom - frame.top != client.bottom) {
+        dc_ = BeginPaint(hwnd, &ps_);
+        begun_ = true;
+        return;
+    }
+    HRGN update = CreateRectRgn(0, 0, 0, 0);
+    int kind = update != nullptr ? GetUpdateRgn(hwnd, update, FALSE) : ERROR;
+    if (kind == ERROR || kind == NULLREGION) {
+        ValidateRect(hwnd, nullptr);
+        if (update != nullptr)
+            DeleteObject(update);
+        return;
+    }
+    // Validated first: what is invalidated while this paints is painted next.
+    ValidateRgn(hwnd, update);
+    // The device context takes the region, in screen coordinates.
+    POINT origin{0, 0};
+    ClientToScreen(hwnd, &origin);
+    OffsetRgn(update, origin.x, origin.y);
+    dc_ = GetDCEx(hwnd, update, DCX_INTERSECTRGN | kClipAsStyled);
+    if (dc_ == nullptr)
+        DeleteObject(update);
+}
+
+ChildPaint::~ChildPaint() {
+    if (begun_)
+        EndPaint(hwnd_, &ps_);
+    else if (dc_ != nullptr)
+        ReleaseDC(hwnd_, dc_);
+}
+
 } // namespace s::gui::win

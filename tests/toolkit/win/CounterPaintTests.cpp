@@ -1,3 +1,4 @@
+#include "toolkit/box/Box.h"
 #include "toolkit/counter/win/Counter.h"
 #include "toolkit/drawers/win/CounterBasic.h"
 #include "toolkit/win/WindowTestSupport.h"
@@ -240,19 +241,33 @@ TEST(CounterPaint, RepaintsOnlyWhenTheBarsWouldLookDifferent) {
     series->resetSamples();
     series->setAutoScale(false);
     series->setMaximum(1000);
+    // In front of the bars, as a count-down's time is: its colour stands
+    // for a text that changed without being painted.
+    auto* front = s::thread::take<s::gui::win::Box>();
+    front->setFixedWidth(40, false);
+    front->setFixedHeight(20, false);
+    front->setBackground(0, 160, 0, false);
+    counter->setContent(front);
     window->add(counter);
+    HWND frontHwnd = s::gui::win::HwndPeer::handleOf(front->nativePeer());
     bool repainted = false;
     auto repaintIfChanged = [&] {
-        s::test::onWindowThread(*window, [&] { repainted = counter->repaintIfChanged(); });
+        s::test::onWindowThread(*window, [&] { repainted = counter->repaintIfChanged(front); });
         return repainted;
     };
     series->addSample(500);
     // Painted now, if the window's own paint has not shown it already.
     repaintIfChanged();
+    front->setBackground(0, 0, 160, false);
     series->addSample(501);
     EXPECT_FALSE(repaintIfChanged())
         << "a thousandth of 200 pixels draws the same bar";
+    EXPECT_EQ(pixel(frontHwnd, 5, 5), rgb(0, 0, 160)) << "the front is painted all the same";
+    front->setBackground(160, 0, 160, false);
     series->addSample(900);
     EXPECT_TRUE(repaintIfChanged());
-    EXPECT_EQ(pixel(handleOf(counter), 150, 20), kRed) << "the repaint shows the new bar";
+    EXPECT_EQ(pixel(handleOf(counter), 150, 45), kRed) << "the repaint shows the new bar";
+    EXPECT_EQ(pixel(handleOf(counter), 10, 45), kRed) << "the bar's unchanged part stays";
+    EXPECT_EQ(pixel(handleOf(counter), 190, 45), kPaper);
+    EXPECT_EQ(pixel(frontHwnd, 5, 5), rgb(160, 0, 160)) << "the front is painted in the same pass";
 }

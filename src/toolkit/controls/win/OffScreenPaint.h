@@ -3,6 +3,7 @@
 #include "foundation/system/win/Handles.h"
 #include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/MemDC.h"
+#include "toolkit/win/PaintSupport.h"
 
 #include <windows.h>
 
@@ -36,11 +37,9 @@ bool answerPaintMessage(HWND hwnd, UINT message, WPARAM wParam, Paint paint, LRE
         result = 1;
         return true;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (HDC dc = BeginPaint(hwnd, &ps)) {
+        ChildPaint painting(hwnd);
+        if (HDC dc = painting.dc())
             paintOffScreen(hwnd, dc, paint);
-            EndPaint(hwnd, &ps);
-        }
         return true;
     }
     case WM_PRINTCLIENT:

@@ -5,7 +5,9 @@
 #include "toolkit/win/DisplayScales.h"
 #include "toolkit/win/HwndPeer.h"
 #include "toolkit/win/NativeImage.h"
+#include "toolkit/win/PaintSupport.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace s::gui::win {
@@ -74,8 +76,8 @@ void Counter::unhookWindow() {
         detachHandler(hooked_);
     hooked_ = nullptr;
     backBuffer_.release();
-    shown_.release();
-    next_.release();
+    for (BarsImage& bars : bars_)
+        bars.release();
 }
 
 HDC BarsImage::fit(std::int32_t width, std::int32_t height) {
@@ -105,24 +107,109 @@ void BarsImage::release() {
     width_ = height_ = 0;
 }
 
-bool BarsImage::samePixels(const BarsImage& other) const {
+bool BarsImage::changedArea(const BarsImage& other, RECT& changed) const {
+    changed = {0, 0, width_, height_};
     if (bits_ == nullptr || other.bits_ == nullptr || width_ != other.width_ ||
         height_ != other.height_)
-        return false;
+        return true;
     GdiFlush();
-    return std::memcmp(bits_, other.bits_, 4 * static_cast<std::size_t>(width_) * height_) == 0;
+    const auto* mine = static_cast<const std::uint32_t*>(bits_);
+    const auto* theirs = static_cast<const std::uint32_t*>(other.bits_);
+    changed = {width_, height_, 0, 0};
+    for (std::int32_t y = 0; y < height_; ++y) {
+        const std::uint32_t* a = mine + static_cast<std::size_t>(y) * width_;
+        const std::uint32_t* b = theirs + static_cast<std::size_t>(y) * width_;
+        if (std::memcmp(a, b, 4 * static_cast<std::size_t>(width_)) == 0)
+            continue;
+        std::int32_t left = 0, right = width_;
+        while (a[left] == b[left])
+            ++left;
+        while (a[right - 1] == b[right - 1])
+            --right;
+        changed.left = std::min<LONG>(changed.left, left);
+        changed.right = std::max<LONG>(changed.right, right);
+        changed.top = std::min<LONG>(changed.top, y);
+        changed.bottom = y + 1;
+    }
+    return changed.right > changed.left;
 }
 
-bool Counter::repaintIfChanged() {
+// A box folded to no size (a view not in use) hides all it holds.
+bool Counter::hasArea() {
+    for (IComponent* c = this; c != nullptr; c = c->getParent()) {
+        if (c->getWidth() <= 0 || c->getHeight() <= 0)
+            return false;
+    }
+    return true;
+}
+
+bool Counter::repaintIfChanged(Component* front) {
+    // Neither the bars nor what lies in front of them is on the screen.
+    if (!isShowing() || !hasArea())
+        return false;
     RECT client{};
-    if (hooked_ != nullptr && isShowing() && GetClientRect(hooked_, &client)) {
-        if (HDC next = next_.fit(client.right, client.bottom)) {
-            drawBars(next, hooked_, client);
-            if (next_.samePixels(shown_))
-                return false;
+    if (hooked_ == nullptr || !GetClientRect(hooked_, &client) || IsRectEmpty(&client)) {
+        if (front != nullptr)
+            front->repaint();
+        return false;
+    }
+    RECT changed = client;
+    HDC next = nextBars().fit(client.right, client.bottom);
+    bool barsChanged = true;
+    if (next != nullptr) {
+        drawBars(next, hooked_, client);
+        barsChanged = nextBars().changedArea(shownBars(), changed);
+    }
+    // What is painted, in screen coordinates: the changed strip of the bars
+    // and the front component whole.
+    POINT origin{0, 0};
+    ClientToScreen(hooked_, &origin);
+    HRGN area = CreateRectRgn(0, 0, 0, 0);
+    if (area == nullptr) {
+        repaint();
+        return true;
+    }
+    if (barsChanged)
+        SetRectRgn(area, origin.x + changed.left, origin.y + changed.top, origin.x + changed.right,
+                   origin.y + changed.bottom);
+    HWND frontHwnd = front != nullptr ? HwndPeer::handleOf(front->nativePeer()) : nullptr;
+    RECT bounds;
+    if (frontHwnd != nullptr && GetWindowRect(frontHwnd, &bounds)) {
+        if (HRGN frontArea = CreateRectRgnIndirect(&bounds)) {
+            CombineRgn(area, area, frontArea, RGN_OR);
+            DeleteObject(frontArea);
         }
     }
-    repaint();
+    if (!barsChanged) {
+        if (front != nullptr)
+            win::paintNow(*front, area);
+    } else if (next == nullptr || !repaintInFront(area, changed, next)) {
+        OffsetRgn(area, -origin.x, -origin.y);
+        RedrawWindow(hooked_, nullptr, area, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+    DeleteObject(area);
+    return barsChanged;
+}
+
+// Where the content covers all of the area, the meter's own window shows
+// none of it: the meter's image, which the content copies from, takes the
+// changed bars here, and the content paints there at once. False when the
+// content does not cover it and the meter must repaint.
+bool Counter::repaintInFront(HRGN area, const RECT& changed, HDC next) {
+    HWND content = content_ != nullptr && content_->isShowing()
+                       ? HwndPeer::handleOf(peerOf(content_))
+                       : nullptr;
+    geometry::Size image = backBuffer_.size();
+    RECT covered, box, joined;
+    if (content == nullptr || backBuffer_.dc() == nullptr || image.width < changed.right ||
+        image.height < changed.bottom || !GetWindowRect(content, &covered) ||
+        GetRgnBox(area, &box) == ERROR || !UnionRect(&joined, &covered, &box) ||
+        !EqualRect(&joined, &covered))
+        return false;
+    BitBlt(backBuffer_.dc(), changed.left, changed.top, changed.right - changed.left,
+           changed.bottom - changed.top, next, changed.left, changed.top, SRCCOPY);
+    shownBars_ = 1 - shownBars_;
+    win::paintNow(*content_, area);
     return true;
 }
 
@@ -256,8 +343,8 @@ void Counter::drawBars(HDC buffer, HWND hwnd, const RECT& client) {
 }
 
 void Counter::paintNow(HWND hwnd) {
-    PAINTSTRUCT ps;
-    HDC screen = BeginPaint(hwnd, &ps);
+    ChildPaint painting(hwnd);
+    HDC screen = painting.dc();
     if (screen == nullptr)
         return;
     RECT client;
@@ -266,7 +353,7 @@ void Counter::paintNow(HWND hwnd) {
     if (buffer != nullptr) {
         // Drawn where repaintIfChanged compares what it would draw with what
         // the screen shows, then copied.
-        if (HDC shown = shown_.fit(client.right, client.bottom)) {
+        if (HDC shown = shownBars().fit(client.right, client.bottom)) {
             drawBars(shown, hwnd, client);
             BitBlt(buffer, 0, 0, client.right, client.bottom, shown, 0, 0, SRCCOPY);
         } else {
@@ -280,7 +367,6 @@ void Counter::paintNow(HWND hwnd) {
         }
         BitBlt(screen, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
     }
-    EndPaint(hwnd, &ps);
 }
 
 } // namespace s::gui::win

@@ -28,8 +28,10 @@ public:
     // null when it cannot be made.
     HDC fit(std::int32_t width, std::int32_t height);
     void release();
-    // Same size and same pixels.
-    bool samePixels(const BarsImage& other) const;
+    // False when both have the same size and pixels; otherwise true, with
+    // the bounds of the pixels that differ (the whole image when the sizes
+    // differ).
+    bool changedArea(const BarsImage& other, RECT& changed) const;
 
 private:
     system::win::CreatedDc dc_;
@@ -53,11 +55,13 @@ public:
     // The content in front of the bars repaints with them, copying them out
     // of the counter's image where it is transparent.
     void repaint() override;
-    // After new samples, on the window's thread: repaints as repaint() does
-    // only when the bars would look different from those on the screen, and
-    // tells whether it did. A long count-down's bars move a pixel every few
-    // seconds while the text in front of them changes every second.
-    bool repaintIfChanged();
+    // After new samples, on the window's thread: repaints the bars only where
+    // they would look different from those on the screen, with what lies in
+    // front of them there, and front (a component over the bars whose content
+    // changed) whole, in one pass; tells whether the bars changed. A long
+    // count-down's bars move a pixel every few seconds, and then only at
+    // their end, while the text in front of them changes every second.
+    bool repaintIfChanged(Component* front = nullptr);
     BackBuffer* getBackgroundImage(std::int32_t& x, std::int32_t& y) override;
 
     // IContainer
@@ -119,10 +123,16 @@ private:
     // Used while no painter is set: black bars over a transparent background.
     drawer::counter::win::Basic defaultPainter_;
     BackBuffer backBuffer_;
+    bool hasArea();
+    bool repaintInFront(HRGN area, const RECT& changed, HDC next);
+    BarsImage& shownBars() { return bars_[shownBars_]; }
+    BarsImage& nextBars() { return bars_[1 - shownBars_]; }
+
     // The bars as last painted, and as they would be painted now: pixels the
-    // program reads directly, to compare.
-    BarsImage shown_;
-    BarsImage next_;
+    // program reads directly, to compare. A tick that brings the meter's
+    // image up to date itself (the content covers the change) swaps them.
+    BarsImage bars_[2];
+    int shownBars_ = 0;
     HWND hooked_ = nullptr;
 };
 
