@@ -90,12 +90,17 @@ language_entries() {
                       END { if (!found) print 0 }'
 }
 language_count() {
-    focus_window
-    open_menu
-    keys Up Up Up Right
+    local attempt
     # Under load the submenu opens a moment after the keys: it is read once
-    # its separator is there.
-    waitfor 5 eval '[ "$(language_entries)" -gt 0 ]'
+    # its separator is there. A menu that took the keys before it had the
+    # focus is closed and opened again.
+    for attempt in 1 2; do
+        focus_window
+        open_menu
+        keys Up Up Up Right
+        waitfor 5 eval '[ "$(language_entries)" -gt 0 ]' && break
+        close_menus
+    done
     language_entries
     close_menus
 }
