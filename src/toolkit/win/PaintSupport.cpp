@@ -31,18 +31,15 @@ void paintNow(IComponent& component, HRGN area) {
     RECT bounds;
     if (hwnd == nullptr || !GetWindowRect(hwnd, &bounds) || !RectInRegion(area, &bounds))
         return;
-    // The device context takes the region it is clipped to.
-    HRGN clip = CreateRectRgn(0, 0, 0, 0);
-    if (clip != nullptr && CombineRgn(clip, area, nullptr, RGN_COPY) != ERROR) {
-        if (HDC dc = GetDCEx(hwnd, clip,
-                             DCX_INTERSECTRGN | DCX_CACHE | DCX_CLIPSIBLINGS | DCX_CLIPCHILDREN)) {
-            SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-            ReleaseDC(hwnd, dc);
-        } else {
-            DeleteObject(clip);
+    system::win::GdiObject<HRGN> clip(CreateRectRgn(0, 0, 0, 0));
+    if (clip && CombineRgn(clip.get(), area, nullptr, RGN_COPY) != ERROR) {
+        system::win::WindowDc dc(hwnd, clip.get(),
+                                 DCX_INTERSECTRGN | DCX_CACHE | DCX_CLIPSIBLINGS | DCX_CLIPCHILDREN);
+        if (dc) {
+            // The context owns the region now.
+            (void)clip.detach();
+            SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
         }
-    } else if (clip != nullptr) {
-        DeleteObject(clip);
     }
     for (std::int32_t i = 0; i < component.getComponentCount(); ++i)
         paintNow(*component.getComponent(i), area);
@@ -59,34 +56,36 @@ ChildPaint::ChildPaint(HWND hwnd) : hwnd_(hwnd) {
     GetClientRect(hwnd, &client);
     GetWindowRect(hwnd, &frame);
     if (frame.right - frame.left != client.right || frame.bottom - frame.top != client.bottom) {
-        dc_ = BeginPaint(hwnd, &ps_);
-        begun_ = true;
+        begun_ = BeginPaint(hwnd, &ps_) != nullptr;
         return;
     }
-    HRGN update = CreateRectRgn(0, 0, 0, 0);
-    int kind = update != nullptr ? GetUpdateRgn(hwnd, update, FALSE) : ERROR;
+    system::win::GdiObject<HRGN> update(CreateRectRgn(0, 0, 0, 0));
+    int kind = update ? GetUpdateRgn(hwnd, update.get(), FALSE) : ERROR;
     if (kind == ERROR || kind == NULLREGION) {
-        ValidateRect(hwnd, nullptr);
-        if (update != nullptr)
-            DeleteObject(update);
+        // A paint asked for without an area: the request ends here.
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_VALIDATE | RDW_NOINTERNALPAINT | RDW_NOCHILDREN);
         return;
     }
     // Validated first: what is invalidated while this paints is painted next.
-    ValidateRgn(hwnd, update);
-    // The device context takes the region, in screen coordinates.
+    ValidateRgn(hwnd, update.get());
+    // The context is clipped to the region, in screen coordinates.
     POINT origin{0, 0};
     ClientToScreen(hwnd, &origin);
-    OffsetRgn(update, origin.x, origin.y);
-    dc_ = GetDCEx(hwnd, update, DCX_INTERSECTRGN | kClipAsStyled);
-    if (dc_ == nullptr)
-        DeleteObject(update);
+    OffsetRgn(update.get(), origin.x, origin.y);
+    clipped_.emplace(hwnd, update.get(), DCX_INTERSECTRGN | kClipAsStyled);
+    if (*clipped_)
+        (void)update.detach();
 }
 
 ChildPaint::~ChildPaint() {
     if (begun_)
         EndPaint(hwnd_, &ps_);
-    else if (dc_ != nullptr)
-        ReleaseDC(hwnd_, dc_);
+}
+
+HDC ChildPaint::dc() const {
+    if (begun_)
+        return ps_.hdc;
+    return clipped_ && *clipped_ ? clipped_->get() : nullptr;
 }
 
 } // namespace s::gui::win

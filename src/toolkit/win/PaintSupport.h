@@ -1,8 +1,11 @@
 #pragma once
 
+#include "foundation/system/win/Handles.h"
+
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 namespace s::gui {
 class IComponent;
@@ -40,13 +43,14 @@ public:
     ChildPaint& operator=(const ChildPaint&) = delete;
 
     // Null when there is nothing to paint.
-    HDC dc() const { return dc_; }
+    HDC dc() const;
 
 private:
     HWND hwnd_;
-    HDC dc_ = nullptr;
+    // Through BeginPaint (a window with a frame), or a clipped context.
     bool begun_ = false;
     PAINTSTRUCT ps_{};
+    std::optional<system::win::WindowDc> clipped_;
 };
 
 } // namespace s::gui::win

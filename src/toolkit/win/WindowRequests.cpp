@@ -60,10 +60,8 @@ struct Window::Call {
     Call(const Call&) = delete;
     Call& operator=(const Call&) = delete;
     ~Call() {
-        if (finished != nullptr && signalTaken)
-            waitEvents().giveBack(finished);
-        else if (finished != nullptr)
-            CloseHandle(finished);
+        if (finished && signalTaken)
+            waitEvents().giveBack(finished.detach());
     }
 
     Kind kind = kRequest;
@@ -76,7 +74,7 @@ struct Window::Call {
     std::intptr_t reply = 0;
     std::atomic<bool> done{false};
     // Set when the sender waits: auto-reset, signalled once the call is done.
-    HANDLE finished = nullptr;
+    system::win::Handle finished;
     // The sender's wait took the signal: the event is unsignalled again.
     bool signalTaken = false;
 };
@@ -94,8 +92,11 @@ std::intptr_t Window::callOnThread(const std::shared_ptr<Call>& call, bool wait)
     if (isWindowThread())
         return runCall(*call);
     bool yieldsToClose = call->kind != Call::kAttach && call->kind != Call::kInvoke;
-    if (wait && (call->finished = waitEvents().take()) == nullptr)
-        return 0;
+    if (wait) {
+        call->finished.reset(waitEvents().take());
+        if (!call->finished)
+            return 0;
+    }
     {
         platform::CriticalSectionGuard guard(callLock_);
         calls_.push_back(call);
@@ -106,7 +107,7 @@ std::intptr_t Window::callOnThread(const std::shared_ptr<Call>& call, bool wait)
     }
     if (!wait)
         return 0;
-    HANDLE events[3] = {call->finished, abort_.get(), closingEvent_.get()};
+    HANDLE events[3] = {call->finished.get(), abort_.get(), closingEvent_.get()};
     DWORD woken = WaitForMultipleObjects(yieldsToClose ? 3 : 2, events, FALSE, INFINITE);
     if (woken == WAIT_OBJECT_0 + 2) {
         // Closing: a pumping thread takes the call within a moment, and the
@@ -148,8 +149,8 @@ void Window::runNextCall() {
     }
     call->reply = runCall(*call);
     call->done = true;
-    if (call->finished != nullptr)
-        SetEvent(call->finished);
+    if (call->finished)
+        SetEvent(call->finished.get());
 }
 
 std::intptr_t Window::runCall(Call& call) {

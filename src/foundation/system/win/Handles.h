@@ -122,6 +122,10 @@ class WindowDc {
 public:
     // window null: the screen.
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    // GetDCEx; with DCX_INTERSECTRGN or DCX_EXCLUDERGN a context that was
+    // made owns clip from then on.
+    WindowDc(HWND window, HRGN clip, DWORD flags)
+        : window_(window), dc_(GetDCEx(window, clip, flags)) {}
     ~WindowDc() { give(); }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;

@@ -164,30 +164,28 @@ bool Counter::repaintIfChanged(Component* front) {
     // and the front component whole.
     POINT origin{0, 0};
     ClientToScreen(hooked_, &origin);
-    HRGN area = CreateRectRgn(0, 0, 0, 0);
-    if (area == nullptr) {
+    system::win::GdiObject<HRGN> area(CreateRectRgn(0, 0, 0, 0));
+    if (!area) {
         repaint();
         return true;
     }
     if (barsChanged)
-        SetRectRgn(area, origin.x + changed.left, origin.y + changed.top, origin.x + changed.right,
-                   origin.y + changed.bottom);
+        SetRectRgn(area.get(), origin.x + changed.left, origin.y + changed.top,
+                   origin.x + changed.right, origin.y + changed.bottom);
     HWND frontHwnd = front != nullptr ? HwndPeer::handleOf(front->nativePeer()) : nullptr;
     RECT bounds;
     if (frontHwnd != nullptr && GetWindowRect(frontHwnd, &bounds)) {
-        if (HRGN frontArea = CreateRectRgnIndirect(&bounds)) {
-            CombineRgn(area, area, frontArea, RGN_OR);
-            DeleteObject(frontArea);
-        }
+        system::win::GdiObject<HRGN> frontArea(CreateRectRgnIndirect(&bounds));
+        if (frontArea)
+            CombineRgn(area.get(), area.get(), frontArea.get(), RGN_OR);
     }
     if (!barsChanged) {
         if (front != nullptr)
-            win::paintNow(*front, area);
-    } else if (next == nullptr || !repaintInFront(area, changed, next)) {
-        OffsetRgn(area, -origin.x, -origin.y);
-        RedrawWindow(hooked_, nullptr, area, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            win::paintNow(*front, area.get());
+    } else if (next == nullptr || !repaintInFront(area.get(), changed, next)) {
+        OffsetRgn(area.get(), -origin.x, -origin.y);
+        RedrawWindow(hooked_, nullptr, area.get(), RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
-    DeleteObject(area);
     return barsChanged;
 }
 
