@@ -184,7 +184,7 @@ private:
     void layOutWindow();
     // The meters at that share; front (over the Timer View's meter) is
     // painted with it.
-    void showProgress(std::int32_t permille, s::gui::Component* front = nullptr);
+    void showProgress(std::int32_t permille, s::gui::Component* front);
     void readIntoSettings(TimerSettings& settings) const;
 
     // The events of the components and the window (DialogEvents.cpp).

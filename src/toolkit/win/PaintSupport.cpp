@@ -4,6 +4,8 @@
 #include "toolkit/native/NativePeerFactory.h"
 #include "toolkit/win/HwndPeer.h"
 
+#include <utility>
+
 namespace s::gui::win {
 
 void excludeChildren(IComponent& container, HWND parent, HDC dc) {
@@ -33,13 +35,10 @@ void paintNow(IComponent& component, HRGN area) {
         return;
     system::win::GdiObject<HRGN> clip(CreateRectRgn(0, 0, 0, 0));
     if (clip && CombineRgn(clip.get(), area, nullptr, RGN_COPY) != ERROR) {
-        system::win::WindowDc dc(hwnd, clip.get(),
+        system::win::WindowDc dc(hwnd, std::move(clip),
                                  DCX_INTERSECTRGN | DCX_CACHE | DCX_CLIPSIBLINGS | DCX_CLIPCHILDREN);
-        if (dc) {
-            // The context owns the region now.
-            (void)clip.detach();
+        if (dc)
             SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
-        }
     }
     for (std::int32_t i = 0; i < component.getComponentCount(); ++i)
         paintNow(*component.getComponent(i), area);
@@ -72,9 +71,7 @@ ChildPaint::ChildPaint(HWND hwnd) : hwnd_(hwnd) {
     POINT origin{0, 0};
     ClientToScreen(hwnd, &origin);
     OffsetRgn(update.get(), origin.x, origin.y);
-    clipped_.emplace(hwnd, update.get(), DCX_INTERSECTRGN | kClipAsStyled);
-    if (*clipped_)
-        (void)update.detach();
+    clipped_.emplace(hwnd, std::move(update), DCX_INTERSECTRGN | kClipAsStyled);
 }
 
 ChildPaint::~ChildPaint() {

@@ -122,10 +122,13 @@ class WindowDc {
 public:
     // window null: the screen.
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-    // GetDCEx; with DCX_INTERSECTRGN or DCX_EXCLUDERGN a context that was
-    // made owns clip from then on.
-    WindowDc(HWND window, HRGN clip, DWORD flags)
-        : window_(window), dc_(GetDCEx(window, clip, flags)) {}
+    // GetDCEx with DCX_INTERSECTRGN or DCX_EXCLUDERGN: a context that was
+    // made owns the region from then on; otherwise the region is freed here.
+    WindowDc(HWND window, GdiObject<HRGN> clip, DWORD flags)
+        : window_(window), dc_(GetDCEx(window, clip.get(), flags)) {
+        if (dc_ != nullptr)
+            (void)clip.detach();
+    }
     ~WindowDc() { give(); }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;

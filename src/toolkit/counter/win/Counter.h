@@ -106,6 +106,10 @@ private:
                           bool& handled) override;
     void paintNow(HWND hwnd);
     void drawBars(HDC buffer, HWND hwnd, const RECT& client);
+    bool hasArea();
+    bool repaintInFront(HRGN area, const RECT& changed, HDC next);
+    BarsImage& shownBars() { return bars_[shownBars_]; }
+    BarsImage& nextBars() { return bars_[1 - shownBars_]; }
     void hookWindow();
     void unhookWindow();
     void releaseOwnedPainter();
@@ -123,11 +127,6 @@ private:
     // Used while no painter is set: black bars over a transparent background.
     drawer::counter::win::Basic defaultPainter_;
     BackBuffer backBuffer_;
-    bool hasArea();
-    bool repaintInFront(HRGN area, const RECT& changed, HDC next);
-    BarsImage& shownBars() { return bars_[shownBars_]; }
-    BarsImage& nextBars() { return bars_[1 - shownBars_]; }
-
     // The bars as last painted, and as they would be painted now: pixels the
     // program reads directly, to compare. A tick that brings the meter's
     // image up to date itself (the content covers the change) swaps them.
