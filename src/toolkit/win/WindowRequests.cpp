@@ -16,53 +16,10 @@
 
 #undef MessageBox
 
-#include <vector>
-
 namespace s::gui::win {
-
-namespace {
-
-// The events senders wait on, kept for the next call instead of made and
-// closed for each (a count-down sends every second, and each is a round trip
-// to the system). Only an event whose signal its sender took comes back.
-class WaitEvents {
-public:
-    HANDLE take() {
-        platform::CriticalSectionGuard guard(lock_);
-        if (free_.empty())
-            return CreateEventW(nullptr, FALSE, FALSE, nullptr);
-        HANDLE event = free_.back();
-        free_.pop_back();
-        return event;
-    }
-    void giveBack(HANDLE event) {
-        platform::CriticalSectionGuard guard(lock_);
-        free_.push_back(event);
-    }
-
-private:
-    platform::CriticalSection lock_;
-    std::vector<HANDLE> free_;
-};
-
-WaitEvents& waitEvents() {
-    // Never destroyed: a call may end while the process does.
-    static WaitEvents* events = new WaitEvents;
-    return *events;
-}
-
-} // namespace
 
 struct Window::Call {
     enum Kind { kRequest, kInformation, kError, kYesNo, kAttach, kInvoke };
-
-    Call() = default;
-    Call(const Call&) = delete;
-    Call& operator=(const Call&) = delete;
-    ~Call() {
-        if (finished && signalTaken)
-            waitEvents().giveBack(finished.detach());
-    }
 
     Kind kind = kRequest;
     const void* value1 = nullptr;
@@ -73,10 +30,7 @@ struct Window::Call {
     void* argument = nullptr;
     std::intptr_t reply = 0;
     std::atomic<bool> done{false};
-    // Set when the sender waits: auto-reset, signalled once the call is done.
-    system::win::Handle finished;
-    // The sender's wait took the signal: the event is unsignalled again.
-    bool signalTaken = false;
+    system::win::Handle finished{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
 };
 
 // Requests and message boxes are answered while the window closes as at any
@@ -92,11 +46,6 @@ std::intptr_t Window::callOnThread(const std::shared_ptr<Call>& call, bool wait)
     if (isWindowThread())
         return runCall(*call);
     bool yieldsToClose = call->kind != Call::kAttach && call->kind != Call::kInvoke;
-    if (wait) {
-        call->finished.reset(waitEvents().take());
-        if (!call->finished)
-            return 0;
-    }
     {
         platform::CriticalSectionGuard guard(callLock_);
         calls_.push_back(call);
@@ -112,11 +61,10 @@ std::intptr_t Window::callOnThread(const std::shared_ptr<Call>& call, bool wait)
     if (woken == WAIT_OBJECT_0 + 2) {
         // Closing: a pumping thread takes the call within a moment, and the
         // sender then waits for its answer as usual.
-        woken = WaitForMultipleObjects(2, events, FALSE, kCloseTakeMs);
-        if (woken == WAIT_TIMEOUT && !withdraw(call))
-            woken = WaitForMultipleObjects(2, events, FALSE, INFINITE);
+        if (WaitForMultipleObjects(2, events, FALSE, kCloseTakeMs) == WAIT_TIMEOUT &&
+            !withdraw(call))
+            WaitForMultipleObjects(2, events, FALSE, INFINITE);
     }
-    call->signalTaken = woken == WAIT_OBJECT_0;
     if (call->done)
         return call->reply;
     // Given up: a call not yet taken is withdrawn; one being run keeps the
@@ -149,8 +97,7 @@ void Window::runNextCall() {
     }
     call->reply = runCall(*call);
     call->done = true;
-    if (call->finished)
-        SetEvent(call->finished.get());
+    SetEvent(call->finished.get());
 }
 
 std::intptr_t Window::runCall(Call& call) {
