@@ -208,6 +208,7 @@ private:
     void setSnoozeSeconds(std::int32_t seconds);
     void setWarnSeconds(std::int32_t seconds);
     void showRinging(bool ringing);
+    void makeRoomForSnooze();
     // The alarm's part of "ProcessStatusAction", "ProcessActionFailed" and
     // "ProcessStatusEnd".
     void onAlarmAction();

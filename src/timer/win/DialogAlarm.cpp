@@ -170,6 +170,19 @@ void Dialog::showRinging(bool ringing) {
     layOutWindow();
 }
 
+// The window takes the width Snooze will need beside Stop when the run
+// starts, so that it does not grow, and repaint whole, at the moment the
+// alarm is due.
+void Dialog::makeRoomForSnooze() {
+    if (ui_.snoozeButton == nullptr || ui_.snoozeButton->isEnabled())
+        return;
+    ui_.snoozeButton->setFixedWidth(-1);
+    window_->doLayout();
+    layOutWindow();
+    ui_.snoozeButton->setFixedWidth(0);
+    window_->doLayout();
+}
+
 void Dialog::onAlarmAction() {
     moveFocusToStop(window_->handle(), ui_.pauseButton, ui_.startButton);
     // After a snooze the label said so; it names the action again.

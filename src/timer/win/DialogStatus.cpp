@@ -75,6 +75,7 @@ void Dialog::onStart() {
     if (entry_.mode == EntryMode::After)
         ui_.pauseButton->setFixedWidth(kPauseButtonWidth);
     layOutWindow();
+    makeRoomForSnooze();
     ui_.pauseButton->setEnabled(true);
     ui_.atRadio->setEnabled(false);
     ui_.afterRadio->setEnabled(false);
@@ -136,6 +137,9 @@ void Dialog::onAction() {
     ui_.pauseButton->setEnabled(false);
     ui_.remainingLabel->setText(text(ids::kItsTime).cStr());
     window_->doLayout();
+    // The moment is what the user waits for: it is on the screen before the
+    // run's end is recorded and Snooze shows.
+    window_->paintInvalid();
     storeTimerOn(false);
     captureAction();
     showRunState(s::gui::win::TaskbarProgress::kError);

@@ -110,6 +110,9 @@ public:
     void remove(IComponent* component, bool recursive) override;
     void removeAll(bool recursive) override;
     void repaint() override;
+    // Paints at once what is invalid in the window and its children, rather
+    // than when the thread next waits for messages.
+    void paintInvalid();
     void setSizeWithinLimits(std::int32_t w, std::int32_t h) override;
     INativePeer* nativePeer() const override { return hwnd_ != nullptr ? &peer_ : nullptr; }
 

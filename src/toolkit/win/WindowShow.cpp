@@ -254,6 +254,11 @@ void Window::repaint() {
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
+void Window::paintInvalid() {
+    if (HWND hwnd = hwnd_; hwnd != nullptr && visible_)
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 void Window::setVisible(bool visible, bool) {
     show(visible, false);
 }
@@ -283,10 +288,10 @@ void Window::show(bool visible, bool activateIt) {
         if (activateIt)
             activate(true);
         ShowWindow(hwnd, activateIt ? SW_SHOW : SW_SHOWNA);
+        visible_ = true;
         // Showing left the window and its children invalid, frame and all:
         // they are painted now, each once.
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        visible_ = true;
+        paintInvalid();
     } else if (!visible && visible_) {
         saveState(true);
         ShowWindow(hwnd, SW_HIDE);
