@@ -2,27 +2,55 @@
 
 #include "foundation/strings/win/WideText.h"
 
-#include <commctrl.h>
-
 namespace s::gui::win {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
-
 thread_local INativeWindowHandler* creating = nullptr;
 
-LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR data) {
+// A control's window is subclassed through its window procedure, with its
+// peer in the window's user data. The platform's subclass helpers would keep
+// their record in a window property instead, and under Wine every look-up of
+// a property is a round trip to the window server, on every message.
+ControlPeer* peerOf(HWND hwnd) {
+    return reinterpret_cast<ControlPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+} // namespace
+
+LRESULT CALLBACK ControlPeer::controlProc(HWND hwnd, UINT message, WPARAM wParam,
+                                          LPARAM lParam) {
+    ControlPeer* peer = peerOf(hwnd);
+    if (peer == nullptr)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    WNDPROC previous = peer->previousProc_;
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, controlProc, kSubclassId);
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+        peer->unsubclass();
+        return CallWindowProcW(previous, hwnd, message, wParam, lParam);
     }
     bool handled = false;
-    LRESULT result = reinterpret_cast<INativeWindowHandler*>(data)->handleMessage(
-        hwnd, message, wParam, lParam, handled);
-    return handled ? result : DefSubclassProc(hwnd, message, wParam, lParam);
+    LRESULT result = peer->control_.handleMessage(hwnd, message, wParam, lParam, handled);
+    return handled ? result : CallWindowProcW(previous, hwnd, message, wParam, lParam);
 }
+
+void ControlPeer::subclass() {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    previousProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&controlProc)));
+    if (previousProc_ == nullptr)
+        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+}
+
+// The window goes back to the procedure it had, and no longer names this peer.
+void ControlPeer::unsubclass() {
+    if (previousProc_ == nullptr)
+        return;
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    previousProc_ = nullptr;
+}
+
+namespace {
 
 bool isToolkitWindow(HWND hwnd) {
     wchar_t className[32] = {};
@@ -52,9 +80,8 @@ bool ControlPeer::create(INativePeer* parent) {
         hwnd_ = CreateWindowExW(form.exStyle, form.className, text, style, 0, 0, 0, 0, parentHwnd,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(form.id)),
                                 GetModuleHandleW(nullptr), nullptr);
-        subclassed_ = hwnd_ != nullptr &&
-                      SetWindowSubclass(hwnd_, controlProc, kSubclassId,
-                                        reinterpret_cast<DWORD_PTR>(&control_));
+        if (hwnd_ != nullptr)
+            subclass();
     }
     creating = outer;
     if (hwnd_ == nullptr) {
@@ -71,19 +98,22 @@ void ControlPeer::destroy() {
     if (hwnd_ == nullptr)
         return;
     if (IsWindow(hwnd_)) {
-        if (subclassed_)
-            RemoveWindowSubclass(hwnd_, controlProc, kSubclassId);
+        if (previousProc_ != nullptr)
+            unsubclass();
         else
             detachHandler(hwnd_);
     }
-    subclassed_ = false;
+    previousProc_ = nullptr;
     ChildPeer::destroy();
 }
 
 LRESULT ControlPeer::callDefault(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (isToolkitWindow(hwnd))
         return DefWindowProcW(hwnd, message, wParam, lParam);
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    ControlPeer* peer = peerOf(hwnd);
+    if (peer == nullptr || peer->previousProc_ == nullptr)
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    return CallWindowProcW(peer->previousProc_, hwnd, message, wParam, lParam);
 }
 
 } // namespace s::gui::win

@@ -42,8 +42,13 @@ public:
     static LRESULT callDefault(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    static LRESULT CALLBACK controlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void subclass();
+    void unsubclass();
+
     INativeControl& control_;
-    bool subclassed_ = false;
+    // The procedure the platform's class gave the window, while subclassed.
+    WNDPROC previousProc_ = nullptr;
 };
 
 // The control whose native window the calling thread is creating right now:
