@@ -30,8 +30,42 @@ struct Window::Call {
     void* argument = nullptr;
     std::intptr_t reply = 0;
     std::atomic<bool> done{false};
-    system::win::Handle finished{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    // The waiting sender's event; none for a call nobody waits for.
+    std::shared_ptr<system::win::Handle> finished;
 };
+
+namespace {
+
+// Each sending thread waits on one event of its own, made at its first
+// waited call, rather than on a new event per call (making and closing one
+// are two round trips to the server under Wine, every second of a
+// count-down). The event resets itself when it wakes the sender. A call given
+// up on may still set it later, so a sender waits until its own call is
+// done, not merely until the event is set. Calls hold the event too: it
+// outlives a sender thread that ends before a given-up call finishes.
+std::shared_ptr<system::win::Handle> senderEvent() {
+    thread_local std::shared_ptr<system::win::Handle> event =
+        std::make_shared<system::win::Handle>(CreateEventW(nullptr, FALSE, FALSE, nullptr));
+    return event;
+}
+
+// Waits until the call is done, the window is aborted or closing (the second
+// and third events), or the time is up; returns what ended the wait.
+DWORD waitForCall(const std::atomic<bool>& done, const HANDLE* events, DWORD count, DWORD ms) {
+    const ULONGLONG deadline = GetTickCount64() + ms;
+    for (;;) {
+        DWORD left = ms;
+        if (ms != INFINITE) {
+            ULONGLONG now = GetTickCount64();
+            left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
+        }
+        DWORD woken = WaitForMultipleObjects(count, events, FALSE, left);
+        if (woken != WAIT_OBJECT_0 || done)
+            return woken;
+    }
+}
+
+} // namespace
 
 // Requests and message boxes are answered while the window closes as at any
 // other time: a close listener that asks the user runs a modal loop, which
@@ -46,6 +80,8 @@ std::intptr_t Window::callOnThread(const std::shared_ptr<Call>& call, bool wait)
     if (isWindowThread())
         return runCall(*call);
     bool yieldsToClose = call->kind != Call::kAttach && call->kind != Call::kInvoke;
+    if (wait)
+        call->finished = senderEvent();
     {
         platform::CriticalSectionGuard guard(callLock_);
         calls_.push_back(call);
@@ -56,14 +92,13 @@ std::intptr_t Window::callOnThread(const std::shared_ptr<Call>& call, bool wait)
     }
     if (!wait)
         return 0;
-    HANDLE events[3] = {call->finished.get(), abort_.get(), closingEvent_.get()};
-    DWORD woken = WaitForMultipleObjects(yieldsToClose ? 3 : 2, events, FALSE, INFINITE);
+    HANDLE events[3] = {call->finished->get(), abort_.get(), closingEvent_.get()};
+    DWORD woken = waitForCall(call->done, events, yieldsToClose ? 3 : 2, INFINITE);
     if (woken == WAIT_OBJECT_0 + 2) {
         // Closing: a pumping thread takes the call within a moment, and the
         // sender then waits for its answer as usual.
-        if (WaitForMultipleObjects(2, events, FALSE, kCloseTakeMs) == WAIT_TIMEOUT &&
-            !withdraw(call))
-            WaitForMultipleObjects(2, events, FALSE, INFINITE);
+        if (waitForCall(call->done, events, 2, kCloseTakeMs) == WAIT_TIMEOUT && !withdraw(call))
+            waitForCall(call->done, events, 2, INFINITE);
     }
     if (call->done)
         return call->reply;
@@ -97,7 +132,8 @@ void Window::runNextCall() {
     }
     call->reply = runCall(*call);
     call->done = true;
-    SetEvent(call->finished.get());
+    if (call->finished)
+        SetEvent(call->finished->get());
 }
 
 std::intptr_t Window::runCall(Call& call) {

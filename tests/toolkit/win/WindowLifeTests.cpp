@@ -208,6 +208,41 @@ TEST(WindowRequests, RequestsDuringAndAfterTheCloseReturnAndABlockedThreadIsStop
     EXPECT_GT(took, 1000) << "it did wait for the thread first";
 }
 
+// A request given up on because its window went away while running it still
+// finishes and says so to its sender's thread; that thread's next request,
+// to another window, must wait for its own answer all the same.
+TEST(WindowRequests, ARequestGivenUpOnWhileRunningLeavesTheSendersNextRequestItsAnswer) {
+    class Slow : public s::gui::events::IEventListener {
+    public:
+        void handleEvent(void*, int eventId) override {
+            if (eventId == IWindow::kRequest)
+                Sleep(300);
+        }
+    } slow;
+    TestWindow first;
+    first->addRequestListener(&slow);
+    TestWindow second;
+    Echo echo(*second);
+    second->addRequestListener(&echo);
+    // The first request's end reaches the sender while the second runs.
+    second->addRequestListener(&slow);
+    std::atomic<bool> sent{false};
+    std::intptr_t givenUp = -1, answered = -1;
+    Window* gone = first.get();
+    std::thread sender([&] {
+        sent = true;
+        givenUp = gone->sendRequest(reinterpret_cast<const void*>(1), 0, 0, 0);
+        answered = second->sendRequest(reinterpret_cast<const void*>(2), 3, 0, 0);
+    });
+    while (!sent)
+        Sleep(1);
+    Sleep(100); // the first window is running the request
+    first.reset();
+    sender.join();
+    EXPECT_EQ(givenUp, 0);
+    EXPECT_EQ(answered, 2000030);
+}
+
 TEST(WindowRequests, MessageBoxesAndRequestsOfAWindowThatIsGoneReturnAtOnce) {
     TestWindow window;
     HWND hwnd = window->handle();
