@@ -142,13 +142,16 @@ void ChildPeer::enable(bool enabled) {
         EnableWindow(hwnd_, enabled);
 }
 
+// A window that does not show (hidden itself or inside a hidden parent, as
+// the whole tree is while a window is built) is painted whole when it shows;
+// invalidating it before is a round trip to the window server for nothing.
 void ChildPeer::repaint() {
-    if (hwnd_ != nullptr)
+    if (hwnd_ != nullptr && IsWindowVisible(hwnd_))
         RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 void ChildPeer::repaintArea(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
-    if (hwnd_ == nullptr)
+    if (hwnd_ == nullptr || !IsWindowVisible(hwnd_))
         return;
     const DisplayScale scale = scaleOfWindow(hwnd_);
     RECT r{scale.px(x), scale.px(y), scale.px(x + w), scale.px(y + h)};
