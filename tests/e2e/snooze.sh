@@ -77,6 +77,8 @@ start
 # --- The warning: an eight-second count-down chimes once at four seconds
 # left, well before the alarm.
 arm 8
+waitfor 5 eval '[ "$(has Button Stop)" == yes ]'
+counting=$(bounds)
 waitfor 12 heard
 at=$(($(now_ms) - t0))
 left=$(shown | awk -F'|' '$1 == "OstrelWindowClass" && $2 ~ /^[0-9]+s$/ { print $2; exit }')
@@ -89,6 +91,8 @@ check "it is the chime, played once and whole, before the alarm" "same no" \
     "$(cmp -s "$log.pcm" "$TARNWICK_AUDIO_CAPTURE" && echo same || echo differs) \
 $(has OstrelWindowClass "It's Time!")"
 check "the alarm rings at the end" yes "$(ringing && echo yes)"
+check "the window made room for Snooze when the run started, not as it rings" "$counting" \
+    "$(bounds)"
 stop
 
 # --- Snooze with the button: no chime for a count-down shorter than the
