@@ -72,10 +72,13 @@ void Dialog::onStart() {
     ui_.atRow->setFixedHeight(0, false);
     ui_.afterRow->setFixedHeight(0, false);
     ui_.countdownBox->setPercentHeight(100, false);
-    if (entry_.mode == EntryMode::After)
-        ui_.pauseButton->setFixedWidth(kPauseButtonWidth);
     layOutWindow();
+    // Snooze takes the pause button's place when the alarm rings.
     makeRoomForSnooze();
+    if (entry_.mode == EntryMode::After) {
+        ui_.pauseButton->setFixedWidth(kPauseButtonWidth);
+        layOutWindow();
+    }
     ui_.pauseButton->setEnabled(true);
     ui_.atRadio->setEnabled(false);
     ui_.afterRadio->setEnabled(false);
