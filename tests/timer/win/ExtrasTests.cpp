@@ -64,8 +64,11 @@ TEST_F(RunReported, ACountDownKeepsTheSystemUpAndShowsOnTheTaskbarUntilItEnds) {
     setAfter(u"0", u"0", u"10");
     press<&Dialog::requestStartStop>();
     ASSERT_TRUE(recorder.waitFor(kProcessStatusUpdate));
-    // Less than a minute ahead: the wake-up is the action point itself.
-    EXPECT_EQ(seenSoFar(), "awake,wake,bar0");
+    // Less than a minute ahead: the wake-up is the action point itself. The
+    // first tick may come a few milliseconds of real time after the start,
+    // and show a sliver more of the bar.
+    std::string started = seenSoFar();
+    EXPECT_TRUE(started == "awake,wake,bar0" || started == "awake,wake,bar0,bar0") << started;
     EXPECT_EQ(lastWakeDue, 116444736000000000ULL + static_cast<std::uint64_t>(dialog.targetMs()) * 10000);
 
     // Half of the ten seconds gone, give or take the real time the test took.
