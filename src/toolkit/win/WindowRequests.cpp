@@ -52,16 +52,16 @@ std::shared_ptr<system::win::Handle> senderEvent() {
 // Waits until the call is done, the window is aborted or closing (the second
 // and third events), or the time is up; returns what ended the wait.
 DWORD waitForCall(const std::atomic<bool>& done, const HANDLE* events, DWORD count, DWORD ms) {
-    const ULONGLONG deadline = GetTickCount64() + ms;
+    const ULONGLONG start = GetTickCount64();
+    DWORD left = ms;
     for (;;) {
-        DWORD left = ms;
-        if (ms != INFINITE) {
-            ULONGLONG now = GetTickCount64();
-            left = now < deadline ? static_cast<DWORD>(deadline - now) : 0;
-        }
         DWORD woken = WaitForMultipleObjects(count, events, FALSE, left);
         if (woken != WAIT_OBJECT_0 || done)
             return woken;
+        if (ms != INFINITE) {
+            ULONGLONG spent = GetTickCount64() - start;
+            left = spent < ms ? static_cast<DWORD>(ms - spent) : 0;
+        }
     }
 }
 

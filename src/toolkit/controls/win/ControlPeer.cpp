@@ -16,6 +16,12 @@ ControlPeer* peerOf(HWND hwnd) {
     return reinterpret_cast<ControlPeer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
+bool isToolkitWindow(HWND hwnd) {
+    wchar_t className[32] = {};
+    GetClassNameW(hwnd, className, 32);
+    return lstrcmpW(className, kToolkitClassName) == 0;
+}
+
 } // namespace
 
 LRESULT CALLBACK ControlPeer::controlProc(HWND hwnd, UINT message, WPARAM wParam,
@@ -49,16 +55,6 @@ void ControlPeer::unsubclass() {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     previousProc_ = nullptr;
 }
-
-namespace {
-
-bool isToolkitWindow(HWND hwnd) {
-    wchar_t className[32] = {};
-    GetClassNameW(hwnd, className, 32);
-    return lstrcmpW(className, kToolkitClassName) == 0;
-}
-
-} // namespace
 
 INativeWindowHandler* controlBeingCreated() {
     return creating;
