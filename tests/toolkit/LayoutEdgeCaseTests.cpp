@@ -274,6 +274,35 @@ TEST(Component, AFrozenComponentMovesItsNativeWindowOnceOnUnfreeze) {
     EXPECT_EQ(peer->placements, 1) << "nothing left pending";
 }
 
+// A tree frozen while it is built keeps its native windows where they are
+// through the layout passes of the containers around it, and each of them
+// moves once when the tree thaws.
+TEST(Component, AFrozenTreeStaysFrozenThroughTheLayoutPassesAroundIt) {
+    FakePeerFactory peers;
+    RootBox root;
+    ASSERT_TRUE(root.open(100, 100));
+    Box* tree = s::thread::take<Box>();
+    Box* inner = s::thread::take<Box>();
+    Leaf* leaf = Leaf::make(10, 10, 20, 20);
+    inner->add(leaf);
+    tree->add(inner);
+    tree->freeze();
+    root.add(tree);
+    peers.resetCounts();
+    root.doLayout();
+    root.doLayout();
+    for (const IComponent* c : {static_cast<IComponent*>(tree), static_cast<IComponent*>(inner),
+                                static_cast<IComponent*>(leaf)})
+        EXPECT_EQ(peers.recordOf(c)->placements, 0);
+    tree->unfreeze();
+    for (const IComponent* c : {static_cast<IComponent*>(tree), static_cast<IComponent*>(inner),
+                                static_cast<IComponent*>(leaf)})
+        EXPECT_EQ(peers.recordOf(c)->placements, 1);
+    EXPECT_EQ((Rect{peers.recordOf(leaf)->x, peers.recordOf(leaf)->y,
+                    peers.recordOf(leaf)->width, peers.recordOf(leaf)->height}),
+              (Rect{0, 0, 20, 20}));
+}
+
 TEST(Component, HiddenControlsStayHiddenWhenTheirContainerMovesThem) {
     FakePeerFactory peers;
     RootBox root;

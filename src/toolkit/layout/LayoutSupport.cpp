@@ -15,18 +15,20 @@ std::vector<IComponent*> childrenOf(IContainer& container) {
     return children;
 }
 
-ChildFreeze::ChildFreeze(IContainer& container, const std::vector<IComponent*>& children)
-    : children_(children), active_(!container.isFrozen()) {
-    if (!active_)
+ChildFreeze::ChildFreeze(IContainer& container, const std::vector<IComponent*>& children) {
+    if (container.isFrozen())
         return;
-    for (IComponent* child : children_)
+    frozen_.reserve(children.size());
+    for (IComponent* child : children) {
+        if (child->isFrozen())
+            continue;
         child->freeze();
+        frozen_.push_back(child);
+    }
 }
 
 ChildFreeze::~ChildFreeze() {
-    if (!active_)
-        return;
-    for (IComponent* child : children_) {
+    for (IComponent* child : frozen_) {
         child->unfreeze();
         child->repaint();
     }

@@ -14,7 +14,9 @@ std::vector<IComponent*> childrenOf(IContainer& container);
 
 // Freezes the children for the time of one pass, unless the container is
 // frozen itself (its own unfreeze then releases them); on leaving, each
-// child is unfrozen, which places it in one native call, and repainted.
+// child it froze is unfrozen, which places it in one native call, and
+// repainted. A child frozen before the pass (a tree being built, frozen
+// until the build is done) stays frozen.
 class ChildFreeze {
 public:
     ChildFreeze(IContainer& container, const std::vector<IComponent*>& children);
@@ -23,8 +25,7 @@ public:
     ChildFreeze& operator=(const ChildFreeze&) = delete;
 
 private:
-    const std::vector<IComponent*>& children_;
-    bool active_;
+    std::vector<IComponent*> frozen_;
 };
 
 // The sizes along a row or column with the gap after every entry of at
