@@ -303,6 +303,30 @@ TEST(Component, AFrozenTreeStaysFrozenThroughTheLayoutPassesAroundIt) {
               (Rect{0, 0, 20, 20}));
 }
 
+// A column sizes each child twice, its width and then its height; a nested
+// box given the same size again in the same pass is not laid out again, so
+// the passes do not double with each level of nesting.
+TEST(BoxLayout, ANestedBoxIsLaidOutAgainInAPassOnlyAtANewSize) {
+    RootBox root;
+    root.setSize(100, 100);
+    Box* parent = &root;
+    Box* innermost = nullptr;
+    for (int level = 0; level < 6; ++level) {
+        innermost = s::thread::take<Box>();
+        parent->add(innermost);
+        parent = innermost;
+    }
+    innermost->add(Leaf::make(10, 10, 10, 10));
+    Counter layouts;
+    innermost->addLayoutListener(&layouts);
+    root.doLayout();
+    EXPECT_LE(layouts.count, 2);
+    EXPECT_EQ(boundsOf(innermost), (Rect{0, 0, 10, 10}));
+    layouts.count = 0;
+    root.doLayout();
+    EXPECT_GE(layouts.count, 1) << "a new pass lays it out again";
+}
+
 TEST(Component, HiddenControlsStayHiddenWhenTheirContainerMovesThem) {
     FakePeerFactory peers;
     RootBox root;

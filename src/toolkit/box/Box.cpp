@@ -45,6 +45,8 @@ void Box::resetBox() {
     minimumWidthFloor_ = -1;
     zeroMinimumWidth_ = zeroMinimumHeight_ = false;
     layoutDepth_ = 0;
+    laidOutPass_ = 0;
+    laidOutWidth_ = laidOutHeight_ = 0;
     attaching_ = false;
     drawer_ = nullptr;
     drawerOwned_ = false;

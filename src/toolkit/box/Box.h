@@ -27,6 +27,21 @@ public:
     };
     static constexpr std::int32_t kEventKinds = 7;
 
+    // Everything laid out from one outermost layout call, on one thread, is
+    // one pass. Within a pass a box given the size it was last laid out at
+    // would come out the same: a layout that sizes each child twice (its
+    // width first, then its height) lays a nested box out again only when
+    // its size changed, not twice more for each level of nesting.
+    class LayoutPass {
+    public:
+        LayoutPass();
+        ~LayoutPass();
+        LayoutPass(const LayoutPass&) = delete;
+        LayoutPass& operator=(const LayoutPass&) = delete;
+        // The pass under way; 0 when none is.
+        static std::uint32_t current();
+    };
+
     Box();
     ~Box() override;
 
@@ -183,6 +198,9 @@ private:
     std::int32_t minimumWidthFloor_ = -1;
     bool zeroMinimumWidth_ = false, zeroMinimumHeight_ = false;
     std::int32_t layoutDepth_ = 0;
+    // The pass and the size of this box's last layout.
+    std::uint32_t laidOutPass_ = 0;
+    std::int32_t laidOutWidth_ = 0, laidOutHeight_ = 0;
     bool attaching_ = false;
     drawer::IDrawer* drawer_ = nullptr;
     bool drawerOwned_ = false;

@@ -70,6 +70,10 @@ std::int32_t Box::getPreferredInnerHeight() const {
 
 void Box::setSizeWithinLimits(std::int32_t w, std::int32_t h) {
     Component::setSizeWithinLimits(w, h);
+    std::uint32_t pass = LayoutPass::current();
+    if (pass != 0 && pass == laidOutPass_ && getWidth() == laidOutWidth_ &&
+        getHeight() == laidOutHeight_)
+        return;
     doLayout();
 }
 

@@ -5,11 +5,33 @@
 
 namespace s::gui::win {
 
+namespace {
+thread_local std::uint32_t passDepth = 0;
+thread_local std::uint32_t passNumber = 0;
+} // namespace
+
+Box::LayoutPass::LayoutPass() {
+    if (passDepth++ == 0 && ++passNumber == 0)
+        passNumber = 1;
+}
+
+Box::LayoutPass::~LayoutPass() {
+    --passDepth;
+}
+
+std::uint32_t Box::LayoutPass::current() {
+    return passDepth > 0 ? passNumber : 0;
+}
+
 // A pass that starts while two of this box are running (a listener or a
 // native resize calling back) is dropped.
 void Box::doLayout() {
     if (attaching_ || layoutDepth_ >= 2)
         return;
+    LayoutPass pass;
+    laidOutPass_ = LayoutPass::current();
+    laidOutWidth_ = getWidth();
+    laidOutHeight_ = getHeight();
     ++layoutDepth_;
     layoutMinWidth_ = layoutMinHeight_ = layoutPrefWidth_ = layoutPrefHeight_ = 0;
     if (children_.length() > 0) {

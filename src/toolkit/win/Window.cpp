@@ -252,6 +252,7 @@ layout::ILayoutManager* Window::getLayout() {
 void Window::doLayout() {
     if (windowLayoutDepth_ >= 2)
         return;
+    LayoutPass pass;
     ++windowLayoutDepth_;
     if (getComponentCount() > 0)
         getLayout()->layoutContainer(static_cast<IWindow*>(this));
