@@ -26,11 +26,9 @@ void InvisibleWindow::destroy() {
     hwnd_ = nullptr;
 }
 
-void InvisibleWindow::setIcons(HICON small, HICON large) {
-    if (hwnd_ == nullptr)
-        return;
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large));
+void InvisibleWindow::setIcon(WPARAM which, HICON icon) {
+    if (hwnd_ != nullptr)
+        SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icon));
 }
 
 } // namespace s::gui::win

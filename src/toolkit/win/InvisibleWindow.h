@@ -18,7 +18,8 @@ public:
     bool create();
     void destroy();
     HWND handle() const { return hwnd_; }
-    void setIcons(HICON small, HICON large);
+    // which: ICON_SMALL or ICON_BIG.
+    void setIcon(WPARAM which, HICON icon);
 
 private:
     HWND hwnd_ = nullptr;

@@ -147,7 +147,7 @@ void Window::setSmallIcon(void* icon, bool owned) {
     smallIcon_ = handle;
     if (HWND hwnd = hwnd_)
         SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(handle));
-    owner_.setIcons(smallIcon_, largeIcon_);
+    owner_.setIcon(ICON_SMALL, handle);
     updateTrayIcon();
 }
 
@@ -157,7 +157,7 @@ void Window::setLargeIcon(void* icon, bool owned) {
     largeIcon_ = handle;
     if (HWND hwnd = hwnd_)
         SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(handle));
-    owner_.setIcons(smallIcon_, largeIcon_);
+    owner_.setIcon(ICON_BIG, handle);
 }
 
 // The window hears the trigger's clicks; controls with events of their own
