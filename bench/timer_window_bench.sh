@@ -71,16 +71,35 @@ tarnwick_wait_exit 30
 echo "== the timer window's children (own class, buttons, combo boxes, edit fields; all and shown): $counts"
 
 echo "== start to the window shown and painted, $runs runs each"
+# One start of each program in turn, so that a machine that speeds up or
+# slows down during the run weighs on the three alike.
+: >"$build/bench_starts.txt"
+for ((run = 1; run <= runs; run++)); do
+    for program in bare children timer; do
+        case $program in
+        bare) args=("Bare Window" "$(winepath -w "$bare")") ;;
+        children) args=("Bare Children" "$(winepath -w "$children")" $counts) ;;
+        timer)
+            wine reg delete 'HKCU\Software\Vexa\Vexa Tarnwick\SaveData\MainWindow' /f >/dev/null 2>&1
+            args=("$TARNWICK_TITLE" "$(winepath -w "$exe")" -startup) ;;
+        esac
+        wine "$bench" start 1 "${args[@]}" 2>/dev/null | tr -d '\r' |
+            awk -v p="$program" '/^median/ { print p, $4, $8 }' >>"$build/bench_starts.txt"
+    done
+done
+median_of() { # PROGRAM COLUMN
+    awk -v p="$1" -v c="$2" '$1 == p { print $c }' "$build/bench_starts.txt" | sort -n |
+        awk '{ v[NR] = $1 } END { printf "%.1f", (v[int((NR + 1) / 2)] + v[int(NR / 2) + 1]) / 2 }'
+}
+medians() { # PROGRAM
+    echo "median: shown after $(median_of "$1" 2) ms, painted after $(median_of "$1" 3) ms"
+}
 echo "bare Win32 program:"
-wine "$bench" start "$runs" "Bare Window" "$(winepath -w "$bare")" 2>/dev/null | tr -d '\r' |
-    grep -E '^median'
+medians bare
 echo "bare Win32 program with the timer window's children:"
-# shellcheck disable=SC2086 # the counts are separate arguments
-wine "$bench" start "$runs" "Bare Children" "$(winepath -w "$children")" $counts 2>/dev/null |
-    tr -d '\r' | grep -E '^median'
+medians children
 echo "Tarnwick.exe:"
-wine "$bench" start "$runs" "$TARNWICK_TITLE" "$(winepath -w "$exe")" -startup 2>/dev/null |
-    tr -d '\r' | grep -E '^median'
+medians timer
 echo "Tarnwick.exe's start-up trace, one more start:"
 trace=$build/bench_trace.txt
 rm -f "$trace"
