@@ -78,6 +78,7 @@ for ((run = 1; run <= runs; run++)); do
     for program in bare children timer; do
         case $program in
         bare) args=("Bare Window" "$(winepath -w "$bare")") ;;
+        # shellcheck disable=SC2206 # the counts are separate arguments
         children) args=("Bare Children" "$(winepath -w "$children")" $counts) ;;
         timer)
             wine reg delete 'HKCU\Software\Vexa\Vexa Tarnwick\SaveData\MainWindow' /f >/dev/null 2>&1
