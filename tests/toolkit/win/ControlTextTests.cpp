@@ -91,6 +91,20 @@ TEST(ControlTexts, TextsByIdentifierFollowTheLanguageIntoTheNativeWindows) {
         ASSERT_TRUE(s::test::onWindowThread(*window, [&] { field->setText(u"13", true); }));
         EXPECT_EQ(changes.count, 1);
         EXPECT_EQ(nativeText(field->handle()), L"13");
+
+        // A field showing the end of a path it was given while narrow shows
+        // as much of that end as fits once it is wide.
+        const std::wstring path = L"C:\\Users\\Someone\\Music\\Alarms\\morning bell.mp3";
+        ASSERT_TRUE(s::test::onWindowThread(*window, [&] {
+            field->setShowEnd(true);
+            field->setFixedWidth(10);
+            field->setText(reinterpret_cast<const char16_t*>(path.c_str()), false);
+            field->setFixedWidth(200);
+        }));
+        auto firstShown = static_cast<std::size_t>(
+            SendMessageW(field->handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+        EXPECT_GT(firstShown, 0U);
+        EXPECT_LT(firstShown, path.size() - 10);
     }
     localizer->release();
 }

@@ -44,6 +44,27 @@ void TextField::nativeCreated(HWND hwnd) {
     Control::nativeCreated(hwnd);
     if (password_)
         SendMessageW(hwnd, EM_SETPASSWORDCHAR, L'*', 0);
+    scrollToEnd(hwnd);
+}
+
+// A field that shows the end of its text (a path, say) puts the caret there,
+// with as much of the text before it as fits: scrolled from the start, as
+// the field scrolls only as far as the caret needs.
+void TextField::scrollToEnd(HWND hwnd) {
+    if (!showEnd_)
+        return;
+    const int end = GetWindowTextLengthW(hwnd);
+    SendMessageW(hwnd, EM_SETSEL, 0, 0);
+    SendMessageW(hwnd, EM_SCROLLCARET, 0, 0);
+    SendMessageW(hwnd, EM_SETSEL, end, end);
+    SendMessageW(hwnd, EM_SCROLLCARET, 0, 0);
+}
+
+// Made or last scrolled while narrower, the field shows less of the end than
+// fits. Not while the user edits in it.
+void TextField::boundsChanged() {
+    if (HWND hwnd = handle(); hwnd != nullptr && GetFocus() != hwnd)
+        scrollToEnd(hwnd);
 }
 
 void TextField::measure() {
@@ -57,11 +78,8 @@ void TextField::setText(const char16_t* text, bool notify) {
     quiet_ = true;
     Control::setText(text);
     quiet_ = false;
-    if (HWND hwnd = handle(); hwnd != nullptr && showEnd_) {
-        const int end = GetWindowTextLengthW(hwnd);
-        SendMessageW(hwnd, EM_SETSEL, end, end);
-        SendMessageW(hwnd, EM_SCROLLCARET, 0, 0);
-    }
+    if (HWND hwnd = handle())
+        scrollToEnd(hwnd);
     if (notify)
         raise(kChanged, kChanged);
 }

@@ -55,8 +55,10 @@ protected:
                       bool& handled) override;
     void measure() override;
     void resetControl() override;
+    void boundsChanged() override;
 
 private:
+    void scrollToEnd(HWND hwnd);
     void readNativeText(HWND hwnd);
     LRESULT typeCharacter(HWND hwnd, WPARAM wParam, LPARAM lParam);
     static void setNarrowMargins(HWND hwnd);
