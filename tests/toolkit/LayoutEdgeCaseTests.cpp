@@ -303,6 +303,42 @@ TEST(Component, AFrozenTreeStaysFrozenThroughTheLayoutPassesAroundIt) {
               (Rect{0, 0, 20, 20}));
 }
 
+// A box collapsed when it attaches makes no native windows, for itself or
+// its children, until it is given room or the window asks for them; its
+// window then goes before that of the sibling after it, as if made in order.
+TEST(Component, ACollapsedBoxMakesItsNativeWindowsWhenItIsGivenRoom) {
+    FakePeerFactory peers;
+    RootBox root;
+    ASSERT_TRUE(root.open(100, 100));
+    Box* opened = s::thread::take<Box>();
+    Box* staysShut = s::thread::take<Box>();
+    Leaf* inside = Leaf::make(10, 10, 20, 20);
+    Leaf* after = Leaf::make(10, 10, 20, 20);
+    opened->add(inside);
+    for (Box* box : {opened, staysShut}) {
+        box->setFixedHeight(0, false);
+        root.add(box);
+    }
+    root.add(after);
+    for (const IComponent* c : {static_cast<IComponent*>(opened),
+                                static_cast<IComponent*>(staysShut),
+                                static_cast<IComponent*>(inside)})
+        EXPECT_EQ(peers.recordOf(c), nullptr);
+    EXPECT_EQ(inside->getParent(), opened);
+
+    opened->setFixedHeight(-1, true);
+    ASSERT_NE(peers.recordOf(inside), nullptr);
+    EXPECT_EQ(peers.recordOf(inside)->parent, peers.recordOf(opened));
+    EXPECT_EQ(peers.recordOf(opened)->before, peers.recordOf(after));
+    EXPECT_EQ(boundsOf(inside), (Rect{0, 0, 20, 20}));
+    EXPECT_TRUE(peers.recordOf(inside)->shown);
+    EXPECT_EQ(peers.recordOf(staysShut), nullptr);
+
+    root.createDeferredNatives();
+    ASSERT_NE(peers.recordOf(staysShut), nullptr);
+    EXPECT_EQ(peers.recordOf(staysShut)->before, peers.recordOf(after));
+}
+
 // A column sizes each child twice, its width and then its height; a nested
 // box given the same size again in the same pass is not laid out again, so
 // the passes do not double with each level of nesting.

@@ -15,6 +15,8 @@ namespace s::test {
 struct PeerRecord {
     const gui::IComponent* component = nullptr;
     const PeerRecord* parent = nullptr;
+    // The sibling the window was put before, when made out of order.
+    const PeerRecord* before = nullptr;
     bool created = false;
     bool destroyed = false;
     bool shown = false;
@@ -61,6 +63,9 @@ public:
         return true;
     }
     void setText(const char16_t*) override {}
+    void orderBefore(gui::INativePeer* sibling) override {
+        record_->before = static_cast<FakePeer*>(sibling)->record_.get();
+    }
     void setAcceptFiles(bool) override {}
     void setAcceptUrls(bool) override {}
     gui::win::BackBuffer* backBuffer() override { return nullptr; }

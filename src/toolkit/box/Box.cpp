@@ -48,6 +48,7 @@ void Box::resetBox() {
     laidOutPass_ = 0;
     laidOutWidth_ = laidOutHeight_ = 0;
     attaching_ = false;
+    nativeDeferred_ = makingDeferred_ = false;
     drawer_ = nullptr;
     drawerOwned_ = false;
     hoverColour_ = 0;
@@ -90,11 +91,11 @@ void Box::setParent(IContainer* parent) {
 }
 
 bool Box::attachNative(INativePeer* parentPeer) {
-    if (!createPeer(parentPeer))
-        return false;
-    if (acceptFiles_)
+    nativeDeferred_ = parentPeer != nullptr && !makingDeferred_ && collapsed();
+    bool created = !nativeDeferred_ && createPeer(parentPeer);
+    if (created && acceptFiles_)
         nativePeer()->setAcceptFiles(true);
-    if (acceptUrls_)
+    if (created && acceptUrls_)
         nativePeer()->setAcceptUrls(true);
     // Children that are boxes ask this box to lay out as they attach; one
     // pass after all of them is enough.
@@ -106,10 +107,23 @@ bool Box::attachNative(INativePeer* parentPeer) {
             child->setOrigin(insetLeft_, insetTop_);
     }
     attaching_ = false;
+    if (!created)
+        return false;
     doLayout();
     relayoutParent(true);
     showPeer();
     return true;
+}
+
+void Box::createDeferredNatives() {
+    if (nativeDeferred_ && getParent() != nullptr) {
+        makingDeferred_ = true;
+        setParent(getParent());
+        makingDeferred_ = false;
+    }
+    for (std::uint32_t i = 0; i < children_.length(); ++i)
+        if (auto* box = dynamic_cast<Box*>(childAt(i)))
+            box->createDeferredNatives();
 }
 
 void Box::detachChildren() {

@@ -156,6 +156,10 @@ public:
     // to the window, which moves by a drag anywhere.
     bool keepsPresses() const;
     bool isVisibilityLocked() const { return visibilityLocked_; }
+    // Makes the native windows that this box and the boxes inside it put
+    // off while collapsed (see attachNative). A window calls it once it has
+    // painted itself, so that after that every component has its window.
+    void createDeferredNatives();
     bool isHoverColourOn() const { return hoverColourOn_; }
     std::uint32_t getHoverColour() const { return hoverColour_; }
     bool isHovering() const { return hovering_; }
@@ -169,6 +173,11 @@ protected:
 
     // Creates this box's native window under parentPeer (a top-level one
     // for a box without parent), attaches the children to it and lays out.
+    // A box collapsed to nothing (a fixed width or height of 0) puts its own
+    // window and its children's off until it is given room or the window
+    // asks for them: they cannot be seen, and the window shows sooner
+    // without them. Its children attach all the same, measured and skinned,
+    // so the layout comes out the same either way.
     bool attachNative(INativePeer* parentPeer);
 
 private:
@@ -184,6 +193,7 @@ private:
     // The parent lays out again; a flow box's size settles in the second pass.
     void relayoutParent(bool twiceForFlow);
     void relayoutAfterSizeSetting(bool relayoutParent);
+    bool collapsed() const { return getFixedWidth() == 0 || getFixedHeight() == 0; }
     void addListener(int eventId, events::IEventListener* listener);
     std::int32_t percentOfParent(std::int32_t percent, bool width) const;
 
@@ -202,6 +212,9 @@ private:
     std::uint32_t laidOutPass_ = 0;
     std::int32_t laidOutWidth_ = 0, laidOutHeight_ = 0;
     bool attaching_ = false;
+    // Collapsed when it attached, the box has no native window yet; the
+    // second flag makes one while it is still collapsed.
+    bool nativeDeferred_ = false, makingDeferred_ = false;
     drawer::IDrawer* drawer_ = nullptr;
     bool drawerOwned_ = false;
     std::uint32_t hoverColour_ = 0;

@@ -123,6 +123,8 @@ void Box::fillParent() {
 }
 
 void Box::relayoutAfterSizeSetting(bool relayoutParent) {
+    if (nativeDeferred_ && !collapsed())
+        createDeferredNatives();
     if (nativePeer() == nullptr)
         return;
     doLayout();

@@ -305,6 +305,19 @@ bool Component::createPeer(INativePeer* parentPeer) {
         peer_.reset();
         return false;
     }
+    // A window made after its later siblings' (those of a collapsed box are
+    // made when it opens) goes before them, as if made in order.
+    if (parent_ != nullptr) {
+        bool after = false;
+        for (std::int32_t i = 0; i < parent_->getComponentCount(); ++i) {
+            IComponent* sibling = parent_->getComponent(i);
+            if (after && peerOf(sibling) != nullptr) {
+                peer_->orderBefore(peerOf(sibling));
+                break;
+            }
+            after = after || sibling == static_cast<IComponent*>(this);
+        }
+    }
     // A frozen component is placed (and shown) once, when it thaws.
     if (frozen_)
         boundsPending_ = true;

@@ -37,6 +37,10 @@ public:
     // platform cannot tell.
     virtual bool screenPosition(std::int32_t& x, std::int32_t& y) = 0;
     virtual void setText(const char16_t* text) = 0;
+    // Puts the window just before sibling's among its parent's children, the
+    // order the keyboard's Tab follows: for a window made after the windows
+    // of the components that come after it.
+    virtual void orderBefore(INativePeer* sibling) = 0;
 
     // Dropped files and URLs, for boxes that take them.
     virtual void setAcceptFiles(bool accept) = 0;

@@ -132,6 +132,16 @@ void ChildPeer::setBounds(std::int32_t x, std::int32_t y, std::int32_t w, std::i
     place(x, y, w, h, 0, show);
 }
 
+void ChildPeer::orderBefore(INativePeer* sibling) {
+    HWND next = handleOf(sibling);
+    if (hwnd_ == nullptr || next == nullptr)
+        return;
+    HWND above = GetWindow(next, GW_HWNDPREV);
+    if (above != hwnd_)
+        SetWindowPos(hwnd_, above != nullptr ? above : HWND_TOP, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
 void ChildPeer::show(bool visible) {
     if (hwnd_ != nullptr)
         ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);

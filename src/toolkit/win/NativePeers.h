@@ -47,6 +47,7 @@ public:
     void repaintArea(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) override;
     bool screenPosition(std::int32_t& x, std::int32_t& y) override;
     void setText(const char16_t* text) override;
+    void orderBefore(INativePeer* sibling) override;
     void setAcceptFiles(bool accept) override;
     // Registers or revokes the box's OLE drop target for URLs.
     void setAcceptUrls(bool accept) override;

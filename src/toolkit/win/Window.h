@@ -47,6 +47,7 @@ public:
     static constexpr UINT kShortcutMessage = WM_APP + 6;     // 32774, answers 1 when taken
     static constexpr UINT kDestroyMessage = WM_APP + 1;      // 32769
     static constexpr UINT kAttachMessage = WM_APP + 2;       // 32770
+    static constexpr UINT kDeferredNativesMessage = WM_APP + 7; // 32775
     // The platform's WM_DPICHANGED, named here for headers that predate it.
     static constexpr UINT kDpiChangedMessage = 0x02E0;
     // The executable's icon group of the application icon.
@@ -329,6 +330,7 @@ private:
         void repaintArea(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) override;
         bool screenPosition(std::int32_t& x, std::int32_t& y) override;
         void setText(const char16_t* text) override { window_.setTitle(text); }
+        void orderBefore(INativePeer*) override {}
         void setAcceptFiles(bool) override {}
         void setAcceptUrls(bool) override {}
         BackBuffer* backBuffer() override {

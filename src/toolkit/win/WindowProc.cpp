@@ -62,6 +62,9 @@ LRESULT Window::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case kAttachMessage:
         Box::add(reinterpret_cast<IComponent*>(lParam));
         return 0;
+    case kDeferredNativesMessage:
+        createDeferredNatives();
+        return 0;
     case kTrayMessage:
         onTrayMessage(lParam);
         return 0;

@@ -292,6 +292,8 @@ void Window::show(bool visible, bool activateIt) {
         // Showing left the window and its children invalid, frame and all:
         // they are painted now, each once.
         paintInvalid();
+        // Then the windows of collapsed boxes, which were not needed to show.
+        PostMessageW(hwnd, kDeferredNativesMessage, 0, 0);
     } else if (!visible && visible_) {
         saveState(true);
         ShowWindow(hwnd, SW_HIDE);
