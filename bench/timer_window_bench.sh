@@ -4,7 +4,7 @@
 # (counted from the running timer window), in one run on one virtual display:
 #   1. process start to the window shown and painted (medians of RUNS), and
 #      the timer program's own start-up trace, phase by phase;
-#   2. private memory of the running program (its private pages as Linux
+#   2. private memory of the running program (its anonymous pages as Linux
 #      counts them for the Wine process; Wine reports no private usage of
 #      another process);
 #   3. processor time of 60 seconds of a count-down with the window shown,
@@ -50,21 +50,24 @@ unix_pid() {
         fi
     done
 }
-private_kib() { awk '/^Private_(Clean|Dirty):/ { s += $2 } END { print s }' "/proc/$1/smaps_rollup"; }
-# The same without pages mapped from files (the program's own image, which
-# only this process maps and Linux therefore counts as private; Windows
-# counts image pages apart from private bytes).
-anonymous_kib() {
-    awk '/^[0-9a-f]+-[0-9a-f]+ / { file = ($6 ~ /^\//) }
-         /^Private_(Clean|Dirty):/ && !file { s += $2 } END { print s }' "/proc/$1/smaps"
-}
-memory() { echo "$(private_kib "$1") KiB ($(anonymous_kib "$1") KiB not mapped from files)"; }
+# Private memory as Windows counts a process's private bytes: the pages the
+# process allocated or wrote, which Linux counts as anonymous (copies of file
+# pages that were written included).
+private_kib() { awk '/^Anonymous:/ { print $2 }' "/proc/$1/smaps_rollup"; }
+# Linux counts as private also the pages of files that only this process
+# maps (its executable, comctl32 version 6), read ahead or not; a second
+# process mapping them would share them, and Windows counts image pages
+# apart from private bytes.
+with_files_kib() { awk '/^Private_(Clean|Dirty):/ { s += $2 } END { print s }' "/proc/$1/smaps_rollup"; }
+memory() { echo "$(private_kib "$1") KiB ($(with_files_kib "$1") KiB with file pages only it maps)"; }
 
 # The timer window's native children, by kind, all and shown: the bare
 # program with children makes the same.
 wine reg delete 'HKCU\Software\Vexa\Vexa Tarnwick\SaveData\MainWindow' /f >/dev/null 2>&1
 tarnwick_start /dev/null "$exe" -startup
 tarnwick_probe "$probe" wait 30000 >/dev/null
+# The windows of collapsed boxes are made just after the first paint.
+sleep 1
 counts=$(wine "$bench" children "$TARNWICK_TITLE" 2>/dev/null | tr -d '\r')
 click Button '#X'
 tarnwick_wait_exit 30
@@ -78,8 +81,9 @@ for ((run = 1; run <= runs; run++)); do
     for program in bare children timer; do
         case $program in
         bare) args=("Bare Window" "$(winepath -w "$bare")") ;;
-        # shellcheck disable=SC2206 # the counts are separate arguments
-        children) args=("Bare Children" "$(winepath -w "$children")" $counts) ;;
+        children)
+            # shellcheck disable=SC2206 # the counts are separate arguments
+            args=("Bare Children" "$(winepath -w "$children")" $counts) ;;
         timer)
             wine reg delete 'HKCU\Software\Vexa\Vexa Tarnwick\SaveData\MainWindow' /f >/dev/null 2>&1
             args=("$TARNWICK_TITLE" "$(winepath -w "$exe")" -startup) ;;
