@@ -216,8 +216,8 @@ focus_window
 keys Tab
 check "Tab starts at the checked radio button" "Button|After" "$(focused_text)"
 keys Left
-check "Left checks At, and its row shows" "Button|At yes" \
-    "$(focused_text) $(shown | grep -q '^ComboBox|' && echo yes)"
+check "Left checks At, and its row shows whole, the window grown to hold it" "Button|At yes 3" \
+    "$(focused_text) $(shown | grep -q '^ComboBox|' && echo yes) $(shown | grep -c '^Button|#Up|')"
 keys Tab Tab
 check "Tab passes the AM/PM list to the hour field, its text selected" "0 1|Edit" \
     "$(focused | cut -d'|' -f1-2)"

@@ -339,6 +339,26 @@ TEST(Component, ACollapsedBoxMakesItsNativeWindowsWhenItIsGivenRoom) {
     EXPECT_EQ(peers.recordOf(staysShut)->before, peers.recordOf(after));
 }
 
+// A minimum size that grows deep in the tree reaches the top, one level per
+// pass, once the layout has settled.
+TEST(BoxLayout, SettlingCarriesADeepMinimumSizeToTheTop) {
+    RootBox root;
+    root.setSize(100, 100);
+    Box* parent = &root;
+    for (int level = 0; level < 4; ++level) {
+        Box* box = s::thread::take<Box>();
+        parent->add(box);
+        parent = box;
+    }
+    Leaf* leaf = Leaf::make(10, 10, 10, 10);
+    parent->add(leaf);
+    root.settleLayout();
+    EXPECT_EQ(root.getMinimumWidth(), 10);
+    leaf->storeFixedWidth(60);
+    root.settleLayout();
+    EXPECT_EQ(root.getMinimumWidth(), 60);
+}
+
 // A column sizes each child twice, its width and then its height; a nested
 // box given the same size again in the same pass is not laid out again, so
 // the passes do not double with each level of nesting.

@@ -110,8 +110,8 @@ void Dialog::showMode(EntryMode mode) {
     ui_.afterRadio->setCheckedSilently(!at);
     ui_.atRow->setFixedHeight(at ? -1 : 0, false);
     ui_.afterRow->setFixedHeight(at ? 0 : -1, false);
-    ui_.contentBox->doLayout();
-    window_->doLayout();
+    // The At row, with its AM/PM list, is the wider of the two.
+    window_->fitToMinimumSize();
 }
 
 void Dialog::selectAction(bool keepPrevious) {

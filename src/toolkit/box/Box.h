@@ -40,6 +40,9 @@ public:
         LayoutPass& operator=(const LayoutPass&) = delete;
         // The pass under way; 0 when none is.
         static std::uint32_t current();
+        // How many box layouts on this thread so far came to a minimum size
+        // other than the box's last.
+        static std::uint32_t minimumChanges();
     };
 
     Box();
@@ -76,6 +79,11 @@ public:
 
     // IContainer
     void doLayout() override;
+    // A box knows its new minimum size only once it was laid out, and its
+    // parent only at the parent's next layout: a change deep in the tree
+    // reaches the top one level per pass. Lays out until a pass changes no
+    // box's minimum size, when each takes its children's into account.
+    void settleLayout();
     layout::ILayoutManager* getLayout() override;
 
     // IBox

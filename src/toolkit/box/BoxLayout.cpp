@@ -8,6 +8,7 @@ namespace s::gui::win {
 namespace {
 thread_local std::uint32_t passDepth = 0;
 thread_local std::uint32_t passNumber = 0;
+thread_local std::uint32_t minimumChangeCount = 0;
 } // namespace
 
 Box::LayoutPass::LayoutPass() {
@@ -23,6 +24,10 @@ std::uint32_t Box::LayoutPass::current() {
     return passDepth > 0 ? passNumber : 0;
 }
 
+std::uint32_t Box::LayoutPass::minimumChanges() {
+    return minimumChangeCount;
+}
+
 // A pass that starts while two of this box are running (a listener or a
 // native resize calling back) is dropped.
 void Box::doLayout() {
@@ -33,6 +38,7 @@ void Box::doLayout() {
     laidOutWidth_ = getWidth();
     laidOutHeight_ = getHeight();
     ++layoutDepth_;
+    const std::int32_t minWidthBefore = layoutMinWidth_, minHeightBefore = layoutMinHeight_;
     layoutMinWidth_ = layoutMinHeight_ = layoutPrefWidth_ = layoutPrefHeight_ = 0;
     if (children_.length() > 0) {
         if (layoutManager_ != nullptr) {
@@ -61,8 +67,22 @@ void Box::doLayout() {
             layoutPrefHeight_ = results.prefHeight;
         }
     }
+    if (layoutMinWidth_ != minWidthBefore || layoutMinHeight_ != minHeightBefore)
+        ++minimumChangeCount;
     raiseEvent(kLaidOut);
     --layoutDepth_;
+}
+
+void Box::settleLayout() {
+    // A layout that never settles (a flow whose height follows its width,
+    // say) stops after a few passes.
+    constexpr int kMostPasses = 8;
+    for (int pass = 0; pass < kMostPasses; ++pass) {
+        const std::uint32_t changes = LayoutPass::minimumChanges();
+        doLayout();
+        if (LayoutPass::minimumChanges() == changes)
+            return;
+    }
 }
 
 layout::ILayoutManager* Box::getLayout() {

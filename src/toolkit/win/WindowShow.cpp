@@ -211,9 +211,7 @@ void Window::enforceMinimumSize() {
         setSize(std::max(w, minW), std::max(h, minH));
 }
 
-// A box knows its new minimum size only after it was laid out, and its
-// parent after the next layout, hence two before the sizes are read. Keeping
-// the window inside the screen follows from the size change itself
+// Keeping the window inside the screen follows from the size change itself
 // (onPositionChanging).
 void Window::fitToMinimumSize() {
     HWND hwnd = hwnd_;
@@ -223,8 +221,7 @@ void Window::fitToMinimumSize() {
         return;
     }
     fitPending_ = false;
-    doLayout();
-    doLayout();
+    settleLayout();
     const std::int32_t minW = getMinimumWidth();
     if (widthFromStore_) {
         // A stored width wider than the content needs was the user's choice,
