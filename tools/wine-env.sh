@@ -61,17 +61,24 @@ tarnwick_display_start() {
     if [ -n "${DISPLAY:-}" ]; then
         return 0
     fi
+    # Scenarios start side by side: choosing a free number and the server
+    # taking it are one step under a lock. Two that chose at once took the
+    # same number; the second server failed on the first one's lock, and its
+    # scenario ran on the other's display until that one was stopped.
+    exec 7>/tmp/.tarnwick-display.lock
+    flock 7
     local n=90
     while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do
         n=$((n + 1))
     done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 8>&- 9>&- &
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 7>&- 8>&- 9>&- &
     TARNWICK_XVFB_PID=$!
     local i
     for i in $(seq 100); do
         [ -e "/tmp/.X11-unix/X$n" ] && break
         sleep 0.05
     done
+    exec 7>&-
     export DISPLAY=":$n"
 }
 
@@ -119,7 +126,7 @@ tarnwick_desktop_start() {
     local config i
     config=$(mktemp -d)
     cp "$TARNWICK_TOOLS/icewm/preferences" "$config/"
-    ICEWM_PRIVCFG=$config icewm </dev/null >/dev/null 2>&1 8>&- 9>&- &
+    ICEWM_PRIVCFG=$config icewm </dev/null >/dev/null 2>&1 7>&- 8>&- 9>&- &
     TARNWICK_DESKTOP_PID=$!
     TARNWICK_DESKTOP_CONFIG=$config
     for i in $(seq 100); do
