@@ -108,13 +108,14 @@ point() {
     [ -z "${3:-}" ] || { xdotool click 1; sleep 0.5; }
 }
 # Escape closes one menu level at a time, while one is open; one more would
-# reach the window, where it iconizes.
+# reach the window, where it iconizes. Under load a menu takes a moment to
+# close, and is asked again while it shows.
 close_menus() {
     local i
-    for i in 1 2 3; do
+    for i in 1 2 3 4 5 6; do
         [ -n "$(menu)" ] || break
         xdotool key Escape
-        sleep 0.15
+        sleep 0.3
     done
     sleep 0.3
 }

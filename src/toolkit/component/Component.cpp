@@ -311,8 +311,8 @@ bool Component::createPeer(INativePeer* parentPeer) {
         bool after = false;
         for (std::int32_t i = 0; i < parent_->getComponentCount(); ++i) {
             IComponent* sibling = parent_->getComponent(i);
-            if (after && peerOf(sibling) != nullptr) {
-                peer_->orderBefore(peerOf(sibling));
+            if (INativePeer* next = peerOf(sibling); after && next != nullptr) {
+                peer_->orderBefore(next);
                 break;
             }
             after = after || sibling == static_cast<IComponent*>(this);
