@@ -120,6 +120,7 @@ void Box::createDeferredNatives() {
         makingDeferred_ = true;
         setParent(getParent());
         makingDeferred_ = false;
+        orderBeforeLaterSiblings();
     }
     for (std::uint32_t i = 0; i < children_.length(); ++i)
         if (auto* box = dynamic_cast<Box*>(childAt(i)))

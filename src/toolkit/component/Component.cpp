@@ -305,19 +305,6 @@ bool Component::createPeer(INativePeer* parentPeer) {
         peer_.reset();
         return false;
     }
-    // A window made after its later siblings' (those of a collapsed box are
-    // made when it opens) goes before them, as if made in order.
-    if (parent_ != nullptr) {
-        bool after = false;
-        for (std::int32_t i = 0; i < parent_->getComponentCount(); ++i) {
-            IComponent* sibling = parent_->getComponent(i);
-            if (INativePeer* next = peerOf(sibling); after && next != nullptr) {
-                peer_->orderBefore(next);
-                break;
-            }
-            after = after || sibling == static_cast<IComponent*>(this);
-        }
-    }
     // A frozen component is placed (and shown) once, when it thaws.
     if (frozen_)
         boundsPending_ = true;
@@ -326,6 +313,20 @@ bool Component::createPeer(INativePeer* parentPeer) {
     if (!enabled_)
         peer_->enable(false);
     return true;
+}
+
+void Component::orderBeforeLaterSiblings() {
+    if (peer_ == nullptr || parent_ == nullptr)
+        return;
+    bool after = false;
+    for (std::int32_t i = 0; i < parent_->getComponentCount(); ++i) {
+        IComponent* sibling = parent_->getComponent(i);
+        if (INativePeer* next = peerOf(sibling); after && next != nullptr) {
+            peer_->orderBefore(next);
+            return;
+        }
+        after = after || sibling == static_cast<IComponent*>(this);
+    }
 }
 
 void Component::showPeer() {

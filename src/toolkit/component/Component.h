@@ -132,6 +132,10 @@ protected:
     // Makes and creates the peer under parentPeer, placed at the stored
     // bounds and hidden; false, and no peer, when that fails.
     bool createPeer(INativePeer* parentPeer);
+    // A window made after those of the components that come after it (a
+    // collapsed box's, made when it opens) goes before them, as if it had
+    // been made in order.
+    void orderBeforeLaterSiblings();
     void destroyPeer();
     void showPeer();
     // Runs after every setLocation, setSize and setBounds.
