@@ -28,20 +28,71 @@ void fillColour(HDC dc, std::int32_t width, std::int32_t height, std::uint32_t c
     SetBkColor(dc, old);
 }
 
-void paintNow(IComponent& component, HRGN area) {
-    HWND hwnd = component.isShowing() ? HwndPeer::handleOf(peerOf(&component)) : nullptr;
+namespace {
+
+HWND showingWindowOf(IComponent& component) {
+    return component.isShowing() ? HwndPeer::handleOf(peerOf(&component)) : nullptr;
+}
+
+bool touches(HWND hwnd, HRGN area) {
     RECT bounds;
-    if (hwnd == nullptr || !GetWindowRect(hwnd, &bounds) || !RectInRegion(area, &bounds))
+    return GetWindowRect(hwnd, &bounds) && RectInRegion(area, &bounds);
+}
+
+// A child that can paint through its parent's context: a window of the
+// parent's own class, which paints its whole client area on WM_PRINTCLIENT,
+// with no windows of its own.
+bool paintsThroughParent(HWND child, HWND parent) {
+    return GetClassLongPtrW(child, GCW_ATOM) == GetClassLongPtrW(parent, GCW_ATOM) &&
+           GetWindow(child, GW_CHILD) == nullptr;
+}
+
+// Prints the child into its parent's context, moved to where the child lies
+// and clipped to it.
+void printThroughParent(HDC dc, HWND parent, HWND child) {
+    RECT r{};
+    GetClientRect(child, &r);
+    MapWindowPoints(child, parent, reinterpret_cast<POINT*>(&r), 2);
+    int saved = SaveDC(dc);
+    SetViewportOrgEx(dc, r.left, r.top, nullptr);
+    IntersectClipRect(dc, 0, 0, r.right - r.left, r.bottom - r.top);
+    SendMessageW(child, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    RestoreDC(dc, saved);
+}
+
+} // namespace
+
+void paintNow(IComponent& component, HRGN area) {
+    HWND hwnd = showingWindowOf(component);
+    if (hwnd == nullptr || !touches(hwnd, area))
         return;
-    system::win::GdiObject<HRGN> clip(CreateRectRgn(0, 0, 0, 0));
-    if (clip && CombineRgn(clip.get(), area, nullptr, RGN_COPY) != ERROR) {
-        system::win::WindowDc dc(hwnd, std::move(clip),
-                                 DCX_INTERSECTRGN | DCX_CACHE | DCX_CLIPSIBLINGS | DCX_CLIPCHILDREN);
-        if (dc)
-            SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+    // Children the area touches are painted through this window's context
+    // when all of them can be (the labels over a meter, every second): one
+    // context, one look-up of what shows, instead of one for each window.
+    bool together = true;
+    for (std::int32_t i = 0; i < component.getComponentCount() && together; ++i) {
+        HWND child = showingWindowOf(*component.getComponent(i));
+        together = child == nullptr || !touches(child, area) || paintsThroughParent(child, hwnd);
     }
-    for (std::int32_t i = 0; i < component.getComponentCount(); ++i)
-        paintNow(*component.getComponent(i), area);
+    system::win::GdiObject<HRGN> clip(CreateRectRgn(0, 0, 0, 0));
+    if (!clip || CombineRgn(clip.get(), area, nullptr, RGN_COPY) == ERROR)
+        return;
+    system::win::WindowDc dc(hwnd, std::move(clip),
+                             DCX_INTERSECTRGN | DCX_CACHE | DCX_CLIPSIBLINGS |
+                                 (together ? 0 : DCX_CLIPCHILDREN));
+    if (dc) {
+        int saved = SaveDC(dc.get());
+        SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+        RestoreDC(dc.get(), saved);
+    }
+    for (std::int32_t i = 0; i < component.getComponentCount(); ++i) {
+        IComponent& child = *component.getComponent(i);
+        HWND childHwnd = showingWindowOf(child);
+        if (!together || !dc)
+            paintNow(child, area);
+        else if (childHwnd != nullptr && touches(childHwnd, area))
+            printThroughParent(dc.get(), hwnd, childHwnd);
+    }
 }
 
 namespace {

@@ -26,7 +26,8 @@ void fillColour(HDC dc, std::int32_t width, std::int32_t height, std::uint32_t c
 // area (in screen coordinates) touches them, parents before children,
 // straight into device contexts clipped to it: what changed is shown at
 // once without making, finding and validating update regions, each a round
-// trip to the window server.
+// trip to the window server. Children of the window's own class without
+// windows of their own share its context.
 void paintNow(IComponent& component, HRGN area);
 
 // The paint of a child window that paints its whole client area itself

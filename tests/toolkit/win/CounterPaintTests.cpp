@@ -247,9 +247,18 @@ TEST(CounterPaint, RepaintsOnlyWhenTheBarsWouldLookDifferent) {
     front->setFixedWidth(40, false);
     front->setFixedHeight(20, false);
     front->setBackground(0, 160, 0, false);
+    front->alignRight();
+    front->alignBottom();
+    // A window inside the front, as the time's label lies in its box: both
+    // are painted through one context.
+    auto* inner = s::thread::take<s::gui::win::Box>();
+    inner->setFixedWidth(10, false);
+    inner->setFixedHeight(10, false);
+    front->add(inner);
     counter->setContent(front);
     window->add(counter);
     HWND frontHwnd = s::gui::win::HwndPeer::handleOf(front->nativePeer());
+    HWND innerHwnd = s::gui::win::HwndPeer::handleOf(inner->nativePeer());
     bool repainted = false;
     auto repaintIfChanged = [&] {
         s::test::onWindowThread(*window, [&] { repainted = counter->repaintIfChanged(front); });
@@ -259,10 +268,12 @@ TEST(CounterPaint, RepaintsOnlyWhenTheBarsWouldLookDifferent) {
     // Painted now, if the window's own paint has not shown it already.
     repaintIfChanged();
     front->setBackground(0, 0, 160, false);
+    inner->setBackground(160, 160, 0, false);
     series->addSample(501);
     EXPECT_FALSE(repaintIfChanged())
         << "a thousandth of 200 pixels draws the same bar";
     EXPECT_EQ(pixel(frontHwnd, 5, 5), rgb(0, 0, 160)) << "the front is painted all the same";
+    EXPECT_EQ(pixel(innerHwnd, 5, 5), rgb(160, 160, 0)) << "and the window inside it, in its place";
     front->setBackground(160, 0, 160, false);
     series->addSample(900);
     EXPECT_TRUE(repaintIfChanged());
