@@ -26,9 +26,15 @@ keys() { local k; for k in "$@"; do xdotool key "$k"; sleep 0.15; done; sleep 0.
 # The focused control as "selection|class|text|rect" (selection of a field only).
 focused() { tarnwick_probe "$probe" focus | sed -E 's/( |\xc2\xa0)+\|/|/g'; }
 focused_text() { focused | cut -d'|' -f2-3; }
-# A click on the window's empty corner beside the title gives it the
-# desktop's focus without touching a control.
-focus_window() { set -- $(bounds); click_at $(($1 + 40)) $(($2 + 4)); }
+# A click on the title row just past the Keep-on-Top button gives the window
+# the desktop's focus without touching a control (at 150 % a fixed offset
+# from the corner lands on that button and toggles it).
+focus_window() {
+    set -- $(shown | awk -F'|' '$1 == "Button" && $2 == "#OnTop" { split($3, c, " ")
+        print c[3] + 2, int((c[2] + c[4]) / 2); exit }')
+    [ $# == 2 ] || { set -- $(bounds); set -- $(($1 + 40)) $(($2 + 4)); }
+    click_at "$1" "$2"
+}
 # The controls that show but reach out of the window.
 outside() {
     set -- $(bounds)
