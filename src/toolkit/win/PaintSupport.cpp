@@ -41,10 +41,11 @@ bool touches(HWND hwnd, HRGN area) {
 
 // A child that can paint through its parent's context: a window of the
 // parent's own class, which paints its whole client area on WM_PRINTCLIENT,
-// with no windows of its own.
-bool paintsThroughParent(HWND child, HWND parent) {
-    return GetClassLongPtrW(child, GCW_ATOM) == GetClassLongPtrW(parent, GCW_ATOM) &&
-           GetWindow(child, GW_CHILD) == nullptr;
+// holding no components (asking the platform for child windows is a round
+// trip to the window server).
+bool paintsThroughParent(IComponent& child, HWND childHwnd, HWND parent) {
+    return child.getComponentCount() == 0 &&
+           GetClassLongPtrW(childHwnd, GCW_ATOM) == GetClassLongPtrW(parent, GCW_ATOM);
 }
 
 // Prints the child into its parent's context, moved to where the child lies
@@ -71,8 +72,10 @@ void paintNow(IComponent& component, HRGN area) {
     // context, one look-up of what shows, instead of one for each window.
     bool together = true;
     for (std::int32_t i = 0; i < component.getComponentCount() && together; ++i) {
-        HWND child = showingWindowOf(*component.getComponent(i));
-        together = child == nullptr || !touches(child, area) || paintsThroughParent(child, hwnd);
+        IComponent& child = *component.getComponent(i);
+        HWND childHwnd = showingWindowOf(child);
+        together = childHwnd == nullptr || !touches(childHwnd, area) ||
+                   paintsThroughParent(child, childHwnd, hwnd);
     }
     system::win::GdiObject<HRGN> clip(CreateRectRgn(0, 0, 0, 0));
     if (!clip || CombineRgn(clip.get(), area, nullptr, RGN_COPY) == ERROR)
