@@ -117,6 +117,9 @@ close_menus() {
         xdotool key Escape
         sleep 0.3
     done
+    # Keys that do not reach the menu (the desktop kept the keyboard focus):
+    # a click on the desktop beside it closes it too.
+    [ -z "$(menu)" ] || xdotool mousemove 1270 300 click 1
     sleep 0.3
 }
 # "topmost iconic" of the window, each 1 or 0.
