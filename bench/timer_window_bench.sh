@@ -118,8 +118,10 @@ TARNWICK_TITLE="Bare Window" tarnwick_probe "$probe" wait 30000 >/dev/null
 sleep 3
 bare_pid=$(unix_pid bare_window.exe)
 echo "bare Win32 program: $(memory "$bare_pid")"
-# The bare program counts down once a second too: its processor time is the
-# floor of a count-down window under Wine.
+# The bare program counts down once a second too, repainting the labels the
+# timer window repaints (the remaining time and the action's name, each with
+# its outline): its processor time is the floor of a count-down window under
+# Wine.
 xdotool mousemove 5 5
 own=$(cpu_ms "$bare_pid")
 sleep 60
