@@ -77,9 +77,9 @@ entry() {
 }
 # to_submenu N: the window's menu opened and the pointer on its Nth entry
 # from the end, the submenu there open (Language is the third, About the
-# second, above Iconize).
+# second, above Iconize). The right click opens the menu whichever window
+# holds the focus.
 to_submenu() {
-    focus_window
     open_menu
     local at
     at=$(entry 0 "-$1")
