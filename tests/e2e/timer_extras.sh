@@ -30,7 +30,9 @@ start() { # ARGS...: starts the program and waits for its window
 close() { # closes the window, answering Yes when asked
     click Button '#X'
     sleep 1
-    [ -n "$(box_button '&Yes')" ] && click_at $(box_button '&Yes')
+    local at
+    at=$(box_button '&Yes')
+    [ -n "$at" ] && click_at $at
     tarnwick_wait_exit 30
 }
 

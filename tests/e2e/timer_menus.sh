@@ -91,11 +91,6 @@ remaining() { shown | awk -F'|' '$2 ~ /^([0-9]+[a-z]+ )*[0-9]+s$/ {
               n = split($2, p, " "); t = 0
               for (i = 1; i <= n; i++) t = t * 60 + p[i] + 0
               print t; exit }'; }
-question_button() { # TEXT: centre of that button of the shown question box
-    tarnwick_probe "$probe" box | awk -F'|' -v t="$1" '$1 == "Button" && $2 == t {
-        split($3, r, " "); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2) }'
-}
-question_text() { tarnwick_probe "$probe" box | awk -F'|' '$1 == "Static" && $2 != "" { print $2 }'; }
 settings() { wine reg query 'HKCU\Software\Vexa\Vexa Tarnwick' /s 2>/dev/null | tr -d '\r'; }
 
 # A first start: nothing stored, English from the system.
@@ -259,11 +254,11 @@ click Button 'Démarrer'
 waitfor 5 eval '[ -n "$(remaining)" ]'
 tray_menu
 keys Up Return
-waitfor 5 eval '[ -n "$(question_button "&No")" ]'
+waitfor 5 eval '[ -n "$(box_button "&No")" ]'
 check "\"Exit\" while the timer runs asks first" "Voulez-vous vraiment arrêter le minuteur ?" \
-    "$(question_text)"
+    "$(box_text)"
 counted=$(remaining)
-[ -n "$(question_button "&No")" ] && xdotool mousemove $(question_button "&No") click 1
+answer '&No'
 waitfor 5 eval '[ -n "$(remaining)" ] && [ "$(remaining)" -lt "${counted:-0}" ]'
 check "No keeps the window counting down" shown "$(shown_window)"
 check "and the count-down goes on" yes \

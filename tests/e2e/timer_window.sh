@@ -35,11 +35,6 @@ hold() { # X Y SECONDS: presses the mouse button there for that long
 }
 combo() { shown | awk -F'|' '$1 == "ComboBox" { print $2; exit }'; }
 remaining() { shown | awk -F'|' '$2 ~ /^[0-9]+s$/ { sub(/s$/, "", $2); print $2; exit }'; }
-question_button() { # TEXT: centre of that button of the shown question box
-    tarnwick_probe "$probe" box | awk -F'|' -v t="$1" '$1 == "Button" && $2 == t {
-        split($3, r, " "); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2) }'
-}
-question_text() { tarnwick_probe "$probe" box | awk -F'|' '$1 == "Static" && $2 != "" { print $2 }'; }
 counting() { [ "$(has Button Stop)" == yes ] && [ "$(fields)" == "" ]; }
 idle() { [ "$(has Button Start)" == yes ]; }
 
@@ -169,10 +164,10 @@ waitfor 5 counting
 waitfor 5 eval '[ -n "$(remaining)" ]'
 before=$(remaining)
 click Button '#X'
-waitfor 5 eval '[ -n "$(question_button "&No")" ]'
-check "closing while counting asks" "Are you sure you want to stop the timer?" "$(question_text)"
+waitfor 5 eval '[ -n "$(box_button "&No")" ]'
+check "closing while counting asks" "Are you sure you want to stop the timer?" "$(box_text)"
 shot 7-question
-click_at $(question_button '&No')
+answer '&No'
 sleep 1.5
 check "No closes the question and keeps the window counting" yes \
     "$(! tarnwick_probe "$probe" box >/dev/null && counting && echo yes || echo no)"
@@ -182,8 +177,7 @@ after=$(remaining)
 check "and the count-down goes on (${before}s, then ${after}s)" yes \
     "$([ -n "$before" ] && [ -n "$after" ] && [ "$after" -lt "$before" ] && echo yes || echo no)"
 click Button '#X'
-waitfor 5 eval '[ -n "$(question_button "&Yes")" ]'
-click_at $(question_button '&Yes')
+answer '&Yes'
 tarnwick_wait_exit 30
 check "Yes ends the program with 0" 0 "$TARNWICK_RC"
 check "the exit keys are written" "0x0|0x0|AM|0|1|0|Play|0x1|0x32|Shutdown" \

@@ -48,14 +48,21 @@ type_fields() {
 bounds() { tarnwick_probe "$probe" rect | cut -d' ' -f1-4; }
 # A shown message box: its texts, the centre of one of its buttons, and
 # that button pressed once the box shows.
-box_text() { tarnwick_probe "$probe" box | awk -F'|' '$1 == "Static" && $2 != "" { print $2 }' | tr '\n' ' '; }
+box_text() { tarnwick_probe "$probe" box | awk -F'|' '$1 == "Static" && $2 != "" { print $2 }' | paste -sd' '; }
 box_button() { # TEXT
     tarnwick_probe "$probe" box | awk -F'|' -v t="$1" '$1 == "Button" && $2 == t {
         split($3, r, " "); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'
 }
-answer() { # TEXT: waits for the box and presses that button
-    waitfor 10 eval '[ -n "$(box_button "$1")" ]'
-    click_at $(box_button "$1")
+# answer TEXT: waits for the box and presses that button. Under load a
+# reading of the box can come back without its buttons: it is read again.
+answer() {
+    local at i
+    for ((i = 0; i < 20; i++)); do
+        at=$(box_button "$1")
+        [ -n "$at" ] && { click_at $at; return 0; }
+        sleep 0.5
+    done
+    return 1
 }
 
 # The timer's stored settings.
