@@ -90,11 +90,9 @@ to_submenu() {
 # Opens the version window from the About menu and moves it to the screen's
 # top-left corner, beside the timer window.
 open_version_window() {
-    local at id
+    local id
     to_submenu 2
-    waitfor 5 eval '[ -n "$(entry 1 1)" ]'
-    at=$(entry 1 1)
-    [ -n "$at" ] && click_at $at
+    click_when entry 1 1
     waitfor 10 eval 'in_version tarnwick_probe "$probe" rect >/dev/null'
     id=$(xdotool search --onlyvisible --name "^$VERSION_TITLE" | head -1)
     [ -n "$id" ] && xdotool windowmove "$id" 0 0
@@ -121,11 +119,8 @@ language_count() {
 # pick_language INDEX: chosen from the Language submenu with a click, the
 # first entry being 0.
 pick_language() {
-    local at n=$(($1 + 1))
     to_submenu 3
-    waitfor 5 eval '[ -n "$(entry 1 "$n")" ]'
-    at=$(entry 1 "$n")
-    [ -n "$at" ] && click_at $at
+    click_when entry 1 $(($1 + 1))
     sleep 0.7
 }
 # every_language SCALE GAP: the fitting checks in each language, English

@@ -53,17 +53,19 @@ box_button() { # TEXT
     tarnwick_probe "$probe" box | awk -F'|' -v t="$1" '$1 == "Button" && $2 == t {
         split($3, r, " "); print int((r[1] + r[3]) / 2), int((r[2] + r[4]) / 2); exit }'
 }
-# answer TEXT: waits for the box and presses that button. Under load a
-# reading of the box can come back without its buttons: it is read again.
-answer() {
+# click_when COMMAND...: a click where COMMAND reads a place ("x y"), once it
+# reads one. Under load a reading can come back without what it looks for
+# (a box without its buttons, a submenu not yet open): it is read again.
+click_when() {
     local at i
     for ((i = 0; i < 20; i++)); do
-        at=$(box_button "$1")
+        at=$("$@")
         [ -n "$at" ] && { click_at $at; return 0; }
         sleep 0.5
     done
     return 1
 }
+answer() { click_when box_button "$1"; } # TEXT: that button of the box pressed once it shows
 
 # The timer's stored settings.
 TARNWICK_VIEW='HKCU\Software\Vexa\Vexa Tarnwick\SaveData\MainWindow\View'

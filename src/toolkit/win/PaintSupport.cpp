@@ -5,6 +5,7 @@
 #include "toolkit/win/HwndPeer.h"
 
 #include <utility>
+#include <vector>
 
 namespace s::gui::win {
 
@@ -70,12 +71,15 @@ void paintNow(IComponent& component, HRGN area) {
     // Children the area touches are painted through this window's context
     // when all of them can be (the labels over a meter, every second): one
     // context, one look-up of what shows, instead of one for each window.
+    std::vector<HWND> touched;
     bool together = true;
     for (std::int32_t i = 0; i < component.getComponentCount() && together; ++i) {
         IComponent& child = *component.getComponent(i);
         HWND childHwnd = showingWindowOf(child);
-        together = childHwnd == nullptr || !touches(childHwnd, area) ||
-                   paintsThroughParent(child, childHwnd, hwnd);
+        if (childHwnd == nullptr || !touches(childHwnd, area))
+            continue;
+        together = paintsThroughParent(child, childHwnd, hwnd);
+        touched.push_back(childHwnd);
     }
     system::win::GdiObject<HRGN> clip(CreateRectRgn(0, 0, 0, 0));
     if (!clip || CombineRgn(clip.get(), area, nullptr, RGN_COPY) == ERROR)
@@ -88,14 +92,13 @@ void paintNow(IComponent& component, HRGN area) {
         SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
         RestoreDC(dc.get(), saved);
     }
-    for (std::int32_t i = 0; i < component.getComponentCount(); ++i) {
-        IComponent& child = *component.getComponent(i);
-        HWND childHwnd = showingWindowOf(child);
-        if (!together || !dc)
-            paintNow(child, area);
-        else if (childHwnd != nullptr && touches(childHwnd, area))
-            printThroughParent(dc.get(), hwnd, childHwnd);
+    if (together && dc) {
+        for (HWND child : touched)
+            printThroughParent(dc.get(), hwnd, child);
+        return;
     }
+    for (std::int32_t i = 0; i < component.getComponentCount(); ++i)
+        paintNow(*component.getComponent(i), area);
 }
 
 namespace {
